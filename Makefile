@@ -1,0 +1,32 @@
+# Hushvault: `make run` installs, builds and starts; `make test` installs, builds and tests.
+GENERATOR := -G Ninja
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build test bench run clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B build/release $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHV_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build/release -j $(JOBS)
+
+# The test build runs under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	@cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON >/dev/null
+	@cmake --build build/test -j $(JOBS)
+	@cd build/test && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build/bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHV_BUILD_TESTS=OFF -DHV_BUILD_BENCH=ON >/dev/null
+	@cmake --build build/bench -j $(JOBS)
+	@for b in build/bench/bench/hv_bench_*; do echo "== $$b"; $$b; done
+
+# Until the application window exists, this shows what the command-line tool offers.
+run: build
+	@build/release/src/cli/hushvault-cli --help
+
+clean:
+	rm -rf build
