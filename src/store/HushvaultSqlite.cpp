@@ -1,0 +1,264 @@
+#include "store/HushvaultSqlite.h"
+
+#include "store/AtRestCipher.h"
+#include "store/PhoneNumber.h"
+#include "store/SqliteStatement.h"
+
+namespace hv {
+
+namespace {
+
+// Closes the operation's connection on every path out of it.
+class OpenConnection {
+public:
+    explicit OpenConnection(ConnectionDataBase& store) : store_(store) {}
+    ~OpenConnection() { store_.closeDataBase(); }
+    OpenConnection(const OpenConnection&) = delete;
+    OpenConnection& operator=(const OpenConnection&) = delete;
+
+private:
+    ConnectionDataBase& store_;
+};
+
+void bindOne(SqliteStatement& statement, int index, const std::string& text) {
+    statement.bind(index, text);
+}
+void bindOne(SqliteStatement& statement, int index, std::int32_t value) {
+    statement.bind(index, value);
+}
+void bindOne(SqliteStatement& statement, int index, const std::optional<std::string>& text) {
+    if (text)
+        statement.bind(index, *text);
+    else
+        statement.bindNull(index);
+}
+
+template <class... Args>
+void bindAll(SqliteStatement& statement, int first, const Args&... args) {
+    [[maybe_unused]] int index = first;
+    (bindOne(statement, index++, args), ...);
+}
+
+std::string storedNumber(const std::string& telephone) {
+    return encryptAtRest(normalizePhoneNumber(telephone));
+}
+
+HiddenMSG readMessage(const SqliteStatement& row) {
+    HiddenMSG message;
+    message.SMS_id = row.columnInt(0);
+    message.telePhoneNumber = decryptAtRest(row.columnText(1));
+    message.contents = decryptAtRest(row.columnText(2));
+    message.time = row.columnText(3);
+    message.statue = row.columnText(4);
+    return message;
+}
+
+Contacts readContact(const SqliteStatement& row) {
+    Contacts contact;
+    contact.contract_id = row.columnInt(0);
+    contact.name = decryptAtRest(row.columnText(1));
+    contact.telePhoneNumber = decryptAtRest(row.columnText(2));
+    contact.passWord = row.columnText(3);
+    contact.iphoneFriend = row.columnText(4);
+    return contact;
+}
+
+}  // namespace
+
+template <class... Args>
+void HushvaultSqlite::execute(const char* sql, const Args&... args) {
+    if (!connectionDataBase()) return;
+    OpenConnection open(*this);
+    SqliteStatement statement(logDataBase, sql);
+    bindAll(statement, 1, args...);
+    statement.run();
+}
+
+template <class... Args>
+std::int32_t HushvaultSqlite::insert(const char* sql, const Args&... args) {
+    if (!connectionDataBase()) return 0;
+    OpenConnection open(*this);
+    SqliteStatement statement(logDataBase, sql);
+    bindAll(statement, 2, args...);
+    if (!statement.run() || sqlite3_changes(logDataBase) == 0) return 0;
+    return static_cast<std::int32_t>(sqlite3_last_insert_rowid(logDataBase));
+}
+
+template <class OnRow, class... Args>
+void HushvaultSqlite::query(const char* sql, OnRow onRow, const Args&... args) {
+    if (!connectionDataBase()) return;
+    OpenConnection open(*this);
+    SqliteStatement statement(logDataBase, sql);
+    bindAll(statement, 1, args...);
+    while (statement.nextRow()) onRow(statement);
+}
+
+HushvaultSqlite& HushvaultSqlite::shareLogSqliteData() {
+    static HushvaultSqlite shared;
+    return shared;
+}
+
+// --- tables -------------------------------------------------------------------------------
+
+void HushvaultSqlite::creatContractSqlite() {
+    execute(
+        "CREATE TABLE IF NOT EXISTS SecContract (id INTEGER PRIMARY KEY,name TEXT, telephone "
+        "TEXT, passWord TEXT,checkCode TEXT);");
+}
+
+void HushvaultSqlite::creatHushvaultSqlite() {
+    execute(
+        "CREATE TABLE IF NOT EXISTS HidMSG (id INTEGER PRIMARY KEY,telephone TEXT, content "
+        "TEXT, time TEXT,statue TEXT);");
+}
+
+void HushvaultSqlite::creatSecretNewSMSSqlite() {
+    execute(
+        "CREATE TABLE IF NOT EXISTS HidMSGNew (id INTEGER PRIMARY KEY,telephone TEXT,statue "
+        "TEXT);");
+}
+
+void HushvaultSqlite::creatSecretVersionSqlite() {
+    execute("CREATE TABLE IF NOT EXISTS HidMSGVersion (id INTEGER PRIMARY KEY,version TEXT);");
+}
+
+// --- settings rows ------------------------------------------------------------------------
+
+std::int32_t HushvaultSqlite::addSMS(const std::string& value, const std::string& key) {
+    return insert("INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);",
+                  value, key);
+}
+
+void HushvaultSqlite::updatetel(const std::string& key, const std::string& value) {
+    execute("UPDATE HidMSGNew SET telephone=?1 WHERE statue=?2;", value, key);
+}
+
+std::optional<std::string> HushvaultSqlite::findTelephoneNumber(const std::string& key) {
+    std::optional<std::string> value;
+    query(
+        "SELECT * FROM HidMSGNew WHERE statue = ?1",
+        [&](const SqliteStatement& row) { value = row.columnText(1); }, key);
+    return value;
+}
+
+void HushvaultSqlite::deleteTelephoneNumber(const std::string& key) {
+    execute("DELETE FROM HidMSGNew WHERE statue = ?1", key);
+}
+
+std::map<std::string, std::string> HushvaultSqlite::findAllNewSMS() {
+    std::map<std::string, std::string> settings;
+    query("SELECT * FROM HidMSGNew ORDER BY id DESC", [&](const SqliteStatement& row) {
+        settings[row.columnText(2)] = row.columnText(1);
+    });
+    return settings;
+}
+
+// --- message records ----------------------------------------------------------------------
+
+std::int32_t HushvaultSqlite::addSMS(const std::string& telephone, const std::string& content,
+                                     const std::optional<std::string>& time,
+                                     const std::optional<std::string>& statue) {
+    return insert(
+        "INSERT OR REPLACE INTO HidMSG(id ,telephone, content,time,statue) VALUES (?,?,?,?,?);",
+        storedNumber(telephone), encryptAtRest(content), time, statue);
+}
+
+void HushvaultSqlite::deleteSMSBySMSid(std::int32_t id) {
+    execute("DELETE FROM HidMSG WHERE id = ?1", id);
+}
+
+std::vector<HiddenMSG> HushvaultSqlite::findSMSByTelephoneNumber(const std::string& telephone) {
+    std::vector<HiddenMSG> messages;
+    query(
+        "SELECT * FROM HidMSG WHERE telephone = ?1",
+        [&](const SqliteStatement& row) { messages.push_back(readMessage(row)); },
+        storedNumber(telephone));
+    return messages;
+}
+
+HiddenMSG HushvaultSqlite::findSMSBySMSid(std::int32_t id) {
+    HiddenMSG message;
+    query(
+        "SELECT * FROM HidMSG WHERE id = ?1",
+        [&](const SqliteStatement& row) { message = readMessage(row); }, id);
+    return message;
+}
+
+std::vector<HiddenMSG> HushvaultSqlite::findAllSMS() {
+    std::vector<HiddenMSG> messages;
+    query("SELECT * FROM HidMSG ORDER BY id DESC",
+          [&](const SqliteStatement& row) { messages.push_back(readMessage(row)); });
+    return messages;
+}
+
+void HushvaultSqlite::clearAllSMS() { execute("DELETE FROM HidMSG WHERE id !=0 "); }
+
+void HushvaultSqlite::clearSMSByTelephoneNumber(const std::string& telephone) {
+    execute("DELETE FROM HidMSG WHERE telephone = ?1", storedNumber(telephone));
+}
+
+// --- secret contacts ----------------------------------------------------------------------
+
+std::int32_t HushvaultSqlite::addContracts(const std::string& name, const std::string& tel,
+                                           const std::string& passWD,
+                                           const std::string& checkCode) {
+    return insert(
+        "INSERT OR REPLACE INTO SecContract(id ,name,telephone, passWord,checkCode) VALUES "
+        "(?,?,?,?,?);",
+        encryptAtRest(name), storedNumber(tel), passWD, checkCode);
+}
+
+void HushvaultSqlite::update(const std::string& name, const std::string& tel,
+                             const std::string& pass, const std::string& isIphone,
+                             std::int32_t byid) {
+    execute(
+        "UPDATE SecContract SET name=?1,telephone=?2,passWord=?3,checkCode=?4 WHERE id= ?5;",
+        encryptAtRest(name), storedNumber(tel), pass, isIphone, byid);
+}
+
+void HushvaultSqlite::deleteContractByid(std::int32_t id) {
+    execute("DELETE FROM SecContract WHERE id =?1 ", id);
+}
+
+void HushvaultSqlite::clearContractsById(std::int32_t id) { deleteContractByid(id); }
+
+void HushvaultSqlite::deletAllContracts() { execute("DELETE FROM SecContract WHERE id !=0 "); }
+
+Contacts HushvaultSqlite::findContractByTelephoneNumber(const std::string& telephone) {
+    Contacts contact;
+    query(
+        "SELECT * FROM SecContract WHERE telephone = ?1",
+        [&](const SqliteStatement& row) { contact = readContact(row); }, storedNumber(telephone));
+    return contact;
+}
+
+Contacts HushvaultSqlite::findContractByCheckCode(const std::string& checkCode) {
+    Contacts contact;
+    query(
+        "SELECT * FROM SecContract WHERE checkCode = ?1",
+        [&](const SqliteStatement& row) { contact = readContact(row); }, checkCode);
+    return contact;
+}
+
+std::vector<Contacts> HushvaultSqlite::findAllContracts() {
+    std::vector<Contacts> contacts;
+    query("SELECT * FROM SecContract ORDER BY id DESC",
+          [&](const SqliteStatement& row) { contacts.push_back(readContact(row)); });
+    return contacts;
+}
+
+// --- versions -----------------------------------------------------------------------------
+
+std::int32_t HushvaultSqlite::addVersion(const std::string& version) {
+    return insert("INSERT OR REPLACE INTO HidMSGVersion(id ,version) VALUES (?,?);", version);
+}
+
+bool HushvaultSqlite::findByVersion(const std::string& version) {
+    bool found = false;
+    query(
+        "SELECT * FROM HidMSGVersion WHERE version = ?1",
+        [&](const SqliteStatement&) { found = true; }, version);
+    return found;
+}
+
+}  // namespace hv

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Contacts.h"
+#include "store/ConnectionDataBase.h"
+#include "store/HiddenMSG.h"
+
+namespace hv {
+
+// The secure store: secret contacts (SecContract), message records (HidMSG), settings
+// rows (HidMSGNew: key in `statue`, value in `telephone`) and versions (HidMSGVersion).
+// Every operation opens the database, runs one statement with its values bound as
+// parameters and closes the database again. When the database cannot be opened or the
+// statement fails, an operation gives its empty result (no text, an empty list or map,
+// a record with default values, false or 0) and reports nothing. Numbers, message texts
+// and contact names are stored encrypted under the fixed key; numbers are normalised
+// before they are stored, searched or deleted.
+class HushvaultSqlite : public ConnectionDataBase {
+public:
+    using ConnectionDataBase::ConnectionDataBase;
+
+    // The store object that start-up uses; it lives until the process ends.
+    static HushvaultSqlite& shareLogSqliteData();
+
+    void creatContractSqlite();
+    void creatHushvaultSqlite();
+    void creatSecretNewSMSSqlite();
+    void creatSecretVersionSqlite();
+
+    // Settings rows. Note the argument orders: value first when adding, key first when
+    // updating. Adding always adds a row; updating never does.
+    std::int32_t addSMS(const std::string& value, const std::string& key);
+    void updatetel(const std::string& key, const std::string& value);
+    // The value of the last row with the key, or nothing.
+    std::optional<std::string> findTelephoneNumber(const std::string& key);
+    void deleteTelephoneNumber(const std::string& key);
+    // Every row, key to value. Of several rows with one key, the oldest wins.
+    std::map<std::string, std::string> findAllNewSMS();
+
+    // Message records. An absent time or status is stored as NULL and reads back empty.
+    std::int32_t addSMS(const std::string& telephone, const std::string& content,
+                        const std::optional<std::string>& time,
+                        const std::optional<std::string>& statue);
+    void deleteSMSBySMSid(std::int32_t id);
+    std::vector<HiddenMSG> findSMSByTelephoneNumber(const std::string& telephone);
+    HiddenMSG findSMSBySMSid(std::int32_t id);
+    std::vector<HiddenMSG> findAllSMS();  // newest first
+    void clearAllSMS();
+    void clearSMSByTelephoneNumber(const std::string& telephone);
+
+    // Secret contacts.
+    std::int32_t addContracts(const std::string& name, const std::string& tel,
+                              const std::string& passWD, const std::string& checkCode);
+    void update(const std::string& name, const std::string& tel, const std::string& pass,
+                const std::string& isIphone, std::int32_t byid);
+    void deleteContractByid(std::int32_t id);
+    void clearContractsById(std::int32_t id);
+    void deletAllContracts();
+    // The last matching row, or a record with default values.
+    Contacts findContractByTelephoneNumber(const std::string& telephone);
+    Contacts findContractByCheckCode(const std::string& checkCode);
+    std::vector<Contacts> findAllContracts();  // newest first
+
+    // Versions that have run.
+    std::int32_t addVersion(const std::string& version);
+    bool findByVersion(const std::string& version);
+
+private:
+    // Each opens the database, prepares the statement, binds the arguments to ?1, ?2, ...
+    // (insert: to ?2, ?3, ... leaving the identifier to SQLite), steps and closes again.
+    template <class... Args>
+    void execute(const char* sql, const Args&... args);
+    template <class... Args>
+    std::int32_t insert(const char* sql, const Args&... args);
+    template <class OnRow, class... Args>
+    void query(const char* sql, OnRow onRow, const Args&... args);
+};
+
+}  // namespace hv

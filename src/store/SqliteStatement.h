@@ -1,0 +1,40 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string>
+#include <string_view>
+
+namespace hv {
+
+// One prepared statement, finalized when the object goes, whatever path it takes.
+// Parameters are bound by position (1-based); texts are bound as UTF-8 copies.
+class SqliteStatement {
+public:
+    SqliteStatement(sqlite3* database, const char* sql);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    // False when the statement failed to prepare or a bind failed; stepping then does nothing.
+    bool ok() const { return statement_ != nullptr && bound_; }
+
+    void bind(int index, std::string_view text);
+    void bind(int index, int value);
+    void bindNull(int index);
+
+    // True while a row is available; false when done or on any error.
+    bool nextRow();
+    // Runs a statement that returns no rows. True when it completed.
+    bool run();
+
+    int columnInt(int column) const;
+    // A NULL column reads as the empty text.
+    std::string columnText(int column) const;
+
+private:
+    sqlite3_stmt* statement_ = nullptr;
+    bool bound_ = true;
+};
+
+}  // namespace hv

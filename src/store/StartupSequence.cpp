@@ -1,0 +1,34 @@
+#include "store/StartupSequence.h"
+
+#include "store/LockTime.h"
+#include "store/SettingsKeys.h"
+
+namespace hv {
+
+void StartupSequence::run(HushvaultSqlite& store, const std::string& version,
+                          double nowSeconds) {
+    createTables(store);
+    seedSettings(store, nowSeconds);
+    recordVersion(store, version);
+}
+
+void StartupSequence::createTables(HushvaultSqlite& store) {
+    store.creatContractSqlite();
+    store.creatHushvaultSqlite();
+    store.creatSecretNewSMSSqlite();
+    store.creatSecretVersionSqlite();
+}
+
+void StartupSequence::seedSettings(HushvaultSqlite& store, double nowSeconds) {
+    if (!store.findAllNewSMS().empty()) return;
+    store.addSMS("0", kSettingTime);
+    store.addSMS("", kSettingPassWord);
+    store.addSMS(kRecordOn, kSettingRecord);
+    store.addSMS(formatLockTime(nowSeconds), kSettingLockTime);
+}
+
+void StartupSequence::recordVersion(HushvaultSqlite& store, const std::string& version) {
+    if (!store.findByVersion(version)) store.addVersion(version);
+}
+
+}  // namespace hv

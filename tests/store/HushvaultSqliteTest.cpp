@@ -1,0 +1,175 @@
+#include "store/HushvaultSqlite.h"
+
+#include <gtest/gtest.h>
+
+#include "store/PhoneNumber.h"
+#include "store/StartupSequence.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+
+namespace {
+
+class HushvaultSqliteTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartupSequence::createTables(store); }
+
+    test::TempDir dir;
+    HushvaultSqlite store{dir.path()};
+};
+
+const std::string kHostile = "O'Brien \"quoted\" '); DROP TABLE SecContract; -- % _ \\ ?";
+
+}  // namespace
+
+TEST(PhoneNumber, RemovesPlus86SpacesAndDashesOnly) {
+    EXPECT_EQ(normalizePhoneNumber("+86 138-0013-8000"), "13800138000");
+    EXPECT_EQ(normalizePhoneNumber("138+86 0013+868000"), "13800138000");
+    EXPECT_EQ(normalizePhoneNumber("0086 (138) 0013.8000"), "0086(138)0013.8000");
+    EXPECT_EQ(normalizePhoneNumber("+44 20-7946"), "+44207946");
+    EXPECT_EQ(normalizePhoneNumber(""), "");
+}
+
+TEST_F(HushvaultSqliteTest, FindsContactsByNormalisedNumber) {
+    const int id = store.addContracts("Li Lei", "+86 138-0013-8000", "preset", "1");
+    ASSERT_GT(id, 0);
+
+    const Contacts found = store.findContractByTelephoneNumber("138 0013 8000");
+    EXPECT_EQ(found.contract_id, id);
+    EXPECT_EQ(found.name, "Li Lei");
+    EXPECT_EQ(found.telePhoneNumber, "13800138000");
+    EXPECT_EQ(found.passWord, "preset");
+    EXPECT_EQ(found.iphoneFriend, "1");
+
+    const Contacts missing = store.findContractByTelephoneNumber("0086 138 0013 8000");
+    EXPECT_EQ(missing.contract_id, 0);
+    EXPECT_EQ(missing.name, "");
+    EXPECT_EQ(missing.telePhoneNumber, "");
+    EXPECT_EQ(missing.passWord, "");
+    EXPECT_EQ(missing.iphoneFriend, std::nullopt);
+
+    EXPECT_EQ(store.findContractByCheckCode("1").contract_id, id);
+    EXPECT_EQ(store.findContractByCheckCode("0").contract_id, 0);
+}
+
+TEST_F(HushvaultSqliteTest, ListsNewestFirstAndLastRowWinsForLookups) {
+    const int first = store.addContracts("A", "111", "p1", "0");
+    const int second = store.addContracts("B", "111", "p2", "1");
+    const auto contacts = store.findAllContracts();
+    ASSERT_EQ(contacts.size(), 2u);
+    EXPECT_EQ(contacts[0].contract_id, second);
+    EXPECT_EQ(contacts[1].contract_id, first);
+    EXPECT_EQ(store.findContractByTelephoneNumber("111").name, "B");
+
+    store.addSMS("111", "one", "2026-12-06 07:00:00", "2");
+    store.addSMS("222", "two", "2026-12-06 07:01:00", "3");
+    const auto messages = store.findAllSMS();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].contents, "two");
+    EXPECT_EQ(messages[1].contents, "one");
+    EXPECT_GT(messages[0].SMS_id, messages[1].SMS_id);
+}
+
+TEST_F(HushvaultSqliteTest, StoresHostileTextExactlyAndTouchesNoOtherRow) {
+    const int bystander = store.addContracts("Bystander", "999", "keep", "0");
+    const int id = store.addContracts(kHostile, kHostile, kHostile, kHostile);
+    ASSERT_GT(id, 0);
+    Contacts stored = store.findContractByTelephoneNumber(kHostile);
+    EXPECT_EQ(stored.name, kHostile);
+    EXPECT_EQ(stored.passWord, kHostile);
+    EXPECT_EQ(stored.iphoneFriend, kHostile);
+
+    store.update(kHostile + "2", "555", "it's \"new\"", "1' OR '1'='1", id);
+    stored = store.findContractByTelephoneNumber("555");
+    EXPECT_EQ(stored.contract_id, id);
+    EXPECT_EQ(stored.name, kHostile + "2");
+    EXPECT_EQ(stored.passWord, "it's \"new\"");
+    EXPECT_EQ(stored.iphoneFriend, "1' OR '1'='1");
+
+    const Contacts untouched = store.findContractByTelephoneNumber("999");
+    EXPECT_EQ(untouched.contract_id, bystander);
+    EXPECT_EQ(untouched.passWord, "keep");
+    EXPECT_EQ(untouched.name, "Bystander");
+
+    store.addSMS("111", "kept", "t", "2");
+    const int message = store.addSMS(kHostile, kHostile, kHostile, kHostile);
+    const HiddenMSG read = store.findSMSBySMSid(message);
+    EXPECT_EQ(read.contents, kHostile);
+    EXPECT_EQ(read.time, kHostile);
+    EXPECT_EQ(read.statue, kHostile);
+    store.clearSMSByTelephoneNumber(kHostile);
+    EXPECT_EQ(store.findAllSMS().size(), 1u);
+
+    store.addSMS("v", "Record");
+    store.updatetel("Record' OR '1'='1", kHostile);
+    store.deleteTelephoneNumber("x' OR '1'='1");
+    EXPECT_EQ(store.findTelephoneNumber("Record"), "v");
+    store.updatetel("Record", kHostile);
+    EXPECT_EQ(store.findTelephoneNumber("Record"), kHostile);
+    EXPECT_EQ(store.findAllContracts().size(), 2u);
+}
+
+TEST_F(HushvaultSqliteTest, SettingsRowsAreAddedOnlyByAddAndChangedOnlyByUpdate) {
+    EXPECT_GT(store.addSMS("On", "Record"), 0);
+    EXPECT_GT(store.addSMS("Off", "Record"), 0);
+    EXPECT_EQ(store.findTelephoneNumber("Record"), "Off");  // the last row returned
+    EXPECT_EQ(store.findAllNewSMS().at("Record"), "On");    // listed newest first: oldest wins
+
+    store.updatetel("Time", "5");
+    EXPECT_EQ(store.findTelephoneNumber("Time"), std::nullopt);
+    EXPECT_EQ(store.findAllNewSMS().size(), 1u);
+
+    store.deleteTelephoneNumber("Record");
+    EXPECT_TRUE(store.findAllNewSMS().empty());
+}
+
+TEST_F(HushvaultSqliteTest, MessageRecordsAreDeletedByIdNumberOrAll) {
+    const int a = store.addSMS("+86 111", "a", "t1", "2");
+    const int b = store.addSMS("111", "b", std::nullopt, std::nullopt);
+    store.addSMS("222", "c", "t3", "4");
+    const HiddenMSG withoutTime = store.findSMSBySMSid(b);
+    EXPECT_EQ(withoutTime.time, "");
+    EXPECT_EQ(withoutTime.statue, "");
+
+    EXPECT_EQ(store.findSMSByTelephoneNumber("1 1 1").size(), 2u);
+    store.deleteSMSBySMSid(a);
+    EXPECT_EQ(store.findSMSBySMSid(a).SMS_id, 0);
+    store.clearSMSByTelephoneNumber("111");
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    store.clearAllSMS();
+    EXPECT_TRUE(store.findAllSMS().empty());
+
+    const int c = store.addContracts("c", "3", "p", "0");
+    store.addContracts("d", "4", "p", "0");
+    store.clearContractsById(c);
+    EXPECT_EQ(store.findAllContracts().size(), 1u);
+    store.deletAllContracts();
+    EXPECT_TRUE(store.findAllContracts().empty());
+}
+
+TEST_F(HushvaultSqliteTest, EncryptsNumbersNamesAndTextsInTheFile) {
+    store.addContracts("Zhang Wei", "13912345678", "PresetPw123", "1");
+    store.addContracts("张三", "+86 13800138000", "x", "0");
+    store.addSMS("13987654321", "SecretMeetingText", "2026-12-06 09:15:00", "2");
+    store.addSMS("LockSetting", "Record");
+
+    const std::string raw = test::readFile(store.dataBasePath());
+    EXPECT_EQ(raw.find("Zhang Wei"), std::string::npos);
+    EXPECT_EQ(raw.find("13912345678"), std::string::npos);
+    EXPECT_EQ(raw.find("13987654321"), std::string::npos);
+    EXPECT_EQ(raw.find("SecretMeetingText"), std::string::npos);
+    EXPECT_NE(raw.find("PresetPw123"), std::string::npos);
+    EXPECT_NE(raw.find("2026-12-06 09:15:00"), std::string::npos);
+    EXPECT_NE(raw.find("LockSetting"), std::string::npos);
+    EXPECT_NE(raw.find("Record"), std::string::npos);
+    // What every installation stores for these values (computed independently).
+    EXPECT_NE(raw.find("54e32Wn+YkOx9p6BbtU="), std::string::npos);
+    EXPECT_NE(raw.find("54e3DeZmtssJ"), std::string::npos);
+}
+
+TEST_F(HushvaultSqliteTest, RecordsEachVersionOnce) {
+    EXPECT_FALSE(store.findByVersion("1.0"));
+    EXPECT_GT(store.addVersion("1.0"), 0);
+    EXPECT_TRUE(store.findByVersion("1.0"));
+    EXPECT_FALSE(store.findByVersion("1.1"));
+}

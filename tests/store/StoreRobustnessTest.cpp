@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+
+namespace {
+
+void expectEverythingEmpty(HushvaultSqlite& store) {
+    StartupSequence::run(store, "1.0", 0);
+    EXPECT_EQ(store.addContracts("n", "1", "p", "0"), 0);
+    EXPECT_EQ(store.addSMS("1", "c", "t", "2"), 0);
+    EXPECT_EQ(store.addSMS("v", "k"), 0);
+    EXPECT_EQ(store.addVersion("1.0"), 0);
+    EXPECT_TRUE(store.findAllContracts().empty());
+    EXPECT_TRUE(store.findAllSMS().empty());
+    EXPECT_TRUE(store.findAllNewSMS().empty());
+    EXPECT_EQ(store.findTelephoneNumber("k"), std::nullopt);
+    EXPECT_EQ(store.findContractByTelephoneNumber("1").contract_id, 0);
+    EXPECT_EQ(store.findSMSBySMSid(1).SMS_id, 0);
+    EXPECT_FALSE(store.findByVersion("1.0"));
+    store.updatetel("k", "v");
+    store.clearAllSMS();
+}
+
+}  // namespace
+
+TEST(StoreRobustness, CreatesMissingDirectoriesAndPrivateFiles) {
+    test::TempDir dir;
+    const std::string documents = dir.path() + "/deep/er/documents";
+    HushvaultSqlite store(documents);
+    StartupSequence::createTables(store);
+    EXPECT_GT(store.addContracts("n", "1", "p", "0"), 0);
+    EXPECT_EQ(store.dataBasePath(), documents + "/HiddenMSGTable");
+    EXPECT_EQ(test::permissions(documents), 0700u);
+    EXPECT_EQ(test::permissions(documents + "/HiddenMSGTable"), 0600u);
+}
+
+TEST(StoreRobustness, UnopenableDatabaseGivesEmptyResults) {
+    test::TempDir dir;
+    // A file where the documents directory should be: no directory and no database can be
+    // made there, whoever runs the test.
+    std::ofstream(dir.file("blocked")) << "not a directory";
+    HushvaultSqlite blocked(dir.file("blocked") + "/documents");
+    EXPECT_FALSE(blocked.connectionDataBase());
+    expectEverythingEmpty(blocked);
+}
+
+TEST(StoreRobustness, CorruptDatabaseFileGivesEmptyResultsAndStaysAsItWas) {
+    test::TempDir dir;
+    const std::string garbage(4096, '\x5a');
+    std::ofstream(dir.file("HiddenMSGTable"), std::ios::binary) << garbage;
+    HushvaultSqlite store(dir.path());
+    expectEverythingEmpty(store);
+    EXPECT_EQ(test::readFile(dir.file("HiddenMSGTable")), garbage);
+}
+
+TEST(StoreRobustness, ForeignValuesInTheFileReadAsEmptyText) {
+    test::TempDir dir;
+    HushvaultSqlite store(dir.path());
+    StartupSequence::createTables(store);
+    // Rows written by hand: plain (unencrypted) values and NULL columns.
+    ASSERT_TRUE(store.connectionDataBase());
+    store.closeDataBase();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db,
+                 "INSERT INTO SecContract(name,telephone,passWord,checkCode) VALUES "
+                 "('plain name','123',NULL,NULL);",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    const auto contacts = store.findAllContracts();
+    ASSERT_EQ(contacts.size(), 1u);
+    EXPECT_EQ(contacts[0].name, "");
+    EXPECT_EQ(contacts[0].telePhoneNumber, "");
+    EXPECT_EQ(contacts[0].passWord, "");
+    EXPECT_EQ(contacts[0].iphoneFriend, "");
+}
