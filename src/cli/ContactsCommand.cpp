@@ -1,0 +1,77 @@
+#include "cli/ContactsCommand.h"
+
+#include <algorithm>
+
+#include "cli/CommandLine.h"
+#include "cli/JsonFormat.h"
+#include "cli/TextFormat.h"
+#include "store/HushvaultSqlite.h"
+#include "cli/StoreAccess.h"
+
+namespace hv::cli {
+
+namespace {
+
+int add(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{"--name", "--tel", "--password", "--friend"}, {}});
+    line.positionals(0, "");
+    const std::string flag = line.required("--friend");
+    if (flag != "0" && flag != "1") throw UsageError("--friend must be 0 or 1");
+    const int id = store.addContracts(line.required("--name"), line.required("--tel"),
+                                      line.required("--password"), flag);
+    if (id == 0) throw CommandFailed("the contact could not be stored");
+    context.out << id << '\n';
+    return 0;
+}
+
+int list(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{}, {"--json"}});
+    line.positionals(0, "");
+    const auto contacts = store.findAllContracts();
+    if (line.flag("--json")) {
+        nlohmann::json array = nlohmann::json::array();
+        for (const auto& contact : contacts) array.push_back(toJson(contact));
+        context.printJson(array);
+    } else {
+        for (const auto& contact : contacts) context.out << toLine(contact) << '\n';
+    }
+    return 0;
+}
+
+int find(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{"--tel"}, {"--json"}});
+    line.positionals(0, "");
+    const Contacts contact = store.findContractByTelephoneNumber(line.required("--tel"));
+    if (line.flag("--json"))
+        context.printJson(toJson(contact));
+    else
+        context.out << toLine(contact) << '\n';
+    return 0;
+}
+
+int remove(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{"--id"}, {}});
+    line.positionals(0, "");
+    const int id = parseInt32(line.required("--id"), "--id");
+    const auto contacts = store.findAllContracts();
+    const bool known = std::any_of(contacts.begin(), contacts.end(),
+                                   [id](const Contacts& c) { return c.contract_id == id; });
+    if (!known) throw CommandFailed("no contact with id " + std::to_string(id));
+    store.deleteContractByid(id);
+    return 0;
+}
+
+}  // namespace
+
+int ContactsCommand::run(const CommandContext& context) {
+    HushvaultSqlite store;
+    prepareStore(store);
+    const std::string action = context.action();
+    if (action == "add") return add(context, store);
+    if (action == "list") return list(context, store);
+    if (action == "find") return find(context, store);
+    if (action == "delete") return remove(context, store);
+    throw UsageError("contacts needs add, list, find or delete, not \"" + action + "\"");
+}
+
+}  // namespace hv::cli

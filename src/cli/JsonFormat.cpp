@@ -1,0 +1,28 @@
+#include "cli/JsonFormat.h"
+
+namespace hv::cli {
+
+nlohmann::json toJson(const Contacts& contact) {
+    return {{"id", contact.contract_id},
+            {"name", contact.name},
+            {"telephone", contact.telePhoneNumber},
+            {"password", contact.passWord},
+            {"iphoneFriend", contact.iphoneFriend ? nlohmann::json(*contact.iphoneFriend)
+                                                  : nlohmann::json(nullptr)}};
+}
+
+nlohmann::json toJson(const HiddenMSG& message) {
+    return {{"id", message.SMS_id},
+            {"telephone", message.telePhoneNumber},
+            {"content", message.contents},
+            {"time", message.time},
+            {"statue", message.statue}};
+}
+
+nlohmann::json toJson(const std::map<std::string, std::string>& settings) {
+    nlohmann::json object = nlohmann::json::object();
+    for (const auto& [key, value] : settings) object[key] = value;
+    return object;
+}
+
+}  // namespace hv::cli

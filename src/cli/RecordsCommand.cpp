@@ -1,0 +1,55 @@
+#include "cli/RecordsCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/JsonFormat.h"
+#include "cli/TextFormat.h"
+#include "store/HushvaultSqlite.h"
+#include "cli/StoreAccess.h"
+
+namespace hv::cli {
+
+namespace {
+
+int list(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{}, {"--json"}});
+    line.positionals(0, "");
+    const auto messages = store.findAllSMS();
+    if (line.flag("--json")) {
+        nlohmann::json array = nlohmann::json::array();
+        for (const auto& message : messages) array.push_back(toJson(message));
+        context.printJson(array);
+    } else {
+        for (const auto& message : messages) context.out << toLine(message) << '\n';
+    }
+    return 0;
+}
+
+int remove(const CommandContext& context, HushvaultSqlite& store) {
+    const CommandLine line(context.rest(), {{"--id"}, {}});
+    line.positionals(0, "");
+    const int id = parseInt32(line.required("--id"), "--id");
+    if (store.findSMSBySMSid(id).SMS_id != id || id == 0)
+        throw CommandFailed("no record with id " + std::to_string(id));
+    store.deleteSMSBySMSid(id);
+    return 0;
+}
+
+int clear(const CommandContext& context, HushvaultSqlite& store) {
+    CommandLine(context.rest(), {}).positionals(0, "");
+    store.clearAllSMS();
+    return 0;
+}
+
+}  // namespace
+
+int RecordsCommand::run(const CommandContext& context) {
+    HushvaultSqlite store;
+    prepareStore(store);
+    const std::string action = context.action();
+    if (action == "list") return list(context, store);
+    if (action == "delete") return remove(context, store);
+    if (action == "clear") return clear(context, store);
+    throw UsageError("records needs list, delete or clear, not \"" + action + "\"");
+}
+
+}  // namespace hv::cli

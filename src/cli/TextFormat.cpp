@@ -1,0 +1,32 @@
+#include "cli/TextFormat.h"
+
+namespace hv::cli {
+
+std::string escapeField(const std::string& field) {
+    std::string out;
+    out.reserve(field.size());
+    for (char c : field) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string toLine(const Contacts& contact) {
+    return std::to_string(contact.contract_id) + '\t' + escapeField(contact.name) + '\t' +
+           escapeField(contact.telePhoneNumber) + '\t' + escapeField(contact.passWord) + '\t' +
+           escapeField(contact.iphoneFriend.value_or(""));
+}
+
+std::string toLine(const HiddenMSG& message) {
+    return std::to_string(message.SMS_id) + '\t' + escapeField(message.telePhoneNumber) + '\t' +
+           escapeField(message.time) + '\t' + escapeField(message.statue) + '\t' +
+           escapeField(message.contents);
+}
+
+}  // namespace hv::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/CommandContext.h"
+
+namespace hv::cli {
+
+// token encrypt --password P [--escaped] [--] TEXT
+// token decrypt --password P [--] TOKEN
+class TokenCommand {
+public:
+    static int run(const CommandContext& context);
+};
+
+}  // namespace hv::cli

@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/CliApplication.h"
+
+int main(int argc, char** argv) {
+    return hv::cli::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

@@ -1,0 +1,114 @@
+#include "cli/CliApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "store/StorePaths.h"
+#include "support/TempDir.h"
+
+using nlohmann::json;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    ~CliTest() override { hv::StorePaths::setDocumentsDirectory({}); }
+
+    Result run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "--data-dir=" + dir.path());
+        std::ostringstream out, err;
+        const int status = hv::cli::runCli(arguments, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    hv::test::TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(CliTest, TokensRoundTripAndAWrongPasswordFails) {
+    const Result made = run({"token", "encrypt", "--password", "secret", "--", "--hello--"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string token = made.out.substr(0, made.out.size() - 1);
+    EXPECT_EQ(run({"token", "decrypt", "--password=secret", token}).out, "--hello--\n");
+
+    const Result wrong = run({"token", "decrypt", "--password", "other", token});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_NE(wrong.err.find("does not fit"), std::string::npos);
+
+    // "0c2b+0ya6nbqc7mA" in the plain form.
+    EXPECT_EQ(run({"token", "encrypt", "--password", "escape", "--escaped", "message 0"}).out,
+              "0c2b%2B0ya6nbqc7mA\n");
+}
+
+TEST_F(CliTest, ContactsAreAddedListedFoundAndDeleted) {
+    const Result added = run({"contacts", "add", "--name", "Wang's", "--tel", "+86 139-1234",
+                              "--password", "pw", "--friend", "1"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, "1\n");
+
+    const json list = json::parse(run({"contacts", "list", "--json"}).out);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0], json({{"id", 1}, {"name", "Wang's"}, {"telephone", "1391234"},
+                             {"password", "pw"}, {"iphoneFriend", "1"}}));
+    EXPECT_EQ(run({"contacts", "list"}).out, "1\tWang's\t1391234\tpw\t1\n");
+
+    const json missing = json::parse(run({"contacts", "find", "--tel", "000", "--json"}).out);
+    EXPECT_EQ(missing["id"], 0);
+    EXPECT_EQ(missing["name"], "");
+
+    EXPECT_EQ(run({"contacts", "delete", "--id", "7"}).status, 1);
+    EXPECT_EQ(run({"contacts", "delete", "--id", "1"}).status, 0);
+    EXPECT_EQ(run({"contacts", "list"}).out, "");
+}
+
+TEST_F(CliTest, SettingsAreChangedButNeverAdded) {
+    EXPECT_EQ(run({"settings", "set", "Record", "Off"}).status, 1);
+    ASSERT_EQ(run({"init"}).status, 0);
+    EXPECT_EQ(run({"settings", "get", "Record"}).out, "On\n");
+    EXPECT_EQ(run({"settings", "set", "Record", "Off"}).status, 0);
+    EXPECT_EQ(run({"settings", "get", "Record"}).out, "Off\n");
+    EXPECT_EQ(run({"settings", "set", "Nope", "x"}).status, 1);
+    const json settings = json::parse(run({"settings", "list", "--json"}).out);
+    EXPECT_EQ(settings.size(), 4u);
+    EXPECT_EQ(settings["Record"], "Off");
+}
+
+TEST_F(CliTest, RecordsAndConfigCommands) {
+    EXPECT_EQ(run({"records", "list", "--json"}).out, "[]\n");
+    EXPECT_EQ(run({"records", "clear"}).status, 0);
+    EXPECT_EQ(run({"records", "delete", "--id", "1"}).status, 1);
+
+    EXPECT_EQ(run({"config", "get", "isglobleStatus"}).out, "-1\n");
+    EXPECT_EQ(run({"config", "set", "isglobleStatus", "2", "--int"}).status, 0);
+    EXPECT_EQ(run({"config", "get", "isglobleStatus"}).out, "2\n");
+    EXPECT_EQ(run({"config", "get", "other"}).out, "0\n");
+}
+
+TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate"},
+             {"token", "encrypt", "text"},
+             {"token", "encrypt", "--password", "p", "a", "b"},
+             {"token", "shred"},
+             {"contacts", "add", "--name", "n", "--tel", "1", "--password", "p", "--friend", "2"},
+             {"contacts", "delete", "--id", "12x"},
+             {"records", "list", "--jsn"},
+             {"config", "set", "k", "v", "--int"},
+         }) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 2) << (arguments.empty() ? "" : arguments[0]);
+        EXPECT_EQ(result.err.rfind("hushvault-cli: ", 0), 0u);
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+    }
+}
