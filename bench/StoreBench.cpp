@@ -20,22 +20,24 @@ namespace {
 class Fixture {
 public:
     Fixture(int contacts, int messages) {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("hushvault-bench-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+        directory_ =
+            std::filesystem::temp_directory_path() /
+            ("hushvault-bench-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         std::filesystem::create_directories(directory_);
         store_ = std::make_unique<hv::HushvaultSqlite>(directory_.string());
         hv::StartupSequence::createTables(*store_);
         sqlite3* db = nullptr;
         sqlite3_open(store_->dataBasePath().c_str(), &db);
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        insertRows(db, "INSERT INTO SecContract(name,telephone,passWord,checkCode) VALUES (?,?,?,?)",
+        insertRows(db,
+                   "INSERT INTO SecContract(name,telephone,passWord,checkCode) VALUES (?,?,?,?)",
                    contacts, [](int i) {
-                       return std::array<std::string, 4>{hv::encryptAtRest("Contact " + std::to_string(i)),
-                                                         hv::encryptAtRest(number(i)),
-                                                         "preset" + std::to_string(i), "1"};
+                       return std::array<std::string, 4>{
+                           hv::encryptAtRest("Contact " + std::to_string(i)),
+                           hv::encryptAtRest(number(i)), "preset" + std::to_string(i), "1"};
                    });
-        insertRows(db, "INSERT INTO HidMSG(telephone,content,time,statue) VALUES (?,?,?,?)", messages,
-                   [](int i) {
+        insertRows(db, "INSERT INTO HidMSG(telephone,content,time,statue) VALUES (?,?,?,?)",
+                   messages, [](int i) {
                        return std::array<std::string, 4>{
                            hv::encryptAtRest(number(i % 50)),
                            hv::encryptAtRest("Message number " + std::to_string(i) +
@@ -82,7 +84,8 @@ BENCHMARK(BM_addContracts)->Unit(benchmark::kMicrosecond);
 void BM_findContractByTelephoneNumber_1000(benchmark::State& state) {
     Fixture fixture(1000, 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(fixture.store().findContractByTelephoneNumber(Fixture::number(500)));
+        benchmark::DoNotOptimize(
+            fixture.store().findContractByTelephoneNumber(Fixture::number(500)));
 }
 BENCHMARK(BM_findContractByTelephoneNumber_1000)->Unit(benchmark::kMicrosecond);
 

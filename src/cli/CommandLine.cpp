@@ -46,10 +46,12 @@ std::string CommandLine::required(const std::string& name) const {
     throw UsageError("missing " + name);
 }
 
-bool CommandLine::flag(const std::string& name) const { return flags_.count(name) != 0; }
+bool CommandLine::flag(const std::string& name) const {
+    return flags_.count(name) != 0;
+}
 
 std::vector<std::string> CommandLine::positionals(std::size_t count,
-                                                 const std::string& what) const {
+                                                  const std::string& what) const {
     if (positionals_.size() < count) throw UsageError("missing " + what);
     if (positionals_.size() > count)
         throw UsageError("unexpected argument \"" + positionals_[count] + "\"");

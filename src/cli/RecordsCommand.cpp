@@ -2,9 +2,9 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonFormat.h"
+#include "cli/StoreAccess.h"
 #include "cli/TextFormat.h"
 #include "store/HushvaultSqlite.h"
-#include "cli/StoreAccess.h"
 
 namespace hv::cli {
 

@@ -2,9 +2,9 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonFormat.h"
+#include "cli/StoreAccess.h"
 #include "cli/TextFormat.h"
 #include "store/HushvaultSqlite.h"
-#include "cli/StoreAccess.h"
 
 namespace hv::cli {
 
@@ -34,7 +34,8 @@ int get(const CommandContext& context, HushvaultSqlite& store) {
 int set(const CommandContext& context, HushvaultSqlite& store) {
     const auto& arguments = CommandLine(context.rest(), {}).positionals(2, "KEY and VALUE");
     if (!store.findTelephoneNumber(arguments[0]))
-        throw CommandFailed("no setting \"" + arguments[0] + "\"; settings are only changed, not added");
+        throw CommandFailed("no setting \"" + arguments[0] +
+                            "\"; settings are only changed, not added");
     store.updatetel(arguments[0], arguments[1]);
     if (store.findTelephoneNumber(arguments[0]) != arguments[1])
         throw CommandFailed("the setting could not be changed");

@@ -10,7 +10,8 @@ int TokenCommand::run(const CommandContext& context) {
     if (action == "encrypt") {
         const CommandLine line(context.rest(), {{"--password"}, {"--escaped"}});
         const std::string text = line.positionals(1, "TEXT")[0];
-        context.out << GenEncURL(text, line.required("--password"), !line.flag("--escaped")) << '\n';
+        context.out << GenEncURL(text, line.required("--password"), !line.flag("--escaped"))
+                    << '\n';
         return 0;
     }
     if (action == "decrypt") {

@@ -16,7 +16,8 @@ constexpr std::array<std::int8_t, 256> makeDecodeTable() {
     std::array<std::int8_t, 256> table{};
     for (auto& entry : table) entry = kInvalid;
     for (int i = 0; i < 64; ++i) table[static_cast<unsigned char>(kAlphabet[i])] = std::int8_t(i);
-    for (char c : {'\t', '\n', '\v', '\f', '\r', ' '}) table[static_cast<unsigned char>(c)] = kWhiteSpace;
+    for (char c : {'\t', '\n', '\v', '\f', '\r', ' '})
+        table[static_cast<unsigned char>(c)] = kWhiteSpace;
     return table;
 }
 

@@ -43,8 +43,7 @@ std::string escapePlus(const std::string& body) {
 
 }  // namespace
 
-SecretCipher::SecretCipher(std::string_view password)
-    : SecretCipher(md5(password)) {}
+SecretCipher::SecretCipher(std::string_view password) : SecretCipher(md5(password)) {}
 
 SecretCipher::SecretCipher(const Md5Digest& keyDigest)
     : key_(keyDigest), checkPrefix_(makeCheckPrefix(keyDigest)) {}

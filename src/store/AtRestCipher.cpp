@@ -13,7 +13,9 @@ const SecretCipher& atRestCipher() {
 
 }  // namespace
 
-std::string encryptAtRest(std::string_view value) { return atRestCipher().encrypt(value, true); }
+std::string encryptAtRest(std::string_view value) {
+    return atRestCipher().encrypt(value, true);
+}
 
 std::string decryptAtRest(std::string_view stored) {
     return atRestCipher().decrypt(stored).value_or(std::string());

@@ -40,16 +40,19 @@ bool writeValue(const std::string& key, plist_t value) {
     plist_to_xml(dictionary.get(), &xml, &length);
     if (!xml) return false;
     const std::string& directory = StorePaths::documentsDirectory();
-    const bool written = StorePaths::ensureDirectory(directory) &&
-                         AtomicFile::write(ConfigFile::GetConfigFilePath(), std::string_view(xml, length));
+    const bool written =
+        StorePaths::ensureDirectory(directory) &&
+        AtomicFile::write(ConfigFile::GetConfigFilePath(), std::string_view(xml, length));
     plist_to_xml_free(xml);
     return written;
 }
 
 std::int32_t clampToInt32(long double value) {
     if (std::isnan(value)) return 0;
-    if (value >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (value >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 
@@ -147,7 +150,8 @@ std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const
     return items;
 }
 
-bool ConfigFile::SetArrayToConfigFile(const std::string& key, const std::vector<std::string>& value) {
+bool ConfigFile::SetArrayToConfigFile(const std::string& key,
+                                      const std::vector<std::string>& value) {
     plist_t array = plist_new_array();
     for (const auto& item : value) plist_array_append_item(array, plist_new_string(item.c_str()));
     return writeValue(key, array);

@@ -19,7 +19,9 @@ ConnectionDataBase::ConnectionDataBase(std::string documentsDirectory)
 
 ConnectionDataBase::ConnectionDataBase() : ConnectionDataBase(StorePaths::documentsDirectory()) {}
 
-ConnectionDataBase::~ConnectionDataBase() { closeDataBase(); }
+ConnectionDataBase::~ConnectionDataBase() {
+    closeDataBase();
+}
 
 std::string ConnectionDataBase::dataBasePath() const {
     StorePaths::ensureDirectory(documentsDirectory_);

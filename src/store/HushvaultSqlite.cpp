@@ -125,8 +125,8 @@ void HushvaultSqlite::creatSecretVersionSqlite() {
 // --- settings rows ------------------------------------------------------------------------
 
 std::int32_t HushvaultSqlite::addSMS(const std::string& value, const std::string& key) {
-    return insert("INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);",
-                  value, key);
+    return insert("INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);", value,
+                  key);
 }
 
 void HushvaultSqlite::updatetel(const std::string& key, const std::string& value) {
@@ -147,9 +147,8 @@ void HushvaultSqlite::deleteTelephoneNumber(const std::string& key) {
 
 std::map<std::string, std::string> HushvaultSqlite::findAllNewSMS() {
     std::map<std::string, std::string> settings;
-    query("SELECT * FROM HidMSGNew ORDER BY id DESC", [&](const SqliteStatement& row) {
-        settings[row.columnText(2)] = row.columnText(1);
-    });
+    query("SELECT * FROM HidMSGNew ORDER BY id DESC",
+          [&](const SqliteStatement& row) { settings[row.columnText(2)] = row.columnText(1); });
     return settings;
 }
 
@@ -191,7 +190,9 @@ std::vector<HiddenMSG> HushvaultSqlite::findAllSMS() {
     return messages;
 }
 
-void HushvaultSqlite::clearAllSMS() { execute("DELETE FROM HidMSG WHERE id !=0 "); }
+void HushvaultSqlite::clearAllSMS() {
+    execute("DELETE FROM HidMSG WHERE id !=0 ");
+}
 
 void HushvaultSqlite::clearSMSByTelephoneNumber(const std::string& telephone) {
     execute("DELETE FROM HidMSG WHERE telephone = ?1", storedNumber(telephone));
@@ -211,18 +212,21 @@ std::int32_t HushvaultSqlite::addContracts(const std::string& name, const std::s
 void HushvaultSqlite::update(const std::string& name, const std::string& tel,
                              const std::string& pass, const std::string& isIphone,
                              std::int32_t byid) {
-    execute(
-        "UPDATE SecContract SET name=?1,telephone=?2,passWord=?3,checkCode=?4 WHERE id= ?5;",
-        encryptAtRest(name), storedNumber(tel), pass, isIphone, byid);
+    execute("UPDATE SecContract SET name=?1,telephone=?2,passWord=?3,checkCode=?4 WHERE id= ?5;",
+            encryptAtRest(name), storedNumber(tel), pass, isIphone, byid);
 }
 
 void HushvaultSqlite::deleteContractByid(std::int32_t id) {
     execute("DELETE FROM SecContract WHERE id =?1 ", id);
 }
 
-void HushvaultSqlite::clearContractsById(std::int32_t id) { deleteContractByid(id); }
+void HushvaultSqlite::clearContractsById(std::int32_t id) {
+    deleteContractByid(id);
+}
 
-void HushvaultSqlite::deletAllContracts() { execute("DELETE FROM SecContract WHERE id !=0 "); }
+void HushvaultSqlite::deletAllContracts() {
+    execute("DELETE FROM SecContract WHERE id !=0 ");
+}
 
 Contacts HushvaultSqlite::findContractByTelephoneNumber(const std::string& telephone) {
     Contacts contact;

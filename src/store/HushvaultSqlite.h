@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "store/Contacts.h"
 #include "store/ConnectionDataBase.h"
+#include "store/Contacts.h"
 #include "store/HiddenMSG.h"
 
 namespace hv {

@@ -9,7 +9,9 @@ SqliteStatement::SqliteStatement(sqlite3* database, const char* sql) {
     }
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(statement_);
+}
 
 void SqliteStatement::bind(int index, std::string_view text) {
     if (!statement_) return;
@@ -28,7 +30,9 @@ void SqliteStatement::bindNull(int index) {
     if (statement_ && sqlite3_bind_null(statement_, index) != SQLITE_OK) bound_ = false;
 }
 
-bool SqliteStatement::nextRow() { return ok() && sqlite3_step(statement_) == SQLITE_ROW; }
+bool SqliteStatement::nextRow() {
+    return ok() && sqlite3_step(statement_) == SQLITE_ROW;
+}
 
 bool SqliteStatement::run() {
     if (!ok()) return false;
@@ -38,7 +42,9 @@ bool SqliteStatement::run() {
     return result == SQLITE_DONE;
 }
 
-int SqliteStatement::columnInt(int column) const { return sqlite3_column_int(statement_, column); }
+int SqliteStatement::columnInt(int column) const {
+    return sqlite3_column_int(statement_, column);
+}
 
 std::string SqliteStatement::columnText(int column) const {
     const auto* text = sqlite3_column_text(statement_, column);

@@ -5,8 +5,7 @@
 
 namespace hv {
 
-void StartupSequence::run(HushvaultSqlite& store, const std::string& version,
-                          double nowSeconds) {
+void StartupSequence::run(HushvaultSqlite& store, const std::string& version, double nowSeconds) {
     createTables(store);
     seedSettings(store, nowSeconds);
     recordVersion(store, version);

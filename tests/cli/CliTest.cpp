@@ -58,8 +58,11 @@ TEST_F(CliTest, ContactsAreAddedListedFoundAndDeleted) {
 
     const json list = json::parse(run({"contacts", "list", "--json"}).out);
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0], json({{"id", 1}, {"name", "Wang's"}, {"telephone", "1391234"},
-                             {"password", "pw"}, {"iphoneFriend", "1"}}));
+    EXPECT_EQ(list[0], json({{"id", 1},
+                             {"name", "Wang's"},
+                             {"telephone", "1391234"},
+                             {"password", "pw"},
+                             {"iphoneFriend", "1"}}));
     EXPECT_EQ(run({"contacts", "list"}).out, "1\tWang's\t1391234\tpw\t1\n");
 
     const json missing = json::parse(run({"contacts", "find", "--tel", "000", "--json"}).out);

@@ -55,8 +55,8 @@ TEST(SecretToken, EscapedFormChangesOnlyThePlusSign) {
 }
 
 TEST(SecretToken, RoundTripsAnyTextAndIsDeterministic) {
-    for (const std::string& text :
-         std::vector<std::string>{"", "x", "多语言 текст עברית 🙂", std::string(1000, 'z')}) {
+    for (const std::string& text : std::vector<std::string>{
+             "", "x", "多语言 текст עברית 🙂", std::string(1000, 'z')}) {
         for (const std::string& password :
              std::vector<std::string>{"", "p", "口令", "a much longer preset password"}) {
             const std::string token = GenEncURL(text, password, true);

@@ -54,8 +54,8 @@ TEST(StartupSequence, RecordsOneRowPerVersion) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
     sqlite3_stmt* count = nullptr;
-    sqlite3_prepare_v2(db, "SELECT group_concat(version, ',') FROM HidMSGVersion ORDER BY id",
-                       -1, &count, nullptr);
+    sqlite3_prepare_v2(db, "SELECT group_concat(version, ',') FROM HidMSGVersion ORDER BY id", -1,
+                       &count, nullptr);
     ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
     EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(count, 0)), "1.0,1.1");
     sqlite3_finalize(count);

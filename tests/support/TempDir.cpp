@@ -14,7 +14,8 @@
 namespace hv::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hushvault-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "hushvault-test-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (!::mkdtemp(name.data())) throw std::runtime_error("mkdtemp failed");
@@ -30,7 +31,9 @@ ScopedDocumentsDirectory::ScopedDocumentsDirectory(const std::string& directory)
     StorePaths::setDocumentsDirectory(directory);
 }
 
-ScopedDocumentsDirectory::~ScopedDocumentsDirectory() { StorePaths::setDocumentsDirectory({}); }
+ScopedDocumentsDirectory::~ScopedDocumentsDirectory() {
+    StorePaths::setDocumentsDirectory({});
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
