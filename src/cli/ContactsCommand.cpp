@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonFormat.h"
+#include "cli/RecordListing.h"
 #include "cli/StoreAccess.h"
 #include "cli/TextFormat.h"
 #include "store/HushvaultSqlite.h"
@@ -25,17 +26,7 @@ int add(const CommandContext& context, HushvaultSqlite& store) {
 }
 
 int list(const CommandContext& context, HushvaultSqlite& store) {
-    const CommandLine line(context.rest(), {{}, {"--json"}});
-    line.positionals(0, "");
-    const auto contacts = store.findAllContracts();
-    if (line.flag("--json")) {
-        nlohmann::json array = nlohmann::json::array();
-        for (const auto& contact : contacts) array.push_back(toJson(contact));
-        context.printJson(array);
-    } else {
-        for (const auto& contact : contacts) context.out << toLine(contact) << '\n';
-    }
-    return 0;
+    return printRecordList(context, store.findAllContracts());
 }
 
 int find(const CommandContext& context, HushvaultSqlite& store) {

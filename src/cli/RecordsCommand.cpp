@@ -1,9 +1,8 @@
 #include "cli/RecordsCommand.h"
 
 #include "cli/CommandLine.h"
-#include "cli/JsonFormat.h"
+#include "cli/RecordListing.h"
 #include "cli/StoreAccess.h"
-#include "cli/TextFormat.h"
 #include "store/HushvaultSqlite.h"
 
 namespace hv::cli {
@@ -11,17 +10,7 @@ namespace hv::cli {
 namespace {
 
 int list(const CommandContext& context, HushvaultSqlite& store) {
-    const CommandLine line(context.rest(), {{}, {"--json"}});
-    line.positionals(0, "");
-    const auto messages = store.findAllSMS();
-    if (line.flag("--json")) {
-        nlohmann::json array = nlohmann::json::array();
-        for (const auto& message : messages) array.push_back(toJson(message));
-        context.printJson(array);
-    } else {
-        for (const auto& message : messages) context.out << toLine(message) << '\n';
-    }
-    return 0;
+    return printRecordList(context, store.findAllSMS());
 }
 
 int remove(const CommandContext& context, HushvaultSqlite& store) {
