@@ -2,12 +2,11 @@
 
 #include <plist/plist.h>
 
-#include <cctype>
-#include <cmath>
 #include <limits>
 #include <memory>
 
 #include "store/AtomicFile.h"
+#include "store/NumberText.h"
 #include "store/StorePaths.h"
 
 namespace hv {
@@ -45,28 +44,6 @@ bool writeValue(const std::string& key, plist_t value) {
         AtomicFile::write(ConfigFile::GetConfigFilePath(), std::string_view(xml, length));
     plist_to_xml_free(xml);
     return written;
-}
-
-std::int32_t clampToInt32(long double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (value <= std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
-}
-
-// The leading integer of a text: white space, an optional sign, then digits.
-std::int32_t leadingInteger(const char* text) {
-    while (std::isspace(static_cast<unsigned char>(*text))) ++text;
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    long double value = 0;
-    for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) {
-        value = value * 10 + (*text - '0');
-        if (value > 1e12L) break;  // already out of range; the clamp decides
-    }
-    return clampToInt32(negative ? -value : value);
 }
 
 std::optional<std::string> textOf(plist_t node) {
@@ -113,7 +90,7 @@ std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) {
         case PLIST_UINT: {
             uint64_t number = 0;
             plist_get_uint_val(value, &number);
-            return clampToInt32(static_cast<long double>(static_cast<int64_t>(number)));
+            return clampToInt32(static_cast<double>(static_cast<int64_t>(number)));
         }
         case PLIST_REAL: {
             double number = 0;
@@ -126,7 +103,7 @@ std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) {
             return flag ? 1 : 0;
         }
         case PLIST_STRING:
-            return leadingInteger(textOf(value)->c_str());
+            return leadingInt32(*textOf(value));
         default:
             return 0;
     }

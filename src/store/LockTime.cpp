@@ -1,14 +1,16 @@
 #include "store/LockTime.h"
 
 #include <chrono>
-#include <cstdio>
+#include <charconv>
 
 namespace hv {
 
 std::string formatLockTime(double secondsSinceEpoch) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", secondsSinceEpoch);
-    return text;
+    // printf's "%f", but with "." whatever the locale: other installations parse this text.
+    char text[400];
+    const auto result =
+        std::to_chars(text, text + sizeof text, secondsSinceEpoch, std::chars_format::fixed, 6);
+    return std::string(text, result.ptr);
 }
 
 double secondsSinceEpochNow() {

@@ -1,0 +1,42 @@
+#include "store/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace hv {
+
+namespace {
+
+template <class Number>
+Number leadingNumber(std::string_view text) {
+    std::size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    if (start == std::string_view::npos) return 0;
+    if (text[start] == '+') ++start;
+    Number value = 0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    // Out of range: the sign of the text decides which infinity it stands for.
+    if (error == std::errc::result_out_of_range)
+        return text[start] == '-' ? -std::numeric_limits<Number>::infinity()
+                                  : std::numeric_limits<Number>::infinity();
+    return error == std::errc() ? value : 0;
+}
+
+}  // namespace
+
+double leadingDouble(std::string_view text) { return leadingNumber<double>(text); }
+
+float leadingFloat(std::string_view text) { return leadingNumber<float>(text); }
+
+std::int32_t leadingInt32(std::string_view text) { return clampToInt32(leadingDouble(text)); }
+
+std::int32_t clampToInt32(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace hv

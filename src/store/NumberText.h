@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace hv {
+
+// Numbers read from the start of a text the way stored settings have always been read:
+// leading white space and a sign are skipped, the longest number at the start is taken
+// and anything after it ignored; a text without a number reads as 0. The decimal point
+// is always ".", whatever the process's locale.
+double leadingDouble(std::string_view text);
+float leadingFloat(std::string_view text);
+// Clamped to the 32-bit range; a fraction is cut off.
+std::int32_t leadingInt32(std::string_view text);
+
+// A number cut to an integer and clamped to the 32-bit range; NaN gives 0.
+std::int32_t clampToInt32(double value);
+
+}  // namespace hv
