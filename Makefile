@@ -2,7 +2,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test bench run clean
+.PHONY: all deps build test bench run screenshots images clean
 
 all: build
 
@@ -24,9 +24,16 @@ bench: deps
 	@cmake --build build/bench -j $(JOBS)
 	@for b in build/bench/bench/hv_bench_*; do echo "== $$b"; $$b; done
 
-# Until the application window exists, this shows what the command-line tool offers.
 run: build
-	@build/release/src/cli/hushvault-cli --help
+	@build/release/src/app/hushvault
+
+# Every screen in every language, headless, into build/screenshots/<screen>-<language>.png.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen build/release/tools/screenshots/hv_screenshots build/screenshots
+
+# Redraws resources/images from tools/imagegen.
+images: build
+	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources/images
 
 clean:
 	rm -rf build

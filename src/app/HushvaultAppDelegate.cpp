@@ -1,0 +1,47 @@
+#include "app/HushvaultAppDelegate.h"
+
+#include "Version.h"
+#include "app/HushvaultViewController.h"
+#include "app/LinkAcceptance.h"
+#include "platform/Clock.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+namespace hv {
+
+HushvaultAppDelegate::HushvaultAppDelegate(MenuScreens screens, QObject* parent)
+    : QObject(parent), screens_(std::move(screens)) {}
+
+HushvaultAppDelegate::~HushvaultAppDelegate() { delete window_; }
+
+bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
+    StartupSequence::run(HushvaultSqlite::shareLogSqliteData(), kHushvaultVersion, now());
+    NavigationBar::setDefaultBackgroundImage(":/images/tabNavigation_cg.png");
+    window_ = new Window;
+    viewController_ = new HushvaultViewController(screens_);
+    nav_ = new NavigationController(viewController_);
+    window_->setRootViewController(nav_);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return true;
+}
+
+ViewController* HushvaultAppDelegate::decSMSViewController() const {
+    return decSMSViewController_;
+}
+
+bool HushvaultAppDelegate::openURL(const QString& link) {
+    if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) return true;
+    if (!readerFactory_) return true;
+    decSMSViewController_ = readerFactory_(link);
+    window_->presentController(new NavigationController(decSMSViewController_), true);
+    window_->raise();
+    window_->activateWindow();
+    return true;
+}
+
+}  // namespace hv

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "app/MenuScreens.h"
+
+namespace hv {
+
+class HushvaultViewController;
+class NavigationController;
+class ViewController;
+class Window;
+
+// The application's own start: prepares the store, shows the main menu in the window,
+// and routes incoming hiddenmsg:// links to the message reader. Owns the window, and
+// through it the navigation, the main menu and the reader, for the rest of the run.
+class HushvaultAppDelegate : public QObject {
+    Q_OBJECT
+public:
+    using ReaderFactory = std::function<ViewController*(const QString& link)>;
+
+    explicit HushvaultAppDelegate(MenuScreens screens = {}, QObject* parent = nullptr);
+    ~HushvaultAppDelegate() override;
+
+    // Tables, first-run settings, version row, bar image, main menu; shows the window.
+    bool didFinishLaunchingWithOptions();
+    // Opens the reader for an acceptable link (see LinkAcceptance); every other link is
+    // ignored. Always true: the link counts as handled.
+    bool openURL(const QString& link);
+    // The message reader made for an accepted link; without one, accepted links open
+    // nothing.
+    void setReaderFactory(ReaderFactory factory) { readerFactory_ = std::move(factory); }
+
+    Window* window() const { return window_; }
+    NavigationController* nav() const { return nav_; }
+    HushvaultViewController* viewController() const { return viewController_; }
+    ViewController* decSMSViewController() const;
+
+private:
+    MenuScreens screens_;
+    ReaderFactory readerFactory_;
+    Window* window_ = nullptr;
+    NavigationController* nav_ = nullptr;
+    HushvaultViewController* viewController_ = nullptr;
+    QPointer<ViewController> decSMSViewController_;
+};
+
+}  // namespace hv

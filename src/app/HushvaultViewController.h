@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/MenuScreens.h"
+#include "platform/NotificationCenter.h"
+#include "ui/ViewController.h"
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace hv {
+
+// The main menu, root of the navigation: new message, secret contacts, records, settings,
+// guide, and the about screen from the information button on the navigation bar. It
+// keeps the login flag: the contact list and the records open only while it is set,
+// otherwise after a login. Entries whose screens are not available stay disabled.
+class HushvaultViewController : public ViewController {
+    Q_OBJECT
+public:
+    explicit HushvaultViewController(MenuScreens screens = {}, QWidget* parent = nullptr);
+    ~HushvaultViewController() override;
+
+    // Opens the entry with this tag (101 new message, 102 contacts, 103 records).
+    void UIButtonClicked(int tag);
+    void setting();
+    void usingHelp();
+    void about();
+    void login();
+    // A login finished: the flag takes the result and the entry that waited opens.
+    void finishedLogin(bool flag);
+    void logout();
+
+    bool IsLogin() const { return isLogin_; }
+    void setIsLogin(bool flag) { isLogin_ = flag; }
+    int buttonClicked() const { return buttonClicked_; }
+
+    QPushButton* newMessageButton = nullptr;
+    QToolButton* smsContractsButton = nullptr;
+    QToolButton* smsMessagesButton = nullptr;
+    QToolButton* settingButton = nullptr;
+    QToolButton* help = nullptr;
+    QPushButton* infoButton = nullptr;
+    QLabel* logoView = nullptr;
+    QLabel* label = nullptr;
+    QLabel* smslabel = nullptr;
+    QLabel* smsSlable = nullptr;
+    QLabel* backGroudImageView = nullptr;
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildNavigationBarItems();
+    void hidesBackButton(const Notification& notification);
+    void newMessageBtntouchHightlighted();
+    void newMessageBtntouchUp();
+
+    MenuScreens screens_;
+    bool isLogin_ = false;
+    int buttonClicked_ = 0;
+};
+
+}  // namespace hv

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+namespace hv {
+
+class HushvaultViewController;
+class ViewController;
+
+// The screens the main menu opens that live in other parts of the application. Each
+// makes a new screen for the given menu; an entry whose screen is not available is
+// shown disabled.
+struct MenuScreens {
+    using Factory = std::function<ViewController*(HushvaultViewController* menu)>;
+
+    Factory composer;     // "NMessage", tag 101
+    Factory contactList;  // "Management", tag 102, needs a login
+    Factory records;      // "Crecords", tag 103, needs a login
+    Factory settings;     // "Setting"
+    Factory login;        // presented when a guarded entry is locked
+};
+
+}  // namespace hv

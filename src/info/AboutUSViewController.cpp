@@ -1,0 +1,92 @@
+#include "info/AboutUSViewController.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "Version.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+
+namespace hv {
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const char* style) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setStyleSheet(style);
+    return label;
+}
+
+constexpr const char* kNameStyle = "font-size: 22px; font-weight: bold; color: #1c2a44;";
+constexpr const char* kCompanyStyle = "font-size: 14px; color: #3a4a66;";
+constexpr const char* kPropertyStyle = "font-size: 13px; color: #6d6d72;";
+
+}  // namespace
+
+AboutUSViewController::AboutUSViewController(QWidget* parent) : ViewController(parent) {
+    setObjectName("AboutUSViewController");
+}
+
+void AboutUSViewController::buildLayout() {
+    setAutoFillBackground(true);
+    setStyleSheet("AboutUSViewController { background: #f4f6fa; }");
+    imageView = new QLabel(this);
+    imageView->setObjectName("imageView");
+    imageView->setPixmap(QPixmap(":/images/LOGO.png").scaled(96, 96, Qt::KeepAspectRatio,
+                                                             Qt::SmoothTransformation));
+    imageView->setAlignment(Qt::AlignCenter);
+    // The layout's own texts: Chinese and English.
+    labelchiname = makeLabel(this, "labelchiname", QString::fromUtf8("私密短信"), kNameStyle);
+    companyName = makeLabel(this, "companyName", QString::fromUtf8("Hushvault 开发团队"), kCompanyStyle);
+    labelproperty = makeLabel(this, "labelproperty",
+                              QString::fromUtf8("自由软件。您的信息只以密文的形式离开手机。"),
+                              kPropertyStyle);
+    labelenname = makeLabel(this, "labelenname", "Hushvault", kNameStyle);
+    enCompanyName = makeLabel(this, "enCompanyName", "The Hushvault developers", kCompanyStyle);
+    enProperty = makeLabel(this, "enProperty",
+                           "Free software. Your messages leave your phone only encrypted.",
+                           kPropertyStyle);
+    auto* version = makeLabel(this, "versionLabel", QString("Version %1").arg(kHushvaultVersion),
+                              kPropertyStyle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 36, 24, 24);
+    layout->setSpacing(10);
+    layout->addWidget(imageView);
+    for (QLabel* label : {labelchiname, labelenname, companyName, enCompanyName}) layout->addWidget(label);
+    layout->addSpacing(12);
+    layout->addWidget(labelproperty);
+    layout->addWidget(enProperty);
+    layout->addStretch(1);
+    layout->addWidget(version);
+}
+
+void AboutUSViewController::viewDidLoad() {
+    buildLayout();
+    navigationItem()->setLeftBarButtonItem(
+        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "aboutBackButton"});
+    setTitle(localized(kKeyAppTitleAbout));
+
+    const QString international = localized(kKeyInternational);
+    if (international == QString::fromUtf8(kInternationalTraditional)) {
+        labelchiname->setText(localized(kKeyAppTitleAbout));
+        companyName->setText(localized(kKeyCompanyName));
+        labelproperty->setText(localized(kKeyProperty));
+        enCompanyName->hide();
+        labelenname->hide();
+    } else if (international == QString::fromUtf8(kInternationalSimplified)) {
+        enCompanyName->hide();
+        labelenname->hide();
+    } else {
+        labelchiname->hide();
+        companyName->hide();
+        labelproperty->hide();
+    }
+}
+
+void AboutUSViewController::back() { dismissModalViewController(true); }
+
+}  // namespace hv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/ViewController.h"
+
+class QLabel;
+
+namespace hv {
+
+// The about screen: the application's name, makers and a short statement, in Chinese or
+// English as the localisation's "International" text says; presented modally in its own
+// navigation container, closed with "Back".
+class AboutUSViewController : public ViewController {
+    Q_OBJECT
+public:
+    explicit AboutUSViewController(QWidget* parent = nullptr);
+
+    void back();
+
+    QLabel* labelchiname = nullptr;
+    QLabel* companyName = nullptr;
+    QLabel* labelproperty = nullptr;
+    QLabel* labelenname = nullptr;
+    QLabel* enCompanyName = nullptr;
+    QLabel* enProperty = nullptr;
+    QLabel* imageView = nullptr;
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void buildLayout();
+};
+
+}  // namespace hv

@@ -1,0 +1,19 @@
+#include "info/PresetPassWordViewController.h"
+
+#include "info/GuidePages.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+
+namespace hv {
+
+PresetPassWordViewController::PresetPassWordViewController(QWidget* parent)
+    : GuideWebViewController(&GuidePages::presetPasswordGuide, parent) {
+    setObjectName("PresetPassWordViewController");
+}
+
+void PresetPassWordViewController::viewDidLoad() {
+    GuideWebViewController::viewDidLoad();
+    setTitle(localized(kKeyPresetPassword));
+}
+
+}  // namespace hv

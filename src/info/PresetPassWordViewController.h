@@ -1,0 +1,17 @@
+#pragma once
+
+#include "info/GuideWebViewController.h"
+
+namespace hv {
+
+// The guide on agreeing a preset password with a friend; it titles itself.
+class PresetPassWordViewController : public GuideWebViewController {
+    Q_OBJECT
+public:
+    explicit PresetPassWordViewController(QWidget* parent = nullptr);
+
+protected:
+    void viewDidLoad() override;
+};
+
+}  // namespace hv

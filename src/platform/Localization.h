@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace hv {
+
+// The text of a localisation key in the installed language; a key without a text gives
+// the key itself.
+QString localized(const char* key);
+
+// The translations that ship with the application: English ("en"), Simplified Chinese
+// ("zh_CN") and Traditional Chinese ("zh_TW"). Installing one replaces the previous one.
+class Localization {
+public:
+    // The shipped language for a requested one ("--lang", a locale name such as
+    // "zh_HK.UTF-8") or, when empty, for the system locale. Unknown languages give "en".
+    static QString chooseLanguage(const QString& requested);
+
+    // Loads the language's translations into the application. False when they could not
+    // be loaded; keys then show as themselves.
+    static bool install(const QString& language);
+    static QString currentLanguage();
+
+    static QStringList shippedLanguages();
+};
+
+}  // namespace hv

@@ -1,0 +1,141 @@
+#include "ui/AlertView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/Localization.h"
+#include "ui/Window.h"
+
+namespace hv {
+
+namespace {
+
+QList<QPointer<AlertView>>& onScreen() {
+    static QList<QPointer<AlertView>> alerts;
+    return alerts;
+}
+
+}  // namespace
+
+AlertView::AlertView(const char* titleKey, const char* messageKey, const char* cancelKey,
+                     const QList<const char*>& otherKeys, Callback callback)
+    : box_(new QWidget(this)),
+      title_(new QLabel(box_)),
+      message_(new QLabel(box_)),
+      callback_(std::move(callback)) {
+    setObjectName("alertView");
+    box_->setObjectName("alertBox");
+    box_->setStyleSheet(
+        "#alertBox { background: rgba(245,246,250,250); border-radius: 12px; }"
+        "QLabel { color: #1c1c1e; }"
+        "QPushButton { border: none; border-top: 1px solid #c8c8cc; color: #2f6fd6;"
+        " font-size: 15px; min-height: 40px; background: transparent; }"
+        "QPushButton:pressed { background: #dcdce0; }"
+        "QLineEdit { border: 1px solid #c8c8cc; border-radius: 4px; padding: 4px; background: white; }");
+    title_->setObjectName("alertTitle");
+    message_->setObjectName("alertMessage");
+    title_->setStyleSheet("font-weight: bold; font-size: 16px;");
+    for (QLabel* label : {title_, message_}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+    }
+    title_->setText(titleKey ? localized(titleKey) : QString());
+    message_->setText(messageKey ? localized(messageKey) : QString());
+    title_->setVisible(titleKey != nullptr);
+    message_->setVisible(messageKey != nullptr);
+
+    auto* layout = new QVBoxLayout(box_);
+    layout->setContentsMargins(0, 14, 0, 0);
+    layout->setSpacing(6);
+    layout->addWidget(title_);
+    layout->addWidget(message_);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    QList<const char*> keys;
+    if (cancelKey) keys.append(cancelKey);
+    keys.append(otherKeys);
+    for (const char* key : keys) {
+        auto* button = new QPushButton(localized(key), box_);
+        button->setObjectName(QString("alertButton%1").arg(buttons_.size()));
+        const int index = int(buttons_.size());
+        connect(button, &QPushButton::clicked, this, [this, index] { dismissWithClickedButtonIndex(index); });
+        buttons_.append(button);
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
+}
+
+void AlertView::setTitleText(const QString& text) {
+    title_->setText(text);
+    title_->setVisible(!text.isEmpty());
+}
+
+void AlertView::setMessageText(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
+}
+
+QLineEdit* AlertView::addTextField(bool secure) {
+    if (!field_) {
+        field_ = new QLineEdit(box_);
+        field_->setObjectName("alertTextField");
+        auto* layout = static_cast<QVBoxLayout*>(box_->layout());
+        auto* holder = new QHBoxLayout;
+        holder->setContentsMargins(14, 0, 14, 6);
+        holder->addWidget(field_);
+        layout->insertLayout(2, holder);
+    }
+    field_->setEchoMode(secure ? QLineEdit::Password : QLineEdit::Normal);
+    return field_;
+}
+
+void AlertView::show(Window* window) {
+    if (!window) window = Window::current();
+    onScreen().append(this);
+    const int width = 270;
+    box_->setFixedWidth(width);
+    box_->adjustSize();
+    if (window) {
+        window->addOverlay(this);
+    } else {
+        resize(Window::kWidth, Window::kHeight);
+        QWidget::show();
+    }
+    box_->move((this->width() - box_->width()) / 2, (height() - box_->height()) / 2);
+    if (field_) field_->setFocus();
+}
+
+void AlertView::dismissWithClickedButtonIndex(int index) {
+    if (dismissed_) return;
+    dismissed_ = true;
+    onScreen().removeAll(this);
+    hide();
+    if (callback_) callback_(this, index);
+    deleteLater();
+}
+
+QString AlertView::titleText() const { return title_->text(); }
+QString AlertView::messageText() const { return message_->text(); }
+
+QStringList AlertView::buttonTitles() const {
+    QStringList titles;
+    for (QPushButton* button : buttons_) titles.append(button->text());
+    return titles;
+}
+
+QList<AlertView*> AlertView::visibleAlerts() {
+    QList<AlertView*> alerts;
+    for (const auto& alert : onScreen())
+        if (alert) alerts.append(alert);
+    return alerts;
+}
+
+void AlertView::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), QColor(0, 0, 0, 110));
+}
+
+}  // namespace hv

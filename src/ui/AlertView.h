@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QLabel;
+
+namespace hv {
+
+// An alert inside the window: title, message, a cancel button (index 0) and other
+// buttons (1, 2, ...), optionally a text field. It never blocks: a tap on a button
+// closes it and reports the button's index to the callback. Texts are localisation keys.
+class AlertView : public QWidget {
+    Q_OBJECT
+public:
+    using Callback = std::function<void(AlertView* alert, int buttonIndex)>;
+
+    AlertView(const char* titleKey, const char* messageKey, const char* cancelKey,
+              const QList<const char*>& otherKeys, Callback callback = {});
+
+    // Texts given as they are, for messages composed at run time.
+    void setTitleText(const QString& text);
+    void setMessageText(const QString& text);
+
+    void setTag(int tag) { tag_ = tag; }
+    int tag() const { return tag_; }
+
+    // Adds a text field under the message; secure entry hides what is typed.
+    QLineEdit* addTextField(bool secure);
+    QLineEdit* textField() const { return field_; }
+
+    // Shows the alert over the given window (or the current one); it deletes itself once
+    // it is dismissed.
+    void show(class Window* window = nullptr);
+    // Closes as if the button had been tapped (the callback runs).
+    void dismissWithClickedButtonIndex(int index);
+
+    QString titleText() const;
+    QString messageText() const;
+    QStringList buttonTitles() const;
+
+    // Alerts on screen, oldest first, for tests and for whoever needs to close them.
+    static QList<AlertView*> visibleAlerts();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* box_;
+    QLabel* title_;
+    QLabel* message_;
+    QLineEdit* field_ = nullptr;
+    QList<QPushButton*> buttons_;
+    Callback callback_;
+    int tag_ = 0;
+    bool dismissed_ = false;
+};
+
+}  // namespace hv

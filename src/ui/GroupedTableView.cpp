@@ -1,0 +1,57 @@
+#include "ui/GroupedTableView.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/Style.h"
+#include "ui/TableRow.h"
+
+namespace hv {
+
+GroupedTableView::GroupedTableView(QWidget* parent)
+    : QScrollArea(parent), content_(new QWidget), layout_(new QVBoxLayout(content_)) {
+    setObjectName("groupedTable");
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    content_->setObjectName("groupedTableContent");
+    content_->setStyleSheet(QString("#groupedTableContent { background: %1; }")
+                                .arg(Style::groupedBackground().name()));
+    layout_->setContentsMargins(10, 10, 10, 10);
+    layout_->setSpacing(18);
+    layout_->addStretch(1);
+    setWidget(content_);
+}
+
+void GroupedTableView::addSection(const QString& header) {
+    auto* box = new QWidget(content_);
+    section_ = new QVBoxLayout(box);
+    section_->setContentsMargins(0, 0, 0, 0);
+    section_->setSpacing(0);
+    if (!header.isEmpty()) {
+        auto* label = new QLabel(header, box);
+        label->setStyleSheet("color: #6d6d72; font-size: 13px; padding: 0 0 4px 8px;");
+        section_->addWidget(label);
+    }
+    layout_->insertWidget(layout_->count() - 1, box);
+}
+
+TableRow* GroupedTableView::addRow() {
+    if (!section_) addSection();
+    auto* row = new TableRow;
+    section_->addWidget(row);
+    return row;
+}
+
+QList<TableRow*> GroupedTableView::rows() const { return content_->findChildren<TableRow*>(); }
+
+void GroupedTableView::clear() {
+    while (layout_->count() > 1) {
+        QLayoutItem* item = layout_->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+    section_ = nullptr;
+}
+
+}  // namespace hv

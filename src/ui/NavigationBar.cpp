@@ -1,0 +1,119 @@
+#include "ui/NavigationBar.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/NavigationItem.h"
+#include "ui/Style.h"
+
+namespace hv {
+
+namespace {
+
+QString& defaultBackground() {
+    static QString resource;
+    return resource;
+}
+
+void configure(QPushButton* button, const BarButtonItem* item) {
+    button->disconnect();
+    button->setVisible(item != nullptr);
+    if (!item) return;
+    button->setText(item->image.isEmpty() ? item->title : QString());
+    button->setIcon(item->image.isEmpty() ? QIcon() : QIcon(item->image));
+    button->setObjectName(item->objectName.isEmpty() ? button->objectName() : item->objectName);
+    QObject::connect(button, &QPushButton::clicked, button, [action = item->action] {
+        if (action) action();
+    });
+    button->adjustSize();
+}
+
+}  // namespace
+
+NavigationBar::NavigationBar(QWidget* parent)
+    : QWidget(parent),
+      title_(new QLabel(this)),
+      back_(new QPushButton(this)),
+      left_(new QPushButton(this)),
+      right_(new QPushButton(this)) {
+    setFixedHeight(kHeight);
+    setObjectName("navigationBar");
+    title_->setObjectName("navigationTitle");
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setStyleSheet(Style::barTitle());
+    back_->setObjectName("backButton");
+    left_->setObjectName("leftBarButton");
+    right_->setObjectName("rightBarButton");
+    back_->setStyleSheet(Style::backButton());
+    for (QPushButton* button : {left_, right_}) button->setStyleSheet(Style::barButton());
+    for (QPushButton* button : {back_, left_, right_}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->hide();
+    }
+    connect(back_, &QPushButton::clicked, this, &NavigationBar::backTapped);
+}
+
+void NavigationBar::setDefaultBackgroundImage(const QString& resource) {
+    defaultBackground() = resource;
+}
+
+void NavigationBar::setTitle(const QString& title) { title_->setText(title); }
+
+QString NavigationBar::title() const { return title_->text(); }
+
+void NavigationBar::setBackButtonTitle(const QString& title) {
+    back_->setText(title);
+    back_->setVisible(!title.isEmpty());
+    back_->adjustSize();
+    layoutButtons();
+}
+
+void NavigationBar::setLeftItem(const BarButtonItem* item) {
+    configure(left_, item);
+    layoutButtons();
+}
+
+void NavigationBar::setRightItem(const BarButtonItem* item) {
+    configure(right_, item);
+    layoutButtons();
+}
+
+void NavigationBar::addSubview(QWidget* view) {
+    view->setParent(this);
+    view->show();
+}
+
+void NavigationBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPixmap background(defaultBackground());
+    if (background.isNull())
+        painter.fillRect(rect(), Style::barColor());
+    else
+        painter.drawPixmap(rect(), background);
+}
+
+void NavigationBar::resizeEvent(QResizeEvent*) { layoutButtons(); }
+
+void NavigationBar::layoutButtons() {
+    const int margin = 6;
+    const int buttonHeight = 30;
+    const int y = (height() - buttonHeight) / 2;
+    int leftEdge = margin;
+    for (QPushButton* button : {back_, left_}) {
+        if (button->isHidden()) continue;
+        button->setGeometry(leftEdge, y, qMin(button->sizeHint().width() + 8, 100), buttonHeight);
+        leftEdge = button->geometry().right() + margin;
+    }
+    int rightEdge = width() - margin;
+    if (!right_->isHidden()) {
+        const int w = qMin(right_->sizeHint().width() + 8, 100);
+        right_->setGeometry(rightEdge - w, y, w, buttonHeight);
+        rightEdge -= w + margin;
+    }
+    const int side = qMax(leftEdge, width() - rightEdge);
+    title_->setGeometry(side, 0, qMax(0, width() - 2 * side), height());
+    title_->lower();
+}
+
+}  // namespace hv

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace hv {
+
+struct BarButtonItem;
+
+// The bar at the top of a navigation container: background image, centred title, a back
+// or left button and a right button. Screens may place their own small widgets on it
+// (addSubview); the bar's own widgets stay in their places.
+class NavigationBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 44;
+
+    explicit NavigationBar(QWidget* parent = nullptr);
+
+    // The image every bar paints, stretched over its whole frame.
+    static void setDefaultBackgroundImage(const QString& resource);
+
+    void setTitle(const QString& title);
+    QString title() const;
+    // A back button with the given title; an empty title hides it.
+    void setBackButtonTitle(const QString& title);
+    void setLeftItem(const BarButtonItem* item);
+    void setRightItem(const BarButtonItem* item);
+
+    void addSubview(QWidget* view);
+
+signals:
+    void backTapped();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutButtons();
+
+    QLabel* title_;
+    QPushButton* back_;
+    QPushButton* left_;
+    QPushButton* right_;
+};
+
+}  // namespace hv

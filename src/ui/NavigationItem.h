@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace hv {
+
+// A button on the navigation bar: a text or an image (resource path), and what a tap does.
+struct BarButtonItem {
+    QString title;
+    QString image;
+    std::function<void()> action;
+    QString objectName;
+};
+
+// What a screen shows on the navigation bar while it is on top: its title, bar buttons,
+// and the back button title that screens pushed on top of it show.
+class NavigationItem : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    QString title() const { return title_; }
+    void setTitle(const QString& title);
+
+    const std::optional<BarButtonItem>& leftBarButtonItem() const { return left_; }
+    void setLeftBarButtonItem(std::optional<BarButtonItem> item);
+    const std::optional<BarButtonItem>& rightBarButtonItem() const { return right_; }
+    void setRightBarButtonItem(std::optional<BarButtonItem> item);
+
+    // Empty: screens on top show this screen's title on their back button.
+    QString backBarButtonTitle() const { return backTitle_; }
+    void setBackBarButtonTitle(const QString& title);
+
+    bool hidesBackButton() const { return hidesBack_; }
+    void setHidesBackButton(bool hides);
+
+signals:
+    void changed();
+
+private:
+    QString title_;
+    std::optional<BarButtonItem> left_;
+    std::optional<BarButtonItem> right_;
+    QString backTitle_;
+    bool hidesBack_ = false;
+};
+
+}  // namespace hv

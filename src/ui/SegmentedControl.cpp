@@ -1,0 +1,41 @@
+#include "ui/SegmentedControl.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace hv {
+
+SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
+    : QWidget(parent), group_(new QButtonGroup(this)) {
+    setObjectName("segmentedControl");
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (int i = 0; i < titles.size(); ++i) {
+        auto* button = new QPushButton(titles[i], this);
+        button->setObjectName(QString("segment%1").arg(i));
+        button->setCheckable(true);
+        button->setStyleSheet(
+            "QPushButton { border: 1px solid #2f6fd6; color: #2f6fd6; background: white;"
+            " min-height: 28px; padding: 0 10px; }"
+            "QPushButton:checked { background: #2f6fd6; color: white; }");
+        group_->addButton(button, i);
+        layout->addWidget(button);
+    }
+    connect(group_, &QButtonGroup::idClicked, this, &SegmentedControl::valueChanged);
+}
+
+int SegmentedControl::selectedSegmentIndex() const { return group_->checkedId(); }
+
+void SegmentedControl::setSelectedSegmentIndex(int index) {
+    if (QAbstractButton* button = group_->button(index)) {
+        button->setChecked(true);
+    } else if (QAbstractButton* checked = group_->checkedButton()) {
+        group_->setExclusive(false);
+        checked->setChecked(false);
+        group_->setExclusive(true);
+    }
+}
+
+}  // namespace hv

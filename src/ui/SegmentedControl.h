@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QButtonGroup;
+
+namespace hv {
+
+// A row of segments of which exactly one (or none, -1) is selected.
+class SegmentedControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit SegmentedControl(const QStringList& titles, QWidget* parent = nullptr);
+
+    int selectedSegmentIndex() const;
+    void setSelectedSegmentIndex(int index);
+
+signals:
+    // Emitted on a tap, not when the index is set in code.
+    void valueChanged(int index);
+
+private:
+    QButtonGroup* group_;
+};
+
+}  // namespace hv

@@ -1,0 +1,27 @@
+#include "ui/SwitchControl.h"
+
+#include <QPainter>
+
+namespace hv {
+
+SwitchControl::SwitchControl(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setFixedSize(sizeHint());
+    setCursor(Qt::PointingHandCursor);
+}
+
+void SwitchControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isChecked() ? QColor(0x34, 0xc7, 0x59) : QColor(0xe5, 0xe5, 0xea));
+    painter.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    const qreal knob = track.height() - 4;
+    const qreal x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
+    painter.setBrush(Qt::white);
+    painter.setPen(QPen(QColor(0, 0, 0, 40), 0.5));
+    painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+}
+
+}  // namespace hv

@@ -1,0 +1,101 @@
+#include "ui/TableRow.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/Style.h"
+
+namespace hv {
+
+TableRow::TableRow(QWidget* parent)
+    : QFrame(parent),
+      title_(new QLabel(this)),
+      subtitle_(new QLabel(this)),
+      detail_(new QLabel(this)),
+      layout_(new QHBoxLayout(this)) {
+    setObjectName("tableRow");
+    setStyleSheet("#tableRow { background: white; border-bottom: 1px solid #dcdce0; }");
+    setMinimumHeight(44);
+    title_->setObjectName("rowTitle");
+    subtitle_->setObjectName("rowSubtitle");
+    detail_->setObjectName("rowDetail");
+    title_->setStyleSheet("font-size: 16px; color: #1c1c1e;");
+    subtitle_->setStyleSheet("font-size: 12px; color: #6d6d72;");
+    detail_->setStyleSheet("font-size: 15px; color: #6d6d72;");
+    subtitle_->setWordWrap(true);
+    subtitle_->hide();
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(title_);
+    texts->addWidget(subtitle_);
+    layout_->setContentsMargins(14, 4, 10, 4);
+    layout_->addLayout(texts, 1);
+    layout_->addWidget(detail_);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TableRow::setTitle(const QString& text) { title_->setText(text); }
+QString TableRow::title() const { return title_->text(); }
+
+void TableRow::setSubtitle(const QString& text, int maxLines) {
+    subtitle_->setText(text);
+    subtitle_->setVisible(!text.isEmpty());
+    subtitle_->setMaximumHeight(QFontMetrics(subtitle_->font()).lineSpacing() * maxLines + 2);
+}
+
+QString TableRow::subtitle() const { return subtitle_->text(); }
+
+void TableRow::setDetail(const QString& text) { detail_->setText(text); }
+QString TableRow::detail() const { return detail_->text(); }
+
+void TableRow::setAccessory(Accessory accessory) {
+    accessory_ = accessory;
+    QWidget* widget = nullptr;
+    switch (accessory) {
+        case Accessory::None:
+            break;
+        case Accessory::Disclosure:
+        case Accessory::Checkmark: {
+            auto* mark = new QLabel(accessory == Accessory::Disclosure ? "›" : "✓");
+            mark->setObjectName(accessory == Accessory::Disclosure ? "disclosure" : "checkmark");
+            mark->setStyleSheet(accessory == Accessory::Disclosure
+                                    ? "font-size: 22px; color: #c7c7cc;"
+                                    : "font-size: 18px; font-weight: bold; color: #2f6fd6;");
+            widget = mark;
+            break;
+        }
+        case Accessory::DetailButton: {
+            auto* button = new QPushButton("i");
+            button->setObjectName("detailButton");
+            button->setFixedSize(24, 24);
+            button->setStyleSheet(
+                "QPushButton { border: 1.5px solid #2f6fd6; border-radius: 12px; color: #2f6fd6;"
+                " font-weight: bold; font-style: italic; background: white; }");
+            connect(button, &QPushButton::clicked, this, &TableRow::accessoryTapped);
+            widget = button;
+            break;
+        }
+    }
+    setAccessoryWidget(widget);
+    accessory_ = accessory;
+}
+
+void TableRow::setAccessoryWidget(QWidget* widget) {
+    delete accessoryWidget_;
+    accessoryWidget_ = widget;
+    accessory_ = Accessory::None;
+    if (widget) layout_->addWidget(widget);
+}
+
+void TableRow::setRowHeight(int height) { setFixedHeight(height); }
+
+void TableRow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit tapped();
+}
+
+}  // namespace hv

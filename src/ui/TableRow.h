@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QHBoxLayout;
+
+namespace hv {
+
+// One touch-sized row of a table: a title, an optional subtitle under it, a detail text
+// on the right and an accessory (disclosure arrow, check mark, detail button or any
+// widget). A tap anywhere outside the accessory reports `tapped`.
+class TableRow : public QFrame {
+    Q_OBJECT
+public:
+    enum class Accessory { None, Disclosure, Checkmark, DetailButton };
+
+    explicit TableRow(QWidget* parent = nullptr);
+
+    void setTitle(const QString& text);
+    QString title() const;
+    // Wraps to at most `maxLines` lines.
+    void setSubtitle(const QString& text, int maxLines = 1);
+    QString subtitle() const;
+    void setDetail(const QString& text);
+    QString detail() const;
+
+    void setAccessory(Accessory accessory);
+    Accessory accessory() const { return accessory_; }
+    // Replaces the accessory with a widget of the caller's (ownership taken).
+    void setAccessoryWidget(QWidget* widget);
+    void setRowHeight(int height);
+
+signals:
+    void tapped();
+    void accessoryTapped();
+
+protected:
+    void mouseReleaseEvent(class QMouseEvent* event) override;
+
+private:
+    QLabel* title_;
+    QLabel* subtitle_;
+    QLabel* detail_;
+    QWidget* accessoryWidget_ = nullptr;
+    QHBoxLayout* layout_;
+    Accessory accessory_ = Accessory::None;
+};
+
+}  // namespace hv

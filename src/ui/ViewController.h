@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/NavigationItem.h"
+
+namespace hv {
+
+class NavigationController;
+
+// One screen. Its lifecycle hooks run synchronously when a container shows or hides it:
+// viewDidLoad once before the first appearance, then viewWillAppear/viewDidAppear and
+// viewWillDisappear/viewDidDisappear around every change. Screens present others
+// modally over the whole window and dismiss them again.
+class ViewController : public QWidget {
+    Q_OBJECT
+public:
+    explicit ViewController(QWidget* parent = nullptr);
+    ~ViewController() override;
+
+    QString title() const { return navigationItem_->title(); }
+    void setTitle(const QString& title) { navigationItem_->setTitle(title); }
+    NavigationItem* navigationItem() const { return navigationItem_; }
+
+    // The container this screen was pushed on, or null.
+    NavigationController* navigationController() const { return navigationController_; }
+
+    void loadViewIfNeeded();
+    bool isViewLoaded() const { return loaded_; }
+    bool isVisibleScreen() const { return appeared_; }
+
+    // Shows vc over the whole window (taking ownership) and hides what was visible.
+    void presentModalViewController(ViewController* vc, bool animated);
+    // Dismisses what this screen presented; called on a presented screen (or a screen
+    // inside a presented container), dismisses that presentation.
+    void dismissModalViewController(bool animated);
+    ViewController* modalViewController() const { return presented_; }
+    ViewController* presentingViewController() const { return presenting_; }
+
+    // Called by containers; each runs the matching hook and forwards to children.
+    void beginAppearance(bool animated);
+    void endAppearance(bool animated);
+    void beginDisappearance(bool animated);
+    void endDisappearance(bool animated);
+
+protected:
+    virtual void viewDidLoad() {}
+    virtual void viewWillAppear(bool /*animated*/) {}
+    virtual void viewDidAppear(bool /*animated*/) {}
+    virtual void viewWillDisappear(bool /*animated*/) {}
+    virtual void viewDidDisappear(bool /*animated*/) {}
+
+private:
+    friend class NavigationController;
+
+    NavigationItem* navigationItem_;
+    NavigationController* navigationController_ = nullptr;
+    QPointer<ViewController> presented_;
+    QPointer<ViewController> presenting_;
+    bool loaded_ = false;
+    bool appeared_ = false;
+};
+
+}  // namespace hv

@@ -1,0 +1,209 @@
+// Draws every image the application ships, so that they are made reproducibly from code:
+//   hv_imagegen OUTPUT_DIRECTORY
+// Images are drawn at twice their size in points for sharp high-density screens, except
+// the small tile icons, which style sheets draw at their own size.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QColor kNavy(0x1c, 0x2a, 0x44);
+const QColor kBlue(0x2f, 0x6f, 0xd6);
+const QColor kSky(0x5a, 0x9c, 0xf5);
+
+QImage canvas(int w, int h) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// An envelope whose flap carries a small keyhole: the application's mark.
+void drawMark(QPainter& p, const QRectF& box, const QColor& paper, const QColor& ink) {
+    const qreal w = box.width();
+    const qreal h = box.height();
+    QRectF body(box.left(), box.top() + h * 0.18, w, h * 0.64);
+    p.setPen(Qt::NoPen);
+    p.setBrush(paper);
+    p.drawRoundedRect(body, w * 0.06, w * 0.06);
+    QPainterPath flap;
+    flap.moveTo(body.topLeft() + QPointF(w * 0.03, h * 0.02));
+    flap.lineTo(body.center().x(), body.top() + body.height() * 0.58);
+    flap.lineTo(body.topRight() + QPointF(-w * 0.03, h * 0.02));
+    p.setPen(QPen(ink, w * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(flap);
+    const QPointF hole(body.center().x(), body.top() + body.height() * 0.66);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawEllipse(hole, w * 0.07, w * 0.07);
+    QPainterPath stem;
+    stem.moveTo(hole + QPointF(-w * 0.035, 0));
+    stem.lineTo(hole + QPointF(w * 0.035, 0));
+    stem.lineTo(hole + QPointF(w * 0.055, h * 0.17));
+    stem.lineTo(hole + QPointF(-w * 0.055, h * 0.17));
+    stem.closeSubpath();
+    p.drawPath(stem);
+}
+
+QImage logo(int size) {
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient background(0, 0, 0, size);
+    background.setColorAt(0, kSky);
+    background.setColorAt(1, kBlue.darker(130));
+    p.setPen(Qt::NoPen);
+    p.setBrush(background);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
+    drawMark(p, QRectF(size * 0.18, size * 0.16, size * 0.64, size * 0.68), Qt::white, kBlue.darker(140));
+    return image;
+}
+
+QImage info(bool pressed) {
+    QImage image = canvas(44, 44);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 3));
+    p.setBrush(pressed ? QColor(255, 255, 255, 110) : QColor(255, 255, 255, 0));
+    p.drawEllipse(QRectF(3, 3, 38, 38));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(22, 13.5), 2.8, 2.8);
+    p.drawRoundedRect(QRectF(19.5, 19, 5, 15), 2, 2);
+    return image;
+}
+
+QImage bar(const QColor& top, const QColor& bottom) {
+    QImage image = canvas(640, 88);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, 88);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(image.rect(), g);
+    p.fillRect(QRect(0, 0, 640, 2), QColor(255, 255, 255, 50));
+    p.fillRect(QRect(0, 86, 640, 2), QColor(0, 0, 0, 90));
+    return image;
+}
+
+QImage menuBackground() {
+    QImage image = canvas(640, 872);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 872);
+    g.setColorAt(0, QColor(0xf4, 0xf7, 0xfc));
+    g.setColorAt(1, QColor(0xdc, 0xe5, 0xf3));
+    p.fillRect(image.rect(), g);
+    QRadialGradient glow(QPointF(520, 120), 360);
+    glow.setColorAt(0, QColor(0x5a, 0x9c, 0xf5, 60));
+    glow.setColorAt(1, QColor(0x5a, 0x9c, 0xf5, 0));
+    p.fillRect(image.rect(), glow);
+    p.setPen(QPen(QColor(0x2f, 0x6f, 0xd6, 18), 2));
+    for (int i = -872; i < 640; i += 48) p.drawLine(i, 872, i + 872, 0);
+    return image;
+}
+
+QImage newMessageButton(const QColor& top, const QColor& bottom, qreal markOpacity) {
+    QImage image = canvas(560, 236);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 236);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(0, 0, 560, 236), 32, 32);
+    p.setOpacity(markOpacity);
+    drawMark(p, QRectF(380, 40, 150, 156), Qt::white, bottom);
+    return image;
+}
+
+QImage tileIcon(const std::function<void(QPainter&)>& draw) {
+    QImage image = canvas(40, 40);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kBlue, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    draw(p);
+    return image;
+}
+
+void contacts(QPainter& p) {
+    p.drawEllipse(QPointF(16, 13), 6, 6);
+    p.drawArc(QRectF(5, 21, 22, 22), 0, 180 * 16);
+    p.setPen(QPen(kSky, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawEllipse(QPointF(28, 15), 4.5, 4.5);
+    p.drawArc(QRectF(22, 23, 14, 16), 20 * 16, 140 * 16);
+}
+
+void records(QPainter& p) {
+    p.drawRoundedRect(QRectF(4, 6, 24, 17), 6, 6);
+    p.drawLine(QPointF(10, 23), QPointF(8, 29));
+    p.setPen(QPen(kSky, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawRoundedRect(QRectF(14, 18, 22, 15), 6, 6);
+    p.drawLine(QPointF(30, 33), QPointF(32, 37));
+}
+
+void settings(QPainter& p) {
+    const QPointF c(20, 20);
+    for (int i = 0; i < 8; ++i) {
+        p.save();
+        p.translate(c);
+        p.rotate(i * 45);
+        p.drawLine(QPointF(0, -11), QPointF(0, -15));
+        p.restore();
+    }
+    p.drawEllipse(c, 10.5, 10.5);
+    p.drawEllipse(c, 4, 4);
+}
+
+void guide(QPainter& p) {
+    QPainterPath book;
+    book.moveTo(20, 10);
+    book.cubicTo(15, 6, 8, 6, 4, 8);
+    book.lineTo(4, 32);
+    book.cubicTo(8, 30, 15, 30, 20, 34);
+    book.cubicTo(25, 30, 32, 30, 36, 32);
+    book.lineTo(36, 8);
+    book.cubicTo(32, 6, 25, 6, 20, 10);
+    book.lineTo(20, 34);
+    p.drawPath(book);
+}
+
+bool save(const QImage& image, const QDir& dir, const char* name) {
+    if (image.save(dir.filePath(name), "PNG")) return true;
+    std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: hv_imagegen OUTPUT_DIRECTORY\n", stderr);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    dir.mkpath(".");
+    bool ok = save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
+              save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
+              save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
+              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir, "tabNavigation_cg.png") &&
+              save(menuBackground(), dir, "menu_background.png") &&
+              save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
+              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir, "menu_new_message_pressed.png") &&
+              save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
+                   "menu_new_message_disabled.png") &&
+              save(tileIcon(contacts), dir, "menu_contacts.png") &&
+              save(tileIcon(records), dir, "menu_records.png") &&
+              save(tileIcon(settings), dir, "menu_settings.png") &&
+              save(tileIcon(guide), dir, "menu_guide.png");
+    return ok ? 0 : 1;
+}

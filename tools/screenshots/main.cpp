@@ -1,0 +1,69 @@
+// Renders every screen of the application, in each shipped language, to PNG files named
+// <screen class>-<language>.png:   hv_screenshots OUTPUT_DIRECTORY
+// Runs headless (QT_QPA_PLATFORM=offscreen) on a scratch documents directory.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/HushvaultAppDelegate.h"
+#include "app/HushvaultViewController.h"
+#include "info/AboutUSViewController.h"
+#include "info/PresetPassWordViewController.h"
+#include "platform/Localization.h"
+#include "store/StorePaths.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+namespace {
+
+bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QString& language) {
+    QApplication::processEvents();
+    const QString file = out.filePath(screen + "-" + language + ".png");
+    if (window->grab().save(file)) {
+        std::printf("%s\n", qPrintable(file));
+        return true;
+    }
+    std::fprintf(stderr, "hv_screenshots: cannot write %s\n", qPrintable(file));
+    return false;
+}
+
+bool shootLanguage(const QString& language, const QDir& out) {
+    hv::Localization::install(language);
+    hv::HushvaultAppDelegate delegate;
+    delegate.didFinishLaunchingWithOptions();
+    hv::Window* window = delegate.window();
+    hv::HushvaultViewController* menu = delegate.viewController();
+    bool ok = shoot(window, out, "HushvaultViewController", language);
+
+    menu->usingHelp();
+    ok &= shoot(window, out, "USingHelpWebViewController", language);
+    delegate.nav()->popViewControllerAnimated(false);
+
+    delegate.nav()->pushViewController(new hv::PresetPassWordViewController, false);
+    ok &= shoot(window, out, "PresetPassWordViewController", language);
+    delegate.nav()->popViewControllerAnimated(false);
+
+    menu->about();
+    ok &= shoot(window, out, "AboutUSViewController", language);
+    menu->dismissModalViewController(false);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: hv_screenshots OUTPUT_DIRECTORY\n", stderr);
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(".");
+    QTemporaryDir scratch;
+    hv::StorePaths::setDocumentsDirectory(scratch.path().toStdString());
+    bool ok = true;
+    for (const QString& language : hv::Localization::shippedLanguages())
+        ok &= shootLanguage(language, out);
+    return ok ? 0 : 1;
+}
