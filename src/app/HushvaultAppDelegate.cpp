@@ -15,7 +15,9 @@ namespace hv {
 HushvaultAppDelegate::HushvaultAppDelegate(MenuScreens screens, QObject* parent)
     : QObject(parent), screens_(std::move(screens)) {}
 
-HushvaultAppDelegate::~HushvaultAppDelegate() { delete window_; }
+HushvaultAppDelegate::~HushvaultAppDelegate() {
+    delete window_;
+}
 
 bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
     StartupSequence::run(HushvaultSqlite::shareLogSqliteData(), kHushvaultVersion, now());

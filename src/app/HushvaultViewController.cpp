@@ -72,19 +72,25 @@ void HushvaultViewController::buildMenu() {
         "stretch stretch; }");
     label = new QLabel(localized(kKeyNewMessage), newMessageButton);
     label->setObjectName("label");
-    label->setStyleSheet("color: white; font-size: 22px; font-weight: bold; background: transparent;");
+    label->setStyleSheet(
+        "color: white; font-size: 22px; font-weight: bold; background: transparent;");
     smslabel = new QLabel(localized(kKeySms), newMessageButton);
     smslabel->setObjectName("smslabel");
     smsSlable = new QLabel(localized(kKeySms), newMessageButton);
     smsSlable->setObjectName("smsSlable");
-    smslabel->setStyleSheet("color: #2f6fd6; background: white; border-radius: 9px; padding: 1px 8px;"
-                            " font-size: 12px; font-weight: bold;");
-    smsSlable->setStyleSheet("color: white; background: #1d4f9e; border-radius: 9px; padding: 1px 8px;"
-                             " font-size: 12px; font-weight: bold;");
-    for (QLabel* l : {label, smslabel, smsSlable}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(newMessageButton, &QPushButton::pressed, this, [this] { newMessageBtntouchHightlighted(); });
+    smslabel->setStyleSheet(
+        "color: #2f6fd6; background: white; border-radius: 9px; padding: 1px 8px;"
+        " font-size: 12px; font-weight: bold;");
+    smsSlable->setStyleSheet(
+        "color: white; background: #1d4f9e; border-radius: 9px; padding: 1px 8px;"
+        " font-size: 12px; font-weight: bold;");
+    for (QLabel* l : {label, smslabel, smsSlable})
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(newMessageButton, &QPushButton::pressed, this,
+            [this] { newMessageBtntouchHightlighted(); });
     connect(newMessageButton, &QPushButton::released, this, [this] { newMessageBtntouchUp(); });
-    connect(newMessageButton, &QPushButton::clicked, this, [this] { UIButtonClicked(kTagNewMessage); });
+    connect(newMessageButton, &QPushButton::clicked, this,
+            [this] { UIButtonClicked(kTagNewMessage); });
 
     auto makeTile = [this](const char* name, const char* key, const char* icon) {
         auto* button = new QToolButton(this);
@@ -101,8 +107,10 @@ void HushvaultViewController::buildMenu() {
     smsMessagesButton = makeTile("smsMessagesButton", kKeyRecords, "menu_records.png");
     settingButton = makeTile("settingButton", kKeySetting, "menu_settings.png");
     help = makeTile("help", kKeyGuide, "menu_guide.png");
-    connect(smsContractsButton, &QToolButton::clicked, this, [this] { UIButtonClicked(kTagContacts); });
-    connect(smsMessagesButton, &QToolButton::clicked, this, [this] { UIButtonClicked(kTagRecords); });
+    connect(smsContractsButton, &QToolButton::clicked, this,
+            [this] { UIButtonClicked(kTagContacts); });
+    connect(smsMessagesButton, &QToolButton::clicked, this,
+            [this] { UIButtonClicked(kTagRecords); });
     connect(settingButton, &QToolButton::clicked, this, [this] { setting(); });
     connect(help, &QToolButton::clicked, this, [this] { usingHelp(); });
 
@@ -117,8 +125,8 @@ void HushvaultViewController::buildMenu() {
 void HushvaultViewController::buildNavigationBarItems() {
     logoView = new QLabel;
     logoView->setObjectName("logoView");
-    logoView->setPixmap(QPixmap(":/images/LOGO.png").scaled(30, 30, Qt::KeepAspectRatio,
-                                                            Qt::SmoothTransformation));
+    logoView->setPixmap(
+        QPixmap(":/images/LOGO.png").scaled(30, 30, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     logoView->setGeometry(8, 7, 30, 30);
     infoButton = new QPushButton;
     infoButton->setObjectName("infoButton");

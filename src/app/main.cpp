@@ -25,10 +25,11 @@ bool hasDisplay() {
 
 int main(int argc, char** argv) {
     if (!hasDisplay()) {
-        std::fputs("hushvault: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Start it from a desktop session, or run it headless with "
-                   "QT_QPA_PLATFORM=offscreen.\n",
-                   stderr);
+        std::fputs(
+            "hushvault: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Start it from a desktop session, or run it headless with "
+            "QT_QPA_PLATFORM=offscreen.\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
         case hv::SingleInstance::Role::Forwarded:
             return 0;
         case hv::SingleInstance::Role::Failed:
-            err << "hushvault: another Hushvault seems to run but did not answer; starting anyway\n";
+            err << "hushvault: another Hushvault seems to run but did not answer; starting "
+                   "anyway\n";
             break;
         case hv::SingleInstance::Role::Primary:
             break;

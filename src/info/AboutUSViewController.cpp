@@ -35,20 +35,21 @@ void AboutUSViewController::buildLayout() {
     setStyleSheet("AboutUSViewController { background: #f4f6fa; }");
     imageView = new QLabel(this);
     imageView->setObjectName("imageView");
-    imageView->setPixmap(QPixmap(":/images/LOGO.png").scaled(96, 96, Qt::KeepAspectRatio,
-                                                             Qt::SmoothTransformation));
+    imageView->setPixmap(
+        QPixmap(":/images/LOGO.png").scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imageView->setAlignment(Qt::AlignCenter);
     // The layout's own texts: Chinese and English.
     labelchiname = makeLabel(this, "labelchiname", QString::fromUtf8("私密短信"), kNameStyle);
-    companyName = makeLabel(this, "companyName", QString::fromUtf8("Hushvault 开发团队"), kCompanyStyle);
-    labelproperty = makeLabel(this, "labelproperty",
-                              QString::fromUtf8("自由软件。您的信息只以密文的形式离开手机。"),
-                              kPropertyStyle);
+    companyName =
+        makeLabel(this, "companyName", QString::fromUtf8("Hushvault 开发团队"), kCompanyStyle);
+    labelproperty =
+        makeLabel(this, "labelproperty",
+                  QString::fromUtf8("自由软件。您的信息只以密文的形式离开手机。"), kPropertyStyle);
     labelenname = makeLabel(this, "labelenname", "Hushvault", kNameStyle);
     enCompanyName = makeLabel(this, "enCompanyName", "The Hushvault developers", kCompanyStyle);
-    enProperty = makeLabel(this, "enProperty",
-                           "Free software. Your messages leave your phone only encrypted.",
-                           kPropertyStyle);
+    enProperty =
+        makeLabel(this, "enProperty",
+                  "Free software. Your messages leave your phone only encrypted.", kPropertyStyle);
     auto* version = makeLabel(this, "versionLabel", QString("Version %1").arg(kHushvaultVersion),
                               kPropertyStyle);
 
@@ -56,7 +57,8 @@ void AboutUSViewController::buildLayout() {
     layout->setContentsMargins(24, 36, 24, 24);
     layout->setSpacing(10);
     layout->addWidget(imageView);
-    for (QLabel* label : {labelchiname, labelenname, companyName, enCompanyName}) layout->addWidget(label);
+    for (QLabel* label : {labelchiname, labelenname, companyName, enCompanyName})
+        layout->addWidget(label);
     layout->addSpacing(12);
     layout->addWidget(labelproperty);
     layout->addWidget(enProperty);
@@ -87,6 +89,8 @@ void AboutUSViewController::viewDidLoad() {
     }
 }
 
-void AboutUSViewController::back() { dismissModalViewController(true); }
+void AboutUSViewController::back() {
+    dismissModalViewController(true);
+}
 
 }  // namespace hv

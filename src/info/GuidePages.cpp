@@ -23,6 +23,8 @@ QString GuidePages::presetPasswordGuide(const QString& international) {
     return pageFor(international, "presetting", "presetting2", "presetting-en");
 }
 
-QString GuidePages::resourcePath(const QString& page) { return ":/guides/" + page + ".html"; }
+QString GuidePages::resourcePath(const QString& page) {
+    return ":/guides/" + page + ".html";
+}
 
 }  // namespace hv

@@ -27,7 +27,9 @@ public:
     void after(double seconds, QObject* receiver, std::function<void()> fn) override;
 };
 
-inline double now() { return Clock::instance().now(); }
+inline double now() {
+    return Clock::instance().now();
+}
 inline void after(double seconds, QObject* receiver, std::function<void()> fn) {
     Clock::instance().after(seconds, receiver, std::move(fn));
 }

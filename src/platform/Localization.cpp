@@ -21,7 +21,9 @@ QString& installedLanguage() {
 
 }  // namespace
 
-QString localized(const char* key) { return qtTrId(key); }
+QString localized(const char* key) {
+    return qtTrId(key);
+}
 
 QString Localization::chooseLanguage(const QString& requested) {
     QString name = requested.isEmpty() ? QLocale::system().name() : requested;
@@ -44,8 +46,17 @@ bool Localization::install(const QString& language) {
     return QCoreApplication::installTranslator(translator.get());
 }
 
-QString Localization::currentLanguage() { return installedLanguage(); }
+QString Localization::currentLanguage() {
+    return installedLanguage();
+}
 
-QStringList Localization::shippedLanguages() { return {"en", "zh_CN", "zh_TW"}; }
+bool Localization::hasText(const char* key) {
+    const auto& translator = installedTranslator();
+    return translator && !translator->translate(nullptr, key).isEmpty();
+}
+
+QStringList Localization::shippedLanguages() {
+    return {"en", "zh_CN", "zh_TW"};
+}
 
 }  // namespace hv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace hv {
 
@@ -20,6 +21,8 @@ public:
     // be loaded; keys then show as themselves.
     static bool install(const QString& language);
     static QString currentLanguage();
+    // True when the installed language gives the key a text of its own.
+    static bool hasText(const char* key);
 
     static QStringList shippedLanguages();
 };

@@ -23,10 +23,10 @@ inline constexpr const char* kKeySure = "Sure";
 
 // Every key above, for the check that each language gives each of them a text.
 inline constexpr const char* kAllLocalizationKeys[] = {
-    kKeyInternational, kKeyAppTitle,    kKeyAppTitleAbout, kKeyNewMessage, kKeyManagement,
-    kKeyRecords,       kKeySetting,     kKeyGuide,         kKeyUsingGuide, kKeySms,
-    kKeyBack,          kKeyPresetPassword, kKeyCompanyName, kKeyProperty,  kKeyCancel,
-    kKeySure,
+    kKeyInternational, kKeyAppTitle, kKeyAppTitleAbout, kKeyNewMessage,
+    kKeyManagement,    kKeyRecords,  kKeySetting,       kKeyGuide,
+    kKeyUsingGuide,    kKeySms,      kKeyBack,          kKeyPresetPassword,
+    kKeyCompanyName,   kKeyProperty, kKeyCancel,        kKeySure,
 };
 
 // The texts of "International" that choose a language's pages and layouts.

@@ -14,13 +14,13 @@ void NotificationCenter::addObserver(QObject* observer, const QString& name, Han
 }
 
 void NotificationCenter::removeObserver(QObject* observer) {
-    std::erase_if(registrations_, [observer](const Registration& r) { return r.observer == observer; });
+    std::erase_if(registrations_,
+                  [observer](const Registration& r) { return r.observer == observer; });
 }
 
 void NotificationCenter::removeObserver(QObject* observer, const QString& name) {
-    std::erase_if(registrations_, [&](const Registration& r) {
-        return r.observer == observer && r.name == name;
-    });
+    std::erase_if(registrations_,
+                  [&](const Registration& r) { return r.observer == observer && r.name == name; });
 }
 
 void NotificationCenter::postNotification(const QString& name, const QVariant& object) {
@@ -40,9 +40,9 @@ void NotificationCenter::postNotification(const QString& name, const QVariant& o
 }
 
 int NotificationCenter::observerCount(const QString& name) const {
-    return int(std::count_if(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return r.name == name && !r.observer.isNull();
-    }));
+    return int(std::count_if(
+        registrations_.begin(), registrations_.end(),
+        [&](const Registration& r) { return r.name == name && !r.observer.isNull(); }));
 }
 
 }  // namespace hv

@@ -20,7 +20,8 @@ SingleInstance::SingleInstance(const QString& documentsDirectory, QObject* paren
     : QObject(parent) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     const QByteArray profile = QDir(documentsDirectory).absolutePath().toUtf8();
-    const QString id = QCryptographicHash::hash(profile, QCryptographicHash::Sha256).toHex().left(16);
+    const QString id =
+        QCryptographicHash::hash(profile, QCryptographicHash::Sha256).toHex().left(16);
     if (!runtime.isEmpty()) socketPath_ = runtime + "/hushvault-" + id + ".socket";
 }
 
@@ -43,7 +44,8 @@ bool SingleInstance::listen() {
     connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readConnection(socket); });
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { readConnection(socket); });
         }
     });
     return true;
@@ -73,10 +75,12 @@ bool SingleInstance::forward(const QString& link) {
     QString line = link;
     line.replace('\n', ' ');
     socket.write(line.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime())))) return false;
+    if (!socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
+        return false;
     // The answer tells that the link was taken, not merely written into the socket.
     while (!socket.canReadLine()) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+        if (deadline.hasExpired() ||
+            !socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
             return false;
     }
     return socket.readLine() == "ok\n";

@@ -1,7 +1,7 @@
 #include "store/LockTime.h"
 
-#include <chrono>
 #include <charconv>
+#include <chrono>
 
 namespace hv {
 

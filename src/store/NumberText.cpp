@@ -14,7 +14,8 @@ Number leadingNumber(std::string_view text) {
     if (start == std::string_view::npos) return 0;
     if (text[start] == '+') ++start;
     Number value = 0;
-    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    const auto [end, error] =
+        std::from_chars(text.data() + start, text.data() + text.size(), value);
     // Out of range: the sign of the text decides which infinity it stands for.
     if (error == std::errc::result_out_of_range)
         return text[start] == '-' ? -std::numeric_limits<Number>::infinity()
@@ -24,11 +25,17 @@ Number leadingNumber(std::string_view text) {
 
 }  // namespace
 
-double leadingDouble(std::string_view text) { return leadingNumber<double>(text); }
+double leadingDouble(std::string_view text) {
+    return leadingNumber<double>(text);
+}
 
-float leadingFloat(std::string_view text) { return leadingNumber<float>(text); }
+float leadingFloat(std::string_view text) {
+    return leadingNumber<float>(text);
+}
 
-std::int32_t leadingInt32(std::string_view text) { return clampToInt32(leadingDouble(text)); }
+std::int32_t leadingInt32(std::string_view text) {
+    return clampToInt32(leadingDouble(text));
+}
 
 std::int32_t clampToInt32(double value) {
     if (std::isnan(value)) return 0;

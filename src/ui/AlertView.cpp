@@ -35,7 +35,8 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
         "QPushButton { border: none; border-top: 1px solid #c8c8cc; color: #2f6fd6;"
         " font-size: 15px; min-height: 40px; background: transparent; }"
         "QPushButton:pressed { background: #dcdce0; }"
-        "QLineEdit { border: 1px solid #c8c8cc; border-radius: 4px; padding: 4px; background: white; }");
+        "QLineEdit { border: 1px solid #c8c8cc; border-radius: 4px; padding: 4px; background: "
+        "white; }");
     title_->setObjectName("alertTitle");
     message_->setObjectName("alertMessage");
     title_->setStyleSheet("font-weight: bold; font-size: 16px;");
@@ -62,7 +63,8 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
         auto* button = new QPushButton(localized(key), box_);
         button->setObjectName(QString("alertButton%1").arg(buttons_.size()));
         const int index = int(buttons_.size());
-        connect(button, &QPushButton::clicked, this, [this, index] { dismissWithClickedButtonIndex(index); });
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { dismissWithClickedButtonIndex(index); });
         buttons_.append(button);
         row->addWidget(button);
     }
@@ -118,8 +120,12 @@ void AlertView::dismissWithClickedButtonIndex(int index) {
     deleteLater();
 }
 
-QString AlertView::titleText() const { return title_->text(); }
-QString AlertView::messageText() const { return message_->text(); }
+QString AlertView::titleText() const {
+    return title_->text();
+}
+QString AlertView::messageText() const {
+    return message_->text();
+}
 
 QStringList AlertView::buttonTitles() const {
     QStringList titles;

@@ -15,8 +15,8 @@ GroupedTableView::GroupedTableView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_->setObjectName("groupedTableContent");
-    content_->setStyleSheet(QString("#groupedTableContent { background: %1; }")
-                                .arg(Style::groupedBackground().name()));
+    content_->setStyleSheet(
+        QString("#groupedTableContent { background: %1; }").arg(Style::groupedBackground().name()));
     layout_->setContentsMargins(10, 10, 10, 10);
     layout_->setSpacing(18);
     layout_->addStretch(1);
@@ -43,7 +43,9 @@ TableRow* GroupedTableView::addRow() {
     return row;
 }
 
-QList<TableRow*> GroupedTableView::rows() const { return content_->findChildren<TableRow*>(); }
+QList<TableRow*> GroupedTableView::rows() const {
+    return content_->findChildren<TableRow*>();
+}
 
 void GroupedTableView::clear() {
     while (layout_->count() > 1) {

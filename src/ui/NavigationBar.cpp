@@ -58,9 +58,13 @@ void NavigationBar::setDefaultBackgroundImage(const QString& resource) {
     defaultBackground() = resource;
 }
 
-void NavigationBar::setTitle(const QString& title) { title_->setText(title); }
+void NavigationBar::setTitle(const QString& title) {
+    title_->setText(title);
+}
 
-QString NavigationBar::title() const { return title_->text(); }
+QString NavigationBar::title() const {
+    return title_->text();
+}
 
 void NavigationBar::setBackButtonTitle(const QString& title) {
     back_->setText(title);
@@ -93,7 +97,9 @@ void NavigationBar::paintEvent(QPaintEvent*) {
         painter.drawPixmap(rect(), background);
 }
 
-void NavigationBar::resizeEvent(QResizeEvent*) { layoutButtons(); }
+void NavigationBar::resizeEvent(QResizeEvent*) {
+    layoutButtons();
+}
 
 void NavigationBar::layoutButtons() {
     const int margin = 6;

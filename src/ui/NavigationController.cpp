@@ -69,8 +69,10 @@ void NavigationController::replaceTop(ViewController* from, ViewController* to, 
     // Screens that are not on the window hear nothing until the container appears.
     const bool live = isVisibleScreen();
     if (live && from) from->beginDisappearance(animated);
-    if (live) to->beginAppearance(animated);
-    else to->loadViewIfNeeded();
+    if (live)
+        to->beginAppearance(animated);
+    else
+        to->loadViewIfNeeded();
     if (from) from->hide();
     layoutTop();
     to->show();
@@ -104,7 +106,9 @@ void NavigationController::layoutTop() {
         top->setGeometry(0, NavigationBar::kHeight, width(), height() - NavigationBar::kHeight);
 }
 
-void NavigationController::resizeEvent(QResizeEvent*) { layoutTop(); }
+void NavigationController::resizeEvent(QResizeEvent*) {
+    layoutTop();
+}
 
 void NavigationController::viewWillAppear(bool animated) {
     if (auto* top = topViewController()) top->beginAppearance(animated);

@@ -26,7 +26,9 @@ SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
     connect(group_, &QButtonGroup::idClicked, this, &SegmentedControl::valueChanged);
 }
 
-int SegmentedControl::selectedSegmentIndex() const { return group_->checkedId(); }
+int SegmentedControl::selectedSegmentIndex() const {
+    return group_->checkedId();
+}
 
 void SegmentedControl::setSelectedSegmentIndex(int index) {
     if (QAbstractButton* button = group_->button(index)) {

@@ -2,11 +2,19 @@
 
 namespace hv::Style {
 
-QColor barColor() { return QColor(0x2b, 0x3a, 0x55); }
-QColor groupedBackground() { return QColor(0xef, 0xef, 0xf4); }
-QColor tint() { return QColor(0x2f, 0x6f, 0xd6); }
+QColor barColor() {
+    return QColor(0x2b, 0x3a, 0x55);
+}
+QColor groupedBackground() {
+    return QColor(0xef, 0xef, 0xf4);
+}
+QColor tint() {
+    return QColor(0x2f, 0x6f, 0xd6);
+}
 
-QString barTitle() { return "color: white; font-weight: bold; font-size: 17px;"; }
+QString barTitle() {
+    return "color: white; font-weight: bold; font-size: 17px;";
+}
 
 QString barButton() {
     return "QPushButton { color: white; font-size: 13px; padding: 0 8px; border: 1px solid "

@@ -38,8 +38,12 @@ TableRow::TableRow(QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void TableRow::setTitle(const QString& text) { title_->setText(text); }
-QString TableRow::title() const { return title_->text(); }
+void TableRow::setTitle(const QString& text) {
+    title_->setText(text);
+}
+QString TableRow::title() const {
+    return title_->text();
+}
 
 void TableRow::setSubtitle(const QString& text, int maxLines) {
     subtitle_->setText(text);
@@ -47,10 +51,16 @@ void TableRow::setSubtitle(const QString& text, int maxLines) {
     subtitle_->setMaximumHeight(QFontMetrics(subtitle_->font()).lineSpacing() * maxLines + 2);
 }
 
-QString TableRow::subtitle() const { return subtitle_->text(); }
+QString TableRow::subtitle() const {
+    return subtitle_->text();
+}
 
-void TableRow::setDetail(const QString& text) { detail_->setText(text); }
-QString TableRow::detail() const { return detail_->text(); }
+void TableRow::setDetail(const QString& text) {
+    detail_->setText(text);
+}
+QString TableRow::detail() const {
+    return detail_->text();
+}
 
 void TableRow::setAccessory(Accessory accessory) {
     accessory_ = accessory;
@@ -91,7 +101,9 @@ void TableRow::setAccessoryWidget(QWidget* widget) {
     if (widget) layout_->addWidget(widget);
 }
 
-void TableRow::setRowHeight(int height) { setFixedHeight(height); }
+void TableRow::setRowHeight(int height) {
+    setFixedHeight(height);
+}
 
 void TableRow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -30,7 +30,9 @@ void ViewController::endAppearance(bool animated) {
     viewDidAppear(animated);
 }
 
-void ViewController::beginDisappearance(bool animated) { viewWillDisappear(animated); }
+void ViewController::beginDisappearance(bool animated) {
+    viewWillDisappear(animated);
+}
 
 void ViewController::endDisappearance(bool animated) {
     appeared_ = false;

@@ -21,7 +21,9 @@ Window::Window(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Hushvault");
 }
 
-Window::~Window() { shownWindows().removeAll(this); }
+Window::~Window() {
+    shownWindows().removeAll(this);
+}
 
 void Window::setRootViewController(ViewController* root) {
     root_ = root;
@@ -35,7 +37,9 @@ void Window::setRootViewController(ViewController* root) {
     }
 }
 
-ViewController* Window::rootViewController() const { return root_; }
+ViewController* Window::rootViewController() const {
+    return root_;
+}
 
 ViewController* Window::topController() const {
     for (qsizetype i = layers_.size() - 1; i >= 0; --i)

@@ -62,7 +62,8 @@ QImage logo(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(background);
     p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
-    drawMark(p, QRectF(size * 0.18, size * 0.16, size * 0.64, size * 0.68), Qt::white, kBlue.darker(140));
+    drawMark(p, QRectF(size * 0.18, size * 0.16, size * 0.64, size * 0.68), Qt::white,
+             kBlue.darker(140));
     return image;
 }
 
@@ -195,10 +196,12 @@ int main(int argc, char** argv) {
     bool ok = save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
               save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
               save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
-              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir, "tabNavigation_cg.png") &&
+              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
+                   "tabNavigation_cg.png") &&
               save(menuBackground(), dir, "menu_background.png") &&
               save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
-              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir, "menu_new_message_pressed.png") &&
+              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
+                   "menu_new_message_pressed.png") &&
               save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
                    "menu_new_message_disabled.png") &&
               save(tileIcon(contacts), dir, "menu_contacts.png") &&

@@ -1,0 +1,96 @@
+#include "app/HushvaultAppDelegate.h"
+
+#include <gtest/gtest.h>
+
+#include "Version.h"
+#include "app/HushvaultViewController.h"
+#include "app/LaunchOptions.h"
+#include "app/LinkAcceptance.h"
+#include "store/HushvaultSqlite.h"
+#include "support/ManualClock.h"
+#include "support/TempDir.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+class AppDelegateTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::ScopedDocumentsDirectory documents{dir.path()};
+    test::ManualClock clock;
+};
+
+}  // namespace
+
+TEST_F(AppDelegateTest, FirstStartPreparesTheStoreAndShowsTheMainMenu) {
+    {
+        HushvaultAppDelegate delegate;
+        EXPECT_TRUE(delegate.didFinishLaunchingWithOptions());
+        EXPECT_TRUE(delegate.window()->isVisible());
+        EXPECT_EQ(delegate.nav()->viewControllers(),
+                  QList<ViewController*>({delegate.viewController()}));
+        EXPECT_TRUE(delegate.viewController()->isVisibleScreen());
+    }
+    HushvaultSqlite store(dir.path());
+    auto settings = store.findAllNewSMS();
+    ASSERT_EQ(settings.size(), 4u);
+    EXPECT_EQ(settings["LockTime"], "1765000000.000000");
+    EXPECT_TRUE(store.findByVersion(kHushvaultVersion));
+
+    // A second start keeps what the user changed and adds nothing.
+    store.updatetel("Record", "Off");
+    clock.advance(3600);
+    HushvaultAppDelegate again;
+    again.didFinishLaunchingWithOptions();
+    settings = store.findAllNewSMS();
+    EXPECT_EQ(settings.size(), 4u);
+    EXPECT_EQ(settings["Record"], "Off");
+    EXPECT_EQ(settings["LockTime"], "1765000000.000000");
+}
+
+TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
+    HushvaultAppDelegate delegate;
+    QStringList opened;
+    delegate.setReaderFactory([&](const QString& link) {
+        opened.append(link);
+        return new ViewController;
+    });
+    delegate.didFinishLaunchingWithOptions();
+
+    EXPECT_TRUE(delegate.openURL("hiddenmsg://abc"));  // 15 characters: ignored
+    EXPECT_TRUE(delegate.openURL("mailto:someone@example.org"));
+    EXPECT_EQ(delegate.decSMSViewController(), nullptr);
+
+    EXPECT_TRUE(delegate.openURL("HIDDENMSG://AbCd"));  // 16 characters, any case
+    ASSERT_NE(delegate.decSMSViewController(), nullptr);
+    EXPECT_EQ(delegate.window()->topController(),
+              delegate.decSMSViewController()->navigationController());
+
+    EXPECT_TRUE(delegate.openURL("hiddenmsg://second-link"));  // a reader is open
+    EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd"}));
+}
+
+TEST(LinkAcceptance, NeedsThePrefixAndFourMoreCharactersWhileNoReaderIsOpen) {
+    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abc", false));
+    EXPECT_TRUE(LinkAcceptance::accepts("hiddenmsg://abcd", false));
+    EXPECT_TRUE(LinkAcceptance::accepts("HiddenMsg://abcd", false));
+    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg:/abcde", false));
+    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abcd", true));
+    EXPECT_FALSE(LinkAcceptance::accepts("", false));
+}
+
+TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
+    QString error;
+    auto options = LaunchOptions::parse(
+        {"hushvault", "--data-dir", "/tmp/p", "--lang=zh_TW", "hiddenmsg://ABCD"}, &error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->dataDirectory, "/tmp/p");
+    EXPECT_EQ(options->language, "zh_TW");
+    EXPECT_EQ(options->link, "hiddenmsg://ABCD");
+    EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--frobnicate"}, &error));
+    EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--data-dir="}, &error));
+    EXPECT_FALSE(LaunchOptions::parse({"hushvault", "a", "b"}, &error));
+}

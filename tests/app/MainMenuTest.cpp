@@ -1,0 +1,143 @@
+#include "app/HushvaultViewController.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "info/AboutUSViewController.h"
+#include "info/USingHelpWebViewController.h"
+#include "platform/Localization.h"
+#include "platform/NotificationNames.h"
+#include "store/LockTime.h"
+#include "store/StartupSequence.h"
+#include "support/ManualClock.h"
+#include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+constexpr double kNow = 1765000000.0;
+
+// A window with the main menu over prepared settings; the guarded screens are stand-ins.
+class MainMenuTest : public ::testing::Test {
+protected:
+    void start(const char* password, double lockTime, const char* time, bool withScreens = false) {
+        HushvaultSqlite store(dir.path());
+        StartupSequence::run(store, "1.0", lockTime);
+        store.updatetel("PassWord", password);
+        store.updatetel("Time", time);
+        MenuScreens screens;
+        if (withScreens) {
+            screens.contactList = [this](HushvaultViewController*) { return named("contacts"); };
+            screens.records = [this](HushvaultViewController*) { return named("records"); };
+            screens.login = [this](HushvaultViewController*) { return named("login"); };
+        }
+        menu = new HushvaultViewController(screens);
+        nav = new NavigationController(menu);
+        window.setRootViewController(nav);
+        window.show();
+    }
+
+    ViewController* named(const char* name) {
+        auto* screen = new ViewController;
+        screen->setObjectName(name);
+        made.append(name);
+        return screen;
+    }
+
+    test::TempDir dir;
+    test::ScopedDocumentsDirectory documents{dir.path()};
+    test::ManualClock clock{kNow};
+    Window window;
+    HushvaultViewController* menu = nullptr;
+    NavigationController* nav = nullptr;
+    QStringList made;
+};
+
+}  // namespace
+
+TEST_F(MainMenuTest, LoginFlagFollowsTheLockingRuleAtLoad) {
+    start("", kNow - 1000, "0");
+    EXPECT_TRUE(menu->IsLogin());
+}
+
+TEST_F(MainMenuTest, AStoredPasswordAndAnExpiredPeriodLockTheMenu) {
+    start("2468", kNow - 61, "1");
+    EXPECT_FALSE(menu->IsLogin());
+}
+
+TEST_F(MainMenuTest, StillWithinThePeriodTheUserStaysLoggedIn) {
+    start("2468", kNow - 60, "1");
+    EXPECT_TRUE(menu->IsLogin());
+}
+
+TEST_F(MainMenuTest, EntriesWithoutTheirScreensAreDisabledAndTheGuideOpens) {
+    start("", kNow, "0");
+    EXPECT_FALSE(menu->newMessageButton->isEnabled());
+    EXPECT_FALSE(menu->smsContractsButton->isEnabled());
+    EXPECT_FALSE(menu->smsMessagesButton->isEnabled());
+    EXPECT_FALSE(menu->settingButton->isEnabled());
+    menu->UIButtonClicked(101);
+    EXPECT_EQ(nav->viewControllers().size(), 1);
+
+    EXPECT_TRUE(menu->logoView->isVisible());
+    test::tap(&window, "help");
+    ASSERT_EQ(nav->viewControllers().size(), 2);
+    EXPECT_NE(qobject_cast<USingHelpWebViewController*>(nav->topViewController()), nullptr);
+    EXPECT_EQ(test::barTitle(&window), localized("Using Guide"));
+    EXPECT_FALSE(menu->logoView->isVisible());
+    EXPECT_FALSE(menu->infoButton->isVisible());
+
+    nav->popViewControllerAnimated(false);
+    EXPECT_TRUE(menu->logoView->isVisible());
+    test::tap(&window, "infoButton");
+    auto* about = qobject_cast<NavigationController*>(window.topController());
+    ASSERT_NE(about, nullptr);
+    EXPECT_NE(qobject_cast<AboutUSViewController*>(about->topViewController()), nullptr);
+    EXPECT_FALSE(menu->infoButton->isVisible());
+    test::tap(about, "aboutBackButton");
+    EXPECT_EQ(window.topController(), nav);
+    EXPECT_TRUE(menu->infoButton->isVisible());
+}
+
+TEST_F(MainMenuTest, GuardedEntriesAskForALoginAndResumeAfterIt) {
+    start("2468", kNow - 61, "1", true);
+    test::tap(&window, "smsContractsButton");
+    EXPECT_EQ(nav->viewControllers().size(), 1);
+    EXPECT_EQ(made, QStringList({"contacts", "login"}));
+    EXPECT_EQ(menu->buttonClicked(), 102);
+    ASSERT_NE(menu->modalViewController(), nullptr);
+    menu->dismissModalViewController(false);
+
+    menu->finishedLogin(true);
+    EXPECT_TRUE(menu->IsLogin());
+    EXPECT_EQ(nav->topViewController()->objectName(), "contacts");
+    EXPECT_EQ(nav->topViewController()->title(), localized("Management"));
+
+    nav->popViewControllerAnimated(false);
+    test::tap(&window, "smsMessagesButton");
+    EXPECT_EQ(nav->topViewController()->objectName(), "records");
+    EXPECT_EQ(menu->buttonClicked(), 102);  // records opened directly keep the waiting entry
+}
+
+TEST_F(MainMenuTest, HiddenNotificationHidesTheBackButton) {
+    start("", kNow, "0");
+    NotificationCenter::defaultCenter().postNotification(kNotificationHidden, QString("YES"));
+    EXPECT_TRUE(menu->navigationItem()->hidesBackButton());
+    NotificationCenter::defaultCenter().postNotification(kNotificationHidden, QString("NO"));
+    EXPECT_FALSE(menu->navigationItem()->hidesBackButton());
+}
+
+TEST_F(MainMenuTest, ShowsTheNormalSmsLabelAndLogsOut) {
+    start("", kNow, "0");
+    EXPECT_TRUE(menu->smslabel->isVisible());
+    EXPECT_FALSE(menu->smsSlable->isVisible());
+    menu->logout();
+    EXPECT_FALSE(menu->IsLogin());
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+
+#include "info/AboutUSViewController.h"
+#include "info/GuidePages.h"
+#include "info/PresetPassWordViewController.h"
+#include "info/USingHelpWebViewController.h"
+#include "platform/Localization.h"
+#include "ui/NavigationController.h"
+#include "ui/WebView.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+class InfoScreensTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override { Localization::install(GetParam()); }
+    void TearDown() override { Localization::install("en"); }
+};
+
+QString loadedPage(GuideWebViewController* guide) {
+    Window window;
+    window.setRootViewController(new NavigationController(guide));
+    window.show();
+    return guide->webView()->loadedResource();
+}
+
+}  // namespace
+
+TEST_P(InfoScreensTest, GuidesLoadThePageOfTheLanguage) {
+    const QString language = GetParam();
+    const QString suffix = language == "en" ? "-en" : language == "zh_CN" ? "" : "2";
+    EXPECT_EQ(loadedPage(new USingHelpWebViewController), ":/guides/howfind" + suffix + ".html");
+    EXPECT_EQ(loadedPage(new PresetPassWordViewController),
+              ":/guides/presetting" + suffix + ".html");
+}
+
+TEST_P(InfoScreensTest, AboutScreenShowsTheTextsOfTheLanguage) {
+    Window window;
+    auto* about = new AboutUSViewController;
+    window.setRootViewController(new NavigationController(about));
+    window.show();
+    const QString language = GetParam();
+    EXPECT_EQ(about->labelenname->isVisible(), language == "en");
+    EXPECT_EQ(about->enCompanyName->isVisible(), language == "en");
+    EXPECT_EQ(about->labelchiname->isVisible(), language != "en");
+    EXPECT_EQ(about->companyName->isVisible(), language != "en");
+    if (language == "zh_TW") {
+        EXPECT_EQ(about->labelchiname->text(), localized("tolvaHiddenMSG1"));
+        EXPECT_EQ(about->companyName->text(), localized("companyname"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, InfoScreensTest, ::testing::Values("en", "zh_CN", "zh_TW"));
+
+TEST(GuidePages, AnyOtherInternationalTextMeansEnglishAndEveryPageShips) {
+    EXPECT_EQ(GuidePages::usageGuide("International"), "howfind-en");
+    EXPECT_EQ(GuidePages::presetPasswordGuide("fr"), "presetting-en");
+    for (const char* international : {"en", "中国", "中國"}) {
+        const QString text = QString::fromUtf8(international);
+        for (const QString& page :
+             {GuidePages::usageGuide(text), GuidePages::presetPasswordGuide(text)})
+            EXPECT_TRUE(QFile::exists(GuidePages::resourcePath(page))) << page.toStdString();
+    }
+}

@@ -1,0 +1,41 @@
+#include "platform/Localization.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/LocalizationKeys.h"
+
+using hv::Localization;
+using hv::localized;
+
+class LocalizationTest : public ::testing::Test {
+protected:
+    ~LocalizationTest() override { Localization::install("en"); }
+};
+
+TEST_F(LocalizationTest, EveryLanguageGivesEveryKeyAText) {
+    for (const QString& language : Localization::shippedLanguages()) {
+        ASSERT_TRUE(Localization::install(language)) << language.toStdString();
+        for (const char* key : hv::kAllLocalizationKeys)
+            EXPECT_TRUE(Localization::hasText(key)) << language.toStdString() << " " << key;
+        EXPECT_FALSE(Localization::hasText("No such key"));
+    }
+}
+
+TEST_F(LocalizationTest, InternationalNamesTheLanguage) {
+    Localization::install("en");
+    EXPECT_EQ(localized(hv::kKeyInternational), "en");
+    Localization::install("zh_CN");
+    EXPECT_EQ(localized(hv::kKeyInternational), QString::fromUtf8("中国"));
+    Localization::install("zh_TW");
+    EXPECT_EQ(localized(hv::kKeyInternational), QString::fromUtf8("中國"));
+    EXPECT_EQ(localized("No such key"), "No such key");
+}
+
+TEST_F(LocalizationTest, ChoosesTheShippedLanguageForALocale) {
+    EXPECT_EQ(Localization::chooseLanguage("zh_CN.UTF-8"), "zh_CN");
+    EXPECT_EQ(Localization::chooseLanguage("zh_SG"), "zh_CN");
+    EXPECT_EQ(Localization::chooseLanguage("zh_HK"), "zh_TW");
+    EXPECT_EQ(Localization::chooseLanguage("zh-Hant-TW"), "zh_TW");
+    EXPECT_EQ(Localization::chooseLanguage("de_DE@euro"), "en");
+    EXPECT_EQ(Localization::chooseLanguage("C"), "en");
+}

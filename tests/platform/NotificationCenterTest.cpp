@@ -1,0 +1,41 @@
+#include "platform/NotificationCenter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using hv::Notification;
+using hv::NotificationCenter;
+
+TEST(NotificationCenter, DeliversSynchronouslyToObserversOfTheName) {
+    NotificationCenter center;
+    QObject a, b;
+    QStringList heard;
+    center.addObserver(&a, "login", [&](const Notification& n) { heard << "a:" + n.name; });
+    center.addObserver(&b, "hidden",
+                       [&](const Notification& n) { heard << "b:" + n.object.toString(); });
+    center.postNotification("hidden", QString("YES"));
+    center.postNotification("login");
+    EXPECT_EQ(heard, QStringList({"b:YES", "a:login"}));
+
+    center.removeObserver(&a, "login");
+    center.postNotification("login");
+    EXPECT_EQ(heard.size(), 2);
+}
+
+TEST(NotificationCenter, DropsDestroyedObserversAndThoseRemovedDuringDelivery) {
+    NotificationCenter center;
+    auto gone = std::make_unique<QObject>();
+    QObject stays, removed;
+    int calls = 0;
+    center.addObserver(gone.get(), "lockTime", [&](const Notification&) { ++calls; });
+    center.addObserver(&stays, "lockTime", [&](const Notification&) {
+        ++calls;
+        center.removeObserver(&removed);
+    });
+    center.addObserver(&removed, "lockTime", [&](const Notification&) { calls += 100; });
+    gone.reset();
+    center.postNotification("lockTime");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(center.observerCount("lockTime"), 1);
+}

@@ -1,0 +1,34 @@
+#include "support/ManualClock.h"
+
+#include <algorithm>
+
+namespace hv::test {
+
+ManualClock::ManualClock(double start) : now_(start) {
+    Clock::setInstance(this);
+}
+
+ManualClock::~ManualClock() {
+    Clock::setInstance(nullptr);
+}
+
+void ManualClock::after(double seconds, QObject* receiver, std::function<void()> fn) {
+    pending_.push_back({now_ + std::max(0.0, seconds), receiver, std::move(fn)});
+}
+
+void ManualClock::advance(double seconds) {
+    const double target = now_ + seconds;
+    while (true) {
+        auto next =
+            std::min_element(pending_.begin(), pending_.end(),
+                             [](const Pending& a, const Pending& b) { return a.due < b.due; });
+        if (next == pending_.end() || next->due > target) break;
+        Pending call = std::move(*next);
+        pending_.erase(next);
+        now_ = call.due;
+        if (call.receiver) call.fn();
+    }
+    now_ = target;
+}
+
+}  // namespace hv::test

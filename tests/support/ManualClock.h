@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPointer>
+#include <vector>
+
+#include "platform/Clock.h"
+
+namespace hv::test {
+
+// A clock that stands still until the test moves it; delayed calls run when the time
+// they wait for is reached. Installs itself for its lifetime.
+class ManualClock : public Clock {
+public:
+    explicit ManualClock(double start = 1765000000.0);
+    ~ManualClock() override;
+
+    double now() const override { return now_; }
+    void after(double seconds, QObject* receiver, std::function<void()> fn) override;
+
+    // Moves time forward, running every call that falls due, in time order.
+    void advance(double seconds);
+    std::size_t pendingCalls() const { return pending_.size(); }
+
+private:
+    struct Pending {
+        double due;
+        QPointer<QObject> receiver;
+        std::function<void()> fn;
+    };
+    double now_;
+    std::vector<Pending> pending_;
+};
+
+}  // namespace hv::test

@@ -1,0 +1,43 @@
+#include "support/UiHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/AlertView.h"
+
+namespace hv::test {
+
+void tap(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void tap(QWidget* root, const QString& objectName) {
+    QAbstractButton* button = nullptr;
+    for (auto* candidate : root->findChildren<QAbstractButton*>(objectName))
+        if (candidate->isVisibleTo(root)) button = candidate;
+    ASSERT_NE(button, nullptr) << "no visible button " << objectName.toStdString();
+    tap(button);
+}
+
+AlertView* visibleAlert() {
+    const auto alerts = AlertView::visibleAlerts();
+    return alerts.isEmpty() ? nullptr : alerts.last();
+}
+
+void tapAlertButton(AlertView* alert, int index) {
+    ASSERT_NE(alert, nullptr);
+    tap(alert->findChild<QPushButton*>(QString("alertButton%1").arg(index)));
+}
+
+QString barTitle(QWidget* root) {
+    QString title;
+    for (auto* label : root->findChildren<QLabel*>("navigationTitle"))
+        if (label->isVisibleTo(root)) title = label->text();
+    return title;
+}
+
+}  // namespace hv::test

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/SectionIndex.h"
+#include "ui/SegmentedControl.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+// A screen that writes every lifecycle hook into a shared journal.
+class JournalScreen : public ViewController {
+public:
+    JournalScreen(QString name, QStringList* journal) : name_(std::move(name)), journal_(journal) {
+        setTitle(name_);
+    }
+
+protected:
+    void viewDidLoad() override { journal_->append(name_ + ".load"); }
+    void viewWillAppear(bool) override { journal_->append(name_ + ".willAppear"); }
+    void viewDidAppear(bool) override { journal_->append(name_ + ".didAppear"); }
+    void viewWillDisappear(bool) override { journal_->append(name_ + ".willDisappear"); }
+    void viewDidDisappear(bool) override { journal_->append(name_ + ".didDisappear"); }
+
+private:
+    QString name_;
+    QStringList* journal_;
+};
+
+class KitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = new JournalScreen("root", &journal);
+        nav = new NavigationController(root);
+        window.setRootViewController(nav);
+        window.show();
+    }
+
+    QStringList take() { return std::exchange(journal, {}); }
+
+    QStringList journal;
+    Window window;
+    JournalScreen* root = nullptr;
+    NavigationController* nav = nullptr;
+};
+
+}  // namespace
+
+TEST_F(KitTest, HooksRunInOrderOnPushPopPresentAndDismiss) {
+    EXPECT_EQ(take(), QStringList({"root.load", "root.willAppear", "root.didAppear"}));
+
+    auto* second = new JournalScreen("second", &journal);
+    nav->pushViewController(second, true);
+    EXPECT_EQ(take(), QStringList({"root.willDisappear", "second.load", "second.willAppear",
+                                   "root.didDisappear", "second.didAppear"}));
+
+    auto* modal = new JournalScreen("modal", &journal);
+    second->presentModalViewController(new NavigationController(modal), true);
+    EXPECT_EQ(take(), QStringList({"second.willDisappear", "modal.load", "modal.willAppear",
+                                   "second.didDisappear", "modal.didAppear"}));
+    EXPECT_EQ(window.topController()->navigationController(), nullptr);
+
+    modal->dismissModalViewController(true);  // from inside the presented container
+    EXPECT_EQ(take(), QStringList({"modal.willDisappear", "second.willAppear", "modal.didDisappear",
+                                   "second.didAppear"}));
+    EXPECT_EQ(second->modalViewController(), nullptr);
+
+    EXPECT_TRUE(nav->popViewControllerAnimated(true));
+    EXPECT_EQ(take(), QStringList({"second.willDisappear", "root.willAppear", "second.didDisappear",
+                                   "root.didAppear"}));
+    EXPECT_FALSE(nav->popViewControllerAnimated(true));
+    EXPECT_EQ(nav->viewControllers(), QList<ViewController*>({root}));
+}
+
+TEST_F(KitTest, BackButtonShowsThePreviousScreensBackTitle) {
+    root->navigationItem()->setBackBarButtonTitle("Back");
+    auto* second = new JournalScreen("Second", &journal);
+    nav->pushViewController(second, false);
+    EXPECT_EQ(test::barTitle(&window), "Second");
+    auto* back = window.findChild<QAbstractButton*>("backButton");
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_EQ(back->text(), "Back");
+
+    auto* third = new JournalScreen("Third", &journal);
+    nav->pushViewController(third, false);
+    EXPECT_EQ(back->text(), "Second");  // no back title: the previous screen's title
+
+    third->navigationItem()->setHidesBackButton(true);
+    EXPECT_FALSE(back->isVisible());
+    third->navigationItem()->setHidesBackButton(false);
+
+    test::tap(back);
+    test::tap(back);
+    EXPECT_EQ(nav->topViewController(), root);
+    EXPECT_FALSE(back->isVisible());
+
+    nav->pushViewController(new JournalScreen("a", &journal), false);
+    nav->pushViewController(new JournalScreen("b", &journal), false);
+    nav->popToViewController(root, false);
+    EXPECT_EQ(nav->viewControllers().size(), 1);
+}
+
+TEST_F(KitTest, BarButtonsRunTheirActions) {
+    int taps = 0;
+    root->navigationItem()->setRightBarButtonItem(
+        BarButtonItem{"Edit", {}, [&] { ++taps; }, "editButton"});
+    test::tap(&window, "editButton");
+    EXPECT_EQ(taps, 1);
+    root->navigationItem()->setRightBarButtonItem(std::nullopt);
+    EXPECT_FALSE(window.findChild<QAbstractButton*>("editButton")->isVisible());
+}
+
+TEST_F(KitTest, AlertsReportTheTappedButtonAndTheirText) {
+    QList<int> tapped;
+    QString typed;
+    auto* alert = new AlertView("Title key", nullptr, "Cancel", {"Sure", "Other"},
+                                [&](AlertView* a, int index) {
+                                    tapped.append(index * 100 + a->tag());
+                                    if (a->textField()) typed = a->textField()->text();
+                                });
+    alert->setTag(7);
+    alert->addTextField(true);
+    alert->show(&window);
+    ASSERT_EQ(test::visibleAlert(), alert);
+    EXPECT_EQ(alert->titleText(), "Title key");  // a key without a text shows itself
+    EXPECT_EQ(alert->buttonTitles().size(), 3);
+    EXPECT_EQ(alert->textField()->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(alert->textField(), "1234");
+    test::tapAlertButton(alert, 2);
+    EXPECT_EQ(tapped, QList<int>({207}));
+    EXPECT_EQ(typed, "1234");
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST(KitWidgets, SegmentedControlAndSectionIndexReportSelections) {
+    SegmentedControl segments({"One", "Two"});
+    QList<int> changes;
+    QObject::connect(&segments, &SegmentedControl::valueChanged, [&](int i) { changes.append(i); });
+    segments.setSelectedSegmentIndex(0);
+    EXPECT_TRUE(changes.isEmpty());
+    test::tap(&segments, "segment1");
+    EXPECT_EQ(segments.selectedSegmentIndex(), 1);
+    EXPECT_EQ(changes, QList<int>({1}));
+    segments.setSelectedSegmentIndex(-1);
+    EXPECT_EQ(segments.selectedSegmentIndex(), -1);
+
+    SectionIndex index;
+    index.setTitles({"A", "B", "C", "#"});
+    index.resize(18, 200);
+    EXPECT_EQ(index.indexAt(0), 0);
+    EXPECT_EQ(index.indexAt(199), 3);
+    EXPECT_EQ(index.indexAt(200), -1);
+}
