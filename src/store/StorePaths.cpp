@@ -38,6 +38,15 @@ std::string StorePaths::defaultDocumentsDirectory() {
     return std::string(home && home[0] ? home : ".") + "/.local/share/hushvault";
 }
 
+std::string StorePaths::temporaryDirectory() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string directory = runtime && runtime[0] == '/'
+                                      ? std::string(runtime) + "/hushvault"
+                                      : documentsDirectory() + "/tmp";
+    ensureDirectory(directory);
+    return directory;
+}
+
 bool StorePaths::ensureDirectory(const std::string& path) {
     if (path.empty()) return false;
     std::size_t position = 0;

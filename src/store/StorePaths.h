@@ -14,6 +14,11 @@ public:
     static void setDocumentsDirectory(std::string directory);
     static std::string defaultDocumentsDirectory();
 
+    // The user's private temporary directory, created (mode 0700) when missing:
+    // $XDG_RUNTIME_DIR/hushvault, or <documents>/tmp without a runtime directory. Several
+    // documents directories share the runtime one's; the draft kept there is per user.
+    static std::string temporaryDirectory();
+
     // Creates every missing directory of the path, component by component from the root,
     // with mode 0700. True when the path exists as a directory afterwards.
     static bool ensureDirectory(const std::string& path);

@@ -4,6 +4,7 @@
 
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
+#include "store/StorePaths.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -79,4 +80,18 @@ TEST(StoreRobustness, ForeignValuesInTheFileReadAsEmptyText) {
     EXPECT_EQ(contacts[0].telePhoneNumber, "");
     EXPECT_EQ(contacts[0].passWord, "");
     EXPECT_EQ(contacts[0].iphoneFriend, "");
+}
+
+TEST(StoreRobustness, TemporaryDirectoryIsPrivate) {
+    test::TempDir dir;
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
+    EXPECT_EQ(StorePaths::temporaryDirectory(), dir.path() + "/hushvault");
+    EXPECT_EQ(test::permissions(dir.path() + "/hushvault"), 0700u);
+    ::unsetenv("XDG_RUNTIME_DIR");
+    test::ScopedDocumentsDirectory documents(dir.path() + "/docs");
+    EXPECT_EQ(StorePaths::temporaryDirectory(), dir.path() + "/docs/tmp");
+    EXPECT_EQ(test::permissions(dir.path() + "/docs"), 0700u);
+    if (saved) ::setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1);
 }
