@@ -1,66 +1,25 @@
 #include "store/ConfigFile.h"
 
-#include <plist/plist.h>
-
 #include <limits>
-#include <memory>
 
-#include "store/AtomicFile.h"
 #include "store/NumberText.h"
+#include "store/PropertyList.h"
 #include "store/StorePaths.h"
 
 namespace hv {
 
 namespace {
 
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+using PlistPtr = PropertyList::Node;
 
-// The file's root dictionary, or nothing when it is missing or not a dictionary.
-PlistPtr readDictionary() {
-    const auto contents = AtomicFile::read(ConfigFile::GetConfigFilePath());
-    if (!contents || contents->empty() || contents->size() > std::numeric_limits<uint32_t>::max())
-        return nullptr;
-    plist_t root = nullptr;
-    plist_from_memory(contents->data(), static_cast<uint32_t>(contents->size()), &root);
-    PlistPtr owned(root);
-    if (!root || plist_get_node_type(root) != PLIST_DICT) return nullptr;
-    return owned;
-}
+PlistPtr readDictionary() { return PropertyList::readDictionary(ConfigFile::GetConfigFilePath()); }
 
 bool writeValue(const std::string& key, plist_t value) {
     PlistPtr dictionary = readDictionary();
     if (!dictionary) dictionary.reset(plist_new_dict());
     plist_dict_set_item(dictionary.get(), key.c_str(), value);  // takes ownership of value
-    char* xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(dictionary.get(), &xml, &length);
-    if (!xml) return false;
-    const std::string& directory = StorePaths::documentsDirectory();
-    const bool written =
-        StorePaths::ensureDirectory(directory) &&
-        AtomicFile::write(ConfigFile::GetConfigFilePath(), std::string_view(xml, length));
-    plist_to_xml_free(xml);
-    return written;
-}
-
-std::optional<std::string> textOf(plist_t node) {
-    switch (plist_get_node_type(node)) {
-        case PLIST_STRING: {
-            uint64_t length = 0;
-            const char* text = plist_get_string_ptr(node, &length);
-            return std::string(text ? text : "", text ? length : 0);
-        }
-        case PLIST_UINT: {
-            uint64_t value = 0;
-            plist_get_uint_val(node, &value);
-            return std::to_string(static_cast<int64_t>(value));
-        }
-        default:
-            return std::nullopt;
-    }
+    return StorePaths::ensureDirectory(StorePaths::documentsDirectory()) &&
+           PropertyList::writeDictionary(ConfigFile::GetConfigFilePath(), dictionary.get());
 }
 
 }  // namespace
@@ -74,7 +33,7 @@ std::optional<std::string> ConfigFile::GetStrValueFromConfigFile(const std::stri
     if (!dictionary) return std::nullopt;
     plist_t value = plist_dict_get_item(dictionary.get(), key.c_str());
     if (!value) return std::nullopt;
-    return textOf(value);
+    return PropertyList::textOf(value);
 }
 
 bool ConfigFile::SetStrValueToConfigFile(const std::string& key, const std::string& value) {
@@ -103,7 +62,7 @@ std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) {
             return flag ? 1 : 0;
         }
         case PLIST_STRING:
-            return leadingInt32(*textOf(value));
+            return leadingInt32(*PropertyList::textOf(value));
         default:
             return 0;
     }
@@ -122,7 +81,7 @@ std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const
     std::vector<std::string> items;
     const uint32_t count = plist_array_get_size(array);
     for (uint32_t i = 0; i < count; ++i) {
-        if (auto text = textOf(plist_array_get_item(array, i))) items.push_back(std::move(*text));
+        if (auto text = PropertyList::textOf(plist_array_get_item(array, i))) items.push_back(std::move(*text));
     }
     return items;
 }
