@@ -67,5 +67,85 @@
         <source>Sure</source>
         <translation>确定</translation>
     </message>
+    <message id="To">
+        <source>To</source>
+        <translation>收件人</translation>
+    </message>
+    <message id="Mobitype">
+        <source>Mobitype</source>
+        <translation>手机类型</translation>
+    </message>
+    <message id="passcode">
+        <source>passcode</source>
+        <translation>密码</translation>
+    </message>
+    <message id="iphone">
+        <source>iphone</source>
+        <translation>私密短信</translation>
+    </message>
+    <message id="cell">
+        <source>cell</source>
+        <translation>其他手机</translation>
+    </message>
+    <message id="iphone hushvault">
+        <source>iphone hushvault</source>
+        <translation>朋友已安装私密短信：点击链接即可在应用中打开。</translation>
+    </message>
+    <message id="no hushvault">
+        <source>no hushvault</source>
+        <translation>朋友未安装私密短信：信息以网页链接送达，在浏览器中打开。</translation>
+    </message>
+    <message id="PTPNumber">
+        <source>PTPNumber</source>
+        <translation>电话号码</translation>
+    </message>
+    <message id="PEn-password">
+        <source>PEn-password</source>
+        <translation>预设密码</translation>
+    </message>
+    <message id="send">
+        <source>send</source>
+        <translation>正在发送…</translation>
+    </message>
+    <message id="F-send">
+        <source>F-send</source>
+        <translation>已发送</translation>
+    </message>
+    <message id="failed send">
+        <source>failed send</source>
+        <translation>发送失败</translation>
+    </message>
+    <message id="Input Number">
+        <source>Input Number</source>
+        <translation>请输入收件人的电话号码。</translation>
+    </message>
+    <message id="Input En-PWD">
+        <source>Input En-PWD</source>
+        <translation>请输入至少 3 个字符的预设密码。</translation>
+    </message>
+    <message id="Warning">
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message id="send error">
+        <source>send error</source>
+        <translation>信息未能送达。</translation>
+    </message>
+    <message id="Contracts">
+        <source>Contracts</source>
+        <translation>联系人</translation>
+    </message>
+    <message id="Mobi Type">
+        <source>Mobi Type</source>
+        <translation>手机类型</translation>
+    </message>
+    <message id="hiddenMSG">
+        <source>hiddenMSG</source>
+        <translation>私密短信：</translation>
+    </message>
+    <message id="SMS count">
+        <source>SMS count</source>
+        <translation>%1 字 · %2 条短信</translation>
+    </message>
 </context>
 </TS>

@@ -67,5 +67,85 @@
         <source>Sure</source>
         <translation>確定</translation>
     </message>
+    <message id="To">
+        <source>To</source>
+        <translation>收件人</translation>
+    </message>
+    <message id="Mobitype">
+        <source>Mobitype</source>
+        <translation>手機類型</translation>
+    </message>
+    <message id="passcode">
+        <source>passcode</source>
+        <translation>密碼</translation>
+    </message>
+    <message id="iphone">
+        <source>iphone</source>
+        <translation>私密簡訊</translation>
+    </message>
+    <message id="cell">
+        <source>cell</source>
+        <translation>其他手機</translation>
+    </message>
+    <message id="iphone hushvault">
+        <source>iphone hushvault</source>
+        <translation>朋友已安裝私密簡訊：點選連結即可在應用程式中開啟。</translation>
+    </message>
+    <message id="no hushvault">
+        <source>no hushvault</source>
+        <translation>朋友未安裝私密簡訊：訊息以網頁連結送達，在瀏覽器中開啟。</translation>
+    </message>
+    <message id="PTPNumber">
+        <source>PTPNumber</source>
+        <translation>電話號碼</translation>
+    </message>
+    <message id="PEn-password">
+        <source>PEn-password</source>
+        <translation>預設密碼</translation>
+    </message>
+    <message id="send">
+        <source>send</source>
+        <translation>正在傳送…</translation>
+    </message>
+    <message id="F-send">
+        <source>F-send</source>
+        <translation>已傳送</translation>
+    </message>
+    <message id="failed send">
+        <source>failed send</source>
+        <translation>傳送失敗</translation>
+    </message>
+    <message id="Input Number">
+        <source>Input Number</source>
+        <translation>請輸入收件人的電話號碼。</translation>
+    </message>
+    <message id="Input En-PWD">
+        <source>Input En-PWD</source>
+        <translation>請輸入至少 3 個字元的預設密碼。</translation>
+    </message>
+    <message id="Warning">
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message id="send error">
+        <source>send error</source>
+        <translation>訊息未能送達。</translation>
+    </message>
+    <message id="Contracts">
+        <source>Contracts</source>
+        <translation>聯絡人</translation>
+    </message>
+    <message id="Mobi Type">
+        <source>Mobi Type</source>
+        <translation>手機類型</translation>
+    </message>
+    <message id="hiddenMSG">
+        <source>hiddenMSG</source>
+        <translation>私密簡訊：</translation>
+    </message>
+    <message id="SMS count">
+        <source>SMS count</source>
+        <translation>%1 字 · %2 則簡訊</translation>
+    </message>
 </context>
 </TS>

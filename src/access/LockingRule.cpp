@@ -3,22 +3,9 @@
 #include "store/HushvaultSqlite.h"
 #include "store/NumberText.h"
 #include "store/SettingsKeys.h"
+#include "store/TextLength.h"
 
 namespace hv {
-
-namespace {
-
-// Length in UTF-16 code units, the way text lengths have always been counted here.
-std::size_t utf16Length(const std::string& text) {
-    std::size_t units = 0;
-    for (unsigned char byte : text) {
-        if ((byte & 0xC0) != 0x80) ++units;  // a lead byte starts a code point
-        if (byte >= 0xF0) ++units;           // beyond U+FFFF: a surrogate pair
-    }
-    return units;
-}
-
-}  // namespace
 
 bool LockingRule::isLoggedIn(const std::optional<std::string>& passWord,
                              const std::optional<std::string>& lockTime,

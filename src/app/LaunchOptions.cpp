@@ -24,6 +24,11 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
                 return std::nullopt;
             }
         } else if (valueOf("--lang", &options.language)) {
+        } else if (valueOf("--sms", &options.sms)) {
+            if (options.sms != "outbox") {
+                *error = "unknown SMS service \"" + options.sms + "\" (known: outbox)";
+                return std::nullopt;
+            }
         } else if (argument.startsWith("--")) {
             *error = "unknown option " + argument;
             return std::nullopt;
@@ -38,8 +43,10 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
 }
 
 QString LaunchOptions::usage() {
-    return "Usage: hushvault [--data-dir=DIR] [--lang=en|zh_CN|zh_TW] [hiddenmsg://...]\n"
-           "Opens Hushvault, or hands the link to the Hushvault already running.\n";
+    return "Usage: hushvault [--data-dir=DIR] [--lang=en|zh_CN|zh_TW] [--sms=outbox] "
+           "[hiddenmsg://...]\n"
+           "Opens Hushvault, or hands the link to the Hushvault already running.\n"
+           "--sms=outbox (the default) keeps sent messages in <data directory>/Outbox.\n";
 }
 
 }  // namespace hv

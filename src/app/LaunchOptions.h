@@ -7,11 +7,12 @@
 namespace hv {
 
 // The command line of the application:
-//   hushvault [--data-dir=DIR] [--lang=LANG] [hiddenmsg://...]
+//   hushvault [--data-dir=DIR] [--lang=LANG] [--sms=outbox] [hiddenmsg://...]
 struct LaunchOptions {
-    QString dataDirectory;  // empty: the default documents directory
-    QString language;       // empty: the system's
-    QString link;           // the link the application was opened with, as given
+    QString dataDirectory;   // empty: the default documents directory
+    QString language;        // empty: the system's
+    QString sms = "outbox";  // the SMS service: "outbox" writes messages to <documents>/Outbox
+    QString link;            // the link the application was opened with, as given
     bool help = false;
 
     // The options, or an error message for the user.

@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/LaunchOptions.h"
 #include "platform/Localization.h"
 #include "platform/SingleInstance.h"
+#include "platform/TelephonyCenter.h"
+#include "sms/OutboxSmsService.h"
 #include "store/StorePaths.h"
 #include "ui/Window.h"
 
@@ -63,7 +66,9 @@ int main(int argc, char** argv) {
     }
 
     hv::Localization::install(hv::Localization::chooseLanguage(options->language));
-    hv::HushvaultAppDelegate delegate;
+    hv::OutboxSmsService sms(hv::StorePaths::documentsDirectory());
+    hv::TelephonyCenter::defaultCenter().connectService(sms);
+    hv::HushvaultAppDelegate delegate(hv::makeMenuScreens(&sms));
     delegate.didFinishLaunchingWithOptions();
     QObject::connect(&instance, &hv::SingleInstance::linkReceived, &delegate,
                      [&delegate](const QString& link) {

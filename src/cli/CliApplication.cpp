@@ -6,6 +6,7 @@
 #include "cli/ConfigCommand.h"
 #include "cli/ContactsCommand.h"
 #include "cli/RecordsCommand.h"
+#include "cli/SendCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/TokenCommand.h"
 #include "store/HushvaultSqlite.h"
@@ -43,6 +44,10 @@ Commands:
   config get KEY              print the number under KEY in Conf.ini (-1: no file)
   config set KEY VALUE [--int]
                               store a text (or with --int a number) in Conf.ini
+  send --to NUMBER --password P [--friend] [--] TEXT
+                              send a secret message through <DIR>/Outbox and
+                              print the SMS body (--friend: the friend runs
+                              Hushvault, so the body holds a hiddenmsg:// link)
   --help, --version
 
 Plain output has one record per line, fields separated by tabs.
@@ -66,6 +71,7 @@ int dispatch(const std::string& command, const CommandContext& context) {
     if (command == "records") return RecordsCommand::run(context);
     if (command == "settings") return SettingsCommand::run(context);
     if (command == "config") return ConfigCommand::run(context);
+    if (command == "send") return SendCommand::run(context);
     throw UsageError("unknown command \"" + command + "\" (see --help)");
 }
 

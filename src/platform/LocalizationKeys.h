@@ -21,12 +21,66 @@ inline constexpr const char* kKeyProperty = "property";
 inline constexpr const char* kKeyCancel = "Cancel";
 inline constexpr const char* kKeySure = "Sure";
 
+// Composer and phone-type chooser.
+inline constexpr const char* kKeyTo = "To";
+inline constexpr const char* kKeyMobitype = "Mobitype";
+inline constexpr const char* kKeyPasscode = "passcode";
+inline constexpr const char* kKeyIphone = "iphone";
+inline constexpr const char* kKeyCell = "cell";
+inline constexpr const char* kKeyIphoneHushvault = "iphone hushvault";
+inline constexpr const char* kKeyNoHushvault = "no hushvault";
+inline constexpr const char* kKeyRecipientPlaceholder = "PTPNumber";
+inline constexpr const char* kKeyPasswordPlaceholder = "PEn-password";
+inline constexpr const char* kKeySending = "send";
+inline constexpr const char* kKeySent = "F-send";
+inline constexpr const char* kKeyFailedSend = "failed send";
+inline constexpr const char* kKeyInputNumber = "Input Number";
+inline constexpr const char* kKeyInputPassword = "Input En-PWD";
+inline constexpr const char* kKeyWarning = "Warning";
+inline constexpr const char* kKeySendError = "send error";
+inline constexpr const char* kKeyContracts = "Contracts";
+inline constexpr const char* kKeyMobiType = "Mobi Type";
+inline constexpr const char* kKeySmsLabel = "hiddenMSG";
+inline constexpr const char* kKeySmsCount = "SMS count";  // "%1 characters, %2 SMS"
+
 // Every key above, for the check that each language gives each of them a text.
 inline constexpr const char* kAllLocalizationKeys[] = {
-    kKeyInternational, kKeyAppTitle, kKeyAppTitleAbout, kKeyNewMessage,
-    kKeyManagement,    kKeyRecords,  kKeySetting,       kKeyGuide,
-    kKeyUsingGuide,    kKeySms,      kKeyBack,          kKeyPresetPassword,
-    kKeyCompanyName,   kKeyProperty, kKeyCancel,        kKeySure,
+    kKeyInternational,
+    kKeyAppTitle,
+    kKeyAppTitleAbout,
+    kKeyNewMessage,
+    kKeyManagement,
+    kKeyRecords,
+    kKeySetting,
+    kKeyGuide,
+    kKeyUsingGuide,
+    kKeySms,
+    kKeyBack,
+    kKeyPresetPassword,
+    kKeyCompanyName,
+    kKeyProperty,
+    kKeyCancel,
+    kKeySure,
+    kKeyTo,
+    kKeyMobitype,
+    kKeyPasscode,
+    kKeyIphone,
+    kKeyCell,
+    kKeyIphoneHushvault,
+    kKeyNoHushvault,
+    kKeyRecipientPlaceholder,
+    kKeyPasswordPlaceholder,
+    kKeySending,
+    kKeySent,
+    kKeyFailedSend,
+    kKeyInputNumber,
+    kKeyInputPassword,
+    kKeyWarning,
+    kKeySendError,
+    kKeyContracts,
+    kKeyMobiType,
+    kKeySmsLabel,
+    kKeySmsCount,
 };
 
 // The texts of "International" that choose a language's pages and layouts.

@@ -95,6 +95,11 @@ QLineEdit* AlertView::addTextField(bool secure) {
     return field_;
 }
 
+void AlertView::addContentWidget(QWidget* widget) {
+    auto* layout = static_cast<QVBoxLayout*>(box_->layout());
+    layout->insertWidget(layout->count() - 1, widget, 0, Qt::AlignHCenter);
+}
+
 void AlertView::show(Window* window) {
     if (!window) window = Window::current();
     onScreen().append(this);
@@ -113,10 +118,14 @@ void AlertView::show(Window* window) {
 
 void AlertView::dismissWithClickedButtonIndex(int index) {
     if (dismissed_) return;
+    dismiss();
+    if (callback_) callback_(this, index);
+}
+
+void AlertView::dismiss() {
     dismissed_ = true;
     onScreen().removeAll(this);
     hide();
-    if (callback_) callback_(this, index);
     deleteLater();
 }
 

@@ -34,11 +34,16 @@ public:
     QLineEdit* addTextField(bool secure);
     QLineEdit* textField() const { return field_; }
 
+    // Adds a widget of the caller's (a spinner) under the message.
+    void addContentWidget(QWidget* widget);
+
     // Shows the alert over the given window (or the current one); it deletes itself once
     // it is dismissed.
     void show(class Window* window = nullptr);
     // Closes as if the button had been tapped (the callback runs).
     void dismissWithClickedButtonIndex(int index);
+    // Closes without a button: the callback does not run.
+    void dismiss();
 
     QString titleText() const;
     QString messageText() const;

@@ -18,7 +18,7 @@ TableRow::TableRow(QWidget* parent)
       detail_(new QLabel(this)),
       layout_(new QHBoxLayout(this)) {
     setObjectName("tableRow");
-    setStyleSheet("#tableRow { background: white; border-bottom: 1px solid #dcdce0; }");
+    setStyleSheet("hv--TableRow { background: white; border-bottom: 1px solid #dcdce0; }");
     setMinimumHeight(44);
     title_->setObjectName("rowTitle");
     subtitle_->setObjectName("rowSubtitle");
@@ -103,6 +103,14 @@ void TableRow::setAccessoryWidget(QWidget* widget) {
 
 void TableRow::setRowHeight(int height) {
     setFixedHeight(height);
+}
+
+void TableRow::setContentWidget(QWidget* widget) {
+    layout_->insertWidget(1, widget, 2);
+}
+
+void TableRow::setTitleWidth(int width) {
+    title_->setFixedWidth(width);
 }
 
 void TableRow::mouseReleaseEvent(QMouseEvent* event) {

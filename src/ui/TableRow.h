@@ -30,6 +30,10 @@ public:
     // Replaces the accessory with a widget of the caller's (ownership taken).
     void setAccessoryWidget(QWidget* widget);
     void setRowHeight(int height);
+    // Puts a widget of the caller's (a text field) between the title and the detail.
+    void setContentWidget(QWidget* widget);
+    // Fixes the title's width, so that content widgets of several rows line up.
+    void setTitleWidth(int width);
 
 signals:
     void tapped();

@@ -177,6 +177,41 @@ void guide(QPainter& p) {
     p.drawPath(book);
 }
 
+// The composer's input bar: a light strip, a rounded white field, a blue send button.
+QImage entryBackground() {
+    QImage image = canvas(640, 80);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, 80);
+    g.setColorAt(0, QColor(0xe9, 0xed, 0xf3));
+    g.setColorAt(1, QColor(0xd3, 0xd9, 0xe3));
+    p.fillRect(image.rect(), g);
+    p.fillRect(QRect(0, 0, 640, 2), QColor(0xb4, 0xbc, 0xc8));
+    return image;
+}
+
+QImage entryField() {
+    QImage image = canvas(60, 60);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xa9, 0xb3, 0xc1), 2));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(3, 5, 54, 50), 18, 18);
+    return image;
+}
+
+QImage sendButton() {
+    QImage image = canvas(124, 52);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 52);
+    g.setColorAt(0, kSky);
+    g.setColorAt(1, kBlue.darker(115));
+    p.setPen(QPen(kBlue.darker(140), 2));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(1, 1, 122, 50), 24, 24);
+    return image;
+}
+
 bool save(const QImage& image, const QDir& dir, const char* name) {
     if (image.save(dir.filePath(name), "PNG")) return true;
     std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
@@ -207,6 +242,9 @@ int main(int argc, char** argv) {
               save(tileIcon(contacts), dir, "menu_contacts.png") &&
               save(tileIcon(records), dir, "menu_records.png") &&
               save(tileIcon(settings), dir, "menu_settings.png") &&
-              save(tileIcon(guide), dir, "menu_guide.png");
+              save(tileIcon(guide), dir, "menu_guide.png") &&
+              save(entryBackground(), dir, "MessageEntryBackground.png") &&
+              save(entryField(), dir, "MessageEntryInputField.png") &&
+              save(sendButton(), dir, "MessageEntrySendButton.png");
     return ok ? 0 : 1;
 }

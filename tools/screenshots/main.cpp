@@ -3,15 +3,22 @@
 // Runs headless (QT_QPA_PLATFORM=offscreen) on a scratch documents directory.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
 #include "info/AboutUSViewController.h"
+#include "info/ChoosePhoneTypeViewController.h"
 #include "info/PresetPassWordViewController.h"
+#include "messaging/MessageDraft.h"
 #include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "sms/OutboxSmsService.h"
 #include "store/StorePaths.h"
+#include "ui/GrowingTextView.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
 
@@ -30,7 +37,8 @@ bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QSt
 
 bool shootLanguage(const QString& language, const QDir& out) {
     hv::Localization::install(language);
-    hv::HushvaultAppDelegate delegate;
+    hv::OutboxSmsService sms(hv::StorePaths::documentsDirectory());
+    hv::HushvaultAppDelegate delegate(hv::makeMenuScreens(&sms));
     delegate.didFinishLaunchingWithOptions();
     hv::Window* window = delegate.window();
     hv::HushvaultViewController* menu = delegate.viewController();
@@ -43,6 +51,23 @@ bool shootLanguage(const QString& language, const QDir& out) {
     delegate.nav()->pushViewController(new hv::PresetPassWordViewController, false);
     ok &= shoot(window, out, "PresetPassWordViewController", language);
     delegate.nav()->popViewControllerAnimated(false);
+
+    menu->UIButtonClicked(101);
+    auto* composer = delegate.nav()->topViewController();
+    if (auto* field = composer->findChild<QLineEdit*>("personTextField"))
+        field->setText("+86 138 0013 8000");
+    if (auto* field = composer->findChild<QLineEdit*>("passTextField")) field->setText("tea");
+    if (auto* text = composer->findChild<hv::GrowingTextView*>("textView"))
+        text->setText(QString::fromUtf8(language == "en" ? "See you at the north gate at eight."
+                                                         : "今晚八点北门见。"));
+    ok &= shoot(window, out, "CreatNewMessageViewContrller", language);
+
+    auto* chooser = new hv::ChoosePhoneTypeViewController;
+    chooser->setTitle(hv::localized("Mobi Type"));
+    delegate.nav()->pushViewController(chooser, false);
+    ok &= shoot(window, out, "ChoosePhoneTypeViewController", language);
+    delegate.nav()->popToRootViewControllerAnimated(false);
+    hv::MessageDraft::remove();
 
     menu->about();
     ok &= shoot(window, out, "AboutUSViewController", language);

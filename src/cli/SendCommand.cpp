@@ -1,0 +1,41 @@
+#include "cli/SendCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/StoreAccess.h"
+#include "sms/MessageSender.h"
+#include "sms/OutboxSmsService.h"
+#include "sms/SmsBody.h"
+#include "store/HushvaultSqlite.h"
+#include "store/LockTime.h"
+#include "store/StorePaths.h"
+
+namespace hv::cli {
+
+int SendCommand::run(const CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--to", "--password"}, {"--friend"}});
+    const std::string text = line.positionals(1, "TEXT")[0];
+    const std::string to = line.required("--to");
+    Contacts contact;
+    contact.name = to;
+    contact.telePhoneNumber = to;
+    contact.passWord = line.required("--password");
+    switch (MessageSender::check(to, contact)) {
+        case MessageSender::Problem::NoRecipient:
+            throw UsageError("--to needs the recipient's number");
+        case MessageSender::Problem::ShortPassword:
+            throw UsageError("the preset password needs at least 3 characters");
+        case MessageSender::Problem::None:
+            break;
+    }
+    HushvaultSqlite store;
+    prepareStore(store);
+    OutboxSmsService service(StorePaths::documentsDirectory());
+    MessageSender sender(service, store);
+    const auto outcome = sender.send(contact, line.flag("--friend"), text, SmsBody::kDefaultLabel,
+                                     secondsSinceEpochNow());
+    if (!outcome.accepted) throw CommandFailed("the outbox refused the message");
+    context.out << outcome.body << '\n';
+    return 0;
+}
+
+}  // namespace hv::cli

@@ -1,0 +1,57 @@
+#include "info/ChoosePhoneTypeViewController.h"
+
+#include "info/PhoneTypeReceiver.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "ui/GroupedTableView.h"
+#include "ui/NavigationController.h"
+#include "ui/TableRow.h"
+
+namespace hv {
+
+ChoosePhoneTypeViewController::ChoosePhoneTypeViewController(QWidget* parent)
+    : ViewController(parent) {
+    setObjectName("ChoosePhoneTypeViewController");
+}
+
+void ChoosePhoneTypeViewController::setMessViewController(QObject* receiver) {
+    messViewController_ = receiver;
+}
+
+int ChoosePhoneTypeViewController::rowHeight(const QString& international) {
+    return international == "en" ? 80 : 60;
+}
+
+int ChoosePhoneTypeViewController::subtitleLines(const QString& international) {
+    return international == "en" ? 3 : 2;
+}
+
+void ChoosePhoneTypeViewController::viewDidLoad() {
+    table_ = new GroupedTableView(this);
+    const QString international = localized(kKeyInternational);
+    const struct {
+        const char* title;
+        const char* subtitle;
+    } rows[] = {{kKeyCell, kKeyNoHushvault}, {kKeyIphone, kKeyIphoneHushvault}};
+    for (int i = 0; i < 2; ++i) {
+        TableRow* row = table_->addRow();
+        row->setObjectName(QString("phoneTypeRow%1").arg(i));
+        row->setTitle(localized(rows[i].title));
+        row->setSubtitle(localized(rows[i].subtitle), subtitleLines(international));
+        row->setRowHeight(rowHeight(international));
+        connect(row, &TableRow::tapped, this, [this, i] { chooseRow(i); });
+    }
+    table_->setGeometry(rect());
+}
+
+void ChoosePhoneTypeViewController::resizeEvent(QResizeEvent*) {
+    if (table_) table_->setGeometry(rect());
+}
+
+void ChoosePhoneTypeViewController::chooseRow(int row) {
+    if (auto* receiver = dynamic_cast<PhoneTypeReceiver*>(messViewController_.data()))
+        receiver->IsIphoneFriend(row == 1);
+    if (NavigationController* nav = navigationController()) nav->popViewControllerAnimated(true);
+}
+
+}  // namespace hv

@@ -1,0 +1,67 @@
+#include "messaging/ComposerInputBar.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/GrowingTextView.h"
+
+namespace hv {
+
+ComposerInputBar::ComposerInputBar(QWidget* parent)
+    : QWidget(parent),
+      field_(new QWidget(this)),
+      textView_(new GrowingTextView(this)),
+      sendButton_(new QPushButton("Send", this)) {
+    setObjectName("containerView");
+    field_->setObjectName("messageEntryField");
+    field_->setStyleSheet(
+        "#messageEntryField { border-image: url(:/images/MessageEntryInputField.png) 12 12 12 12 "
+        "stretch stretch; border-width: 12px; }");
+    textView_->setObjectName("textView");
+    textView_->setStyleSheet("background: white;");
+    textView_->setMinNumberOfLines(1);
+    textView_->setMaxNumberOfLines(5);
+    QFont font = textView_->font();
+    font.setPixelSize(15);
+    textView_->setFont(font);
+    textView_->setDelegate(this);
+    sendButton_->setObjectName("sendButton");
+    sendButton_->setCursor(Qt::PointingHandCursor);
+    sendButton_->setStyleSheet(
+        "QPushButton { color: white; font-weight: bold; font-size: 14px; border-image: "
+        "url(:/images/MessageEntrySendButton.png) 0 0 0 0 stretch stretch; }"
+        "QPushButton:pressed { color: #dde8ff; }");
+    resize(320, textView_->height() + 6);
+}
+
+void ComposerInputBar::setBottom(int y) {
+    const int height = textView_->height() + 6;
+    setGeometry(0, y - height, parentWidget() ? parentWidget()->width() : 320, height);
+}
+
+void ComposerInputBar::growingTextViewWillChangeHeight(GrowingTextView*, int height) {
+    const int keptBottom = bottom();
+    setGeometry(x(), keptBottom - (height + 6), width(), height + 6);
+}
+
+void ComposerInputBar::growingTextViewDidChange(GrowingTextView*) {
+    emit textChanged();
+}
+
+void ComposerInputBar::resizeEvent(QResizeEvent*) {
+    textView_->setFrame(QRect(6, 3, 240, height() - 6));
+    field_->setGeometry(2, 0, 248, height());
+    field_->lower();
+    sendButton_->setGeometry(252, height() - 29, 62, 26);
+    emit geometryChanged();
+}
+
+void ComposerInputBar::moveEvent(QMoveEvent*) {
+    emit geometryChanged();
+}
+
+void ComposerInputBar::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(rect(), QPixmap(":/images/MessageEntryBackground.png"));
+}
+
+}  // namespace hv

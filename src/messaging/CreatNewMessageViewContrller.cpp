@@ -1,0 +1,368 @@
+#include "messaging/CreatNewMessageViewContrller.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "info/ChoosePhoneTypeViewController.h"
+#include "messaging/ComposerInputBar.h"
+#include "messaging/MessageDraft.h"
+#include "messaging/SendState.h"
+#include "platform/Clock.h"
+#include "platform/ContactsMetaType.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/NotificationNames.h"
+#include "platform/TelephonyCenter.h"
+#include "sms/MessageSender.h"
+#include "sms/SmsBody.h"
+#include "sms/SmsSegmentCounter.h"
+#include "store/HushvaultSqlite.h"
+#include "store/NumberText.h"
+#include "ui/ActivityIndicator.h"
+#include "ui/AlertView.h"
+#include "ui/GroupedTableView.h"
+#include "ui/GrowingTextView.h"
+#include "ui/NavigationController.h"
+#include "ui/Style.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+namespace hv {
+
+namespace {
+
+constexpr int kRowHeight = 40;
+constexpr double kStopSpinnerAfter = 4.0;
+constexpr double kShowOutcomeAfter = 1.5;
+constexpr double kDismissProgressAfter = 2.0;
+const QString kRecipientEditing = "color: #d0021b;";
+const QString kRecipientDone = "color: #1c1c1e;";
+
+SendWatcher::Timing& watcherTiming() {
+    static SendWatcher::Timing timing;
+    return timing;
+}
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string s(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+CreatNewMessageViewContrller::CreatNewMessageViewContrller(SmsService* service, QWidget* parent)
+    : ViewController(parent), service_(service) {
+    setObjectName("CreatNewMessageViewContrller");
+}
+
+CreatNewMessageViewContrller::~CreatNewMessageViewContrller() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void CreatNewMessageViewContrller::setWatcherTiming(SendWatcher::Timing timing) {
+    watcherTiming() = timing;
+}
+
+void CreatNewMessageViewContrller::setContract(const Contacts& contact) {
+    contract = contact;
+    hasContract_ = true;
+}
+
+void CreatNewMessageViewContrller::setContactListFactory(std::function<ViewController*()> factory) {
+    contactListFactory_ = std::move(factory);
+    if (recipientRow_)
+        recipientRow_->findChild<QPushButton*>("detailButton")
+            ->setEnabled(bool(contactListFactory_));
+}
+
+void CreatNewMessageViewContrller::viewDidLoad() {
+    if (!hasContract_) contract = Contacts{};
+    connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
+            &CreatNewMessageViewContrller::followKeyboard);
+
+    personTextField = new QLineEdit;
+    personTextField->setObjectName("personTextField");
+    personTextField->setPlaceholderText(localized(kKeyRecipientPlaceholder));
+    personTextField->setInputMethodHints(Qt::ImhDialableCharactersOnly);
+    personTextField->installEventFilter(this);
+    connect(personTextField, &QLineEdit::editingFinished, this,
+            [this] { personFieldDidEndEditing(); });
+    passTextField = new QLineEdit;
+    passTextField->setObjectName("passTextField");
+    passTextField->setPlaceholderText(localized(kKeyPasswordPlaceholder));
+    passTextField->setEchoMode(QLineEdit::Password);
+    connect(passTextField, &QLineEdit::editingFinished, this, [this] { passFieldDidEndEditing(); });
+    setTitle(localized(kKeyNewMessage));
+    navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Style::groupedBackground());
+    setPalette(background);
+
+    personTextField->setText(q(contract.name));
+    buildTable();
+    containerView = new ComposerInputBar(this);
+    textView = containerView->textView();
+    connect(containerView->sendButton(), &QPushButton::clicked, this,
+            [this] { EncryptAndSendToCommon(); });
+    smsCounter = new QLabel(this);
+    smsCounter->setObjectName("smsCounter");
+    smsCounter->setAlignment(Qt::AlignCenter);
+    smsCounter->setStyleSheet(
+        "color: white; background: rgba(47,111,214,200); border-radius: 7px;"
+        " font-size: 10px; padding: 0 6px;");
+    connect(containerView, &ComposerInputBar::textChanged, this, [this] { updateCounter(); });
+    connect(containerView, &ComposerInputBar::geometryChanged, this, [this] { placeCounter(); });
+    connect(passTextField, &QLineEdit::textChanged, this, [this] { updateCounter(); });
+
+    NotificationCenter::defaultCenter().addObserver(
+        this, kNotificationGetContractInfo, [this](const Notification& notification) {
+            if (notification.object.canConvert<Contacts>())
+                getContractInfo(notification.object.value<Contacts>());
+        });
+    restoreDraft();
+    isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
+    resizeEvent(nullptr);
+    updateCounter();
+    personTextField->setFocus();
+}
+
+void CreatNewMessageViewContrller::buildTable() {
+    smallTableView = new GroupedTableView(this);
+    smallTableView->setObjectName("smallTableView");
+    recipientRow_ = smallTableView->addRow();
+    recipientRow_->setTitle(localized(kKeyTo));
+    recipientRow_->setContentWidget(personTextField);
+    recipientRow_->setAccessory(TableRow::Accessory::DetailButton);
+    recipientRow_->findChild<QPushButton*>("detailButton")->setEnabled(bool(contactListFactory_));
+    connect(recipientRow_, &TableRow::accessoryTapped, this, [this] { addContracts(); });
+
+    phoneTypeRow_ = smallTableView->addRow();
+    phoneTypeRow_->setObjectName("phoneTypeRow");
+    phoneTypeRow_->setTitle(localized(kKeyMobitype));
+    phoneTypeRow_->setAccessory(TableRow::Accessory::Disclosure);
+    connect(phoneTypeRow_, &TableRow::tapped, this, [this] {
+        auto* chooser = new ChoosePhoneTypeViewController;
+        chooser->setTitle(localized(kKeyMobiType));
+        chooser->setMessViewController(this);
+        if (NavigationController* nav = navigationController())
+            nav->pushViewController(chooser, true);
+    });
+
+    TableRow* passwordRow = smallTableView->addRow();
+    passwordRow->setTitle(localized(kKeyPasscode));
+    passwordRow->setContentWidget(passTextField);
+    for (TableRow* row : {recipientRow_, phoneTypeRow_, passwordRow}) {
+        row->setRowHeight(kRowHeight);
+        row->setTitleWidth(86);
+        row->findChild<QLabel*>("rowTitle")->setStyleSheet("font-size: 15px; color: #6d6d72;");
+    }
+    for (QLineEdit* field : {personTextField, passTextField})
+        field->setStyleSheet("border: none; font-size: 15px; background: transparent;");
+}
+
+void CreatNewMessageViewContrller::restoreDraft() {
+    const auto draft = MessageDraft::load();
+    if (!draft) {
+        contract.iphoneFriend = "0";
+        return;
+    }
+    personTextField->setText(q(draft->name));
+    contract.telePhoneNumber = draft->telephone;
+    contract.name = draft->name;
+    textView->setText(q(draft->text));
+    contract.iphoneFriend = draft->friendFlag;
+    passTextField->setText(q(draft->password));
+    contract.passWord = s(passTextField->text());
+    MessageDraft::remove();
+}
+
+void CreatNewMessageViewContrller::viewWillAppear(bool) {
+    personTextField->setFocus();
+    reloadTable();
+}
+
+void CreatNewMessageViewContrller::reloadTable() {
+    phoneTypeRow_->setDetail(localized(isIphone ? kKeyIphone : kKeyCell));
+    updateCounter();
+}
+
+void CreatNewMessageViewContrller::getContractInfo(const Contacts& contact) {
+    contract = contact;
+    personTextField->setText(q(contact.name.empty() ? contact.telePhoneNumber : contact.name));
+    isIphone = leadingInt32(contact.iphoneFriend.value_or("")) != 0;
+    passTextField->setText(q(contact.passWord));
+    reloadTable();
+}
+
+void CreatNewMessageViewContrller::IsIphoneFriend(bool flag) {
+    isIphone = flag;
+    reloadTable();
+}
+
+void CreatNewMessageViewContrller::addContracts() {
+    personFieldDidEndEditing();
+    if (!contactListFactory_) return;
+    ViewController* list = contactListFactory_();
+    list->setTitle(localized(kKeyContracts));
+    if (NavigationController* nav = navigationController()) nav->pushViewController(list, true);
+}
+
+bool CreatNewMessageViewContrller::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == personTextField && event->type() == QEvent::FocusIn)
+        personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
+                                       kRecipientEditing);
+    return ViewController::eventFilter(watched, event);
+}
+
+void CreatNewMessageViewContrller::personFieldDidEndEditing() {
+    const std::string typed = s(personTextField->text());
+    if (typed != contract.name) {
+        contract.name = typed;
+        contract.telePhoneNumber = typed;
+    }
+    personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
+                                   kRecipientDone);
+}
+
+void CreatNewMessageViewContrller::passFieldDidEndEditing() {
+    contract.passWord = s(passTextField->text());
+}
+
+bool CreatNewMessageViewContrller::checkForSending() {
+    textView->becomeFirstResponder();
+    // Moving the focus ends the fields' editing; done here too, so that it never depends
+    // on the window having the focus.
+    personFieldDidEndEditing();
+    passFieldDidEndEditing();
+    switch (MessageSender::check(s(personTextField->text()), contract)) {
+        case MessageSender::Problem::NoRecipient:
+            showInputAlert(kKeyInputNumber);
+            return false;
+        case MessageSender::Problem::ShortPassword:
+            showInputAlert(kKeyInputPassword);
+            return false;
+        case MessageSender::Problem::None:
+            return true;
+    }
+    return false;
+}
+
+void CreatNewMessageViewContrller::showInputAlert(const char* messageKey) {
+    (new AlertView(kKeyCancel, messageKey, kKeySure, {}))->show(Window::of(this));
+}
+
+void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
+    TelephonyCenter::defaultCenter().addObserver(this, &callback);
+    if (!checkForSending() || !service_) return;
+    HushvaultSqlite store;
+    MessageSender sender(*service_, store);
+    const auto outcome =
+        sender.send(contract, isIphone, s(textView->text()), s(localized(kKeySmsLabel)), now());
+    qInfo("hushvault: SMS to %s %s", contract.telePhoneNumber.c_str(),
+          outcome.accepted ? "accepted" : "refused");
+    startAnimating(outcome.accepted);
+    if (outcome.accepted) {
+        MessageDraft::remove();
+        textView->setText(QString());
+    }
+}
+
+void CreatNewMessageViewContrller::startAnimating(bool accepted) {
+    auto* alert = new AlertView(kKeySending, nullptr, nullptr, {});
+    activityView = new ActivityIndicator;
+    alert->addContentWidget(activityView);
+    activityView->startAnimating();
+    alert->show(Window::of(this));
+    progressAlert_ = alert;
+    after(kStopSpinnerAfter, this, [this] { stopAnimating(); });
+    FailedAlert();
+    const char* outcome = accepted ? kKeySent : kKeyFailedSend;
+    after(kShowOutcomeAfter, alert, [alert, outcome] {
+        alert->setMessageText(localized(outcome));
+        alert->setTitleText(localized(outcome));
+    });
+    after(kDismissProgressAfter, alert, [alert] { alert->dismiss(); });
+}
+
+void CreatNewMessageViewContrller::stopAnimating() {
+    if (activityView) activityView->stopAnimating();
+}
+
+void CreatNewMessageViewContrller::FailedAlert() {
+    // The watcher outlives the screen if it must: its alert and the final clean-up do not
+    // need the composer.
+    auto* watcher = new SendWatcher(sendState(), watcherTiming());
+    QPointer<CreatNewMessageViewContrller> composer(this);
+    connect(watcher, &SendWatcher::finished, watcher, [watcher, composer](bool errorReported) {
+        if (errorReported) (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show();
+        if (composer) TelephonyCenter::defaultCenter().removeObserver(composer);
+        watcher->deleteLater();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, watcher, [watcher] { delete watcher; });
+    watcher->start();
+}
+
+void CreatNewMessageViewContrller::viewWillDisappear(bool) {
+    personTextField->clearFocus();
+    passTextField->clearFocus();
+    personFieldDidEndEditing();
+    passFieldDidEndEditing();
+    saveDraft();
+}
+
+void CreatNewMessageViewContrller::saveDraft() {
+    if (personTextField->text().isEmpty() && passTextField->text().isEmpty()) return;
+    if (textView->text().isEmpty()) return;
+    contract.iphoneFriend = isIphone ? "1" : "0";
+    contract.name = s(personTextField->text());
+    MessageDraft draft;
+    draft.name = s(personTextField->text());
+    draft.telephone = contract.name.empty() ? s(personTextField->text()) : contract.telePhoneNumber;
+    draft.text = s(textView->text());
+    draft.password = s(passTextField->text());
+    draft.friendFlag = *contract.iphoneFriend;
+    draft.save();
+}
+
+void CreatNewMessageViewContrller::updateCounter() {
+    if (!smsCounter) return;
+    const std::string body =
+        SmsBody::make(s(localized(kKeySmsLabel)), isIphone, s(textView->text()),
+                      s(passTextField->text()), SmsBody::webLinkHost());
+    const SmsSegments segments = countSmsSegments(body);
+    smsCounter->setText(localized(kKeySmsCount).arg(segments.units).arg(segments.parts));
+    placeCounter();
+}
+
+void CreatNewMessageViewContrller::placeCounter() {
+    if (!smsCounter || !containerView) return;
+    smsCounter->adjustSize();
+    smsCounter->move(width() - smsCounter->width() - 6,
+                     containerView->y() - smsCounter->height() - 4);
+    smsCounter->raise();
+}
+
+void CreatNewMessageViewContrller::followKeyboard() {
+    if (!containerView) return;
+    const QRectF keyboard = QGuiApplication::inputMethod()->keyboardRectangle();
+    int bottom = height();
+    if (keyboard.isValid() && !keyboard.isEmpty() && window())
+        bottom = qMin(bottom, mapFrom(window(), keyboard.topLeft().toPoint()).y());
+    containerView->setBottom(bottom);
+}
+
+void CreatNewMessageViewContrller::resizeEvent(QResizeEvent*) {
+    if (!smallTableView) return;
+    smallTableView->setGeometry(0, 0, width(), 3 * kRowHeight + 24);
+    followKeyboard();
+}
+
+}  // namespace hv

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+
+#include "info/PhoneTypeReceiver.h"
+#include "messaging/SendWatcher.h"
+#include "platform/NotificationCenter.h"
+#include "store/Contacts.h"
+#include "ui/ViewController.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace hv {
+
+class ActivityIndicator;
+class AlertView;
+class ComposerInputBar;
+class GroupedTableView;
+class GrowingTextView;
+class SmsService;
+class TableRow;
+
+// The composer: one recipient (picked or typed), the preset password agreed with them,
+// their phone type, and the message. "Send" checks the input, encrypts the message into a
+// token, sends the SMS body through the SMS service, shows how it went and records it
+// when records are kept. An unsent message is kept as a draft for the next composer.
+class CreatNewMessageViewContrller : public ViewController, public PhoneTypeReceiver {
+    Q_OBJECT
+public:
+    // The service is not owned and must outlive the screen.
+    explicit CreatNewMessageViewContrller(SmsService* service, QWidget* parent = nullptr);
+    ~CreatNewMessageViewContrller() override;
+
+    void setContract(const Contacts& contact);
+    void getContractInfo(const Contacts& contact);
+    void IsIphoneFriend(bool flag) override;
+    void addContracts();
+    void EncryptAndSendToCommon();
+    bool checkForSending();
+    void startAnimating(bool accepted);
+    void stopAnimating();
+    void FailedAlert();
+
+    // The secret contact list that the recipient's detail button opens; without one the
+    // button is disabled.
+    void setContactListFactory(std::function<ViewController*()> factory);
+    // How the send watchers of all composers look for reports (tests shorten it).
+    static void setWatcherTiming(SendWatcher::Timing timing);
+
+    QLineEdit* personTextField = nullptr;
+    QLineEdit* passTextField = nullptr;
+    ActivityIndicator* activityView = nullptr;
+    bool isIphone = false;
+    Contacts contract;
+    GroupedTableView* smallTableView = nullptr;
+    ComposerInputBar* containerView = nullptr;
+    GrowingTextView* textView = nullptr;
+    QLabel* smsCounter = nullptr;
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTable();
+    void restoreDraft();
+    void saveDraft();
+    void reloadTable();
+    void personFieldDidEndEditing();
+    void passFieldDidEndEditing();
+    void showInputAlert(const char* messageKey);
+    void updateCounter();
+    void placeCounter();
+    void followKeyboard();
+
+    SmsService* service_;
+    bool hasContract_ = false;
+    TableRow* phoneTypeRow_ = nullptr;
+    TableRow* recipientRow_ = nullptr;
+    QPointer<AlertView> progressAlert_;
+    std::function<ViewController*()> contactListFactory_;
+};
+
+}  // namespace hv

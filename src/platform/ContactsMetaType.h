@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QMetaType>
+
+#include "store/Contacts.h"
+
+// Secret contacts travel as the object of the "getContractInfo" notification.
+Q_DECLARE_METATYPE(hv::Contacts)

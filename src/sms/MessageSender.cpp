@@ -1,0 +1,51 @@
+#include "sms/MessageSender.h"
+
+#include "sms/SmsBody.h"
+#include "sms/SmsService.h"
+#include "store/HiddenMSG.h"
+#include "store/HushvaultSqlite.h"
+#include "store/PhoneNumber.h"
+#include "store/PropertyList.h"
+#include "store/RecordTime.h"
+#include "store/SettingsKeys.h"
+#include "store/TextLength.h"
+
+namespace hv {
+
+MessageSender::Problem MessageSender::check(const std::string& recipientText, Contacts& contact) {
+    if (recipientText.empty()) return Problem::NoRecipient;
+    if (utf16Length(contact.passWord) < 3) return Problem::ShortPassword;
+    if (!contact.telePhoneNumber.empty())
+        contact.telePhoneNumber = normalizePhoneNumber(contact.telePhoneNumber);
+    else
+        contact.telePhoneNumber = recipientText;
+    return Problem::None;
+}
+
+MessageSender::MessageSender(SmsService& service, HushvaultSqlite& store)
+    : service_(service), store_(store) {}
+
+bool MessageSender::legacyRecordFlag(const std::string& documentsDirectory) {
+    const auto legacy = PropertyList::readTexts(documentsDirectory + "/passWord.dat");
+    if (!legacy) return false;
+    const auto record = legacy->find(kSettingRecord);
+    return record != legacy->end() && record->second == kRecordOn;
+}
+
+MessageSender::Outcome MessageSender::send(const Contacts& contact, bool isIphone,
+                                           const std::string& text, const std::string& label,
+                                           double nowSeconds) {
+    Outcome outcome;
+    outcome.body = SmsBody::make(label, isIphone, text, contact.passWord, SmsBody::webLinkHost());
+    const bool legacy = legacyRecordFlag(store_.documentsDirectory());
+    outcome.accepted = service_.sendSMSWithText(outcome.body, "", contact.telePhoneNumber);
+    const std::string time = formatRecordTime(nowSeconds);
+    if (store_.findTelephoneNumber(kSettingRecord) == std::string(kRecordOn))
+        store_.addSMS(contact.telePhoneNumber, text, time, std::string(kStatueSent));
+    if (legacy)
+        store_.addSMS(contact.telePhoneNumber, text, time,
+                      std::string(outcome.accepted ? kStatueSent : kStatueRefused));
+    return outcome;
+}
+
+}  // namespace hv

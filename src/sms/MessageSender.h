@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "store/Contacts.h"
+
+namespace hv {
+
+class HushvaultSqlite;
+class SmsService;
+
+// Sends one secret message, the same way from the composer and from hushvault-cli:
+// check the recipient and the preset password, normalise the number, build the SMS body,
+// hand it to the SMS service, and write the message records that the settings ask for.
+class MessageSender {
+public:
+    enum class Problem { None, NoRecipient, ShortPassword };
+
+    // The checks before sending, in order: a recipient (the text of the recipient field)
+    // and a preset password of at least 3 characters. On success the contact's number is
+    // normalised, or, when it has none, becomes the recipient text unchanged.
+    static Problem check(const std::string& recipientText, Contacts& contact);
+
+    struct Outcome {
+        bool accepted = false;  // the SMS service's answer
+        std::string body;       // the text handed to the service
+    };
+
+    MessageSender(SmsService& service, HushvaultSqlite& store);
+
+    // Sends a checked message. With "Record" "On" a record with status "2" is written
+    // whatever the service answers; the legacy settings file "passWord.dat" with "Record"
+    // "On" adds one more: "2" when the service accepted, "4" when it refused.
+    Outcome send(const Contacts& contact, bool isIphone, const std::string& text,
+                 const std::string& label, double nowSeconds);
+
+    // Whether <documents>/passWord.dat exists and says "Record" "On".
+    static bool legacyRecordFlag(const std::string& documentsDirectory);
+
+private:
+    SmsService& service_;
+    HushvaultSqlite& store_;
+};
+
+}  // namespace hv
