@@ -115,3 +115,19 @@ TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
     }
 }
+
+TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
+    ASSERT_EQ(run({"init"}).status, 0);
+    const Result sent =
+        run({"send", "--to", "+86 139-0000", "--password", "tea", "--friend", "--", "hi"});
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(sent.out.rfind("Hushvault message: hiddenmsg://", 0), 0u) << sent.out;
+    const json records = json::parse(run({"records", "list", "--json"}).out);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0]["telephone"], "1390000");
+    EXPECT_EQ(records[0]["content"], "hi");
+
+    const Result web = run({"send", "--to", "139", "--password", "tea", "x"});
+    EXPECT_NE(web.out.find("/s/?m="), std::string::npos);
+    EXPECT_EQ(run({"send", "--to", "139", "--password", "te", "x"}).status, 2);
+}

@@ -4,11 +4,13 @@
 #include <QLabel>
 
 #include "info/AboutUSViewController.h"
+#include "info/ChoosePhoneTypeViewController.h"
 #include "info/GuidePages.h"
 #include "info/PresetPassWordViewController.h"
 #include "info/USingHelpWebViewController.h"
 #include "platform/Localization.h"
 #include "ui/NavigationController.h"
+#include "ui/TableRow.h"
 #include "ui/WebView.h"
 #include "ui/Window.h"
 
@@ -53,6 +55,22 @@ TEST_P(InfoScreensTest, AboutScreenShowsTheTextsOfTheLanguage) {
         EXPECT_EQ(about->labelchiname->text(), localized("tolvaHiddenMSG1"));
         EXPECT_EQ(about->companyName->text(), localized("companyname"));
     }
+}
+
+TEST_P(InfoScreensTest, PhoneTypeRowsAreTallerInEnglish) {
+    Window window;
+    auto* chooser = new ChoosePhoneTypeViewController;
+    window.setRootViewController(new NavigationController(chooser));
+    window.show();
+    const bool english = QString(GetParam()) == "en";
+    for (const char* name : {"phoneTypeRow0", "phoneTypeRow1"}) {
+        auto* row = chooser->findChild<TableRow*>(name);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->height(), english ? 80 : 60);
+        EXPECT_FALSE(row->subtitle().isEmpty());
+    }
+    EXPECT_EQ(ChoosePhoneTypeViewController::subtitleLines(localized("International")),
+              english ? 3 : 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InfoScreensTest, ::testing::Values("en", "zh_CN", "zh_TW"));

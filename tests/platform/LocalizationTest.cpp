@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/LocalizationKeys.h"
+#include "sms/SmsBody.h"
 
 using hv::Localization;
 using hv::localized;
@@ -29,6 +30,9 @@ TEST_F(LocalizationTest, InternationalNamesTheLanguage) {
     Localization::install("zh_TW");
     EXPECT_EQ(localized(hv::kKeyInternational), QString::fromUtf8("中國"));
     EXPECT_EQ(localized("No such key"), "No such key");
+    // hushvault-cli, which has no translations, labels its messages like the English app.
+    Localization::install("en");
+    EXPECT_EQ(localized("hiddenMSG"), hv::SmsBody::kDefaultLabel);
 }
 
 TEST_F(LocalizationTest, ChoosesTheShippedLanguageForALocale) {

@@ -1,0 +1,250 @@
+#include "messaging/CreatNewMessageViewContrller.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "crypto/SecretToken.h"
+#include "info/ChoosePhoneTypeViewController.h"
+#include "messaging/MessageDraft.h"
+#include "messaging/SendState.h"
+#include "platform/ContactsMetaType.h"
+#include "platform/Localization.h"
+#include "platform/NotificationNames.h"
+#include "platform/TelephonyCenter.h"
+#include "sms/SmsBody.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/FakeSmsService.h"
+#include "support/ManualClock.h"
+#include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/GrowingTextView.h"
+#include "ui/NavigationController.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+using namespace hv;
+using namespace std::chrono_literals;
+using Mode = test::FakeSmsService::Mode;
+
+namespace {
+
+class ComposerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Localization::install("en");
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path()));
+        StartupSequence::run(store, "1.0", 0);
+        TelephonyCenter::defaultCenter().connectService(sms);
+        CreatNewMessageViewContrller::setWatcherTiming({1ms, 2000});
+        root = new ViewController;
+        nav = new NavigationController(root);
+        window.setRootViewController(nav);
+        window.show();
+    }
+
+    void TearDown() override {
+        for (AlertView* alert : AlertView::visibleAlerts()) alert->dismiss();
+        sendState() = kSendStateWaiting;
+    }
+
+    CreatNewMessageViewContrller* open() {
+        auto* composer = new CreatNewMessageViewContrller(&sms);
+        composer->setContract(Contacts{});
+        nav->pushViewController(composer, false);
+        return composer;
+    }
+
+    void fill(CreatNewMessageViewContrller* composer, const QString& to, const QString& password,
+              const QString& text) {
+        composer->personTextField->setText(to);
+        composer->passTextField->setText(password);
+        composer->textView->setText(text);
+    }
+
+    QString alertMessage() {
+        AlertView* alert = test::visibleAlert();
+        return alert ? alert->messageText() : QString();
+    }
+
+    // Lets the watcher finish and its report reach the UI thread.
+    void settle() {
+        for (int i = 0; i < 200 && TelephonyCenter::defaultCenter().observerCount() > 0; ++i)
+            QTest::qWait(5);
+    }
+
+    test::TempDir dir;
+    test::ScopedDocumentsDirectory documents{dir.path()};
+    test::ManualClock clock;
+    HushvaultSqlite store{dir.path()};
+    test::FakeSmsService sms;
+    Window window;
+    ViewController* root = nullptr;
+    NavigationController* nav = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
+    auto* composer = open();
+    fill(composer, "+86 138-0013 8000", "tea", "See you at eight");
+    test::tap(composer, "sendButton");
+
+    ASSERT_EQ(sms.sent.size(), 1u);
+    EXPECT_EQ(sms.sent[0].to, "13800138000");
+    const std::string prefix =
+        localized("hiddenMSG").toStdString() + " http://" + SmsBody::kDefaultWebLinkHost + "/s/?m=";
+    ASSERT_EQ(sms.sent[0].body.rfind(prefix, 0), 0u) << sms.sent[0].body;
+    EXPECT_EQ(sms.sent[0].body.substr(prefix.size()), GenEncURL("See you at eight", "tea", false));
+    const auto records = store.findAllSMS();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].telePhoneNumber, "13800138000");
+    EXPECT_EQ(records[0].contents, "See you at eight");
+    EXPECT_EQ(records[0].statue, "2");
+    EXPECT_EQ(composer->textView->text(), "");
+
+    AlertView* progress = test::visibleAlert();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->titleText(), localized("send"));
+    clock.advance(1.5);
+    EXPECT_EQ(progress->titleText(), localized("F-send"));
+    clock.advance(0.5);
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {
+    auto* composer = open();
+    fill(composer, "", "tea", "x");
+    composer->EncryptAndSendToCommon();
+    EXPECT_EQ(alertMessage(), localized("Input Number"));
+    test::tapAlertButton(test::visibleAlert(), 0);
+
+    fill(composer, "138", "te", "x");
+    composer->EncryptAndSendToCommon();
+    EXPECT_EQ(alertMessage(), localized("Input En-PWD"));
+    EXPECT_TRUE(sms.sent.empty());
+    EXPECT_TRUE(store.findAllSMS().empty());
+}
+
+TEST_F(ComposerTest, AnEmptyMessageIsSentAsTheCheckPrefix) {
+    auto* composer = open();
+    composer->IsIphoneFriend(true);
+    fill(composer, "138", "abc", "");
+    composer->EncryptAndSendToCommon();
+    ASSERT_EQ(sms.sent.size(), 1u);
+    EXPECT_EQ(sms.sent[0].body,
+              localized("hiddenMSG").toStdString() + " hiddenmsg://" + GenEncURL("", "abc", true));
+}
+
+TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldWithOneRecord) {
+    sms.setMode(Mode::Refuse);
+    auto* composer = open();
+    fill(composer, "138", "abc", "keep me");
+    composer->EncryptAndSendToCommon();
+    EXPECT_EQ(composer->textView->text(), "keep me");
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].statue, "2");
+    clock.advance(1.5);
+    EXPECT_EQ(test::visibleAlert()->titleText(), localized("failed send"));
+    settle();
+}
+
+TEST_F(ComposerTest, ALaterSendErrorBringsTheWarningAndResetsTheState) {
+    sms.setMode(Mode::AcceptSilently);
+    auto* composer = open();
+    fill(composer, "138", "abc", "hello");
+    composer->EncryptAndSendToCommon();
+    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 1);
+    sms.report(kCTMessageSendErrorNotification);
+    settle();
+    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 0);
+    EXPECT_EQ(sendState().load(), kSendStateWaiting);
+    AlertView* warning = test::visibleAlert();
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->titleText(), localized("Warning"));
+    EXPECT_EQ(warning->messageText(), localized("send error"));
+}
+
+TEST_F(ComposerTest, AReportBeforeTheWatcherStartsEndsItQuietly) {
+    sms.setMode(Mode::AcceptThenSent);
+    auto* composer = open();
+    fill(composer, "138", "abc", "hello");
+    composer->EncryptAndSendToCommon();
+    settle();
+    EXPECT_EQ(sendState().load(), kSendStateWaiting);
+    clock.advance(2.0);
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(ComposerTest, APickedContactIsTakenOverAndItsNumberNormalised) {
+    auto* composer = open();
+    Contacts picked;
+    picked.name = "Li Lei";
+    picked.telePhoneNumber = "138+86 0013-8000";
+    picked.passWord = "preset";
+    picked.iphoneFriend = "1";
+    NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
+                                                         QVariant::fromValue(picked));
+    EXPECT_EQ(composer->personTextField->text(), "Li Lei");
+    EXPECT_EQ(composer->passTextField->text(), "preset");
+    EXPECT_TRUE(composer->isIphone);
+    composer->textView->setText("hi");
+    composer->EncryptAndSendToCommon();
+    ASSERT_EQ(sms.sent.size(), 1u);
+    EXPECT_EQ(sms.sent[0].to, "13800138000");
+    EXPECT_NE(sms.sent[0].body.find(" hiddenmsg://"), std::string::npos);
+}
+
+TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {
+    auto* composer = open();
+    composer->IsIphoneFriend(true);
+    fill(composer, "13800138000", "tea", "half written");
+    nav->popViewControllerAnimated(false);
+    ASSERT_TRUE(MessageDraft::load());
+    EXPECT_EQ(test::permissions(MessageDraft::path()), 0600u);
+    EXPECT_EQ(MessageDraft::load()->telephone, "13800138000");
+
+    auto* next = open();
+    EXPECT_EQ(next->personTextField->text(), "13800138000");
+    EXPECT_EQ(next->passTextField->text(), "tea");
+    EXPECT_EQ(next->textView->text(), "half written");
+    EXPECT_TRUE(next->isIphone);
+    EXPECT_FALSE(MessageDraft::load());
+
+    next->textView->setText("");
+    nav->popViewControllerAnimated(false);
+    EXPECT_FALSE(MessageDraft::load());  // no text: no draft
+}
+
+TEST_F(ComposerTest, ChoosingAPhoneTypeReturnsToTheComposer) {
+    auto* composer = open();
+    auto* row = composer->findChild<TableRow*>("phoneTypeRow");
+    ASSERT_NE(row, nullptr);
+    QTest::mouseClick(row, Qt::LeftButton);
+    auto* chooser = qobject_cast<ChoosePhoneTypeViewController*>(nav->topViewController());
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->title(), localized("Mobi Type"));
+    nav->popViewControllerAnimated(false);  // "Back": nothing chosen
+    EXPECT_FALSE(composer->isIphone);
+
+    QTest::mouseClick(row, Qt::LeftButton);
+    chooser = qobject_cast<ChoosePhoneTypeViewController*>(nav->topViewController());
+    QTest::mouseClick(chooser->findChild<TableRow*>("phoneTypeRow1"), Qt::LeftButton);
+    EXPECT_EQ(nav->topViewController(), composer);
+    EXPECT_TRUE(composer->isIphone);
+    EXPECT_EQ(row->detail(), localized("iphone"));
+}
+
+TEST_F(ComposerTest, TheCounterShowsCharactersAndParts) {
+    auto* composer = open();
+    composer->IsIphoneFriend(true);
+    fill(composer, "138", "abc", QString(300, 'a'));
+    // 300 characters of text make a token of 404 and a body of over 420: three parts.
+    EXPECT_TRUE(composer->smsCounter->text().endsWith("3 SMS"))
+        << composer->smsCounter->text().toStdString();
+}

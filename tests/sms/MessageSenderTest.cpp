@@ -1,0 +1,138 @@
+#include "sms/MessageSender.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "crypto/SecretToken.h"
+#include "sms/OutboxSmsService.h"
+#include "sms/SmsBody.h"
+#include "store/HushvaultSqlite.h"
+#include "store/PropertyList.h"
+#include "store/RecordTime.h"
+#include "store/StartupSequence.h"
+#include "support/FakeSmsService.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+using Mode = test::FakeSmsService::Mode;
+
+namespace {
+
+class MessageSenderTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartupSequence::run(store, "1.0", 0); }
+
+    std::vector<std::string> statuses() {
+        std::vector<std::string> result;
+        for (const auto& message : store.findAllSMS()) result.push_back(message.statue);
+        return result;
+    }
+
+    void writeLegacyFile(const char* record) {
+        PropertyList::writeTexts(dir.path() + "/passWord.dat", {{"Record", record}});
+    }
+
+    Contacts friendOf(const std::string& number, const std::string& password) {
+        Contacts contact;
+        contact.name = "Li";
+        contact.telePhoneNumber = number;
+        contact.passWord = password;
+        return contact;
+    }
+
+    test::TempDir dir;
+    test::ScopedDocumentsDirectory documents{dir.path()};
+    HushvaultSqlite store{dir.path()};
+    test::FakeSmsService service;
+    MessageSender sender{service, store};
+};
+
+}  // namespace
+
+TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
+    Contacts contact;
+    contact.passWord = "abc";
+    EXPECT_EQ(MessageSender::check("", contact), MessageSender::Problem::NoRecipient);
+    contact.passWord = "ab";
+    EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::ShortPassword);
+    contact.passWord = "密码密";
+    EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::None);
+    EXPECT_EQ(contact.telePhoneNumber, "138");  // no number: the typed text
+
+    contact.telePhoneNumber = "+86 138-0013+868000";
+    EXPECT_EQ(MessageSender::check("Li", contact), MessageSender::Problem::None);
+    EXPECT_EQ(contact.telePhoneNumber, "13800138000");
+}
+
+TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingWhateverTheServiceAnswers) {
+    service.setMode(Mode::Refuse);
+    auto outcome = sender.send(friendOf("138", "abc"), true, "hi", "L", 1765000000);
+    EXPECT_FALSE(outcome.accepted);
+    EXPECT_EQ(statuses(), std::vector<std::string>({"2"}));
+    const HiddenMSG record = store.findAllSMS()[0];
+    EXPECT_EQ(record.telePhoneNumber, "138");
+    EXPECT_EQ(record.contents, "hi");
+    EXPECT_EQ(record.time, formatRecordTime(1765000000));
+
+    store.updatetel("Record", "Off");
+    service.setMode(Mode::AcceptSilently);
+    sender.send(friendOf("138", "abc"), true, "hi", "L", 0);
+    EXPECT_EQ(statuses().size(), 1u);
+}
+
+TEST_F(MessageSenderTest, TheLegacyFileAddsARecordOfTheOutcome) {
+    writeLegacyFile("On");
+    service.setMode(Mode::AcceptSilently);
+    sender.send(friendOf("138", "abc"), true, "a", "L", 0);
+    EXPECT_EQ(statuses(), std::vector<std::string>({"2", "2"}));
+    store.clearAllSMS();
+    store.updatetel("Record", "Off");
+    service.setMode(Mode::Refuse);
+    sender.send(friendOf("138", "abc"), true, "b", "L", 0);
+    EXPECT_EQ(statuses(), std::vector<std::string>({"4"}));
+    writeLegacyFile("Off");
+    sender.send(friendOf("138", "abc"), true, "c", "L", 0);
+    EXPECT_EQ(statuses().size(), 1u);
+}
+
+TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
+    OutboxSmsService outbox(dir.path());
+    std::vector<std::string> reports;
+    outbox.setReportSink([&](const std::string& name) { reports.push_back(name); });
+    MessageSender viaOutbox(outbox, store);
+    const std::string text = "Meet at eight, 北门 🙂";
+    const auto outcome = viaOutbox.send(friendOf("13800138000", "tea!"), false, text, "L", 0);
+    ASSERT_TRUE(outcome.accepted);
+    EXPECT_EQ(reports, std::vector<std::string>({kCTMessageSentNotification}));
+
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(outbox.outboxDirectory()))
+        files.push_back(entry.path());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(test::permissions(files[0].string()), 0600u);
+    OutboxSmsService::Message message;
+    ASSERT_TRUE(OutboxSmsService::parse(test::readFile(files[0].string()), &message));
+    EXPECT_EQ(message.to, "13800138000");
+    EXPECT_EQ(message.body, outcome.body);
+    std::string token = message.body.substr(message.body.find("/s/?m=") + 6);
+    for (std::size_t at; (at = token.find("%2B")) != std::string::npos;) token.replace(at, 3, "+");
+    EXPECT_EQ(DecString(token, "tea!"), text);
+}
+
+TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
+    std::ofstream(dir.file("Outbox")) << "a file where the folder should be";
+    OutboxSmsService outbox(dir.path());
+    bool reported = false;
+    outbox.setReportSink([&](const std::string&) { reported = true; });
+    EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138"));
+    EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138\nInjected: header"));
+    EXPECT_FALSE(reported);
+}
+
+TEST(RecordTime, UsesTheWeekBasedYearAndTheTwelveHourClock) {
+    // 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules.
+    EXPECT_EQ(formatRecordTime(1798463109), "2027-12-28 01:05:09");
+    EXPECT_EQ(formatRecordTime(1765000000), "2025-12-06 05:46:40");
+}

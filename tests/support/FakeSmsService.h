@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sms/SmsService.h"
+
+namespace hv::test {
+
+// An SMS service whose answers the test chooses: refuse, or accept and then report the
+// message sent, failed, or nothing (the test reports later with report()).
+class FakeSmsService : public SmsService {
+public:
+    enum class Mode { Refuse, AcceptThenSent, AcceptThenError, AcceptSilently };
+
+    explicit FakeSmsService(Mode mode = Mode::AcceptSilently) : mode_(mode) {}
+    void setMode(Mode mode) { mode_ = mode; }
+
+    bool sendSMSWithText(const std::string& text, const std::string&,
+                         const std::string& toAddress) override {
+        sent.push_back({toAddress, text});
+        switch (mode_) {
+            case Mode::Refuse:
+                return false;
+            case Mode::AcceptThenSent:
+                report(kCTMessageSentNotification);
+                return true;
+            case Mode::AcceptThenError:
+                report(kCTMessageSendErrorNotification);
+                return true;
+            case Mode::AcceptSilently:
+                return true;
+        }
+        return false;
+    }
+
+    using SmsService::report;
+
+    struct Message {
+        std::string to;
+        std::string body;
+    };
+    std::vector<Message> sent;
+
+private:
+    Mode mode_;
+};
+
+}  // namespace hv::test
