@@ -147,5 +147,93 @@
         <source>SMS count</source>
         <translation>%1 chars · %2 SMS</translation>
     </message>
+    <message id="passCode">
+        <source>passCode</source>
+        <translation>Enter the administrator password</translation>
+    </message>
+    <message id="password length">
+        <source>password length</source>
+        <translation>The password needs at least 4 digits.</translation>
+    </message>
+    <message id="twice input are different">
+        <source>twice input are different</source>
+        <translation>The two entries differ. Enter the new password again.</translation>
+    </message>
+    <message id="input admin password again">
+        <source>input admin password again</source>
+        <translation>Enter the administrator password again</translation>
+    </message>
+    <message id="input the new password again">
+        <source>input the new password again</source>
+        <translation>Enter the new password again</translation>
+    </message>
+    <message id="incorrect old password">
+        <source>incorrect old password</source>
+        <translation>The old password is not correct</translation>
+    </message>
+    <message id="new pass word">
+        <source>new pass word</source>
+        <translation>Enter the new password</translation>
+    </message>
+    <message id="incorrect admin password">
+        <source>incorrect admin password</source>
+        <translation>Wrong administrator password</translation>
+    </message>
+    <message id="no pass word">
+        <source>no pass word</source>
+        <translation>No administrator password is set</translation>
+    </message>
+    <message id="Login">
+        <source>Login</source>
+        <translation>Log in</translation>
+    </message>
+    <message id="Password Modify">
+        <source>Password Modify</source>
+        <translation>Change password</translation>
+    </message>
+    <message id="Password Setting">
+        <source>Password Setting</source>
+        <translation>Administrator password</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="Admin Password">
+        <source>Admin Password</source>
+        <translation>Admin password</translation>
+    </message>
+    <message id="Automatic locking">
+        <source>Automatic locking</source>
+        <translation>Auto-lock</translation>
+    </message>
+    <message id="Store SMS">
+        <source>Store SMS</source>
+        <translation>Keep messages</translation>
+    </message>
+    <message id="setted">
+        <source>setted</source>
+        <translation>Set</translation>
+    </message>
+    <message id="Immediately">
+        <source>Immediately</source>
+        <translation>Immediately</translation>
+    </message>
+    <message id="mim">
+        <source>mim</source>
+        <translation> minute</translation>
+    </message>
+    <message id="mims">
+        <source>mims</source>
+        <translation> minutes</translation>
+    </message>
+    <message id="Never">
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message id="Change password">
+        <source>Change password</source>
+        <translation>Change password</translation>
+    </message>
 </context>
 </TS>

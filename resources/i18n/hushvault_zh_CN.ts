@@ -147,5 +147,93 @@
         <source>SMS count</source>
         <translation>%1 字 · %2 条短信</translation>
     </message>
+    <message id="passCode">
+        <source>passCode</source>
+        <translation>请输入管理员密码</translation>
+    </message>
+    <message id="password length">
+        <source>password length</source>
+        <translation>密码至少需要 4 位数字。</translation>
+    </message>
+    <message id="twice input are different">
+        <source>twice input are different</source>
+        <translation>两次输入不一致，请重新输入新密码。</translation>
+    </message>
+    <message id="input admin password again">
+        <source>input admin password again</source>
+        <translation>请再次输入管理员密码</translation>
+    </message>
+    <message id="input the new password again">
+        <source>input the new password again</source>
+        <translation>请再次输入新密码</translation>
+    </message>
+    <message id="incorrect old password">
+        <source>incorrect old password</source>
+        <translation>旧密码不正确</translation>
+    </message>
+    <message id="new pass word">
+        <source>new pass word</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message id="incorrect admin password">
+        <source>incorrect admin password</source>
+        <translation>管理员密码错误</translation>
+    </message>
+    <message id="no pass word">
+        <source>no pass word</source>
+        <translation>尚未设置管理员密码</translation>
+    </message>
+    <message id="Login">
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message id="Password Modify">
+        <source>Password Modify</source>
+        <translation>修改密码</translation>
+    </message>
+    <message id="Password Setting">
+        <source>Password Setting</source>
+        <translation>管理员密码</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="Admin Password">
+        <source>Admin Password</source>
+        <translation>管理员密码</translation>
+    </message>
+    <message id="Automatic locking">
+        <source>Automatic locking</source>
+        <translation>自动锁定</translation>
+    </message>
+    <message id="Store SMS">
+        <source>Store SMS</source>
+        <translation>保存短信</translation>
+    </message>
+    <message id="setted">
+        <source>setted</source>
+        <translation>已设置</translation>
+    </message>
+    <message id="Immediately">
+        <source>Immediately</source>
+        <translation>立即</translation>
+    </message>
+    <message id="mim">
+        <source>mim</source>
+        <translation> 分钟</translation>
+    </message>
+    <message id="mims">
+        <source>mims</source>
+        <translation> 分钟</translation>
+    </message>
+    <message id="Never">
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message id="Change password">
+        <source>Change password</source>
+        <translation>修改密码</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,93 @@
         <source>SMS count</source>
         <translation>%1 字 · %2 則簡訊</translation>
     </message>
+    <message id="passCode">
+        <source>passCode</source>
+        <translation>請輸入管理員密碼</translation>
+    </message>
+    <message id="password length">
+        <source>password length</source>
+        <translation>密碼至少需要 4 位數字。</translation>
+    </message>
+    <message id="twice input are different">
+        <source>twice input are different</source>
+        <translation>兩次輸入不一致，請重新輸入新密碼。</translation>
+    </message>
+    <message id="input admin password again">
+        <source>input admin password again</source>
+        <translation>請再次輸入管理員密碼</translation>
+    </message>
+    <message id="input the new password again">
+        <source>input the new password again</source>
+        <translation>請再次輸入新密碼</translation>
+    </message>
+    <message id="incorrect old password">
+        <source>incorrect old password</source>
+        <translation>舊密碼不正確</translation>
+    </message>
+    <message id="new pass word">
+        <source>new pass word</source>
+        <translation>請輸入新密碼</translation>
+    </message>
+    <message id="incorrect admin password">
+        <source>incorrect admin password</source>
+        <translation>管理員密碼錯誤</translation>
+    </message>
+    <message id="no pass word">
+        <source>no pass word</source>
+        <translation>尚未設定管理員密碼</translation>
+    </message>
+    <message id="Login">
+        <source>Login</source>
+        <translation>登入</translation>
+    </message>
+    <message id="Password Modify">
+        <source>Password Modify</source>
+        <translation>修改密碼</translation>
+    </message>
+    <message id="Password Setting">
+        <source>Password Setting</source>
+        <translation>管理員密碼</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="Admin Password">
+        <source>Admin Password</source>
+        <translation>管理員密碼</translation>
+    </message>
+    <message id="Automatic locking">
+        <source>Automatic locking</source>
+        <translation>自動鎖定</translation>
+    </message>
+    <message id="Store SMS">
+        <source>Store SMS</source>
+        <translation>儲存簡訊</translation>
+    </message>
+    <message id="setted">
+        <source>setted</source>
+        <translation>已設定</translation>
+    </message>
+    <message id="Immediately">
+        <source>Immediately</source>
+        <translation>立即</translation>
+    </message>
+    <message id="mim">
+        <source>mim</source>
+        <translation> 分鐘</translation>
+    </message>
+    <message id="mims">
+        <source>mims</source>
+        <translation> 分鐘</translation>
+    </message>
+    <message id="Never">
+        <source>Never</source>
+        <translation>永不</translation>
+    </message>
+    <message id="Change password">
+        <source>Change password</source>
+        <translation>修改密碼</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "access/LoginListener.h"
 #include "app/MenuScreens.h"
 #include "platform/NotificationCenter.h"
 #include "ui/ViewController.h"
@@ -14,7 +15,7 @@ namespace hv {
 // guide, and the about screen from the information button on the navigation bar. It
 // keeps the login flag: the contact list and the records open only while it is set,
 // otherwise after a login. Entries whose screens are not available stay disabled.
-class HushvaultViewController : public ViewController {
+class HushvaultViewController : public ViewController, public LoginListener {
     Q_OBJECT
 public:
     explicit HushvaultViewController(MenuScreens screens = {}, QWidget* parent = nullptr);
@@ -27,11 +28,11 @@ public:
     void about();
     void login();
     // A login finished: the flag takes the result and the entry that waited opens.
-    void finishedLogin(bool flag);
+    void finishedLogin(bool flag) override;
     void logout();
 
-    bool IsLogin() const { return isLogin_; }
-    void setIsLogin(bool flag) { isLogin_ = flag; }
+    bool IsLogin() const override { return isLogin_; }
+    void setIsLogin(bool flag) override { isLogin_ = flag; }
     int buttonClicked() const { return buttonClicked_; }
 
     QPushButton* newMessageButton = nullptr;

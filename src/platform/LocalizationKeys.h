@@ -43,6 +43,30 @@ inline constexpr const char* kKeyMobiType = "Mobi Type";
 inline constexpr const char* kKeySmsLabel = "hiddenMSG";
 inline constexpr const char* kKeySmsCount = "SMS count";  // "%1 characters, %2 SMS"
 
+// Passcode pad, login, administrator password, settings.
+inline constexpr const char* kKeyPassCode = "passCode";
+inline constexpr const char* kKeyPasswordLength = "password length";
+inline constexpr const char* kKeyTwiceDifferent = "twice input are different";
+inline constexpr const char* kKeyInputAdminAgain = "input admin password again";
+inline constexpr const char* kKeyInputNewAgain = "input the new password again";
+inline constexpr const char* kKeyIncorrectOld = "incorrect old password";
+inline constexpr const char* kKeyNewPassWord = "new pass word";
+inline constexpr const char* kKeyIncorrectAdmin = "incorrect admin password";
+inline constexpr const char* kKeyNoPassWord = "no pass word";
+inline constexpr const char* kKeyLogin = "Login";
+inline constexpr const char* kKeyPasswordModify = "Password Modify";
+inline constexpr const char* kKeyPasswordSetting = "Password Setting";
+inline constexpr const char* kKeySave = "Save";
+inline constexpr const char* kKeyAdminPassword = "Admin Password";
+inline constexpr const char* kKeyAutomaticLocking = "Automatic locking";
+inline constexpr const char* kKeyStoreSms = "Store SMS";
+inline constexpr const char* kKeySetted = "setted";
+inline constexpr const char* kKeyImmediately = "Immediately";
+inline constexpr const char* kKeyMinute = "mim";
+inline constexpr const char* kKeyMinutes = "mims";
+inline constexpr const char* kKeyNever = "Never";
+inline constexpr const char* kKeyChangePassword = "Change password";  // the login screen's link
+
 // Every key above, for the check that each language gives each of them a text.
 inline constexpr const char* kAllLocalizationKeys[] = {
     kKeyInternational,

@@ -212,6 +212,20 @@ QImage sendButton() {
     return image;
 }
 
+// Behind the passcode pad: a calm gradient with the mark faint in the lower half.
+QImage padBackground() {
+    QImage image = canvas(640, 872);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 872);
+    g.setColorAt(0, QColor(0xee, 0xf2, 0xf8));
+    g.setColorAt(1, QColor(0xd2, 0xdc, 0xec));
+    p.fillRect(image.rect(), g);
+    p.setOpacity(0.07);
+    drawMark(p, QRectF(170, 420, 300, 312), kNavy, QColor(0xee, 0xf2, 0xf8));
+    return image;
+}
+
 bool save(const QImage& image, const QDir& dir, const char* name) {
     if (image.save(dir.filePath(name), "PNG")) return true;
     std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
@@ -245,6 +259,7 @@ int main(int argc, char** argv) {
               save(tileIcon(guide), dir, "menu_guide.png") &&
               save(entryBackground(), dir, "MessageEntryBackground.png") &&
               save(entryField(), dir, "MessageEntryInputField.png") &&
-              save(sendButton(), dir, "MessageEntrySendButton.png");
+              save(sendButton(), dir, "MessageEntrySendButton.png") &&
+              save(padBackground(), dir, "bg3.png");
     return ok ? 0 : 1;
 }

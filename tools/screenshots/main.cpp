@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "access/SettingViewFirstController.h"
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
@@ -68,6 +69,22 @@ bool shootLanguage(const QString& language, const QDir& out) {
     ok &= shoot(window, out, "ChoosePhoneTypeViewController", language);
     delegate.nav()->popToRootViewControllerAnimated(false);
     hv::MessageDraft::remove();
+
+    menu->setting();
+    ok &= shoot(window, out, "SettingViewFirstController", language);
+    auto* settings =
+        static_cast<hv::SettingViewFirstController*>(delegate.nav()->topViewController());
+    settings->selectRow(0);
+    ok &= shoot(window, out, "SettingViewController", language);
+    delegate.nav()->popViewControllerAnimated(false);
+    menu->setIsLogin(true);
+    settings->selectRow(1);
+    ok &= shoot(window, out, "ChooseTimeLockViewController", language);
+    delegate.nav()->popToRootViewControllerAnimated(false);
+
+    menu->login();
+    ok &= shoot(window, out, "LoginViewController", language);
+    menu->dismissModalViewController(false);
 
     menu->about();
     ok &= shoot(window, out, "AboutUSViewController", language);

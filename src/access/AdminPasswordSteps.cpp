@@ -1,0 +1,54 @@
+#include "access/AdminPasswordSteps.h"
+
+#include "access/PassCodeResult.h"
+#include "store/TextLength.h"
+
+namespace hv {
+
+namespace {
+
+int& counter() {
+    static int settingTime = 0;
+    return settingTime;
+}
+
+}  // namespace
+
+AdminPasswordSteps::AdminPasswordSteps(std::string passWordOld)
+    : passWordOld_(std::move(passWordOld)) {}
+
+int AdminPasswordSteps::settingTime() {
+    return counter();
+}
+
+void AdminPasswordSteps::resetSettingTime() {
+    counter() = 0;
+}
+
+AdminPasswordSteps::Outcome AdminPasswordSteps::enter(const std::string& typed) {
+    int& settingTime = ++counter();
+    if (utf16Length(passWordOld_) < 4) {  // set mode
+        if (settingTime % 2 != 0) {
+            passWordNew_ = typed;
+            return {kPassCodeConfirmAdmin};
+        }
+        if (typed == passWordNew_) return {kPassCodeSaved, typed};
+        passWordNew_.clear();
+        return {kPassCodeMismatch};
+    }
+    switch (settingTime % 3) {  // change mode; a negative count cannot arise
+        case 1:
+            if (typed == passWordOld_) return {kPassCodeEnterNew};
+            settingTime = 0;
+            return {kPassCodeWrongOld};
+        case 2:
+            passWordNew_ = typed;
+            return {kPassCodeConfirmNew};
+        default:
+            if (typed == passWordNew_) return {kPassCodeSaved, typed, true};
+            passWordNew_.clear();
+            return {kPassCodeConfirmAdmin};
+    }
+}
+
+}  // namespace hv

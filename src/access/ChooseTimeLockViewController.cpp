@@ -1,0 +1,46 @@
+#include "access/ChooseTimeLockViewController.h"
+
+#include "access/LockTimeChoices.h"
+#include "access/SettingViewFirstController.h"
+#include "ui/GroupedTableView.h"
+#include "ui/TableRow.h"
+
+namespace hv {
+
+ChooseTimeLockViewController::ChooseTimeLockViewController(SettingViewFirstController* setView,
+                                                           int lastIndexPath, QWidget* parent)
+    : ViewController(parent), setView_(setView), lastIndexPath_(lastIndexPath) {
+    setObjectName("ChooseTimeLockViewController");
+}
+
+void ChooseTimeLockViewController::viewDidLoad() {
+    table_ = new GroupedTableView(this);
+    const QStringList titles = LockTimeChoices::rowTitles();
+    for (int r = 0; r < titles.size(); ++r) {
+        TableRow* row = table_->addRow();
+        row->setObjectName(QString("lockTimeRow%1").arg(r));
+        row->setTitle(titles[r]);
+        connect(row, &TableRow::tapped, this, [this, r] { selectRow(r); });
+    }
+    reloadData();
+    resizeEvent(nullptr);
+}
+
+void ChooseTimeLockViewController::resizeEvent(QResizeEvent*) {
+    if (table_) table_->setGeometry(rect());
+}
+
+void ChooseTimeLockViewController::selectRow(int row) {
+    lastIndexPath_ = row;
+    if (setView_) setView_->tableIndex(row);
+    reloadData();
+}
+
+void ChooseTimeLockViewController::reloadData() {
+    const auto rows = table_->rows();
+    for (int r = 0; r < rows.size(); ++r)
+        rows[r]->setAccessory(r == lastIndexPath_ ? TableRow::Accessory::Checkmark
+                                                  : TableRow::Accessory::None);
+}
+
+}  // namespace hv

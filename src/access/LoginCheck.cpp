@@ -1,0 +1,12 @@
+#include "access/LoginCheck.h"
+
+#include "access/PassCodeResult.h"
+
+namespace hv {
+
+int checkLogin(const std::optional<std::string>& stored, const std::string& typed) {
+    if (!stored || stored->empty()) return kPassCodeNoPassword;
+    return typed == *stored ? kPassCodeLoggedIn : kPassCodeWrongAdmin;
+}
+
+}  // namespace hv

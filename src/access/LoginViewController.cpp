@@ -1,0 +1,88 @@
+#include "access/LoginViewController.h"
+
+#include <QPushButton>
+
+#include "access/LoginCheck.h"
+#include "access/LoginListener.h"
+#include "access/PassCodeResult.h"
+#include "access/SettingViewController.h"
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/LockTime.h"
+#include "store/SettingsKeys.h"
+#include "ui/NavigationController.h"
+#include "ui/Style.h"
+
+namespace hv {
+
+LoginViewController::LoginViewController(LoginListener* menu, QWidget* parent)
+    : ViewController(parent), lumenViewController(menu) {
+    setObjectName("LoginViewController");
+}
+
+void LoginViewController::viewDidLoad() {
+    setTitle(localized(kKeyLogin));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Style::groupedBackground());
+    setPalette(background);
+    navigationItem()->setLeftBarButtonItem(
+        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "loginBackButton"});
+    navigationItem()->setRightBarButtonItem(
+        BarButtonItem{localized(kKeyLogin), {}, [this] { Done(); }, "loginButton"});
+    psView = new PassWordView(this);
+    psView->setDelegate(this);
+    // Changing the password starts from here too: it asks for the old one first.
+    changePassword_ = new QPushButton(localized(kKeyChangePassword), this);
+    changePassword_->setObjectName("changePasswordButton");
+    changePassword_->setFlat(true);
+    changePassword_->setCursor(Qt::PointingHandCursor);
+    changePassword_->setStyleSheet(
+        "QPushButton { color: #2f6fd6; font-size: 14px; border: none; }");
+    connect(changePassword_, &QPushButton::clicked, this, [this] { passWord(); });
+    resizeEvent(nullptr);
+}
+
+void LoginViewController::resizeEvent(QResizeEvent*) {
+    if (!psView) return;
+    psView->setGeometry(rect());
+    changePassword_->setGeometry(20, 136, width() - 40, 32);
+    changePassword_->raise();
+}
+
+void LoginViewController::back() {
+    dismissModalViewController(true);
+}
+
+void LoginViewController::Done() {
+    psView->setFieldWithNumber();
+}
+
+int LoginViewController::checkPassWordWithstring(const QString& passcode) {
+    HushvaultSqlite store;
+    const auto settings = store.findAllNewSMS();
+    const auto stored = settings.find(kSettingPassWord);
+    const int code =
+        checkLogin(stored == settings.end() ? std::nullopt : std::optional(stored->second),
+                   passcode.toStdString());
+    if (code != kPassCodeLoggedIn) return code;
+    if (lumenViewController) lumenViewController->finishedLogin(true);
+    store.updatetel(kSettingLockTime, formatLockTime(now()));
+    NotificationCenter::defaultCenter().postNotification(kNotificationLogin);
+    NotificationCenter::defaultCenter().postNotification(kNotificationLockTime);
+    dismissModalViewController(true);
+    return code;
+}
+
+void LoginViewController::passWord() {
+    auto* settingScreen = new SettingViewController(lumenViewController);
+    settingScreen->setTitle(localized(kKeyPasswordModify));
+    if (NavigationController* nav = navigationController())
+        nav->pushViewController(settingScreen, true);
+}
+
+}  // namespace hv

@@ -1,0 +1,117 @@
+#include "access/PassWordView.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <optional>
+
+#include "access/PassCodeResult.h"
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "ui/AlertView.h"
+#include "ui/Window.h"
+
+namespace hv {
+
+namespace {
+
+constexpr double kCleanAfterSeconds = 0.5;
+const QColor kRed(0xd0, 0x02, 0x1b);
+
+struct CodeMessage {
+    int code;
+    const char* key;
+    std::optional<QColor> colour;  // none: keep the current colour
+    bool clean;
+};
+
+const CodeMessage kMessages[] = {
+    {kPassCodeMismatch, kKeyTwiceDifferent, kRed, true},
+    {kPassCodeConfirmAdmin, kKeyInputAdminAgain, QColor(Qt::black), true},
+    {kPassCodeConfirmNew, kKeyInputNewAgain, std::nullopt, true},
+    {kPassCodeWrongOld, kKeyIncorrectOld, kRed, true},
+    {kPassCodeEnterNew, kKeyNewPassWord, std::nullopt, true},
+    {kPassCodeWrongAdmin, kKeyIncorrectAdmin, kRed, true},
+    {kPassCodeNoPassword, kKeyNoPassWord, std::nullopt, false},
+};
+
+void setColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
+    setObjectName("psView");
+    countLabel = new QLabel(localized(kKeyPassCode), this);
+    countLabel->setObjectName("countLabel");
+    countLabel->setAlignment(Qt::AlignCenter);
+    QFont labelFont("Arial");
+    labelFont.setPixelSize(15);
+    countLabel->setFont(labelFont);
+    setColour(countLabel, Qt::black);
+
+    lineTextField = new QLineEdit(this);
+    lineTextField->setObjectName("lineTextField");
+    lineTextField->setEchoMode(QLineEdit::Password);
+    lineTextField->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhHiddenText |
+                                       Qt::ImhSensitiveData);
+    lineTextField->setAlignment(Qt::AlignCenter);
+    QFont fieldFont("Arial");
+    fieldFont.setPixelSize(22);
+    lineTextField->setFont(fieldFont);
+    lineTextField->setStyleSheet(
+        "QLineEdit { background: white; border: 2px inset #9aa3b0; border-radius: 2px; }");
+    connect(lineTextField, &QLineEdit::returnPressed, this, [this] { setIsFirstResponder(false); });
+    resizeEvent(nullptr);
+    setIsFirstResponder(true);
+}
+
+void PassWordView::resizeEvent(QResizeEvent*) {
+    countLabel->setGeometry(0, 50, width(), 20);
+    lineTextField->setGeometry((width() - 240) / 2, 80, 240, 40);
+}
+
+void PassWordView::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(rect(), QPixmap(":/images/bg3.png"));
+}
+
+void PassWordView::setIsFirstResponder(bool flag) {
+    isFirstResponder_ = flag;
+    if (flag)
+        lineTextField->setFocus();
+    else
+        lineTextField->clearFocus();
+}
+
+void PassWordView::mousePressEvent(QMouseEvent*) {
+    setIsFirstResponder(!isFirstResponder_);
+}
+
+void PassWordView::cleanField() {
+    lineTextField->clear();
+}
+
+void PassWordView::setFieldWithNumber() {
+    const QString typed = lineTextField->text();
+    if (typed.size() < 4) {
+        (new AlertView(kKeyWarning, kKeyPasswordLength, kKeySure, {}))->show(Window::of(this));
+        return;
+    }
+    if (delegate_) showResult(delegate_->checkPassWordWithstring(typed));
+}
+
+void PassWordView::showResult(int code) {
+    for (const CodeMessage& message : kMessages) {
+        if (message.code != code) continue;
+        countLabel->setText(localized(message.key));
+        if (message.colour) setColour(countLabel, *message.colour);
+        if (message.clean) after(kCleanAfterSeconds, this, [this] { cleanField(); });
+        return;
+    }
+}
+
+}  // namespace hv

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace hv {
+
+// The owner of a passcode pad: it judges a submitted passcode and answers with a code
+// of PassCodeResult.h.
+class PassWordViewDelegate {
+public:
+    virtual ~PassWordViewDelegate() = default;
+    virtual int checkPassWordWithstring(const QString& passcode) = 0;
+};
+
+// The full-screen passcode pad: a status line and one masked numeric input line over the
+// background picture. Submitting (setFieldWithNumber) hands the typed text to the owner
+// once it has at least 4 characters and shows the message of the owner's code; some
+// codes empty the input half a second later. A touch on the pad shows or hides the
+// keyboard; the return key only hides it.
+class PassWordView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PassWordView(QWidget* parent = nullptr);
+
+    void setDelegate(PassWordViewDelegate* delegate) { delegate_ = delegate; }
+    PassWordViewDelegate* delegate() const { return delegate_; }
+
+    void setFieldWithNumber();
+    void cleanField();
+    void setIsFirstResponder(bool flag);
+    bool isFirstResponder() const { return isFirstResponder_; }
+
+    QLineEdit* lineTextField = nullptr;
+    QLabel* countLabel = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showResult(int code);
+
+    PassWordViewDelegate* delegate_ = nullptr;
+    bool isFirstResponder_ = false;
+};
+
+}  // namespace hv

@@ -1,0 +1,62 @@
+#include "access/SettingViewController.h"
+
+#include "access/LoginListener.h"
+#include "access/PassCodeResult.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/SettingsKeys.h"
+#include "ui/NavigationController.h"
+#include "ui/Style.h"
+
+namespace hv {
+
+SettingViewController::SettingViewController(LoginListener* menu, QWidget* parent)
+    : ViewController(parent), secView(menu) {
+    setObjectName("SettingViewController");
+}
+
+void SettingViewController::viewDidLoad() {
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Style::groupedBackground());
+    setPalette(background);
+    psView = new PassWordView(this);
+    psView->setDelegate(this);
+    steps_ = AdminPasswordSteps();
+    navigationItem()->setRightBarButtonItem(
+        BarButtonItem{localized(kKeySave), {}, [this] { Done(); }, "saveButton"});
+    resizeEvent(nullptr);
+}
+
+void SettingViewController::viewWillAppear(bool) {
+    HushvaultSqlite store;
+    steps_.setPassWordOld(store.findTelephoneNumber(kSettingPassWord).value_or(""));
+}
+
+void SettingViewController::resizeEvent(QResizeEvent*) {
+    if (psView) psView->setGeometry(rect());
+}
+
+void SettingViewController::Done() {
+    psView->setFieldWithNumber();
+}
+
+int SettingViewController::checkPassWordWithstring(const QString& passcode) {
+    const auto outcome = steps_.enter(passcode.toStdString());
+    if (outcome.store) {
+        HushvaultSqlite store;
+        store.updatetel(kSettingPassWord, *outcome.store);
+        if (secView) secView->finishedLogin(true);
+        if (outcome.announceChange)
+            NotificationCenter::defaultCenter().postNotification(kNotificationLockTime,
+                                                                 QString("passWord"));
+        if (NavigationController* nav = navigationController())
+            nav->popViewControllerAnimated(true);
+    }
+    return outcome.code;
+}
+
+}  // namespace hv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "access/AdminPasswordSteps.h"
+#include "access/PassWordView.h"
+#include "ui/ViewController.h"
+
+namespace hv {
+
+class LoginListener;
+
+// Sets the administrator password (two equal entries) or changes it (old, new, new
+// again), one passcode entry at a time; see AdminPasswordSteps. On success it tells the
+// main menu (when it has one), announces a change with "lockTime" "passWord", and closes.
+class SettingViewController : public ViewController, public PassWordViewDelegate {
+    Q_OBJECT
+public:
+    explicit SettingViewController(LoginListener* menu = nullptr, QWidget* parent = nullptr);
+
+    void Done();
+    int checkPassWordWithstring(const QString& passcode) override;
+
+    PassWordView* psView = nullptr;
+    LoginListener* secView = nullptr;
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    AdminPasswordSteps steps_;
+};
+
+}  // namespace hv

@@ -1,0 +1,166 @@
+#include "access/SettingViewFirstController.h"
+
+#include "access/ChooseTimeLockViewController.h"
+#include "access/LockTimeChoices.h"
+#include "access/LoginListener.h"
+#include "access/LoginViewController.h"
+#include "access/SettingViewController.h"
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/LockTime.h"
+#include "store/SettingsKeys.h"
+#include "ui/GroupedTableView.h"
+#include "ui/NavigationController.h"
+#include "ui/SwitchControl.h"
+#include "ui/TableRow.h"
+
+namespace hv {
+
+SettingViewFirstController::SettingViewFirstController(LoginListener* menu, QWidget* parent)
+    : ViewController(parent), hushvaultViewController(menu) {
+    setObjectName("SettingViewFirstController");
+}
+
+SettingViewFirstController::~SettingViewFirstController() {
+    stopWaiting();
+}
+
+void SettingViewFirstController::viewDidLoad() {
+    IsPassWord = false;
+    array = LockTimeChoices::values();
+    Record.clear();
+    messageSwitch = new SwitchControl;
+    messageSwitch->setObjectName("messageSwitch");
+    connect(messageSwitch, &SwitchControl::clicked, this, [this] { messageRecord(); });
+
+    table_ = new GroupedTableView(this);
+    const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms};
+    for (int r = 0; r < 3; ++r) {
+        TableRow* row = table_->addRow();
+        row->setObjectName(QString("settingRow%1").arg(r));
+        row->setTitle(localized(titles[r]));
+        if (r < 2) {
+            row->setAccessory(TableRow::Accessory::Disclosure);
+            connect(row, &TableRow::tapped, this, [this, r] { selectRow(r); });
+        } else {
+            row->setAccessoryWidget(messageSwitch);
+        }
+        rows_.append(row);
+    }
+    statueForObjects();
+    navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
+    resizeEvent(nullptr);
+}
+
+void SettingViewFirstController::resizeEvent(QResizeEvent*) {
+    if (table_) table_->setGeometry(rect());
+}
+
+void SettingViewFirstController::viewWillAppear(bool) {
+    statueForObjects();
+    reloadData();
+}
+
+void SettingViewFirstController::viewDidDisappear(bool) {
+    // A screen pushed on top (the chooser, the password screen) is not "going away";
+    // the wait ends when this screen leaves its navigation.
+    if (!navigationController() || !navigationController()->viewControllers().contains(this))
+        stopWaiting();
+}
+
+void SettingViewFirstController::statueForObjects() {
+    HushvaultSqlite store;
+    const auto settings = store.findAllNewSMS();
+    if (settings.size() < 2) {
+        messageSwitch->setOn(true);
+        save();
+        return;
+    }
+    const auto time = settings.find(kSettingTime);
+    tabIndex =
+        time == settings.end() ? 1 : int(array.indexOf(QString::fromStdString(time->second)));
+    const auto password = settings.find(kSettingPassWord);
+    IsPassWord = password != settings.end() && !password->second.empty();
+    const auto record = settings.find(kSettingRecord);
+    Record = record == settings.end() ? QString() : QString::fromStdString(record->second);
+    messageSwitch->setOn(Record.size() == 2);
+}
+
+void SettingViewFirstController::save() {
+    HushvaultSqlite store;
+    store.updatetel(kSettingRecord, Record.toStdString());
+    // A stored time outside the five choices is written back as it was.
+    if (tabIndex >= 0 && tabIndex < array.size())
+        store.updatetel(kSettingTime, array[tabIndex].toStdString());
+    store.updatetel(kSettingLockTime, formatLockTime(now()));
+}
+
+void SettingViewFirstController::messageRecord() {
+    Record = messageSwitch->isOn() ? "On" : "Off";
+    save();
+}
+
+void SettingViewFirstController::tableIndex(int index) {
+    tabIndex = index;
+    save();
+    reloadData();
+}
+
+void SettingViewFirstController::reloadData() {
+    rows_[0]->setDetail(IsPassWord ? localized(kKeySetted) : QString());
+    rows_[1]->setDetail(tabIndex >= 0 && tabIndex < array.size()
+                            ? LockTimeChoices::detailFor(array[tabIndex])
+                            : QString());
+}
+
+void SettingViewFirstController::selectRow(int row) {
+    NavigationController* nav = navigationController();
+    if (row == 0) {
+        auto* passwordScreen = new SettingViewController;
+        passwordScreen->setTitle(localized(kKeyPasswordSetting));
+        if (nav) nav->pushViewController(passwordScreen, true);
+    } else if (row == 1) {
+        if (hushvaultViewController && hushvaultViewController->IsLogin()) {
+            openChooser();
+            return;
+        }
+        presentModalViewController(
+            new NavigationController(new LoginViewController(hushvaultViewController)), true);
+        waitForLogin();
+    }
+}
+
+void SettingViewFirstController::openChooser() {
+    auto* chooser = new ChooseTimeLockViewController(this, tabIndex);
+    chooser->setTitle(localized(kKeyAutomaticLocking));
+    if (NavigationController* nav = navigationController()) nav->pushViewController(chooser, true);
+}
+
+void SettingViewFirstController::waitForLogin() {
+    if (waitingForLogin_) return;  // one registration at a time
+    waitingForLogin_ = true;
+    NotificationCenter::defaultCenter().addObserver(
+        this, kNotificationLockTime, [this](const Notification& n) { loginedInSeccess(n.object); });
+}
+
+void SettingViewFirstController::stopWaiting() {
+    if (!waitingForLogin_) return;
+    waitingForLogin_ = false;
+    NotificationCenter::defaultCenter().removeObserver(this, kNotificationLockTime);
+}
+
+void SettingViewFirstController::loginedInSeccess(const QVariant& object) {
+    if (hushvaultViewController) {
+        hushvaultViewController->setIsLogin(true);
+        hushvaultViewController->finishedLogin(true);
+    }
+    if (object.toString() == "passWord") return;  // a password change: still waiting
+    stopWaiting();
+    openChooser();
+}
+
+}  // namespace hv

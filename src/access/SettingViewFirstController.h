@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+
+#include "ui/ViewController.h"
+
+namespace hv {
+
+class GroupedTableView;
+class LoginListener;
+class SwitchControl;
+class TableRow;
+
+// Settings: the administrator password, the automatic-locking time (asks for a login
+// first while logged out) and the "Store SMS" switch. Every change saves "Record",
+// "Time" and "LockTime" at once; the state is read again whenever the screen appears.
+class SettingViewFirstController : public ViewController {
+    Q_OBJECT
+public:
+    explicit SettingViewFirstController(LoginListener* menu = nullptr, QWidget* parent = nullptr);
+    ~SettingViewFirstController() override;
+
+    void setHushvaultViewController(LoginListener* menu) { hushvaultViewController = menu; }
+    void statueForObjects();
+    void save();
+    void messageRecord();
+    void tableIndex(int index);
+    void selectRow(int row);
+    void loginedInSeccess(const QVariant& object);
+
+    QStringList array;
+    int tabIndex = 1;
+    QString Record;
+    SwitchControl* messageSwitch = nullptr;
+    bool IsPassWord = false;
+    LoginListener* hushvaultViewController = nullptr;
+    bool isWaitingForLogin() const { return waitingForLogin_; }
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void reloadData();
+    void openChooser();
+    void waitForLogin();
+    void stopWaiting();
+
+    GroupedTableView* table_ = nullptr;
+    QList<TableRow*> rows_;
+    bool waitingForLogin_ = false;
+};
+
+}  // namespace hv
