@@ -37,6 +37,7 @@ protected:
             screens.contactList = [this](HushvaultViewController*) { return named("contacts"); };
             screens.records = [this](HushvaultViewController*) { return named("records"); };
             screens.login = [this](HushvaultViewController*) { return named("login"); };
+            screens.settings = [this](HushvaultViewController*) { return named("settings"); };
         }
         menu = new HushvaultViewController(screens);
         nav = new NavigationController(menu);
@@ -140,4 +141,15 @@ TEST_F(MainMenuTest, ShowsTheNormalSmsLabelAndLogsOut) {
     EXPECT_FALSE(menu->smsSlable->isVisible());
     menu->logout();
     EXPECT_FALSE(menu->IsLogin());
+}
+
+TEST_F(MainMenuTest, OpeningTheSettingsForgetsTheEntryThatWaitedForALogin) {
+    start("2468", kNow - 61, "1", true);
+    test::tap(&window, "smsContractsButton");
+    menu->dismissModalViewController(false);
+    test::tap(&window, "settingButton");
+    EXPECT_EQ(menu->buttonClicked(), 0);
+    EXPECT_EQ(nav->topViewController()->title(), localized("Setting"));
+    menu->finishedLogin(true);  // a login made inside the settings
+    EXPECT_EQ(nav->topViewController()->objectName(), "settings");
 }

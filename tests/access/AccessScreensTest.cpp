@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "access/ChooseTimeLockViewController.h"
+#include "access/LockTimeChoices.h"
+#include "access/LoginListener.h"
+#include "access/LoginViewController.h"
+#include "access/PassCodeResult.h"
+#include "access/SettingViewController.h"
+#include "access/SettingViewFirstController.h"
+#include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/ManualClock.h"
+#include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationController.h"
+#include "ui/SwitchControl.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+// The main menu as the access screens see it.
+struct FakeMenu : LoginListener {
+    bool loggedIn = false;
+    QStringList calls;
+    bool IsLogin() const override { return loggedIn; }
+    void setIsLogin(bool flag) override {
+        loggedIn = flag;
+        calls << "setIsLogin";
+    }
+    void finishedLogin(bool flag) override {
+        loggedIn = flag;
+        calls << "finishedLogin";
+    }
+};
+
+// An owner that answers every passcode with a code chosen by the test.
+struct ScriptedOwner : PassWordViewDelegate {
+    int code = kPassCodeWrongAdmin;
+    QStringList received;
+    int checkPassWordWithstring(const QString& passcode) override {
+        received << passcode;
+        return code;
+    }
+};
+
+class AccessScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Localization::install("en");
+        StartupSequence::run(store, "1.0", 0);
+        root = new ViewController;
+        nav = new NavigationController(root);
+        window.setRootViewController(nav);
+        window.show();
+    }
+    void TearDown() override {
+        for (AlertView* alert : AlertView::visibleAlerts()) alert->dismiss();
+    }
+
+    std::string setting(const char* key) {
+        return store.findTelephoneNumber(key).value_or("<none>");
+    }
+
+    // Types into the top screen's pad and submits it with its bar button.
+    void submit(const QString& passcode, const QString& button) {
+        ViewController* top = window.topController();
+        auto* field = top->findChildren<QLineEdit*>("lineTextField").last();
+        field->setText(passcode);
+        test::tap(top, button);
+    }
+
+    test::TempDir dir;
+    test::ScopedDocumentsDirectory documents{dir.path()};
+    test::ManualClock clock{1765000000.0};
+    HushvaultSqlite store{dir.path()};
+    Window window;
+    ViewController* root = nullptr;
+    NavigationController* nav = nullptr;
+    FakeMenu menu;
+};
+
+QColor colourOf(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+TEST_F(AccessScreensTest, PadChecksLengthAndShowsEachCode) {
+    PassWordView pad;
+    ScriptedOwner owner;
+    pad.setDelegate(&owner);
+    pad.lineTextField->setText("123");
+    pad.setFieldWithNumber();
+    EXPECT_TRUE(owner.received.isEmpty());
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("password length"));
+    EXPECT_EQ(pad.lineTextField->text(), "123");
+    test::visibleAlert()->dismiss();
+
+    owner.code = kPassCodeWrongOld;
+    pad.lineTextField->setText("1234");
+    pad.setFieldWithNumber();
+    EXPECT_EQ(owner.received, QStringList({"1234"}));
+    EXPECT_EQ(pad.countLabel->text(), localized("incorrect old password"));
+    EXPECT_EQ(colourOf(pad.countLabel), QColor(0xd0, 0x02, 0x1b));
+    EXPECT_EQ(pad.lineTextField->text(), "1234");
+    clock.advance(0.5);
+    EXPECT_EQ(pad.lineTextField->text(), "");
+    EXPECT_EQ(pad.countLabel->text(), localized("incorrect old password"));
+
+    owner.code = kPassCodeConfirmNew;  // after a red code: stays red
+    pad.lineTextField->setText("123456789");
+    pad.setFieldWithNumber();
+    EXPECT_EQ(colourOf(pad.countLabel), QColor(0xd0, 0x02, 0x1b));
+    owner.code = kPassCodeConfirmAdmin;
+    pad.setFieldWithNumber();
+    EXPECT_EQ(colourOf(pad.countLabel), QColor(Qt::black));
+    owner.code = kPassCodeConfirmNew;  // after black: stays black
+    pad.setFieldWithNumber();
+    EXPECT_EQ(colourOf(pad.countLabel), QColor(Qt::black));
+    EXPECT_EQ(pad.countLabel->text(), localized("input the new password again"));
+
+    clock.advance(0.5);  // the emptying timers of the codes above
+    owner.code = kPassCodeNoPassword;
+    pad.lineTextField->setText("5555");
+    pad.setFieldWithNumber();
+    clock.advance(1);
+    EXPECT_EQ(pad.lineTextField->text(), "5555");
+    EXPECT_EQ(pad.countLabel->text(), localized("no pass word"));
+}
+
+TEST_F(AccessScreensTest, TouchingThePadTogglesTheKeyboard) {
+    PassWordView pad;
+    EXPECT_TRUE(pad.isFirstResponder());
+    QTest::mouseClick(&pad, Qt::LeftButton, {}, QPoint(10, 300));
+    EXPECT_FALSE(pad.isFirstResponder());
+    QTest::mouseClick(&pad, Qt::LeftButton, {}, QPoint(10, 300));
+    EXPECT_TRUE(pad.isFirstResponder());
+}
+
+TEST_F(AccessScreensTest, LoginMatchesExactlyThenTellsEveryoneInOrder) {
+    store.updatetel("PassWord", "Ab12");
+    QStringList heard;
+    QObject observer;
+    for (const char* name : {kNotificationLogin, kNotificationLockTime})
+        NotificationCenter::defaultCenter().addObserver(
+            &observer, name, [&](const Notification& n) {
+                heard << n.name + (menu.calls.isEmpty() ? "" : " after " + menu.calls.join(","));
+            });
+    root->presentModalViewController(new NavigationController(new LoginViewController(&menu)),
+                                     false);
+    submit("ab12", "loginButton");
+    EXPECT_EQ(window.topController()->objectName(), "navigationController");
+    EXPECT_TRUE(heard.isEmpty());
+    submit("Ab12", "loginButton");
+    EXPECT_EQ(heard, QStringList({"login after finishedLogin", "lockTime after finishedLogin"}));
+    EXPECT_EQ(setting("LockTime"), "1765000000.000000");
+    EXPECT_EQ(window.topController(), nav);
+}
+
+TEST_F(AccessScreensTest, ALoginForTheReaderStillRestartsTheLockingPeriod) {
+    store.updatetel("PassWord", "2468");
+    auto* login = new LoginViewController(nullptr);
+    root->presentModalViewController(new NavigationController(login), false);
+    clock.advance(30);
+    EXPECT_EQ(login->checkPassWordWithstring("2468"), kPassCodeLoggedIn);
+    EXPECT_EQ(setting("LockTime"), "1765000030.000000");
+}
+
+TEST_F(AccessScreensTest, WithoutAStoredPasswordTheLoginWritesNothing) {
+    auto* login = new LoginViewController(&menu);
+    root->presentModalViewController(new NavigationController(login), false);
+    EXPECT_EQ(login->checkPassWordWithstring("1234"), kPassCodeNoPassword);
+    EXPECT_EQ(setting("LockTime"), "0.000000");
+    EXPECT_TRUE(menu.calls.isEmpty());
+}
+
+TEST_F(AccessScreensTest, APasswordWithQuotesIsStoredExactly) {
+    AdminPasswordSteps::resetSettingTime();
+    auto* screen = new SettingViewController(&menu);
+    nav->pushViewController(screen, false);
+    const QString quoted = "12'3\"4' OR '1'='1";
+    submit(quoted, "saveButton");
+    submit(quoted, "saveButton");
+    EXPECT_EQ(setting("PassWord"), quoted.toStdString());
+    EXPECT_EQ(nav->topViewController(), root);
+    EXPECT_EQ(menu.calls, QStringList({"finishedLogin"}));
+    EXPECT_EQ(setting("LockTime"), "0.000000");  // a new password does not touch it
+}
+
+TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
+    store.updatetel("Time", "5");
+    auto* settings = new SettingViewFirstController(&menu);
+    nav->pushViewController(settings, false);
+    ASSERT_TRUE(settings->messageSwitch->isOn());
+    EXPECT_EQ(settings->findChild<TableRow*>("settingRow1")->detail(), "5 minutes");
+    EXPECT_EQ(settings->findChild<TableRow*>("settingRow0")->detail(), "");
+
+    clock.advance(10);
+    QTest::mouseClick(settings->messageSwitch, Qt::LeftButton);
+    EXPECT_EQ(setting("Record"), "Off");
+    EXPECT_EQ(setting("Time"), "5");
+    EXPECT_EQ(setting("LockTime"), "1765000010.000000");
+    clock.advance(10);
+    QTest::mouseClick(settings->messageSwitch, Qt::LeftButton);
+    EXPECT_EQ(setting("Record"), "On");
+    EXPECT_EQ(setting("LockTime"), "1765000020.000000");
+}
+
+TEST_F(AccessScreensTest, TheChooserMovesItsCheckMarkAndSavesOnEachTap) {
+    menu.loggedIn = true;
+    auto* settings = new SettingViewFirstController(&menu);
+    nav->pushViewController(settings, false);
+    QTest::mouseClick(settings->findChild<TableRow*>("settingRow1"), Qt::LeftButton);
+    auto* chooser = qobject_cast<ChooseTimeLockViewController*>(nav->topViewController());
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->title(), localized("Automatic locking"));
+    auto row = [&](int r) {
+        return chooser->findChild<TableRow*>(QString("lockTimeRow%1").arg(r));
+    };
+    EXPECT_EQ(row(0)->accessory(), TableRow::Accessory::Checkmark);
+    EXPECT_EQ(row(4)->title(), localized("Never"));
+    QTest::mouseClick(row(4), Qt::LeftButton);
+    EXPECT_EQ(setting("Time"), "100000");
+    EXPECT_EQ(row(4)->accessory(), TableRow::Accessory::Checkmark);
+    EXPECT_EQ(row(0)->accessory(), TableRow::Accessory::None);
+    QTest::mouseClick(row(1), Qt::LeftButton);
+    EXPECT_EQ(setting("Time"), "1");
+    nav->popViewControllerAnimated(false);
+    EXPECT_EQ(settings->findChild<TableRow*>("settingRow1")->detail(), "1 minute");
+}
+
+TEST_F(AccessScreensTest, LockedAutomaticLockingAsksForALoginOnceAndThenOpensTheChooser) {
+    store.updatetel("PassWord", "2468");
+    auto* settings = new SettingViewFirstController(&menu);
+    nav->pushViewController(settings, false);
+    auto* lockRow = settings->findChild<TableRow*>("settingRow1");
+    QTest::mouseClick(lockRow, Qt::LeftButton);
+    ASSERT_NE(settings->modalViewController(), nullptr);
+    test::tap(window.topController(), "loginBackButton");  // "Back" without logging in
+    EXPECT_EQ(settings->modalViewController(), nullptr);
+    EXPECT_TRUE(settings->isWaitingForLogin());
+
+    QTest::mouseClick(lockRow, Qt::LeftButton);
+    submit("2468", "loginButton");
+    EXPECT_TRUE(menu.loggedIn);
+    EXPECT_EQ(qobject_cast<ChooseTimeLockViewController*>(nav->topViewController()) != nullptr,
+              true);
+    EXPECT_EQ(nav->viewControllers().size(), 3);  // the chooser opened once
+    EXPECT_FALSE(settings->isWaitingForLogin());
+}
+
+TEST_F(AccessScreensTest, APasswordChangeWhileWaitingLogsInWithoutTheChooser) {
+    store.updatetel("PassWord", "2468");
+    auto* settings = new SettingViewFirstController(&menu);
+    nav->pushViewController(settings, false);
+    settings->selectRow(1);
+    NotificationCenter::defaultCenter().postNotification(kNotificationLockTime,
+                                                         QString("passWord"));
+    EXPECT_TRUE(menu.loggedIn);
+    EXPECT_EQ(menu.calls, QStringList({"setIsLogin", "finishedLogin"}));
+    EXPECT_EQ(nav->topViewController(), settings);
+    EXPECT_TRUE(settings->isWaitingForLogin());
+}
+
+TEST(LockTimeChoices, RowsAndDetailsReadInEachLanguage) {
+    for (const char* language : {"en", "zh_CN", "zh_TW"}) {
+        Localization::install(language);
+        EXPECT_EQ(LockTimeChoices::detailFor("0"), localized("Immediately"));
+        EXPECT_EQ(LockTimeChoices::detailFor("1"), "1" + localized("mim"));
+        EXPECT_EQ(LockTimeChoices::detailFor("5"), "5" + localized("mims"));
+        EXPECT_EQ(LockTimeChoices::detailFor("60"), "");
+        EXPECT_EQ(LockTimeChoices::detailFor("100000"), localized("Never"));
+        EXPECT_EQ(
+            LockTimeChoices::rowTitles(),
+            QStringList({localized("Immediately"), "1" + localized("mim"), "5" + localized("mims"),
+                         "30" + localized("mims"), localized("Never")}));
+    }
+    Localization::install("en");
+    EXPECT_EQ(LockTimeChoices::detailFor("30"), "30 minutes");
+}

@@ -1,0 +1,84 @@
+#include "access/AdminPasswordSteps.h"
+
+#include <gtest/gtest.h>
+
+#include "access/LoginCheck.h"
+#include "access/PassCodeResult.h"
+
+using hv::AdminPasswordSteps;
+
+namespace {
+
+// Codes of a run of entries on one screen; a stored password ends the run.
+std::vector<int> enter(AdminPasswordSteps& screen, std::vector<std::string> entries,
+                       std::optional<std::string>* stored = nullptr) {
+    std::vector<int> codes;
+    for (const auto& entry : entries) {
+        const auto outcome = screen.enter(entry);
+        codes.push_back(outcome.code);
+        if (outcome.store && stored) *stored = outcome.store;
+    }
+    return codes;
+}
+
+class AdminPasswordStepsTest : public ::testing::Test {
+protected:
+    void SetUp() override { AdminPasswordSteps::resetSettingTime(); }  // a fresh process
+};
+
+}  // namespace
+
+TEST_F(AdminPasswordStepsTest, SettingTakesTwoEqualEntriesAndAMismatchStartsANewPair) {
+    AdminPasswordSteps screen("");
+    std::optional<std::string> stored;
+    EXPECT_EQ(enter(screen, {"1111", "2222", "3333", "3333"}, &stored),
+              std::vector<int>({hv::kPassCodeConfirmAdmin, hv::kPassCodeMismatch,
+                                hv::kPassCodeConfirmAdmin, hv::kPassCodeSaved}));
+    EXPECT_EQ(stored, "3333");
+}
+
+TEST_F(AdminPasswordStepsTest, ChangingTakesOldNewAndNewAgain) {
+    AdminPasswordSteps screen("1234");
+    std::optional<std::string> stored;
+    EXPECT_EQ(enter(screen, {"9999", "1234", "5678", "5678"}, &stored),
+              std::vector<int>({hv::kPassCodeWrongOld, hv::kPassCodeEnterNew,
+                                hv::kPassCodeConfirmNew, hv::kPassCodeSaved}));
+    EXPECT_EQ(stored, "5678");
+    EXPECT_TRUE(AdminPasswordSteps("1234").enter("x").code == hv::kPassCodeWrongOld);
+}
+
+TEST_F(AdminPasswordStepsTest, TheCounterCarriesFromOneScreenToTheNext) {
+    AdminPasswordSteps setting("");
+    enter(setting, {"4321", "4321"});  // counter at 2
+    AdminPasswordSteps changing("4321");
+    // The first entry meets the confirmation step with no new password yet.
+    EXPECT_EQ(enter(changing, {"4321", "4321", "8765"}),
+              std::vector<int>(
+                  {hv::kPassCodeConfirmAdmin, hv::kPassCodeEnterNew, hv::kPassCodeConfirmNew}));
+
+    AdminPasswordSteps::resetSettingTime();
+    AdminPasswordSteps left("4321");
+    enter(left, {"4321"});  // a correct old password, then the screen is left
+    AdminPasswordSteps reopened("4321");
+    EXPECT_EQ(enter(reopened, {"0000", "0000"}),
+              std::vector<int>({hv::kPassCodeConfirmNew, hv::kPassCodeSaved}));
+}
+
+TEST_F(AdminPasswordStepsTest, OnlyAChangeIsAnnounced) {
+    AdminPasswordSteps setting("");
+    setting.enter("1111");
+    EXPECT_FALSE(setting.enter("1111").announceChange);
+    AdminPasswordSteps::resetSettingTime();
+    AdminPasswordSteps changing("1111");
+    changing.enter("1111");
+    changing.enter("2222");
+    EXPECT_TRUE(changing.enter("2222").announceChange);
+}
+
+TEST(LoginCheck, MatchesExactlyAndNeedsAStoredPassword) {
+    EXPECT_EQ(hv::checkLogin(std::nullopt, "1234"), hv::kPassCodeNoPassword);
+    EXPECT_EQ(hv::checkLogin(std::string(), "1234"), hv::kPassCodeNoPassword);
+    EXPECT_EQ(hv::checkLogin(std::string("Ab12"), "Ab12"), hv::kPassCodeLoggedIn);
+    for (const char* wrong : {"ab12", "Ab13", "Ab12 ", "Ab1"})
+        EXPECT_EQ(hv::checkLogin(std::string("Ab12"), wrong), hv::kPassCodeWrongAdmin) << wrong;
+}
