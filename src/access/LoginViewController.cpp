@@ -26,10 +26,7 @@ LoginViewController::LoginViewController(LoginListener* menu, QWidget* parent)
 
 void LoginViewController::viewDidLoad() {
     setTitle(localized(kKeyLogin));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Style::groupedBackground());
-    setPalette(background);
+    Style::useGroupedBackground(this);
     navigationItem()->setLeftBarButtonItem(
         BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "loginBackButton"});
     navigationItem()->setRightBarButtonItem(

@@ -19,10 +19,7 @@ SettingViewController::SettingViewController(LoginListener* menu, QWidget* paren
 }
 
 void SettingViewController::viewDidLoad() {
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Style::groupedBackground());
-    setPalette(background);
+    Style::useGroupedBackground(this);
     psView = new PassWordView(this);
     psView->setDelegate(this);
     steps_ = AdminPasswordSteps();

@@ -76,7 +76,9 @@ void SettingViewFirstController::statueForObjects() {
     HushvaultSqlite store;
     const auto settings = store.findAllNewSMS();
     if (settings.size() < 2) {
+        // Hardly any settings: records are kept. The switch and the saved value agree.
         messageSwitch->setOn(true);
+        Record = kRecordOn;
         save();
         return;
     }

@@ -101,10 +101,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     connect(passTextField, &QLineEdit::editingFinished, this, [this] { passFieldDidEndEditing(); });
     setTitle(localized(kKeyNewMessage));
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Style::groupedBackground());
-    setPalette(background);
+    Style::useGroupedBackground(this);
 
     personTextField->setText(q(contract.name));
     buildTable();
@@ -127,6 +124,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
             if (notification.object.canConvert<Contacts>())
                 getContractInfo(notification.object.value<Contacts>());
         });
+    webLinkHost_ = SmsBody::webLinkHost();
     restoreDraft();
     isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
     resizeEvent(nullptr);
@@ -336,7 +334,7 @@ void CreatNewMessageViewContrller::updateCounter() {
     if (!smsCounter) return;
     const std::string body =
         SmsBody::make(s(localized(kKeySmsLabel)), isIphone, s(textView->text()),
-                      s(passTextField->text()), SmsBody::webLinkHost());
+                      s(passTextField->text()), webLinkHost_);
     const SmsSegments segments = countSmsSegments(body);
     smsCounter->setText(localized(kKeySmsCount).arg(segments.units).arg(segments.parts));
     placeCounter();

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <functional>
+#include <string>
 
 #include "info/PhoneTypeReceiver.h"
 #include "messaging/SendWatcher.h"
@@ -79,6 +80,7 @@ private:
     void followKeyboard();
 
     SmsService* service_;
+    std::string webLinkHost_;  // read once per screen, not per keystroke
     bool hasContract_ = false;
     TableRow* phoneTypeRow_ = nullptr;
     TableRow* recipientRow_ = nullptr;

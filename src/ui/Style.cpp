@@ -1,5 +1,8 @@
 #include "ui/Style.h"
 
+#include <QPalette>
+#include <QWidget>
+
 namespace hv::Style {
 
 QColor barColor() {
@@ -7,9 +10,6 @@ QColor barColor() {
 }
 QColor groupedBackground() {
     return QColor(0xef, 0xef, 0xf4);
-}
-QColor tint() {
-    return QColor(0x2f, 0x6f, 0xd6);
 }
 
 QString barTitle() {
@@ -30,16 +30,11 @@ QString backButton() {
            "QPushButton:pressed { background: rgba(255,255,255,80); }";
 }
 
-QString primaryButton() {
-    return "QPushButton { color: white; font-size: 16px; font-weight: bold; border: none; "
-           "border-radius: 10px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-           "stop:0 #4a8ef0, stop:1 #2f6fd6); min-height: 44px; }"
-           "QPushButton:pressed { background: #2459ad; }"
-           "QPushButton:disabled { background: #b8c4d6; color: #eef2f8; }";
-}
-
-QString tableRow() {
-    return "background: white; border: none;";
+void useGroupedBackground(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, groupedBackground());
+    widget->setPalette(palette);
 }
 
 }  // namespace hv::Style

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+class QWidget;
+
 namespace hv {
 
 // The look shared by every screen: colours and style sheets of a phone application.
@@ -10,12 +12,12 @@ namespace Style {
 
 QColor barColor();
 QColor groupedBackground();
-QColor tint();
 QString barTitle();
 QString barButton();
 QString backButton();
-QString primaryButton();
-QString tableRow();
+
+// Paints the widget's background in the grouped-table colour of settings-style screens.
+void useGroupedBackground(QWidget* widget);
 
 }  // namespace Style
 

@@ -218,6 +218,16 @@ TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
     EXPECT_EQ(setting("LockTime"), "1765000020.000000");
 }
 
+TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
+    for (const char* key : {"Time", "PassWord", "LockTime"}) store.deleteTelephoneNumber(key);
+    store.updatetel("Record", "Off");
+    auto* settings = new SettingViewFirstController(&menu);
+    nav->pushViewController(settings, false);
+    EXPECT_TRUE(settings->messageSwitch->isOn());
+    EXPECT_EQ(setting("Record"), "On");
+    EXPECT_EQ(store.findAllNewSMS().size(), 1u);  // saving adds no rows
+}
+
 TEST_F(AccessScreensTest, TheChooserMovesItsCheckMarkAndSavesOnEachTap) {
     menu.loggedIn = true;
     auto* settings = new SettingViewFirstController(&menu);
