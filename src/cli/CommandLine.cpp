@@ -5,7 +5,8 @@
 
 namespace hv::cli {
 
-CommandLine::CommandLine(const std::vector<std::string>& arguments, const OptionSpec& spec) {
+CommandLine::CommandLine(const std::vector<std::string>& arguments,
+                         const AcceptedOptions& accepted) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--") {
@@ -18,10 +19,10 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments, const Option
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (spec.flags.count(name)) {
+        if (accepted.flags.count(name)) {
             if (equals != std::string::npos) throw UsageError(name + " takes no value");
             flags_.insert(name);
-        } else if (spec.valued.count(name)) {
+        } else if (accepted.valued.count(name)) {
             if (equals != std::string::npos) {
                 values_[name] = argument.substr(equals + 1);
             } else if (i + 1 < arguments.size()) {

@@ -22,7 +22,7 @@ public:
 };
 
 // The options one subcommand accepts: those that take a value and plain flags.
-struct OptionSpec {
+struct AcceptedOptions {
     std::set<std::string> valued;
     std::set<std::string> flags;
 };
@@ -31,7 +31,7 @@ struct OptionSpec {
 // arguments; everything after "--" is positional. Unknown options are usage errors.
 class CommandLine {
 public:
-    CommandLine(const std::vector<std::string>& arguments, const OptionSpec& spec);
+    CommandLine(const std::vector<std::string>& arguments, const AcceptedOptions& accepted);
 
     std::optional<std::string> value(const std::string& name) const;
     // The option's value; a usage error when it is missing.
