@@ -169,7 +169,7 @@ void CreatNewMessageViewContrller::buildTable() {
 void CreatNewMessageViewContrller::restoreDraft() {
     const auto draft = MessageDraft::load();
     if (!draft) {
-        contract.iphoneFriend = "0";
+        contract.iphoneFriend.emplace("0");
         return;
     }
     personTextField->setText(q(draft->name));
@@ -319,7 +319,7 @@ void CreatNewMessageViewContrller::viewWillDisappear(bool) {
 void CreatNewMessageViewContrller::saveDraft() {
     if (personTextField->text().isEmpty() && passTextField->text().isEmpty()) return;
     if (textView->text().isEmpty()) return;
-    contract.iphoneFriend = isIphone ? "1" : "0";
+    contract.iphoneFriend.emplace(isIphone ? "1" : "0");
     contract.name = s(personTextField->text());
     MessageDraft draft;
     draft.name = s(personTextField->text());
