@@ -1,5 +1,7 @@
 #include "app/HushvaultAppDelegate.h"
 
+#include <QGuiApplication>
+
 #include "Version.h"
 #include "app/HushvaultViewController.h"
 #include "app/LinkAcceptance.h"
@@ -27,8 +29,7 @@ bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
     nav_ = new NavigationController(viewController_);
     window_->setRootViewController(nav_);
     window_->show();
-    window_->raise();
-    window_->activateWindow();
+    bringToFront();
     return true;
 }
 
@@ -41,9 +42,15 @@ bool HushvaultAppDelegate::openURL(const QString& link) {
     if (!readerFactory_) return true;
     decSMSViewController_ = readerFactory_(link);
     window_->presentController(new NavigationController(decSMSViewController_), true);
+    bringToFront();
+    return true;
+}
+
+void HushvaultAppDelegate::bringToFront() {
+    // Headless platforms have no windows to order and complain when asked.
+    if (!window_ || QGuiApplication::platformName() == "offscreen") return;
     window_->raise();
     window_->activateWindow();
-    return true;
 }
 
 }  // namespace hv

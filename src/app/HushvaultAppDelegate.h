@@ -34,6 +34,8 @@ public:
     void setReaderFactory(ReaderFactory factory) { readerFactory_ = std::move(factory); }
 
     Window* window() const { return window_; }
+    // Brings the window in front of the user's other windows (where the platform can).
+    void bringToFront();
     NavigationController* nav() const { return nav_; }
     HushvaultViewController* viewController() const { return viewController_; }
     ViewController* decSMSViewController() const;

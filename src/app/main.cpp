@@ -72,8 +72,7 @@ int main(int argc, char** argv) {
     delegate.didFinishLaunchingWithOptions();
     QObject::connect(&instance, &hv::SingleInstance::linkReceived, &delegate,
                      [&delegate](const QString& link) {
-                         delegate.window()->raise();
-                         delegate.window()->activateWindow();
+                         delegate.bringToFront();
                          delegate.openURL(link);
                      });
     if (!options->link.isEmpty()) delegate.openURL(options->link);

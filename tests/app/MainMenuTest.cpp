@@ -73,6 +73,11 @@ TEST_F(MainMenuTest, AStoredPasswordAndAnExpiredPeriodLockTheMenu) {
     EXPECT_FALSE(menu->IsLogin());
 }
 
+TEST_F(MainMenuTest, NeverLockingKeepsAnOldLoginValid) {
+    start("2468", 1000, "100000");
+    EXPECT_TRUE(menu->IsLogin());
+}
+
 TEST_F(MainMenuTest, StillWithinThePeriodTheUserStaysLoggedIn) {
     start("2468", kNow - 60, "1");
     EXPECT_TRUE(menu->IsLogin());
