@@ -18,6 +18,14 @@ const QColor kNavy(0x1c, 0x2a, 0x44);
 const QColor kBlue(0x2f, 0x6f, 0xd6);
 const QColor kSky(0x5a, 0x9c, 0xf5);
 
+// A top-to-bottom gradient over the given height.
+QLinearGradient vertical(int height, const QColor& top, const QColor& bottom) {
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return gradient;
+}
+
 QImage canvas(int w, int h) {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -84,9 +92,7 @@ QImage info(bool pressed) {
 QImage bar(const QColor& top, const QColor& bottom) {
     QImage image = canvas(640, 88);
     QPainter p(&image);
-    QLinearGradient g(0, 0, 0, 88);
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
+    const QLinearGradient g = vertical(88, top, bottom);
     p.fillRect(image.rect(), g);
     p.fillRect(QRect(0, 0, 640, 2), QColor(255, 255, 255, 50));
     p.fillRect(QRect(0, 86, 640, 2), QColor(0, 0, 0, 90));
@@ -97,9 +103,7 @@ QImage menuBackground() {
     QImage image = canvas(640, 872);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 872);
-    g.setColorAt(0, QColor(0xf4, 0xf7, 0xfc));
-    g.setColorAt(1, QColor(0xdc, 0xe5, 0xf3));
+    const QLinearGradient g = vertical(872, QColor(0xf4, 0xf7, 0xfc), QColor(0xdc, 0xe5, 0xf3));
     p.fillRect(image.rect(), g);
     QRadialGradient glow(QPointF(520, 120), 360);
     glow.setColorAt(0, QColor(0x5a, 0x9c, 0xf5, 60));
@@ -114,9 +118,7 @@ QImage newMessageButton(const QColor& top, const QColor& bottom, qreal markOpaci
     QImage image = canvas(560, 236);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 236);
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
+    const QLinearGradient g = vertical(236, top, bottom);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(QRectF(0, 0, 560, 236), 32, 32);
@@ -181,9 +183,7 @@ void guide(QPainter& p) {
 QImage entryBackground() {
     QImage image = canvas(640, 80);
     QPainter p(&image);
-    QLinearGradient g(0, 0, 0, 80);
-    g.setColorAt(0, QColor(0xe9, 0xed, 0xf3));
-    g.setColorAt(1, QColor(0xd3, 0xd9, 0xe3));
+    const QLinearGradient g = vertical(80, QColor(0xe9, 0xed, 0xf3), QColor(0xd3, 0xd9, 0xe3));
     p.fillRect(image.rect(), g);
     p.fillRect(QRect(0, 0, 640, 2), QColor(0xb4, 0xbc, 0xc8));
     return image;
@@ -203,9 +203,7 @@ QImage sendButton() {
     QImage image = canvas(124, 52);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 52);
-    g.setColorAt(0, kSky);
-    g.setColorAt(1, kBlue.darker(115));
+    const QLinearGradient g = vertical(52, kSky, kBlue.darker(115));
     p.setPen(QPen(kBlue.darker(140), 2));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(1, 1, 122, 50), 24, 24);
@@ -217,9 +215,7 @@ QImage padBackground() {
     QImage image = canvas(640, 872);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 872);
-    g.setColorAt(0, QColor(0xee, 0xf2, 0xf8));
-    g.setColorAt(1, QColor(0xd2, 0xdc, 0xec));
+    const QLinearGradient g = vertical(872, QColor(0xee, 0xf2, 0xf8), QColor(0xd2, 0xdc, 0xec));
     p.fillRect(image.rect(), g);
     p.setOpacity(0.07);
     drawMark(p, QRectF(170, 420, 300, 312), kNavy, QColor(0xee, 0xf2, 0xf8));
