@@ -17,6 +17,7 @@
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "support/ManualClock.h"
+#include "support/ScreenHost.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
@@ -59,15 +60,7 @@ protected:
     void SetUp() override {
         Localization::install("en");
         StartupSequence::run(store, "1.0", 0);
-        root = new ViewController;
-        nav = new NavigationController(root);
-        window.setRootViewController(nav);
-        window.show();
     }
-    void TearDown() override {
-        for (AlertView* alert : AlertView::visibleAlerts()) alert->dismiss();
-    }
-
     std::string setting(const char* key) {
         return store.findTelephoneNumber(key).value_or("<none>");
     }
@@ -84,9 +77,10 @@ protected:
     test::ScopedDocumentsDirectory documents{dir.path()};
     test::ManualClock clock{1765000000.0};
     HushvaultSqlite store{dir.path()};
-    Window window;
-    ViewController* root = nullptr;
-    NavigationController* nav = nullptr;
+    test::ScreenHost host;
+    Window& window = host.window;
+    ViewController* root = host.root;
+    NavigationController* nav = host.nav;
     FakeMenu menu;
 };
 

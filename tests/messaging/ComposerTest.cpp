@@ -20,6 +20,7 @@
 #include "store/StartupSequence.h"
 #include "support/FakeSmsService.h"
 #include "support/ManualClock.h"
+#include "support/ScreenHost.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
@@ -42,16 +43,9 @@ protected:
         StartupSequence::run(store, "1.0", 0);
         TelephonyCenter::defaultCenter().connectService(sms);
         CreatNewMessageViewContrller::setWatcherTiming({1ms, 2000});
-        root = new ViewController;
-        nav = new NavigationController(root);
-        window.setRootViewController(nav);
-        window.show();
     }
 
-    void TearDown() override {
-        for (AlertView* alert : AlertView::visibleAlerts()) alert->dismiss();
-        sendState() = kSendStateWaiting;
-    }
+    void TearDown() override { sendState() = kSendStateWaiting; }
 
     CreatNewMessageViewContrller* open() {
         auto* composer = new CreatNewMessageViewContrller(&sms);
@@ -83,9 +77,10 @@ protected:
     test::ManualClock clock;
     HushvaultSqlite store{dir.path()};
     test::FakeSmsService sms;
-    Window window;
-    ViewController* root = nullptr;
-    NavigationController* nav = nullptr;
+    test::ScreenHost host;
+    Window& window = host.window;
+    ViewController* root = host.root;
+    NavigationController* nav = host.nav;
 };
 
 }  // namespace

@@ -1,0 +1,16 @@
+#include "support/ScreenHost.h"
+
+#include "ui/AlertView.h"
+
+namespace hv::test {
+
+ScreenHost::ScreenHost() : root(new ViewController), nav(new NavigationController(root)) {
+    window.setRootViewController(nav);
+    window.show();
+}
+
+ScreenHost::~ScreenHost() {
+    for (AlertView* alert : AlertView::visibleAlerts()) alert->dismiss();
+}
+
+}  // namespace hv::test
