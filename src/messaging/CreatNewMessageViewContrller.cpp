@@ -258,7 +258,8 @@ void CreatNewMessageViewContrller::showInputAlert(const char* messageKey) {
 }
 
 void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
-    TelephonyCenter::defaultCenter().addObserver(this, &callback);
+    if (!telephonyObserver_) telephonyObserver_ = std::make_shared<QObject>();
+    TelephonyCenter::defaultCenter().addObserver(telephonyObserver_.get(), &callback);
     if (!checkForSending() || !service_) return;
     HushvaultSqlite store;
     MessageSender sender(*service_, store);
@@ -295,15 +296,19 @@ void CreatNewMessageViewContrller::stopAnimating() {
 }
 
 void CreatNewMessageViewContrller::FailedAlert() {
-    // The watcher outlives the screen if it must: its alert and the final clean-up do not
-    // need the composer.
+    // The watcher holds the composer's telephony registration and its window for as long as
+    // it runs: a report that arrives after the user left the composer still reaches it, and
+    // its alert still finds the window.
     auto* watcher = new SendWatcher(sendState(), watcherTiming());
-    QPointer<CreatNewMessageViewContrller> composer(this);
-    connect(watcher, &SendWatcher::finished, watcher, [watcher, composer](bool errorReported) {
-        if (errorReported) (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show();
-        if (composer) TelephonyCenter::defaultCenter().removeObserver(composer);
-        watcher->deleteLater();
-    });
+    std::shared_ptr<QObject> registration = telephonyObserver_;
+    QPointer<Window> window = Window::of(this);
+    connect(watcher, &SendWatcher::finished, watcher,
+            [watcher, registration, window](bool errorReported) {
+                if (errorReported)
+                    (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show(window);
+                if (registration) TelephonyCenter::defaultCenter().removeObserver(registration.get());
+                watcher->deleteLater();
+            });
     connect(qApp, &QCoreApplication::aboutToQuit, watcher, [watcher] { delete watcher; });
     watcher->start();
 }

@@ -2,11 +2,13 @@
 
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "info/PhoneTypeReceiver.h"
 #include "messaging/SendWatcher.h"
 #include "platform/NotificationCenter.h"
+#include "ui/ActivityIndicator.h"
 #include "store/Contacts.h"
 #include "ui/ViewController.h"
 
@@ -15,7 +17,6 @@ class QLineEdit;
 
 namespace hv {
 
-class ActivityIndicator;
 class AlertView;
 class ComposerInputBar;
 class GroupedTableView;
@@ -52,7 +53,8 @@ public:
 
     QLineEdit* personTextField = nullptr;
     QLineEdit* passTextField = nullptr;
-    ActivityIndicator* activityView = nullptr;
+    // The spinner of the latest progress alert; it goes with the alert, 2 s after a send.
+    QPointer<ActivityIndicator> activityView;
     bool isIphone = false;
     Contacts contract;
     GroupedTableView* smallTableView = nullptr;
@@ -85,6 +87,9 @@ private:
     TableRow* phoneTypeRow_ = nullptr;
     TableRow* recipientRow_ = nullptr;
     QPointer<AlertView> progressAlert_;
+    // What the composer registers with the telephony centre; shared with its running send
+    // watchers, so that the registration outlives the screen while they wait.
+    std::shared_ptr<QObject> telephonyObserver_;
     std::function<ViewController*()> contactListFactory_;
 };
 

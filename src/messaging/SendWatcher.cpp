@@ -4,6 +4,19 @@
 
 namespace hv {
 
+namespace {
+
+std::atomic<int>& running() {
+    static std::atomic<int> count{0};
+    return count;
+}
+
+}  // namespace
+
+int SendWatcher::runningCount() {
+    return running().load();
+}
+
 SendWatcher::SendWatcher(std::atomic<int>& state, Timing timing, QObject* parent)
     : QObject(parent), state_(state), timing_(timing) {}
 
@@ -16,6 +29,7 @@ SendWatcher::~SendWatcher() {
 
 void SendWatcher::start() {
     if (running_.exchange(true)) return;
+    ++running();
     thread_ = std::jthread([this](std::stop_token stop) { watch(stop); });
 }
 
@@ -33,12 +47,14 @@ void SendWatcher::watch(std::stop_token stop) {
         if (wake_.wait_for(lock, stop, timing_.interval, [] { return false; }) ||
             stop.stop_requested()) {
             running_ = false;
+            --running();
             return;  // stopped: the application is going away
         }
         state = state_.load();
     }
     state_.store(kSendStateWaiting);
     running_ = false;
+    --running();
     emit finished(state == kSendStateError);
 }
 

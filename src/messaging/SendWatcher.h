@@ -29,6 +29,8 @@ public:
     void start();
     void stop();
     bool isRunning() const { return running_.load(); }
+    // Watchers of the whole process that are still waiting.
+    static int runningCount();
 
 signals:
     void finished(bool errorReported);

@@ -42,10 +42,14 @@ protected:
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path()));
         StartupSequence::run(store, "1.0", 0);
         TelephonyCenter::defaultCenter().connectService(sms);
-        CreatNewMessageViewContrller::setWatcherTiming({1ms, 2000});
+        CreatNewMessageViewContrller::setWatcherTiming({1ms, 300});
     }
 
-    void TearDown() override { sendState() = kSendStateWaiting; }
+    // No watcher of this test may see the reports of the next one.
+    void TearDown() override {
+        settle();
+        sendState() = kSendStateWaiting;
+    }
 
     CreatNewMessageViewContrller* open() {
         auto* composer = new CreatNewMessageViewContrller(&sms);
@@ -66,10 +70,10 @@ protected:
         return alert ? alert->messageText() : QString();
     }
 
-    // Lets the watcher finish and its report reach the UI thread.
+    // Lets every watcher finish and its report reach the UI thread.
     void settle() {
-        for (int i = 0; i < 200 && TelephonyCenter::defaultCenter().observerCount() > 0; ++i)
-            QTest::qWait(5);
+        for (int i = 0; i < 1000 && SendWatcher::runningCount() > 0; ++i) QTest::qWait(5);
+        QTest::qWait(0);
     }
 
     test::TempDir dir;
@@ -110,6 +114,23 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     EXPECT_EQ(progress->titleText(), localized("F-send"));
     clock.advance(0.5);
     EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(ComposerTest, StayingOnTheComposerPastEveryDelayKeepsItUsable) {
+    sms.setMode(Mode::AcceptThenSent);
+    auto* composer = open();
+    fill(composer, "138", "abc", "first");
+    test::tap(composer, "sendButton");
+    clock.advance(5.0);  // the progress alert has gone (2 s) and the spinner stopped (4 s)
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+    settle();
+
+    fill(composer, "138", "abc", "second");
+    test::tap(composer, "sendButton");
+    clock.advance(5.0);
+    settle();
+    ASSERT_EQ(sms.sent.size(), 2u);
+    EXPECT_EQ(nav->topViewController(), composer);
 }
 
 TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {
@@ -163,6 +184,22 @@ TEST_F(ComposerTest, ALaterSendErrorBringsTheWarningAndResetsTheState) {
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->titleText(), localized("Warning"));
     EXPECT_EQ(warning->messageText(), localized("send error"));
+}
+
+TEST_F(ComposerTest, ASendErrorReportedAfterLeavingTheComposerStillReachesTheUser) {
+    auto* composer = open();
+    fill(composer, "138", "abc", "hello");
+    composer->EncryptAndSendToCommon();
+    nav->popViewControllerAnimated(false);
+    clock.advance(5.0);  // the composer is deleted and every delay has passed
+    ASSERT_EQ(nav->topViewController(), root);
+
+    sms.report(kCTMessageSendErrorNotification);
+    settle();
+    AlertView* warning = test::visibleAlert();
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->messageText(), localized("send error"));
+    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 0);
 }
 
 TEST_F(ComposerTest, AReportBeforeTheWatcherStartsEndsItQuietly) {

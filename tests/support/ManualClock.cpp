@@ -1,8 +1,21 @@
 #include "support/ManualClock.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <algorithm>
 
 namespace hv::test {
+
+namespace {
+
+// What the real event loop does between two timers: queued calls and posted events are
+// delivered, and objects whose deletion was deferred are deleted.
+void deliverPostedEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
 
 ManualClock::ManualClock(double start) : now_(start) {
     Clock::setInstance(this);
@@ -18,6 +31,7 @@ void ManualClock::after(double seconds, QObject* receiver, std::function<void()>
 
 void ManualClock::advance(double seconds) {
     const double target = now_ + seconds;
+    deliverPostedEvents();
     while (true) {
         auto next =
             std::min_element(pending_.begin(), pending_.end(),
@@ -27,6 +41,7 @@ void ManualClock::advance(double seconds) {
         pending_.erase(next);
         now_ = call.due;
         if (call.receiver) call.fn();
+        deliverPostedEvents();
     }
     now_ = target;
 }

@@ -8,7 +8,9 @@
 namespace hv::test {
 
 // A clock that stands still until the test moves it; delayed calls run when the time
-// they wait for is reached. Installs itself for its lifetime.
+// they wait for is reached. Like the real event loop, moving it also delivers posted
+// events and deferred deletions, before and after every call that falls due. Installs
+// itself for its lifetime.
 class ManualClock : public Clock {
 public:
     explicit ManualClock(double start = 1765000000.0);
