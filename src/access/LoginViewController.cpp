@@ -19,8 +19,8 @@
 
 namespace hv {
 
-LoginViewController::LoginViewController(LoginListener* menu, QWidget* parent)
-    : ViewController(parent), lumenViewController(menu) {
+LoginViewController::LoginViewController(StorePaths paths, LoginListener* menu, QWidget* parent)
+    : ViewController(parent), lumenViewController(menu), paths_(std::move(paths)) {
     setObjectName("LoginViewController");
 }
 
@@ -60,7 +60,7 @@ void LoginViewController::Done() {
 }
 
 int LoginViewController::checkPassWordWithstring(const QString& passcode) {
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     const auto settings = store.findAllNewSMS();
     const auto stored = settings.find(kSettingPassWord);
     const int code =
@@ -76,7 +76,7 @@ int LoginViewController::checkPassWordWithstring(const QString& passcode) {
 }
 
 void LoginViewController::passWord() {
-    auto* settingScreen = new SettingViewController(lumenViewController);
+    auto* settingScreen = new SettingViewController(paths_, lumenViewController);
     settingScreen->setTitle(localized(kKeyPasswordModify));
     if (NavigationController* nav = navigationController())
         nav->pushViewController(settingScreen, true);

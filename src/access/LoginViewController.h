@@ -1,6 +1,7 @@
 #pragma once
 
 #include "access/PassWordView.h"
+#include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
 class QPushButton;
@@ -16,7 +17,8 @@ class LoginViewController : public ViewController, public PassWordViewDelegate {
     Q_OBJECT
 public:
     // menu: the main menu to tell, or null (a login for the reader); not owned.
-    explicit LoginViewController(LoginListener* menu = nullptr, QWidget* parent = nullptr);
+    explicit LoginViewController(StorePaths paths, LoginListener* menu = nullptr,
+                                 QWidget* parent = nullptr);
 
     void back();
     void Done();
@@ -32,6 +34,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    StorePaths paths_;
     QPushButton* changePassword_ = nullptr;
 };
 

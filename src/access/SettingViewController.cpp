@@ -13,8 +13,9 @@
 
 namespace hv {
 
-SettingViewController::SettingViewController(LoginListener* menu, QWidget* parent)
-    : ViewController(parent), secView(menu) {
+SettingViewController::SettingViewController(StorePaths paths, LoginListener* menu,
+                                             QWidget* parent)
+    : ViewController(parent), secView(menu), paths_(std::move(paths)) {
     setObjectName("SettingViewController");
 }
 
@@ -29,7 +30,7 @@ void SettingViewController::viewDidLoad() {
 }
 
 void SettingViewController::viewWillAppear(bool) {
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     steps_.setPassWordOld(store.findTelephoneNumber(kSettingPassWord).value_or(""));
 }
 
@@ -44,7 +45,7 @@ void SettingViewController::Done() {
 int SettingViewController::checkPassWordWithstring(const QString& passcode) {
     const auto outcome = steps_.enter(passcode.toStdString());
     if (outcome.store) {
-        HushvaultSqlite store;
+        HushvaultSqlite store(paths_.documentsDirectory());
         store.updatetel(kSettingPassWord, *outcome.store);
         if (secView) secView->finishedLogin(true);
         if (outcome.announceChange)

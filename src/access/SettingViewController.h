@@ -2,6 +2,7 @@
 
 #include "access/AdminPasswordSteps.h"
 #include "access/PassWordView.h"
+#include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
 namespace hv {
@@ -14,7 +15,8 @@ class LoginListener;
 class SettingViewController : public ViewController, public PassWordViewDelegate {
     Q_OBJECT
 public:
-    explicit SettingViewController(LoginListener* menu = nullptr, QWidget* parent = nullptr);
+    explicit SettingViewController(StorePaths paths, LoginListener* menu = nullptr,
+                                   QWidget* parent = nullptr);
 
     void Done();
     int checkPassWordWithstring(const QString& passcode) override;
@@ -28,6 +30,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    StorePaths paths_;
     AdminPasswordSteps steps_;
 };
 

@@ -20,8 +20,9 @@
 
 namespace hv {
 
-SettingViewFirstController::SettingViewFirstController(LoginListener* menu, QWidget* parent)
-    : ViewController(parent), hushvaultViewController(menu) {
+SettingViewFirstController::SettingViewFirstController(StorePaths paths, LoginListener* menu,
+                                                       QWidget* parent)
+    : ViewController(parent), hushvaultViewController(menu), paths_(std::move(paths)) {
     setObjectName("SettingViewFirstController");
 }
 
@@ -73,7 +74,7 @@ void SettingViewFirstController::viewDidDisappear(bool) {
 }
 
 void SettingViewFirstController::statueForObjects() {
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     const auto settings = store.findAllNewSMS();
     if (settings.size() < 2) {
         // Hardly any settings: records are kept. The switch and the saved value agree.
@@ -93,7 +94,7 @@ void SettingViewFirstController::statueForObjects() {
 }
 
 void SettingViewFirstController::save() {
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     store.updatetel(kSettingRecord, Record.toStdString());
     // A stored time outside the five choices is written back as it was.
     if (tabIndex >= 0 && tabIndex < array.size())
@@ -122,7 +123,7 @@ void SettingViewFirstController::reloadData() {
 void SettingViewFirstController::selectRow(int row) {
     NavigationController* nav = navigationController();
     if (row == 0) {
-        auto* passwordScreen = new SettingViewController;
+        auto* passwordScreen = new SettingViewController(paths_);
         passwordScreen->setTitle(localized(kKeyPasswordSetting));
         if (nav) nav->pushViewController(passwordScreen, true);
     } else if (row == 1) {
@@ -131,7 +132,7 @@ void SettingViewFirstController::selectRow(int row) {
             return;
         }
         presentModalViewController(
-            new NavigationController(new LoginViewController(hushvaultViewController)), true);
+            new NavigationController(new LoginViewController(paths_, hushvaultViewController)), true);
         waitForLogin();
     }
 }

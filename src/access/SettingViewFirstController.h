@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
 namespace hv {
@@ -18,7 +19,8 @@ class TableRow;
 class SettingViewFirstController : public ViewController {
     Q_OBJECT
 public:
-    explicit SettingViewFirstController(LoginListener* menu = nullptr, QWidget* parent = nullptr);
+    explicit SettingViewFirstController(StorePaths paths, LoginListener* menu = nullptr,
+                                        QWidget* parent = nullptr);
     ~SettingViewFirstController() override;
 
     void setHushvaultViewController(LoginListener* menu) { hushvaultViewController = menu; }
@@ -49,6 +51,7 @@ private:
     void waitForLogin();
     void stopWaiting();
 
+    StorePaths paths_;
     GroupedTableView* table_ = nullptr;
     QList<TableRow*> rows_;
     bool waitingForLogin_ = false;

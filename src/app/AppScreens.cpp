@@ -7,20 +7,20 @@
 
 namespace hv {
 
-MenuScreens makeMenuScreens(SmsService* smsService) {
+MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService) {
     MenuScreens screens;
-    screens.composer = [smsService](HushvaultViewController*) -> ViewController* {
-        auto* composer = new CreatNewMessageViewContrller(smsService);
+    screens.composer = [paths, smsService](HushvaultViewController*) -> ViewController* {
+        auto* composer = new CreatNewMessageViewContrller(smsService, paths);
         composer->setContract(Contacts{});
         return composer;
     };
-    screens.settings = [](HushvaultViewController* menu) -> ViewController* {
-        auto* settings = new SettingViewFirstController;
+    screens.settings = [paths](HushvaultViewController* menu) -> ViewController* {
+        auto* settings = new SettingViewFirstController(paths);
         settings->setHushvaultViewController(menu);
         return settings;
     };
-    screens.login = [](HushvaultViewController* menu) -> ViewController* {
-        return new LoginViewController(menu);
+    screens.login = [paths](HushvaultViewController* menu) -> ViewController* {
+        return new LoginViewController(paths, menu);
     };
     return screens;
 }

@@ -14,18 +14,21 @@
 
 namespace hv {
 
-HushvaultAppDelegate::HushvaultAppDelegate(MenuScreens screens, QObject* parent)
-    : QObject(parent), screens_(std::move(screens)) {}
+HushvaultAppDelegate::HushvaultAppDelegate(StorePaths paths, MenuScreens screens, QObject* parent)
+    : QObject(parent),
+      paths_(std::move(paths)),
+      store_(paths_.documentsDirectory()),
+      screens_(std::move(screens)) {}
 
 HushvaultAppDelegate::~HushvaultAppDelegate() {
     delete window_;
 }
 
 bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
-    StartupSequence::run(HushvaultSqlite::shareLogSqliteData(), kHushvaultVersion, now());
+    StartupSequence::run(shareLogSqliteData(), kHushvaultVersion, now());
     NavigationBar::setDefaultBackgroundImage(":/images/tabNavigation_cg.png");
     window_ = new Window;
-    viewController_ = new HushvaultViewController(screens_);
+    viewController_ = new HushvaultViewController(paths_, screens_);
     nav_ = new NavigationController(viewController_);
     window_->setRootViewController(nav_);
     window_->show();

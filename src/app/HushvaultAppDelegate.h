@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "app/MenuScreens.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StorePaths.h"
 
 namespace hv {
 
@@ -21,7 +23,8 @@ class HushvaultAppDelegate : public QObject {
 public:
     using ReaderFactory = std::function<ViewController*(const QString& link)>;
 
-    explicit HushvaultAppDelegate(MenuScreens screens = {}, QObject* parent = nullptr);
+    explicit HushvaultAppDelegate(StorePaths paths, MenuScreens screens = {},
+                                  QObject* parent = nullptr);
     ~HushvaultAppDelegate() override;
 
     // Tables, first-run settings, version row, bar image, main menu; shows the window.
@@ -39,8 +42,12 @@ public:
     NavigationController* nav() const { return nav_; }
     HushvaultViewController* viewController() const { return viewController_; }
     ViewController* decSMSViewController() const;
+    // The store start-up prepares; it lives as long as the delegate.
+    HushvaultSqlite& shareLogSqliteData() { return store_; }
 
 private:
+    StorePaths paths_;
+    HushvaultSqlite store_;
     MenuScreens screens_;
     ReaderFactory readerFactory_;
     Window* window_ = nullptr;

@@ -32,8 +32,9 @@ constexpr const char* kTileStyle =
 
 }  // namespace
 
-HushvaultViewController::HushvaultViewController(MenuScreens screens, QWidget* parent)
-    : ViewController(parent), screens_(std::move(screens)) {
+HushvaultViewController::HushvaultViewController(StorePaths paths, MenuScreens screens,
+                                                 QWidget* parent)
+    : ViewController(parent), paths_(std::move(paths)), screens_(std::move(screens)) {
     setObjectName("HushvaultViewController");
 }
 
@@ -51,7 +52,7 @@ void HushvaultViewController::viewDidLoad() {
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
     NotificationCenter::defaultCenter().addObserver(
         this, kNotificationHidden, [this](const Notification& n) { hidesBackButton(n); });
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     isLogin_ = LockingRule::isLoggedIn(store, now());
 }
 

@@ -3,6 +3,7 @@
 #include "access/LoginListener.h"
 #include "app/MenuScreens.h"
 #include "platform/NotificationCenter.h"
+#include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
 class QLabel;
@@ -18,7 +19,8 @@ namespace hv {
 class HushvaultViewController : public ViewController, public LoginListener {
     Q_OBJECT
 public:
-    explicit HushvaultViewController(MenuScreens screens = {}, QWidget* parent = nullptr);
+    // The paths say where the settings that decide the login flag are kept.
+    HushvaultViewController(StorePaths paths, MenuScreens screens = {}, QWidget* parent = nullptr);
     ~HushvaultViewController() override;
 
     // Opens the entry with this tag (101 new message, 102 contacts, 103 records).
@@ -60,6 +62,7 @@ private:
     void newMessageBtntouchHightlighted();
     void newMessageBtntouchUp();
 
+    StorePaths paths_;
     MenuScreens screens_;
     bool isLogin_ = false;
     int buttonClicked_ = 0;

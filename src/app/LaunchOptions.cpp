@@ -1,52 +1,72 @@
 #include "app/LaunchOptions.h"
 
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include "platform/SmsServiceChoice.h"
+
 namespace hv {
 
-std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, QString* error) {
-    LaunchOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        auto valueOf = [&](const QString& name, QString* value) {
-            if (argument.startsWith(name + "=")) {
-                *value = argument.mid(name.size() + 1);
-            } else if (argument == name && i + 1 < arguments.size()) {
-                *value = arguments[++i];
-            } else {
-                return false;
-            }
-            return true;
-        };
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (valueOf("--data-dir", &options.dataDirectory)) {
-            if (options.dataDirectory.isEmpty()) {
-                *error = "--data-dir needs a directory";
-                return std::nullopt;
-            }
-        } else if (valueOf("--lang", &options.language)) {
-        } else if (valueOf("--sms", &options.sms)) {
-            if (options.sms != "outbox") {
-                *error = "unknown SMS service \"" + options.sms + "\" (known: outbox)";
-                return std::nullopt;
-            }
-        } else if (argument.startsWith("--")) {
-            *error = "unknown option " + argument;
-            return std::nullopt;
-        } else if (options.link.isEmpty()) {
-            options.link = argument;
-        } else {
-            *error = "only one link can be opened at a time";
-            return std::nullopt;
-        }
+namespace {
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption dataDirectory{"data-dir",
+                                     "Keeps the database and the other files in DIR instead of "
+                                     "$XDG_DATA_HOME/hushvault.",
+                                     "DIR"};
+    QCommandLineOption language{"lang", "Shows Hushvault in LANG: en, zh_CN or zh_TW.", "LANG"};
+    QCommandLineOption sms{"sms",
+                           "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
+                               " (default: auto, the first one present).",
+                           "SERVICE", "auto"};
+    QCommandLineOption help{{"h", "help"}, "Shows this help."};
+    QCommandLineOption version{"version", "Shows the version."};
+
+    Parser() {
+        parser.setApplicationDescription(
+            "Opens Hushvault, or hands the link to the Hushvault already running.");
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({dataDirectory, language, sms, help, version});
+        parser.addPositionalArgument("link", "A hiddenmsg:// link to read.", "[hiddenmsg://...]");
     }
+};
+
+}  // namespace
+
+std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, QString* error) {
+    Parser p;
+    if (!p.parser.parse(arguments)) {
+        *error = p.parser.errorText();
+        return std::nullopt;
+    }
+    LaunchOptions options;
+    options.help = p.parser.isSet(p.help);
+    options.version = p.parser.isSet(p.version);
+    options.dataDirectory = p.parser.value(p.dataDirectory);
+    if (p.parser.isSet(p.dataDirectory) && options.dataDirectory.isEmpty()) {
+        *error = "--data-dir needs a directory";
+        return std::nullopt;
+    }
+    options.language = p.parser.value(p.language);
+    options.sms = p.parser.value(p.sms);
+    if (!SmsServiceChoice::names().contains(options.sms)) {
+        *error = "unknown SMS service \"" + options.sms +
+                 "\" (known: " + SmsServiceChoice::names().join(", ") + ")";
+        return std::nullopt;
+    }
+    const QStringList links = p.parser.positionalArguments();
+    if (links.size() > 1) {
+        *error = "only one link can be opened at a time";
+        return std::nullopt;
+    }
+    if (!links.isEmpty()) options.link = links.first();
     return options;
 }
 
 QString LaunchOptions::usage() {
-    return "Usage: hushvault [--data-dir=DIR] [--lang=en|zh_CN|zh_TW] [--sms=outbox] "
-           "[hiddenmsg://...]\n"
-           "Opens Hushvault, or hands the link to the Hushvault already running.\n"
-           "--sms=outbox (the default) keeps sent messages in <data directory>/Outbox.\n";
+    Parser p;
+    return p.parser.helpText().replace(QRegularExpression("^Usage: \\S+"), "Usage: hushvault");
 }
 
 }  // namespace hv

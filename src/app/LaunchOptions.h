@@ -6,14 +6,15 @@
 
 namespace hv {
 
-// The command line of the application:
-//   hushvault [--data-dir=DIR] [--lang=LANG] [--sms=outbox] [hiddenmsg://...]
+// The command line of the application, read with QCommandLineParser:
+//   hushvault [--data-dir=DIR] [--lang=LANG] [--sms=SERVICE] [hiddenmsg://...]
 struct LaunchOptions {
-    QString dataDirectory;   // empty: the default documents directory
-    QString language;        // empty: the system's
-    QString sms = "outbox";  // the SMS service: "outbox" writes messages to <documents>/Outbox
-    QString link;            // the link the application was opened with, as given
+    QString dataDirectory;  // empty: the default documents directory
+    QString language;       // empty: the system's
+    QString sms = "auto";   // the SMS service (see SmsServiceChoice)
+    QString link;           // the link the application was opened with, as given
     bool help = false;
+    bool version = false;
 
     // The options, or an error message for the user.
     static std::optional<LaunchOptions> parse(const QStringList& arguments, QString* error);

@@ -3,15 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/AppScreens.h"
-#include "app/HushvaultAppDelegate.h"
+#include "Version.h"
+#include "app/HushvaultApplication.h"
 #include "app/LaunchOptions.h"
-#include "platform/Localization.h"
-#include "platform/SingleInstance.h"
-#include "platform/TelephonyCenter.h"
-#include "sms/OutboxSmsService.h"
-#include "store/StorePaths.h"
-#include "ui/Window.h"
 
 namespace {
 
@@ -37,6 +31,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("hushvault");
+    QApplication::setApplicationVersion(kHushvaultVersion);
     QApplication::setDesktopFileName("hushvault");
     QTextStream err(stderr);
 
@@ -50,31 +45,12 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << hv::LaunchOptions::usage();
         return 0;
     }
-    if (!options->dataDirectory.isEmpty())
-        hv::StorePaths::setDocumentsDirectory(options->dataDirectory.toStdString());
-
-    hv::SingleInstance instance(QString::fromStdString(hv::StorePaths::documentsDirectory()));
-    switch (instance.claim(options->link)) {
-        case hv::SingleInstance::Role::Forwarded:
-            return 0;
-        case hv::SingleInstance::Role::Failed:
-            err << "hushvault: another Hushvault seems to run but did not answer; starting "
-                   "anyway\n";
-            break;
-        case hv::SingleInstance::Role::Primary:
-            break;
+    if (options->version) {
+        QTextStream(stdout) << "hushvault " << kHushvaultVersion << "\n";
+        return 0;
     }
 
-    hv::Localization::install(hv::Localization::chooseLanguage(options->language));
-    hv::OutboxSmsService sms(hv::StorePaths::documentsDirectory());
-    hv::TelephonyCenter::defaultCenter().connectService(sms);
-    hv::HushvaultAppDelegate delegate(hv::makeMenuScreens(&sms));
-    delegate.didFinishLaunchingWithOptions();
-    QObject::connect(&instance, &hv::SingleInstance::linkReceived, &delegate,
-                     [&delegate](const QString& link) {
-                         delegate.bringToFront();
-                         delegate.openURL(link);
-                     });
-    if (!options->link.isEmpty()) delegate.openURL(options->link);
+    hv::HushvaultApplication hushvault(*options);
+    if (hushvault.start(err) == hv::HushvaultApplication::Outcome::Forwarded) return 0;
     return app.exec();
 }

@@ -56,7 +56,7 @@ Exit status: 0 done, 1 the command failed, 2 wrong arguments.
 
 int runInit(const CommandContext& context) {
     CommandLine(context.arguments, {}).positionals(0, "");
-    HushvaultSqlite store;
+    HushvaultSqlite store(context.paths.documentsDirectory());
     if (!store.connectionDataBase())
         throw CommandFailed("cannot open the database " + store.dataBasePath());
     store.closeDataBase();
@@ -80,6 +80,7 @@ int dispatch(const std::string& command, const CommandContext& context) {
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     try {
         std::size_t next = 0;
+        std::string dataDirectory;
         for (; next < arguments.size(); ++next) {
             const std::string& argument = arguments[next];
             if (argument == "--help" || argument == "-h") {
@@ -97,7 +98,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 else if (argument == "--data-dir" && next + 1 < arguments.size())
                     directory = arguments[++next];
                 if (directory.empty()) throw UsageError("--data-dir needs a directory");
-                StorePaths::setDocumentsDirectory(directory);
+                dataDirectory = directory;
             } else if (argument.rfind("--", 0) == 0) {
                 throw UsageError("unknown option " + argument);
             } else {
@@ -106,7 +107,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         }
         if (next == arguments.size()) throw UsageError("missing command (see --help)");
         const CommandContext context{
-            std::vector<std::string>(arguments.begin() + next + 1, arguments.end()), out};
+            std::vector<std::string>(arguments.begin() + next + 1, arguments.end()), out,
+            StorePaths::forUser(dataDirectory)};
         return dispatch(arguments[next], context);
     } catch (const UsageError& error) {
         err << "hushvault-cli: " << error.what() << '\n';

@@ -6,13 +6,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "store/StorePaths.h"
+
 namespace hv::cli {
 
-// What a subcommand works with: its arguments (after the subcommand's name) and where
-// its output goes.
+// What a subcommand works with: its arguments (after the subcommand's name), the
+// profile's files and where its output goes.
 struct CommandContext {
     std::vector<std::string> arguments;
     std::ostream& out;
+    StorePaths paths;
 
     // The action word (arguments[0]), e.g. "list"; empty when there is none.
     std::string action() const { return arguments.empty() ? std::string() : arguments[0]; }

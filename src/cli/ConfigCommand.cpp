@@ -6,20 +6,21 @@
 namespace hv::cli {
 
 int ConfigCommand::run(const CommandContext& context) {
+    const ConfigFile config(context.paths.documentsDirectory());
     const std::string action = context.action();
     if (action == "get") {
         const std::string key = CommandLine(context.rest(), {}).positionals(1, "KEY")[0];
-        context.out << ConfigFile::GetIntValueFromConfigFile(key) << '\n';
+        context.out << config.GetIntValueFromConfigFile(key) << '\n';
         return 0;
     }
     if (action == "set") {
         const CommandLine line(context.rest(), {{}, {"--int"}});
         const auto& arguments = line.positionals(2, "KEY and VALUE");
         const bool written = line.flag("--int")
-                                 ? ConfigFile::SetIntValueToConfigFile(
+                                 ? config.SetIntValueToConfigFile(
                                        arguments[0], parseInt32(arguments[1], "VALUE"))
-                                 : ConfigFile::SetStrValueToConfigFile(arguments[0], arguments[1]);
-        if (!written) throw CommandFailed("could not write " + ConfigFile::GetConfigFilePath());
+                                 : config.SetStrValueToConfigFile(arguments[0], arguments[1]);
+        if (!written) throw CommandFailed("could not write " + config.GetConfigFilePath());
         return 0;
     }
     throw UsageError("config needs get or set, not \"" + action + "\"");

@@ -55,7 +55,7 @@ int remove(const CommandContext& context, HushvaultSqlite& store) {
 }  // namespace
 
 int ContactsCommand::run(const CommandContext& context) {
-    HushvaultSqlite store;
+    HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
     const std::string action = context.action();
     if (action == "add") return add(context, store);

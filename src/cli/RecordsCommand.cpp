@@ -32,7 +32,7 @@ int clear(const CommandContext& context, HushvaultSqlite& store) {
 }  // namespace
 
 int RecordsCommand::run(const CommandContext& context) {
-    HushvaultSqlite store;
+    HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
     const std::string action = context.action();
     if (action == "list") return list(context, store);

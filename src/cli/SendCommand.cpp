@@ -27,9 +27,9 @@ int SendCommand::run(const CommandContext& context) {
         case MessageSender::Problem::None:
             break;
     }
-    HushvaultSqlite store;
+    HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
-    OutboxSmsService service(StorePaths::documentsDirectory());
+    OutboxSmsService service(context.paths.documentsDirectory());
     MessageSender sender(service, store);
     const auto outcome = sender.send(contact, line.flag("--friend"), text, SmsBody::kDefaultLabel,
                                      secondsSinceEpochNow());

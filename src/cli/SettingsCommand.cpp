@@ -45,7 +45,7 @@ int set(const CommandContext& context, HushvaultSqlite& store) {
 }  // namespace
 
 int SettingsCommand::run(const CommandContext& context) {
-    HushvaultSqlite store;
+    HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
     const std::string action = context.action();
     if (action == "list") return list(context, store);

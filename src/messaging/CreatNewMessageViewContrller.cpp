@@ -57,8 +57,9 @@ std::string s(const QString& text) {
 
 }  // namespace
 
-CreatNewMessageViewContrller::CreatNewMessageViewContrller(SmsService* service, QWidget* parent)
-    : ViewController(parent), service_(service) {
+CreatNewMessageViewContrller::CreatNewMessageViewContrller(SmsService* service, StorePaths paths,
+                                                           QWidget* parent)
+    : ViewController(parent), service_(service), paths_(std::move(paths)) {
     setObjectName("CreatNewMessageViewContrller");
 }
 
@@ -124,7 +125,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
             if (notification.object.canConvert<Contacts>())
                 getContractInfo(notification.object.value<Contacts>());
         });
-    webLinkHost_ = SmsBody::webLinkHost();
+    webLinkHost_ = SmsBody::webLinkHost(paths_.documentsDirectory());
     restoreDraft();
     isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
     resizeEvent(nullptr);
@@ -167,7 +168,7 @@ void CreatNewMessageViewContrller::buildTable() {
 }
 
 void CreatNewMessageViewContrller::restoreDraft() {
-    const auto draft = MessageDraft::load();
+    const auto draft = MessageDraft::load(paths_.temporaryDirectory());
     if (!draft) {
         contract.iphoneFriend.emplace("0");
         return;
@@ -179,7 +180,7 @@ void CreatNewMessageViewContrller::restoreDraft() {
     contract.iphoneFriend = draft->friendFlag;
     passTextField->setText(q(draft->password));
     contract.passWord = s(passTextField->text());
-    MessageDraft::remove();
+    MessageDraft::remove(paths_.temporaryDirectory());
 }
 
 void CreatNewMessageViewContrller::viewWillAppear(bool) {
@@ -261,7 +262,7 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
     if (!telephonyObserver_) telephonyObserver_ = std::make_shared<QObject>();
     TelephonyCenter::defaultCenter().addObserver(telephonyObserver_.get(), &callback);
     if (!checkForSending() || !service_) return;
-    HushvaultSqlite store;
+    HushvaultSqlite store(paths_.documentsDirectory());
     MessageSender sender(*service_, store);
     const auto outcome =
         sender.send(contract, isIphone, s(textView->text()), s(localized(kKeySmsLabel)), now());
@@ -269,7 +270,7 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
           outcome.accepted ? "accepted" : "refused");
     startAnimating(outcome.accepted);
     if (outcome.accepted) {
-        MessageDraft::remove();
+        MessageDraft::remove(paths_.temporaryDirectory());
         textView->setText(QString());
     }
 }
@@ -332,7 +333,7 @@ void CreatNewMessageViewContrller::saveDraft() {
     draft.text = s(textView->text());
     draft.password = s(passTextField->text());
     draft.friendFlag = *contract.iphoneFriend;
-    draft.save();
+    draft.save(paths_.temporaryDirectory());
 }
 
 void CreatNewMessageViewContrller::updateCounter() {

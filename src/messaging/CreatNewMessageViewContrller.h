@@ -10,6 +10,7 @@
 #include "platform/NotificationCenter.h"
 #include "ui/ActivityIndicator.h"
 #include "store/Contacts.h"
+#include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
 class QLabel;
@@ -31,8 +32,9 @@ class TableRow;
 class CreatNewMessageViewContrller : public ViewController, public PhoneTypeReceiver {
     Q_OBJECT
 public:
-    // The service is not owned and must outlive the screen.
-    explicit CreatNewMessageViewContrller(SmsService* service, QWidget* parent = nullptr);
+    // The service is not owned and must outlive the screen; the paths say where the store,
+    // Conf.ini and the draft are.
+    CreatNewMessageViewContrller(SmsService* service, StorePaths paths, QWidget* parent = nullptr);
     ~CreatNewMessageViewContrller() override;
 
     void setContract(const Contacts& contact);
@@ -82,6 +84,7 @@ private:
     void followKeyboard();
 
     SmsService* service_;
+    StorePaths paths_;
     std::string webLinkHost_;  // read once per screen, not per keystroke
     bool hasContract_ = false;
     TableRow* phoneTypeRow_ = nullptr;

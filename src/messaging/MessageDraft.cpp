@@ -7,12 +7,12 @@
 
 namespace hv {
 
-std::string MessageDraft::path() {
-    return StorePaths::temporaryDirectory() + "/tempMessage";
+std::string MessageDraft::path(const std::string& temporaryDirectory) {
+    return temporaryDirectory + "/tempMessage";
 }
 
-std::optional<MessageDraft> MessageDraft::load() {
-    const auto texts = PropertyList::readTexts(path());
+std::optional<MessageDraft> MessageDraft::load(const std::string& temporaryDirectory) {
+    const auto texts = PropertyList::readTexts(path(temporaryDirectory));
     if (!texts) return std::nullopt;
     auto value = [&](const char* key) {
         const auto found = texts->find(key);
@@ -22,16 +22,17 @@ std::optional<MessageDraft> MessageDraft::load() {
                         value("Friend")};
 }
 
-bool MessageDraft::save() const {
-    return PropertyList::writeTexts(path(), {{"Name", name},
-                                             {"Telephone", telephone},
-                                             {"Text", text},
-                                             {"Password", password},
-                                             {"Friend", friendFlag}});
+bool MessageDraft::save(const std::string& temporaryDirectory) const {
+    return StorePaths::ensureDirectory(temporaryDirectory) &&
+           PropertyList::writeTexts(path(temporaryDirectory), {{"Name", name},
+                                                               {"Telephone", telephone},
+                                                               {"Text", text},
+                                                               {"Password", password},
+                                                               {"Friend", friendFlag}});
 }
 
-void MessageDraft::remove() {
-    std::remove(path().c_str());
+void MessageDraft::remove(const std::string& temporaryDirectory) {
+    std::remove(path(temporaryDirectory).c_str());
 }
 
 }  // namespace hv

@@ -15,12 +15,13 @@ struct MessageDraft {
     std::string password;
     std::string friendFlag;
 
-    static std::string path();
+    static std::string path(const std::string& temporaryDirectory);
     // The stored draft, or nothing when there is none or it cannot be read.
-    static std::optional<MessageDraft> load();
-    // Replaces any earlier draft, atomically, readable by the user alone.
-    bool save() const;
-    static void remove();
+    static std::optional<MessageDraft> load(const std::string& temporaryDirectory);
+    // Replaces any earlier draft, atomically, readable by the user alone; creates the
+    // directory (mode 0700) when it is missing.
+    bool save(const std::string& temporaryDirectory) const;
+    static void remove(const std::string& temporaryDirectory);
 };
 
 }  // namespace hv

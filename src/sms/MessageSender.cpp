@@ -36,7 +36,8 @@ MessageSender::Outcome MessageSender::send(const Contacts& contact, bool isIphon
                                            const std::string& text, const std::string& label,
                                            double nowSeconds) {
     Outcome outcome;
-    outcome.body = SmsBody::make(label, isIphone, text, contact.passWord, SmsBody::webLinkHost());
+    outcome.body = SmsBody::make(label, isIphone, text, contact.passWord,
+                                 SmsBody::webLinkHost(store_.documentsDirectory()));
     const bool legacy = legacyRecordFlag(store_.documentsDirectory());
     outcome.accepted = service_.sendSMSWithText(outcome.body, "", contact.telePhoneNumber);
     const std::string time = formatRecordTime(nowSeconds);

@@ -16,8 +16,8 @@ std::string SmsBody::linkPrefix(bool isIphone, const std::string& webLinkHost) {
     return "http://" + webLinkHost + "/s/?m=";
 }
 
-std::string SmsBody::webLinkHost() {
-    const auto configured = ConfigFile::GetStrValueFromConfigFile(kWebLinkHostKey);
+std::string SmsBody::webLinkHost(const std::string& documentsDirectory) {
+    const auto configured = ConfigFile(documentsDirectory).GetStrValueFromConfigFile(kWebLinkHostKey);
     // A host is one word: anything with a scheme, path or space is not one.
     if (!configured || configured->empty() ||
         configured->find_first_of("/?# \t\r\n") != std::string::npos)

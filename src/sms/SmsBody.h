@@ -21,8 +21,9 @@ public:
     // "hiddenmsg://" for friends with Hushvault, else the web address before the token.
     static std::string linkPrefix(bool isIphone, const std::string& webLinkHost);
 
-    // The configured host of the web link, or the default.
-    static std::string webLinkHost();
+    // The host of the web link configured in the documents directory's Conf.ini, or the
+    // default.
+    static std::string webLinkHost(const std::string& documentsDirectory);
 };
 
 }  // namespace hv

@@ -12,36 +12,38 @@ namespace {
 
 using PlistPtr = PropertyList::Node;
 
-PlistPtr readDictionary() { return PropertyList::readDictionary(ConfigFile::GetConfigFilePath()); }
-
-bool writeValue(const std::string& key, plist_t value) {
-    PlistPtr dictionary = readDictionary();
-    if (!dictionary) dictionary.reset(plist_new_dict());
-    plist_dict_set_item(dictionary.get(), key.c_str(), value);  // takes ownership of value
-    return StorePaths::ensureDirectory(StorePaths::documentsDirectory()) &&
-           PropertyList::writeDictionary(ConfigFile::GetConfigFilePath(), dictionary.get());
-}
-
 }  // namespace
 
-std::string ConfigFile::GetConfigFilePath() {
-    return StorePaths::documentsDirectory() + "/" + g_configfile;
+ConfigFile::ConfigFile(std::string documentsDirectory)
+    : documentsDirectory_(std::move(documentsDirectory)) {}
+
+std::string ConfigFile::GetConfigFilePath() const {
+    return documentsDirectory_ + "/" + g_configfile;
 }
 
-std::optional<std::string> ConfigFile::GetStrValueFromConfigFile(const std::string& key) {
-    const PlistPtr dictionary = readDictionary();
+bool ConfigFile::writeValue(const std::string& key, plist_t value) const {
+    PlistPtr owned(value);
+    PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
+    if (!dictionary) dictionary.reset(plist_new_dict());
+    plist_dict_set_item(dictionary.get(), key.c_str(), owned.release());  // takes ownership
+    return StorePaths::ensureDirectory(documentsDirectory_) &&
+           PropertyList::writeDictionary(GetConfigFilePath(), dictionary.get());
+}
+
+std::optional<std::string> ConfigFile::GetStrValueFromConfigFile(const std::string& key) const {
+    const PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) return std::nullopt;
     plist_t value = plist_dict_get_item(dictionary.get(), key.c_str());
     if (!value) return std::nullopt;
     return PropertyList::textOf(value);
 }
 
-bool ConfigFile::SetStrValueToConfigFile(const std::string& key, const std::string& value) {
+bool ConfigFile::SetStrValueToConfigFile(const std::string& key, const std::string& value) const {
     return writeValue(key, plist_new_string(value.c_str()));
 }
 
-std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) {
-    const PlistPtr dictionary = readDictionary();
+std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) const {
+    const PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) return -1;
     plist_t value = plist_dict_get_item(dictionary.get(), key.c_str());
     if (!value) return 0;
@@ -68,13 +70,13 @@ std::int32_t ConfigFile::GetIntValueFromConfigFile(const std::string& key) {
     }
 }
 
-bool ConfigFile::SetIntValueToConfigFile(const std::string& key, std::int32_t value) {
+bool ConfigFile::SetIntValueToConfigFile(const std::string& key, std::int32_t value) const {
     // Negative numbers are kept as their two's complement, which the XML form writes signed.
     return writeValue(key, plist_new_uint(static_cast<uint64_t>(static_cast<int64_t>(value))));
 }
 
-std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const std::string& key) {
-    const PlistPtr dictionary = readDictionary();
+std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const std::string& key) const {
+    const PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) return std::nullopt;
     plist_t array = plist_dict_get_item(dictionary.get(), key.c_str());
     if (!array || plist_get_node_type(array) != PLIST_ARRAY) return std::nullopt;
@@ -87,7 +89,7 @@ std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const
 }
 
 bool ConfigFile::SetArrayToConfigFile(const std::string& key,
-                                      const std::vector<std::string>& value) {
+                                      const std::vector<std::string>& value) const {
     plist_t array = plist_new_array();
     for (const auto& item : value) plist_array_append_item(array, plist_new_string(item.c_str()));
     return writeValue(key, array);

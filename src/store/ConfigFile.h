@@ -7,28 +7,36 @@
 
 namespace hv {
 
-// The configuration file "Conf.ini" in the documents directory: despite its name, an XML
+// The configuration file "Conf.ini" in a documents directory: despite its name, an XML
 // property list whose root is a dictionary. Every operation reads the whole file anew;
 // a set reads it, changes one key, keeps every other key and writes it back atomically.
-// Known key: "isglobleStatus", an integer kept for the advertising component.
+// Known keys: "isglobleStatus", an integer kept for the advertising component, and
+// "WebLinkHost", the host of web links. A cheap value: make one where it is needed.
 class ConfigFile {
 public:
-    static std::string GetConfigFilePath();
+    explicit ConfigFile(std::string documentsDirectory);
+
+    std::string GetConfigFilePath() const;
 
     // The text under the key (an integer reads as its decimal text), or nothing when the
     // file cannot be read or the key is missing.
-    static std::optional<std::string> GetStrValueFromConfigFile(const std::string& key);
-    static bool SetStrValueToConfigFile(const std::string& key, const std::string& value);
+    std::optional<std::string> GetStrValueFromConfigFile(const std::string& key) const;
+    bool SetStrValueToConfigFile(const std::string& key, const std::string& value) const;
 
     // -1 when the file cannot be read as a dictionary, 0 when the key is missing or holds
-    // no number, otherwise the number (or the leading integer of a text), kept in range.
-    static std::int32_t GetIntValueFromConfigFile(const std::string& key);
-    static bool SetIntValueToConfigFile(const std::string& key, std::int32_t value);
+    // no number, otherwise the number, or the digits a text starts with, kept in range.
+    std::int32_t GetIntValueFromConfigFile(const std::string& key) const;
+    bool SetIntValueToConfigFile(const std::string& key, std::int32_t value) const;
 
     // The texts of the array under the key, in order (integers as decimal text, other
     // elements skipped), or nothing when the file cannot be read or the key is missing.
-    static std::optional<std::vector<std::string>> GetArrayFromConfigFile(const std::string& key);
-    static bool SetArrayToConfigFile(const std::string& key, const std::vector<std::string>& value);
+    std::optional<std::vector<std::string>> GetArrayFromConfigFile(const std::string& key) const;
+    bool SetArrayToConfigFile(const std::string& key, const std::vector<std::string>& value) const;
+
+private:
+    bool writeValue(const std::string& key, void* value) const;
+
+    std::string documentsDirectory_;
 };
 
 inline constexpr const char* g_configfile = "Conf.ini";

@@ -17,8 +17,6 @@ constexpr int kBusyTimeoutMs = 2000;  // the app and hushvault-cli may meet on t
 ConnectionDataBase::ConnectionDataBase(std::string documentsDirectory)
     : documentsDirectory_(std::move(documentsDirectory)) {}
 
-ConnectionDataBase::ConnectionDataBase() : ConnectionDataBase(StorePaths::documentsDirectory()) {}
-
 ConnectionDataBase::~ConnectionDataBase() {
     closeDataBase();
 }

@@ -12,9 +12,8 @@ namespace hv {
 // closes it again. Not shared between threads.
 class ConnectionDataBase {
 public:
-    // Keeps the database in the given documents directory (by default the process's).
+    // Keeps the database in the given documents directory.
     explicit ConnectionDataBase(std::string documentsDirectory);
-    ConnectionDataBase();
     virtual ~ConnectionDataBase();
     ConnectionDataBase(const ConnectionDataBase&) = delete;
     ConnectionDataBase& operator=(const ConnectionDataBase&) = delete;

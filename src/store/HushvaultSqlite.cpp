@@ -93,11 +93,6 @@ void HushvaultSqlite::query(const char* sql, OnRow onRow, const Args&... args) {
     while (statement.nextRow()) onRow(statement);
 }
 
-HushvaultSqlite& HushvaultSqlite::shareLogSqliteData() {
-    static HushvaultSqlite shared;
-    return shared;
-}
-
 // --- tables -------------------------------------------------------------------------------
 
 void HushvaultSqlite::creatContractSqlite() {

@@ -24,9 +24,6 @@ class HushvaultSqlite : public ConnectionDataBase {
 public:
     using ConnectionDataBase::ConnectionDataBase;
 
-    // The store object that start-up uses; it lives until the process ends.
-    static HushvaultSqlite& shareLogSqliteData();
-
     void creatContractSqlite();
     void creatHushvaultSqlite();
     void creatSecretNewSMSSqlite();

@@ -1,6 +1,7 @@
 #include "store/NumberText.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -34,7 +35,16 @@ float leadingFloat(std::string_view text) {
 }
 
 std::int32_t leadingInt32(std::string_view text) {
-    return clampToInt32(leadingDouble(text));
+    // Digits only: "1e3" is 1 and "inf" is 0, as an integer reading of a text has always been.
+    std::size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    if (i == std::string_view::npos) return 0;
+    const bool negative = text[i] == '-';
+    if (text[i] == '-' || text[i] == '+') ++i;
+    std::int64_t value = 0;
+    constexpr std::int64_t kBeyond = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 2;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(kBeyond, value * 10 + (text[i] - '0'));
+    return clampToInt32(double(negative ? -value : value));
 }
 
 std::int32_t clampToInt32(double value) {

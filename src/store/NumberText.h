@@ -11,7 +11,8 @@ namespace hv {
 // is always ".", whatever the process's locale.
 double leadingDouble(std::string_view text);
 float leadingFloat(std::string_view text);
-// Clamped to the 32-bit range; a fraction is cut off.
+// The decimal digits at the start (after white space and a sign), clamped to the 32-bit
+// range: "42abc" is 42, "1e3" is 1, "inf" and "abc" are 0.
 std::int32_t leadingInt32(std::string_view text);
 
 // A number cut to an integer and clamped to the 32-bit range; NaN gives 0.

@@ -1,5 +1,6 @@
 #include "store/RecordTime.h"
 
+#include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/unistr.h>
@@ -8,12 +9,18 @@ namespace hv {
 
 std::string formatRecordTime(double secondsSinceEpoch) {
     UErrorCode status = U_ZERO_ERROR;
-    // The user's locale decides the week rules behind "YYYY"; Latin digits keep the text
-    // readable by every installation.
-    icu::Locale locale(icu::Locale::getDefault());
-    locale.setKeywordValue("numbers", "latn", status);
-    status = U_ZERO_ERROR;
+    // The user's locale decides the week rules behind "YYYY"; the calendar is always the
+    // Gregorian one and the digits Latin, so that every installation reads the text alike.
+    const icu::Locale locale = icu::Locale::getDefault();
     icu::SimpleDateFormat format(icu::UnicodeString("YYYY-MM-dd hh:mm:ss"), locale, status);
+    if (U_FAILURE(status)) return {};
+    auto* calendar = new icu::GregorianCalendar(locale, status);
+    if (U_FAILURE(status)) {
+        delete calendar;
+        return {};
+    }
+    format.adoptCalendar(calendar);
+    format.adoptNumberFormat(icu::NumberFormat::createInstance(icu::Locale::getRoot(), status));
     if (U_FAILURE(status)) return {};
     icu::UnicodeString text;
     format.format(secondsSinceEpoch * 1000.0, text);

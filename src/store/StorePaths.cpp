@@ -3,48 +3,67 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace hv {
 
 namespace {
-
-std::string& documentsOverride() {
-    static std::string directory;
-    return directory;
-}
 
 bool isDirectory(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-}  // namespace
-
-std::string StorePaths::documentsDirectory() {
-    const std::string& chosen = documentsOverride();
-    return chosen.empty() ? defaultDocumentsDirectory() : chosen;
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
 }
 
-void StorePaths::setDocumentsDirectory(std::string directory) {
-    while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
-    documentsOverride() = std::move(directory);
+std::string absolute(const std::string& path) {
+    std::error_code ignored;
+    const auto made = std::filesystem::absolute(path, ignored);
+    return withoutTrailingSlashes(made.empty() ? path : made.lexically_normal().string());
+}
+
+// A short, stable name for a documents directory (FNV-1a, 64 bits).
+std::string profileId(const std::string& documents) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : documents) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+}  // namespace
+
+StorePaths::StorePaths(std::string documentsDirectory, std::string temporaryDirectory)
+    : documentsDirectory_(withoutTrailingSlashes(std::move(documentsDirectory))),
+      temporaryDirectory_(withoutTrailingSlashes(std::move(temporaryDirectory))) {}
+
+StorePaths StorePaths::forUser(const std::string& dataDirectory) {
+    const std::string fallback = defaultDocumentsDirectory();
+    const std::string documents = dataDirectory.empty() ? fallback : absolute(dataDirectory);
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || runtime[0] != '/') return StorePaths(documents, documents + "/tmp");
+    const std::string base = withoutTrailingSlashes(runtime) + "/hushvault";
+    return StorePaths(documents, documents == fallback ? base : base + "-" + profileId(documents));
+}
+
+StorePaths StorePaths::inDirectory(const std::string& directory) {
+    return StorePaths(directory, withoutTrailingSlashes(directory) + "/tmp");
 }
 
 std::string StorePaths::defaultDocumentsDirectory() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/hushvault";
+    if (dataHome && dataHome[0] == '/') return withoutTrailingSlashes(dataHome) + "/hushvault";
     const char* home = std::getenv("HOME");
     return std::string(home && home[0] ? home : ".") + "/.local/share/hushvault";
-}
-
-std::string StorePaths::temporaryDirectory() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string directory = runtime && runtime[0] == '/'
-                                      ? std::string(runtime) + "/hushvault"
-                                      : documentsDirectory() + "/tmp";
-    ensureDirectory(directory);
-    return directory;
 }
 
 bool StorePaths::ensureDirectory(const std::string& path) {

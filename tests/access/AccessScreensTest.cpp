@@ -74,7 +74,6 @@ protected:
     }
 
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents{dir.path()};
     test::ManualClock clock{1765000000.0};
     HushvaultSqlite store{dir.path()};
     test::ScreenHost host;
@@ -152,7 +151,7 @@ TEST_F(AccessScreensTest, LoginMatchesExactlyThenTellsEveryoneInOrder) {
             &observer, name, [&](const Notification& n) {
                 heard << n.name + (menu.calls.isEmpty() ? "" : " after " + menu.calls.join(","));
             });
-    root->presentModalViewController(new NavigationController(new LoginViewController(&menu)),
+    root->presentModalViewController(new NavigationController(new LoginViewController(dir.paths(), &menu)),
                                      false);
     submit("ab12", "loginButton");
     EXPECT_EQ(window.topController()->objectName(), "navigationController");
@@ -165,7 +164,7 @@ TEST_F(AccessScreensTest, LoginMatchesExactlyThenTellsEveryoneInOrder) {
 
 TEST_F(AccessScreensTest, ALoginForTheReaderStillRestartsTheLockingPeriod) {
     store.updatetel("PassWord", "2468");
-    auto* login = new LoginViewController(nullptr);
+    auto* login = new LoginViewController(dir.paths(), nullptr);
     root->presentModalViewController(new NavigationController(login), false);
     clock.advance(30);
     EXPECT_EQ(login->checkPassWordWithstring("2468"), kPassCodeLoggedIn);
@@ -173,7 +172,7 @@ TEST_F(AccessScreensTest, ALoginForTheReaderStillRestartsTheLockingPeriod) {
 }
 
 TEST_F(AccessScreensTest, WithoutAStoredPasswordTheLoginWritesNothing) {
-    auto* login = new LoginViewController(&menu);
+    auto* login = new LoginViewController(dir.paths(), &menu);
     root->presentModalViewController(new NavigationController(login), false);
     EXPECT_EQ(login->checkPassWordWithstring("1234"), kPassCodeNoPassword);
     EXPECT_EQ(setting("LockTime"), "0.000000");
@@ -182,7 +181,7 @@ TEST_F(AccessScreensTest, WithoutAStoredPasswordTheLoginWritesNothing) {
 
 TEST_F(AccessScreensTest, APasswordWithQuotesIsStoredExactly) {
     AdminPasswordSteps::resetSettingTime();
-    auto* screen = new SettingViewController(&menu);
+    auto* screen = new SettingViewController(dir.paths(), &menu);
     nav->pushViewController(screen, false);
     const QString quoted = "12'3\"4' OR '1'='1";
     submit(quoted, "saveButton");
@@ -195,7 +194,7 @@ TEST_F(AccessScreensTest, APasswordWithQuotesIsStoredExactly) {
 
 TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
     store.updatetel("Time", "5");
-    auto* settings = new SettingViewFirstController(&menu);
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
     ASSERT_TRUE(settings->messageSwitch->isOn());
     EXPECT_EQ(settings->findChild<TableRow*>("settingRow1")->detail(), "5 minutes");
@@ -215,7 +214,7 @@ TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
 TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
     for (const char* key : {"Time", "PassWord", "LockTime"}) store.deleteTelephoneNumber(key);
     store.updatetel("Record", "Off");
-    auto* settings = new SettingViewFirstController(&menu);
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
     EXPECT_TRUE(settings->messageSwitch->isOn());
     EXPECT_EQ(setting("Record"), "On");
@@ -224,7 +223,7 @@ TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
 
 TEST_F(AccessScreensTest, TheChooserMovesItsCheckMarkAndSavesOnEachTap) {
     menu.loggedIn = true;
-    auto* settings = new SettingViewFirstController(&menu);
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
     QTest::mouseClick(settings->findChild<TableRow*>("settingRow1"), Qt::LeftButton);
     auto* chooser = qobject_cast<ChooseTimeLockViewController*>(nav->topViewController());
@@ -247,7 +246,7 @@ TEST_F(AccessScreensTest, TheChooserMovesItsCheckMarkAndSavesOnEachTap) {
 
 TEST_F(AccessScreensTest, LockedAutomaticLockingAsksForALoginOnceAndThenOpensTheChooser) {
     store.updatetel("PassWord", "2468");
-    auto* settings = new SettingViewFirstController(&menu);
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
     auto* lockRow = settings->findChild<TableRow*>("settingRow1");
     QTest::mouseClick(lockRow, Qt::LeftButton);
@@ -267,7 +266,7 @@ TEST_F(AccessScreensTest, LockedAutomaticLockingAsksForALoginOnceAndThenOpensThe
 
 TEST_F(AccessScreensTest, APasswordChangeWhileWaitingLogsInWithoutTheChooser) {
     store.updatetel("PassWord", "2468");
-    auto* settings = new SettingViewFirstController(&menu);
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
     settings->selectRow(1);
     NotificationCenter::defaultCenter().postNotification(kNotificationLockTime,

@@ -19,7 +19,6 @@ namespace {
 class AppDelegateTest : public ::testing::Test {
 protected:
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents{dir.path()};
     test::ManualClock clock;
 };
 
@@ -27,7 +26,7 @@ protected:
 
 TEST_F(AppDelegateTest, FirstStartPreparesTheStoreAndShowsTheMainMenu) {
     {
-        HushvaultAppDelegate delegate;
+        HushvaultAppDelegate delegate(dir.paths());
         EXPECT_TRUE(delegate.didFinishLaunchingWithOptions());
         EXPECT_TRUE(delegate.window()->isVisible());
         EXPECT_EQ(delegate.nav()->viewControllers(),
@@ -43,7 +42,7 @@ TEST_F(AppDelegateTest, FirstStartPreparesTheStoreAndShowsTheMainMenu) {
     // A second start keeps what the user changed and adds nothing.
     store.updatetel("Record", "Off");
     clock.advance(3600);
-    HushvaultAppDelegate again;
+    HushvaultAppDelegate again(dir.paths());
     again.didFinishLaunchingWithOptions();
     settings = store.findAllNewSMS();
     EXPECT_EQ(settings.size(), 4u);
@@ -52,7 +51,7 @@ TEST_F(AppDelegateTest, FirstStartPreparesTheStoreAndShowsTheMainMenu) {
 }
 
 TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
-    HushvaultAppDelegate delegate;
+    HushvaultAppDelegate delegate(dir.paths());
     QStringList opened;
     delegate.setReaderFactory([&](const QString& link) {
         opened.append(link);
@@ -93,4 +92,11 @@ TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--frobnicate"}, &error));
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--data-dir="}, &error));
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "a", "b"}, &error));
+
+    EXPECT_EQ(options->sms, "auto");
+    options = LaunchOptions::parse({"hushvault", "--sms=outbox"}, &error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->sms, "outbox");
+    EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--sms", "carrier-pigeon"}, &error));
+    EXPECT_NE(error.indexOf("carrier-pigeon"), -1);
 }

@@ -39,7 +39,7 @@ protected:
             screens.login = [this](HushvaultViewController*) { return named("login"); };
             screens.settings = [this](HushvaultViewController*) { return named("settings"); };
         }
-        menu = new HushvaultViewController(screens);
+        menu = new HushvaultViewController(dir.paths(), screens);
         nav = new NavigationController(menu);
         window.setRootViewController(nav);
         window.show();
@@ -53,7 +53,6 @@ protected:
     }
 
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents{dir.path()};
     test::ManualClock clock{kNow};
     Window window;
     HushvaultViewController* menu = nullptr;

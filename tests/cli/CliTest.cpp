@@ -20,8 +20,6 @@ struct Result {
 
 class CliTest : public ::testing::Test {
 protected:
-    ~CliTest() override { hv::StorePaths::setDocumentsDirectory({}); }
-
     Result run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "--data-dir=" + dir.path());
         std::ostringstream out, err;

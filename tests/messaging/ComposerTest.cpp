@@ -39,7 +39,6 @@ class ComposerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Localization::install("en");
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path()));
         StartupSequence::run(store, "1.0", 0);
         TelephonyCenter::defaultCenter().connectService(sms);
         CreatNewMessageViewContrller::setWatcherTiming({1ms, 300});
@@ -52,7 +51,7 @@ protected:
     }
 
     CreatNewMessageViewContrller* open() {
-        auto* composer = new CreatNewMessageViewContrller(&sms);
+        auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths());
         composer->setContract(Contacts{});
         nav->pushViewController(composer, false);
         return composer;
@@ -64,6 +63,8 @@ protected:
         composer->passTextField->setText(password);
         composer->textView->setText(text);
     }
+
+    std::string draftDirectory() const { return dir.paths().temporaryDirectory(); }
 
     QString alertMessage() {
         AlertView* alert = test::visibleAlert();
@@ -77,7 +78,6 @@ protected:
     }
 
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents{dir.path()};
     test::ManualClock clock;
     HushvaultSqlite store{dir.path()};
     test::FakeSmsService sms;
@@ -237,20 +237,20 @@ TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {
     composer->IsIphoneFriend(true);
     fill(composer, "13800138000", "tea", "half written");
     nav->popViewControllerAnimated(false);
-    ASSERT_TRUE(MessageDraft::load());
-    EXPECT_EQ(test::permissions(MessageDraft::path()), 0600u);
-    EXPECT_EQ(MessageDraft::load()->telephone, "13800138000");
+    ASSERT_TRUE(MessageDraft::load(draftDirectory()));
+    EXPECT_EQ(test::permissions(MessageDraft::path(draftDirectory())), 0600u);
+    EXPECT_EQ(MessageDraft::load(draftDirectory())->telephone, "13800138000");
 
     auto* next = open();
     EXPECT_EQ(next->personTextField->text(), "13800138000");
     EXPECT_EQ(next->passTextField->text(), "tea");
     EXPECT_EQ(next->textView->text(), "half written");
     EXPECT_TRUE(next->isIphone);
-    EXPECT_FALSE(MessageDraft::load());
+    EXPECT_FALSE(MessageDraft::load(draftDirectory()));
 
     next->textView->setText("");
     nav->popViewControllerAnimated(false);
-    EXPECT_FALSE(MessageDraft::load());  // no text: no draft
+    EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
 }
 
 TEST_F(ComposerTest, ChoosingAPhoneTypeReturnsToTheComposer) {

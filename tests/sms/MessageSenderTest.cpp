@@ -9,6 +9,7 @@
 #include "sms/OutboxSmsService.h"
 #include "sms/SmsBody.h"
 #include "store/HushvaultSqlite.h"
+#include "store/ConfigFile.h"
 #include "store/PropertyList.h"
 #include "store/RecordTime.h"
 #include "store/StartupSequence.h"
@@ -43,7 +44,6 @@ protected:
     }
 
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents{dir.path()};
     HushvaultSqlite store{dir.path()};
     test::FakeSmsService service;
     MessageSender sender{service, store};
@@ -121,6 +121,22 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
     EXPECT_EQ(DecString(token, "tea!"), text);
 }
 
+TEST_F(MessageSenderTest, EachStoreSendsWithTheWebLinkHostOfItsOwnDirectory) {
+    test::TempDir other;
+    ConfigFile(other.path()).SetStrValueToConfigFile("WebLinkHost", "other.example");
+    ConfigFile(dir.path()).SetStrValueToConfigFile("WebLinkHost", "mine.example");
+    HushvaultSqlite otherStore(other.path());
+    StartupSequence::run(otherStore, "1.0", 0);
+    MessageSender otherSender(service, otherStore);
+
+    const auto mine = sender.send(friendOf("138", "abc"), false, "hi", "L", 0);
+    const auto theirs = otherSender.send(friendOf("138", "abc"), false, "hi", "L", 0);
+    EXPECT_EQ(mine.body.rfind("L http://mine.example/s/?m=", 0), 0u) << mine.body;
+    EXPECT_EQ(theirs.body.rfind("L http://other.example/s/?m=", 0), 0u) << theirs.body;
+    EXPECT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(otherStore.findAllSMS().size(), 1u);
+}
+
 TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
     std::ofstream(dir.file("Outbox")) << "a file where the folder should be";
     OutboxSmsService outbox(dir.path());
@@ -131,8 +147,4 @@ TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
     EXPECT_FALSE(reported);
 }
 
-TEST(RecordTime, UsesTheWeekBasedYearAndTheTwelveHourClock) {
-    // 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules.
-    EXPECT_EQ(formatRecordTime(1798463109), "2027-12-28 01:05:09");
-    EXPECT_EQ(formatRecordTime(1765000000), "2025-12-06 05:46:40");
-}
+

@@ -26,12 +26,12 @@ TEST(SmsBody, ApplicationLinkCarriesThePlainTokenAndWebLinkTheEscapedOne) {
 
 TEST(SmsBody, WebLinkHostComesFromConfIniWhenItIsAHost) {
     test::TempDir dir;
-    test::ScopedDocumentsDirectory documents(dir.path());
-    EXPECT_EQ(SmsBody::webLinkHost(), SmsBody::kDefaultWebLinkHost);
-    ConfigFile::SetStrValueToConfigFile("WebLinkHost", "links.example.org");
-    EXPECT_EQ(SmsBody::webLinkHost(), "links.example.org");
-    ConfigFile::SetStrValueToConfigFile("WebLinkHost", "http://evil.example/x?");
-    EXPECT_EQ(SmsBody::webLinkHost(), SmsBody::kDefaultWebLinkHost);
+    const ConfigFile config(dir.path());
+    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), SmsBody::kDefaultWebLinkHost);
+    config.SetStrValueToConfigFile("WebLinkHost", "links.example.org");
+    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), "links.example.org");
+    config.SetStrValueToConfigFile("WebLinkHost", "http://evil.example/x?");
+    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), SmsBody::kDefaultWebLinkHost);
 }
 
 TEST(SmsSegments, SevenBitBodiesSplitAfter160IntoPartsOf153) {

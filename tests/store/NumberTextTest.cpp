@@ -17,5 +17,11 @@ TEST(NumberText, ReadsTheLeadingNumberOrZero) {
     EXPECT_EQ(leadingInt32("  42abc"), 42);
     EXPECT_EQ(leadingInt32("99999999999999999999"), 2147483647);
     EXPECT_EQ(leadingInt32("-99999999999"), -2147483647 - 1);
+    // An integer reading takes digits only: no exponent, fraction or infinity.
+    EXPECT_EQ(leadingInt32("1e3"), 1);
+    EXPECT_EQ(leadingInt32("7.9"), 7);
+    EXPECT_EQ(leadingInt32("inf"), 0);
+    EXPECT_EQ(leadingInt32("-infinity"), 0);
+    EXPECT_EQ(leadingInt32("0x10"), 0);
     EXPECT_EQ(clampToInt32(std::nan("")), 0);
 }

@@ -82,16 +82,24 @@ TEST(StoreRobustness, ForeignValuesInTheFileReadAsEmptyText) {
     EXPECT_EQ(contacts[0].iphoneFriend, "");
 }
 
-TEST(StoreRobustness, TemporaryDirectoryIsPrivate) {
+TEST(StorePaths, EachProfileHasItsOwnPrivateTemporaryDirectory) {
     test::TempDir dir;
     const char* saved = std::getenv("XDG_RUNTIME_DIR");
     const std::string savedValue = saved ? saved : "";
     ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
-    EXPECT_EQ(StorePaths::temporaryDirectory(), dir.path() + "/hushvault");
-    EXPECT_EQ(test::permissions(dir.path() + "/hushvault"), 0700u);
+    const StorePaths mine = StorePaths::forUser(dir.path() + "/mine/");
+    const StorePaths theirs = StorePaths::forUser(dir.path() + "/theirs");
+    EXPECT_EQ(mine.documentsDirectory(), dir.path() + "/mine");
+    EXPECT_EQ(mine.temporaryDirectory().rfind(dir.path() + "/hushvault-", 0), 0u);
+    EXPECT_NE(mine.temporaryDirectory(), theirs.temporaryDirectory());
+    EXPECT_EQ(StorePaths::forUser().temporaryDirectory(), dir.path() + "/hushvault");
+    EXPECT_EQ(StorePaths::forUser("relative").documentsDirectory()[0], '/');
+
     ::unsetenv("XDG_RUNTIME_DIR");
-    test::ScopedDocumentsDirectory documents(dir.path() + "/docs");
-    EXPECT_EQ(StorePaths::temporaryDirectory(), dir.path() + "/docs/tmp");
-    EXPECT_EQ(test::permissions(dir.path() + "/docs"), 0700u);
+    EXPECT_EQ(StorePaths::forUser(dir.path() + "/docs").temporaryDirectory(),
+              dir.path() + "/docs/tmp");
     if (saved) ::setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1);
+
+    ASSERT_TRUE(StorePaths::ensureDirectory(mine.temporaryDirectory()));
+    EXPECT_EQ(test::permissions(mine.temporaryDirectory()), 0700u);
 }

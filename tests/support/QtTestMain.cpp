@@ -2,16 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <cstdlib>
+
+#include "support/TestEnvironment.h"
 
 int main(int argc, char** argv) {
+    hv::test::pinTestEnvironment();
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A private runtime directory, so that sockets of tests never meet a user's.
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "store/StorePaths.h"
 
 namespace hv::test {
 
@@ -25,14 +24,6 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
-}
-
-ScopedDocumentsDirectory::ScopedDocumentsDirectory(const std::string& directory) {
-    StorePaths::setDocumentsDirectory(directory);
-}
-
-ScopedDocumentsDirectory::~ScopedDocumentsDirectory() {
-    StorePaths::setDocumentsDirectory({});
 }
 
 std::string readFile(const std::string& path) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "store/StorePaths.h"
+
 namespace hv::test {
 
 // A fresh directory under the system's temporary directory, removed with everything in
@@ -15,18 +17,11 @@ public:
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // A profile kept wholly inside this directory (temporary directory: <path>/tmp).
+    StorePaths paths() const { return StorePaths::inDirectory(path_); }
 
 private:
     std::string path_;
-};
-
-// Makes a directory the process's documents directory for the object's lifetime.
-class ScopedDocumentsDirectory {
-public:
-    explicit ScopedDocumentsDirectory(const std::string& directory);
-    ~ScopedDocumentsDirectory();
-    ScopedDocumentsDirectory(const ScopedDocumentsDirectory&) = delete;
-    ScopedDocumentsDirectory& operator=(const ScopedDocumentsDirectory&) = delete;
 };
 
 // The whole file as bytes ("" when it cannot be read), and its permission bits.

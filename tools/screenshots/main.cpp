@@ -36,10 +36,10 @@ bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QSt
     return false;
 }
 
-bool shootLanguage(const QString& language, const QDir& out) {
+bool shootLanguage(const QString& language, const QDir& out, const hv::StorePaths& paths) {
     hv::Localization::install(language);
-    hv::OutboxSmsService sms(hv::StorePaths::documentsDirectory());
-    hv::HushvaultAppDelegate delegate(hv::makeMenuScreens(&sms));
+    hv::OutboxSmsService sms(paths.documentsDirectory());
+    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms));
     delegate.didFinishLaunchingWithOptions();
     hv::Window* window = delegate.window();
     hv::HushvaultViewController* menu = delegate.viewController();
@@ -68,7 +68,7 @@ bool shootLanguage(const QString& language, const QDir& out) {
     delegate.nav()->pushViewController(chooser, false);
     ok &= shoot(window, out, "ChoosePhoneTypeViewController", language);
     delegate.nav()->popToRootViewControllerAnimated(false);
-    hv::MessageDraft::remove();
+    hv::MessageDraft::remove(paths.temporaryDirectory());
 
     menu->setting();
     ok &= shoot(window, out, "SettingViewFirstController", language);
@@ -103,9 +103,9 @@ int main(int argc, char** argv) {
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(".");
     QTemporaryDir scratch;
-    hv::StorePaths::setDocumentsDirectory(scratch.path().toStdString());
+    const auto paths = hv::StorePaths::inDirectory(scratch.path().toStdString());
     bool ok = true;
     for (const QString& language : hv::Localization::shippedLanguages())
-        ok &= shootLanguage(language, out);
+        ok &= shootLanguage(language, out, paths);
     return ok ? 0 : 1;
 }

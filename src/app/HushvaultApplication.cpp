@@ -1,0 +1,52 @@
+#include "app/HushvaultApplication.h"
+
+#include <QTextStream>
+
+#include "app/AppScreens.h"
+#include "app/HushvaultAppDelegate.h"
+#include "platform/Localization.h"
+#include "platform/SingleInstance.h"
+#include "platform/SmsServiceChoice.h"
+#include "platform/TelephonyCenter.h"
+#include "sms/SmsService.h"
+
+namespace hv {
+
+HushvaultApplication::HushvaultApplication(const LaunchOptions& options, QObject* parent)
+    : QObject(parent),
+      options_(options),
+      paths_(StorePaths::forUser(options.dataDirectory.toStdString())) {}
+
+HushvaultApplication::~HushvaultApplication() {
+    delegate_.reset();  // the screens go before the service they send through
+    if (sms_) sms_->setReportSink({});
+}
+
+HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
+    instance_ = std::make_unique<SingleInstance>(QString::fromStdString(paths_.documentsDirectory()));
+    switch (instance_->claim(options_.link)) {
+        case SingleInstance::Role::Forwarded:
+            return Outcome::Forwarded;
+        case SingleInstance::Role::Failed:
+            err << "hushvault: another Hushvault seems to run but did not answer; starting "
+                   "anyway\n";
+            break;
+        case SingleInstance::Role::Primary:
+            break;
+    }
+
+    Localization::install(Localization::chooseLanguage(options_.language));
+    sms_ = SmsServiceChoice::make(options_.sms, paths_);
+    TelephonyCenter::defaultCenter().connectService(*sms_);
+    delegate_ = std::make_unique<HushvaultAppDelegate>(paths_, makeMenuScreens(paths_, sms_.get()));
+    delegate_->didFinishLaunchingWithOptions();
+    connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
+            [delegate = delegate_.get()](const QString& link) {
+                delegate->bringToFront();
+                delegate->openURL(link);
+            });
+    if (!options_.link.isEmpty()) delegate_->openURL(options_.link);
+    return Outcome::Started;
+}
+
+}  // namespace hv

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/LaunchOptions.h"
+#include "store/StorePaths.h"
+
+class QTextStream;
+
+namespace hv {
+
+class HushvaultAppDelegate;
+class SingleInstance;
+class SmsService;
+
+// The application as main() runs it: the profile's paths, the language, the chosen SMS
+// service reporting to the telephony centre, the hand-off of links between starts, and
+// the delegate with the real screens. Journey tests assemble it exactly the same way.
+// Lives on the UI thread, after the QApplication is made.
+class HushvaultApplication : public QObject {
+    Q_OBJECT
+public:
+    explicit HushvaultApplication(const LaunchOptions& options, QObject* parent = nullptr);
+    ~HushvaultApplication() override;
+
+    enum class Outcome { Started, Forwarded };
+    // Becomes the running instance, shows the window and opens the command line's link; or,
+    // when another Hushvault of the same profile runs, hands the link to it (Forwarded).
+    // Problems that do not stop the start are written to err.
+    Outcome start(QTextStream& err);
+
+    const StorePaths& paths() const { return paths_; }
+    HushvaultAppDelegate* delegate() const { return delegate_.get(); }
+    SmsService& smsService() const { return *sms_; }
+
+private:
+    LaunchOptions options_;
+    StorePaths paths_;
+    std::unique_ptr<SmsService> sms_;
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<HushvaultAppDelegate> delegate_;
+};
+
+}  // namespace hv

@@ -1,0 +1,50 @@
+#include "support/TestEnvironment.h"
+
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace hv::test {
+
+namespace {
+
+struct RuntimeDirectory {
+    std::string path;
+    ~RuntimeDirectory() {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+};
+
+}  // namespace
+
+void pinTestEnvironment() {
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    for (const char* name : {"LANG", "LANGUAGE", "LC_MESSAGES", "LC_TIME", "LC_NUMERIC"})
+        ::unsetenv(name);
+    ::setenv("LC_ALL", "C", 1);
+    std::setlocale(LC_ALL, "C");
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("en_US"), status);
+    icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("UTC"));
+
+    static RuntimeDirectory runtime;
+    std::string pattern = (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (::mkdtemp(name.data())) {
+        runtime.path = name.data();
+        ::setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+        // Nothing may reach the user's own data, even by mistake.
+        ::setenv("XDG_DATA_HOME", (runtime.path + "/data").c_str(), 1);
+    }
+}
+
+}  // namespace hv::test
