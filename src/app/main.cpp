@@ -6,6 +6,7 @@
 #include "Version.h"
 #include "app/HushvaultApplication.h"
 #include "app/LaunchOptions.h"
+#include "crypto/Md5.h"
 
 namespace {
 
@@ -48,6 +49,11 @@ int main(int argc, char** argv) {
     if (options->version) {
         QTextStream(stdout) << "hushvault " << kHushvaultVersion << "\n";
         return 0;
+    }
+
+    if (!hv::md5Available()) {
+        err << "hushvault: " << hv::kMd5MissingMessage << "\n";
+        return 1;
     }
 
     hv::HushvaultApplication hushvault(*options);

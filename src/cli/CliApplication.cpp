@@ -9,6 +9,7 @@
 #include "cli/SendCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/TokenCommand.h"
+#include "crypto/Md5.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/StartupSequence.h"
@@ -106,6 +107,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             }
         }
         if (next == arguments.size()) throw UsageError("missing command (see --help)");
+        if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
         const CommandContext context{
             std::vector<std::string>(arguments.begin() + next + 1, arguments.end()), out,
             StorePaths::forUser(dataDirectory)};

@@ -2,24 +2,46 @@
 
 #include <openssl/evp.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace hv {
 
 namespace {
 
-// The implementation is fetched from the provider once; fetching it on every digest
-// costs more than hashing an SMS-sized text.
+// Fetched once: fetching on every digest costs more than hashing an SMS-sized text.
+// "-fips" lifts a configured default property such as "fips=yes" for this one query:
+// MD5 derives keys of an existing format here, and must come from whichever loaded
+// provider has it. Null when none has.
 const EVP_MD* md5Algorithm() {
-    static EVP_MD* const algorithm = EVP_MD_fetch(nullptr, "MD5", nullptr);
-    return algorithm ? algorithm : EVP_md5();
+    static EVP_MD* const algorithm = EVP_MD_fetch(nullptr, "MD5", "-fips");
+    return algorithm;
+}
+
+bool digest(std::string_view bytes, Md5Digest& out) {
+    const EVP_MD* algorithm = md5Algorithm();
+    unsigned int length = 0;
+    return algorithm &&
+           EVP_Digest(bytes.data(), bytes.size(), out.data(), &length, algorithm, nullptr) == 1 &&
+           length == out.size();
 }
 
 }  // namespace
 
 Md5Digest md5(std::string_view bytes) {
-    Md5Digest digest{};
-    unsigned int length = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, md5Algorithm(), nullptr);
-    return digest;
+    Md5Digest out{};
+    if (!digest(bytes, out)) {
+        std::fprintf(stderr, "hushvault: %s\n", kMd5MissingMessage);
+        std::abort();
+    }
+    return out;
+}
+
+bool md5Available() {
+    static constexpr Md5Digest kEmpty = {0xd4, 0x1d, 0x8c, 0xd9, 0x8f, 0x00, 0xb2, 0x04,
+                                         0xe9, 0x80, 0x09, 0x98, 0xec, 0xf8, 0x42, 0x7e};
+    Md5Digest out{};
+    return digest({}, out) && out == kEmpty;
 }
 
 }  // namespace hv
