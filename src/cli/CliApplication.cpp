@@ -8,8 +8,10 @@
 #include "cli/RecordsCommand.h"
 #include "cli/SendCommand.h"
 #include "cli/SettingsCommand.h"
+#include "cli/StoreAccess.h"
 #include "cli/TokenCommand.h"
 #include "crypto/Md5.h"
+#include "crypto/Utf8.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/StartupSequence.h"
@@ -28,13 +30,14 @@ Commands:
   token encrypt --password P [--escaped] [--] TEXT
                               print the secret-message token of TEXT
   token decrypt --password P [--] TOKEN
-                              print the text of a plain-form token
+                              print the text of a token, plain or escaped, or of
+                              a whole hiddenmsg:// or web link
   init                        create the tables, default settings and version row
   contacts add --name N --tel T --password P --friend 0|1
                               add a secret contact, print its id
   contacts list [--json]      list the secret contacts, newest first
   contacts find --tel T [--json]
-                              show the contact with this number
+                              show the contact with this number (exit 1: none)
   contacts delete --id N      delete a secret contact
   records list [--json]       list the message records, newest first
   records delete --id N       delete one message record
@@ -58,10 +61,15 @@ Exit status: 0 done, 1 the command failed, 2 wrong arguments.
 int runInit(const CommandContext& context) {
     CommandLine(context.arguments, {}).positionals(0, "");
     HushvaultSqlite store(context.paths.documentsDirectory());
-    if (!store.connectionDataBase())
-        throw CommandFailed("cannot open the database " + store.dataBasePath());
-    store.closeDataBase();
+    prepareStore(store);
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
+    // The sequence is silent by design; what it should have left is checked here.
+    const bool seeded = !store.findAllNewSMS().empty();
+    requireStoreSuccess(store, "read");
+    const bool versioned = store.findByVersion(kHushvaultVersion);
+    requireStoreSuccess(store, "read");
+    if (!seeded || !versioned)
+        throw CommandFailed("cannot change the database " + store.dataBasePath());
     return 0;
 }
 
@@ -107,6 +115,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             }
         }
         if (next == arguments.size()) throw UsageError("missing command (see --help)");
+        // Names, numbers and texts are stored as UTF-8; other bytes would come back empty.
+        for (std::size_t i = next; i < arguments.size(); ++i)
+            if (!isValidUtf8(arguments[i]))
+                throw UsageError("argument " + std::to_string(i + 1) + " is not valid UTF-8");
         if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
         const CommandContext context{
             std::vector<std::string>(arguments.begin() + next + 1, arguments.end()), out,

@@ -20,19 +20,25 @@ int add(const CommandContext& context, HushvaultSqlite& store) {
     if (flag != "0" && flag != "1") throw UsageError("--friend must be 0 or 1");
     const int id = store.addContracts(line.required("--name"), line.required("--tel"),
                                       line.required("--password"), flag);
+    requireStoreSuccess(store, "change");
     if (id == 0) throw CommandFailed("the contact could not be stored");
     context.out << id << '\n';
     return 0;
 }
 
 int list(const CommandContext& context, HushvaultSqlite& store) {
-    return printRecordList(context, store.findAllContracts());
+    const auto contacts = store.findAllContracts();
+    requireStoreSuccess(store, "read");
+    return printRecordList(context, contacts);
 }
 
 int find(const CommandContext& context, HushvaultSqlite& store) {
     const CommandLine line(context.rest(), {{"--tel"}, {"--json"}});
     line.positionals(0, "");
-    const Contacts contact = store.findContractByTelephoneNumber(line.required("--tel"));
+    const std::string number = line.required("--tel");
+    const Contacts contact = store.findContractByTelephoneNumber(number);
+    requireStoreSuccess(store, "read");
+    if (contact.contract_id == 0) throw CommandFailed("no contact with the number " + number);
     if (line.flag("--json"))
         context.printJson(toJson(contact));
     else
@@ -45,10 +51,12 @@ int remove(const CommandContext& context, HushvaultSqlite& store) {
     line.positionals(0, "");
     const int id = parseInt32(line.required("--id"), "--id");
     const auto contacts = store.findAllContracts();
+    requireStoreSuccess(store, "read");
     const bool known = std::any_of(contacts.begin(), contacts.end(),
                                    [id](const Contacts& c) { return c.contract_id == id; });
     if (!known) throw CommandFailed("no contact with id " + std::to_string(id));
     store.deleteContractByid(id);
+    requireStoreSuccess(store, "change");
     return 0;
 }
 

@@ -10,22 +10,27 @@ namespace hv::cli {
 namespace {
 
 int list(const CommandContext& context, HushvaultSqlite& store) {
-    return printRecordList(context, store.findAllSMS());
+    const auto records = store.findAllSMS();
+    requireStoreSuccess(store, "read");
+    return printRecordList(context, records);
 }
 
 int remove(const CommandContext& context, HushvaultSqlite& store) {
     const CommandLine line(context.rest(), {{"--id"}, {}});
     line.positionals(0, "");
     const int id = parseInt32(line.required("--id"), "--id");
-    if (store.findSMSBySMSid(id).SMS_id != id || id == 0)
-        throw CommandFailed("no record with id " + std::to_string(id));
+    const bool known = store.findSMSBySMSid(id).SMS_id == id && id != 0;
+    requireStoreSuccess(store, "read");
+    if (!known) throw CommandFailed("no record with id " + std::to_string(id));
     store.deleteSMSBySMSid(id);
+    requireStoreSuccess(store, "change");
     return 0;
 }
 
 int clear(const CommandContext& context, HushvaultSqlite& store) {
     CommandLine(context.rest(), {}).positionals(0, "");
     store.clearAllSMS();
+    requireStoreSuccess(store, "change");
     return 0;
 }
 

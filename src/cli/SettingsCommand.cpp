@@ -14,6 +14,7 @@ int list(const CommandContext& context, HushvaultSqlite& store) {
     const CommandLine line(context.rest(), {{}, {"--json"}});
     line.positionals(0, "");
     const auto settings = store.findAllNewSMS();
+    requireStoreSuccess(store, "read");
     if (line.flag("--json")) {
         context.printJson(toJson(settings));
     } else {
@@ -26,6 +27,7 @@ int list(const CommandContext& context, HushvaultSqlite& store) {
 int get(const CommandContext& context, HushvaultSqlite& store) {
     const std::string key = CommandLine(context.rest(), {}).positionals(1, "KEY")[0];
     const auto value = store.findTelephoneNumber(key);
+    requireStoreSuccess(store, "read");
     if (!value) throw CommandFailed("no setting \"" + key + "\"");
     context.out << *value << '\n';
     return 0;
@@ -33,10 +35,13 @@ int get(const CommandContext& context, HushvaultSqlite& store) {
 
 int set(const CommandContext& context, HushvaultSqlite& store) {
     const auto& arguments = CommandLine(context.rest(), {}).positionals(2, "KEY and VALUE");
-    if (!store.findTelephoneNumber(arguments[0]))
+    const bool known = store.findTelephoneNumber(arguments[0]).has_value();
+    requireStoreSuccess(store, "read");
+    if (!known)
         throw CommandFailed("no setting \"" + arguments[0] +
                             "\"; settings are only changed, not added");
     store.updatetel(arguments[0], arguments[1]);
+    requireStoreSuccess(store, "change");
     if (store.findTelephoneNumber(arguments[0]) != arguments[1])
         throw CommandFailed("the setting could not be changed");
     return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "store/HushvaultSqlite.h"
 
 namespace hv::cli {
@@ -8,5 +10,9 @@ namespace hv::cli {
 // so that a command on an unusable database fails with a message instead of printing
 // nothing. Settings are not seeded: that is "init"'s work.
 void prepareStore(HushvaultSqlite& store);
+
+// Fails the command, naming the database file, when the store's last operation failed;
+// `doing` says what was being done ("read", "change").
+void requireStoreSuccess(const HushvaultSqlite& store, const std::string& doing);
 
 }  // namespace hv::cli

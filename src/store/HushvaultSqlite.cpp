@@ -65,32 +65,49 @@ Contacts readContact(const SqliteStatement& row) {
 
 }  // namespace
 
+bool HushvaultSqlite::open() {
+    lastError_.clear();
+    if (connectionDataBase()) return true;
+    lastError_ = "cannot open the database";
+    return false;
+}
+
+void HushvaultSqlite::noteFailure() {
+    const char* message = logDataBase ? sqlite3_errmsg(logDataBase) : nullptr;
+    lastError_ = message && *message ? message : "the statement failed";
+}
+
 template <class... Args>
 void HushvaultSqlite::execute(const char* sql, const Args&... args) {
-    if (!connectionDataBase()) return;
-    OpenConnection open(*this);
+    if (!open()) return;
+    OpenConnection connection(*this);
     SqliteStatement statement(logDataBase, sql);
     bindAll(statement, 1, args...);
-    statement.run();
+    if (!statement.run()) noteFailure();
 }
 
 template <class... Args>
 std::int32_t HushvaultSqlite::insert(const char* sql, const Args&... args) {
-    if (!connectionDataBase()) return 0;
-    OpenConnection open(*this);
+    if (!open()) return 0;
+    OpenConnection connection(*this);
     SqliteStatement statement(logDataBase, sql);
     bindAll(statement, 2, args...);
-    if (!statement.run() || sqlite3_changes(logDataBase) == 0) return 0;
+    if (!statement.run()) {
+        noteFailure();
+        return 0;
+    }
+    if (sqlite3_changes(logDataBase) == 0) return 0;
     return static_cast<std::int32_t>(sqlite3_last_insert_rowid(logDataBase));
 }
 
 template <class OnRow, class... Args>
 void HushvaultSqlite::query(const char* sql, OnRow onRow, const Args&... args) {
-    if (!connectionDataBase()) return;
-    OpenConnection open(*this);
+    if (!open()) return;
+    OpenConnection connection(*this);
     SqliteStatement statement(logDataBase, sql);
     bindAll(statement, 1, args...);
     while (statement.nextRow()) onRow(statement);
+    if (statement.failed()) noteFailure();
 }
 
 // --- tables -------------------------------------------------------------------------------

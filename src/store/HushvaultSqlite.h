@@ -17,7 +17,8 @@ namespace hv {
 // Every operation opens the database, runs one statement with its values bound as
 // parameters and closes the database again. When the database cannot be opened or the
 // statement fails, an operation gives its empty result (no text, an empty list or map,
-// a record with default values, false or 0) and reports nothing. Numbers, message texts
+// a record with default values, false or 0); lastError() then tells what went wrong, for
+// callers that report it (the command-line tool). Numbers, message texts
 // and contact names are stored encrypted under the fixed key; numbers are normalised
 // before they are stored, searched or deleted.
 class HushvaultSqlite : public ConnectionDataBase {
@@ -67,7 +68,13 @@ public:
     std::int32_t addVersion(const std::string& version);
     bool findByVersion(const std::string& version);
 
+    // Why the last operation failed (SQLite's message), or empty when it succeeded.
+    const std::string& lastError() const { return lastError_; }
+
 private:
+    bool open();
+    void noteFailure();
+
     // Each opens the database, prepares the statement, binds the arguments to ?1, ?2, ...
     // (insert: to ?2, ?3, ... leaving the identifier to SQLite), steps and closes again.
     template <class... Args>
@@ -76,6 +83,8 @@ private:
     std::int32_t insert(const char* sql, const Args&... args);
     template <class OnRow, class... Args>
     void query(const char* sql, OnRow onRow, const Args&... args);
+
+    std::string lastError_;
 };
 
 }  // namespace hv

@@ -31,15 +31,16 @@ void SqliteStatement::bindNull(int index) {
 }
 
 bool SqliteStatement::nextRow() {
-    return ok() && sqlite3_step(statement_) == SQLITE_ROW;
+    if (!ok() || stepFailed_) return false;
+    const int result = sqlite3_step(statement_);
+    if (result != SQLITE_ROW && result != SQLITE_DONE) stepFailed_ = true;
+    return result == SQLITE_ROW;
 }
 
 bool SqliteStatement::run() {
-    if (!ok()) return false;
-    int result;
-    while ((result = sqlite3_step(statement_)) == SQLITE_ROW) {
+    while (nextRow()) {
     }
-    return result == SQLITE_DONE;
+    return !failed();
 }
 
 int SqliteStatement::columnInt(int column) const {

@@ -18,6 +18,8 @@ public:
 
     // False when the statement failed to prepare or a bind failed; stepping then does nothing.
     bool ok() const { return statement_ != nullptr && bound_; }
+    // True once preparing, binding or a step has failed (not merely run out of rows).
+    bool failed() const { return !ok() || stepFailed_; }
 
     void bind(int index, std::string_view text);
     void bind(int index, int value);
@@ -35,6 +37,7 @@ public:
 private:
     sqlite3_stmt* statement_ = nullptr;
     bool bound_ = true;
+    bool stepFailed_ = false;
 };
 
 }  // namespace hv

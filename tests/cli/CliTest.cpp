@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <fstream>
+#include <sqlite3.h>
 #include <sstream>
+
+#include "crypto/SecretToken.h"
 
 #include "store/StorePaths.h"
 #include "support/TempDir.h"
@@ -48,6 +52,69 @@ TEST_F(CliTest, TokensRoundTripAndAWrongPasswordFails) {
               "0c2b%2B0ya6nbqc7mA\n");
 }
 
+TEST_F(CliTest, DecryptTakesEscapedTokensAndWholeLinks) {
+    // "message 0" under "escape" has a "+" in its Base64 text.
+    const std::string plain = hv::GenEncURL("message 0", "escape", true);
+    const std::string escaped = hv::GenEncURL("message 0", "escape", false);
+    ASSERT_NE(plain, escaped);
+    for (const std::string& text :
+         {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
+          "http://s.hushvault.org/s/?m=" + escaped, "  http://h.example/s/?m=" + escaped + "#x\n"}) {
+        const Result result = run({"token", "decrypt", "--password", "escape", "--", text});
+        EXPECT_EQ(result.status, 0) << text << ": " << result.err;
+        EXPECT_EQ(result.out, "message 0\n") << text;
+    }
+    const Result garbage = run({"token", "decrypt", "--password", "escape", "hello world"});
+    EXPECT_EQ(garbage.status, 1);
+    EXPECT_NE(garbage.err.find("not a secret-message token"), std::string::npos) << garbage.err;
+}
+
+TEST_F(CliTest, ArgumentsThatAreNotUtf8AreRefused) {
+    const Result result = run({"contacts", "add", "--name", "caf\xe9", "--tel", "1", "--password",
+                               "pw", "--friend", "0"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("UTF-8"), std::string::npos);
+    EXPECT_EQ(run({"contacts", "list"}).out, "");
+}
+
+TEST_F(CliTest, AFileThatIsNotADatabaseFailsEveryCommandNamingIt) {
+    std::ofstream(dir.file("HiddenMSGTable")) << std::string(2048, 'x');
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"init"},
+             {"contacts", "list"},
+             {"records", "list", "--json"},
+             {"settings", "list"},
+             {"records", "clear"},
+         }) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(dir.file("HiddenMSGTable")), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(hv::test::readFile(dir.file("HiddenMSGTable")), std::string(2048, 'x'));
+}
+
+TEST_F(CliTest, ChangesTheStoreRefusesAreReportedAsFailures) {
+    ASSERT_EQ(run({"init"}).status, 0);
+    ASSERT_EQ(run({"contacts", "add", "--name", "n", "--tel", "1", "--password", "pw", "--friend",
+                   "0"}).status, 0);
+    ASSERT_EQ(run({"send", "--to", "1", "--password", "pwd", "x"}).status, 0);
+    // Another program holds the write lock (a read-only file refuses changes the same way).
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(dir.file("HiddenMSGTable").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"contacts", "delete", "--id", "1"}, {"records", "delete", "--id", "1"}, {"records", "clear"}}) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments[0] << " " << arguments[1];
+        EXPECT_NE(result.err.find(dir.file("HiddenMSGTable")), std::string::npos) << result.err;
+    }
+    sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(json::parse(run({"contacts", "list", "--json"}).out).size(), 1u);
+    EXPECT_EQ(json::parse(run({"records", "list", "--json"}).out).size(), 1u);
+}
+
 TEST_F(CliTest, ContactsAreAddedListedFoundAndDeleted) {
     const Result added = run({"contacts", "add", "--name", "Wang's", "--tel", "+86 139-1234",
                               "--password", "pw", "--friend", "1"});
@@ -63,9 +130,10 @@ TEST_F(CliTest, ContactsAreAddedListedFoundAndDeleted) {
                              {"iphoneFriend", "1"}}));
     EXPECT_EQ(run({"contacts", "list"}).out, "1\tWang's\t1391234\tpw\t1\n");
 
-    const json missing = json::parse(run({"contacts", "find", "--tel", "000", "--json"}).out);
-    EXPECT_EQ(missing["id"], 0);
-    EXPECT_EQ(missing["name"], "");
+    EXPECT_EQ(json::parse(run({"contacts", "find", "--tel", "139 1234", "--json"}).out)["id"], 1);
+    const Result missing = run({"contacts", "find", "--tel", "000", "--json"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
 
     EXPECT_EQ(run({"contacts", "delete", "--id", "7"}).status, 1);
     EXPECT_EQ(run({"contacts", "delete", "--id", "1"}).status, 0);

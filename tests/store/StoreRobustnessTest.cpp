@@ -26,6 +26,7 @@ void expectEverythingEmpty(HushvaultSqlite& store) {
     EXPECT_FALSE(store.findByVersion("1.0"));
     store.updatetel("k", "v");
     store.clearAllSMS();
+    EXPECT_FALSE(store.lastError().empty());
 }
 
 }  // namespace
@@ -36,6 +37,7 @@ TEST(StoreRobustness, CreatesMissingDirectoriesAndPrivateFiles) {
     HushvaultSqlite store(documents);
     StartupSequence::createTables(store);
     EXPECT_GT(store.addContracts("n", "1", "p", "0"), 0);
+    EXPECT_EQ(store.lastError(), "");
     EXPECT_EQ(store.dataBasePath(), documents + "/HiddenMSGTable");
     EXPECT_EQ(test::permissions(documents), 0700u);
     EXPECT_EQ(test::permissions(documents + "/HiddenMSGTable"), 0600u);
