@@ -21,7 +21,7 @@ int AdminPasswordSteps::settingTime() {
     return counter();
 }
 
-void AdminPasswordSteps::resetSettingTime() {
+void AdminPasswordSteps::forgetSteps() {
     counter() = 0;
 }
 

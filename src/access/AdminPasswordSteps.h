@@ -7,8 +7,10 @@ namespace hv {
 
 // One entry at a time of setting or changing the administrator password. The step
 // counter is shared by every administrator password screen of the process: set mode
-// reads its parity, change mode its remainder modulo 3, and only a wrong old password
-// sets it back to 0, so a cycle continues across screens. Used on the UI thread.
+// reads its parity, change mode its remainder modulo 3, and a wrong old password sets it
+// back to 0. The counter is also set back when the screen that made the entries goes
+// away (forgetSteps): a change left half done after a correct old password must not let
+// the next person set a new password without knowing the old one. Used on the UI thread.
 class AdminPasswordSteps {
 public:
     struct Outcome {
@@ -24,7 +26,9 @@ public:
     Outcome enter(const std::string& typed);
 
     static int settingTime();
-    static void resetSettingTime();  // a new process; tests only
+    // The screen that made the entries went away (or the process is new): the next entry
+    // starts a cycle afresh, with the old password in change mode.
+    static void forgetSteps();
 
 private:
     std::string passWordOld_;

@@ -19,6 +19,10 @@ SettingViewController::SettingViewController(StorePaths paths, LoginListener* me
     setObjectName("SettingViewController");
 }
 
+SettingViewController::~SettingViewController() {
+    AdminPasswordSteps::forgetSteps();
+}
+
 void SettingViewController::viewDidLoad() {
     Style::useGroupedBackground(this);
     psView = new PassWordView(this);
@@ -32,6 +36,13 @@ void SettingViewController::viewDidLoad() {
 void SettingViewController::viewWillAppear(bool) {
     HushvaultSqlite store(paths_.documentsDirectory());
     steps_.setPassWordOld(store.findTelephoneNumber(kSettingPassWord).value_or(""));
+}
+
+void SettingViewController::viewDidDisappear(bool) {
+    // Popped (Back, or after success): whatever was entered here is forgotten. Being
+    // covered by another screen is not going away.
+    NavigationController* nav = navigationController();
+    if (!nav || !nav->viewControllers().contains(this)) AdminPasswordSteps::forgetSteps();
 }
 
 void SettingViewController::resizeEvent(QResizeEvent*) {

@@ -17,6 +17,7 @@ class SettingViewController : public ViewController, public PassWordViewDelegate
 public:
     explicit SettingViewController(StorePaths paths, LoginListener* menu = nullptr,
                                    QWidget* parent = nullptr);
+    ~SettingViewController() override;
 
     void Done();
     int checkPassWordWithstring(const QString& passcode) override;
@@ -27,6 +28,7 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "access/AdminPasswordSteps.h"
 #include "access/ChooseTimeLockViewController.h"
 #include "access/LockTimeChoices.h"
 #include "access/LoginListener.h"
@@ -180,7 +181,7 @@ TEST_F(AccessScreensTest, WithoutAStoredPasswordTheLoginWritesNothing) {
 }
 
 TEST_F(AccessScreensTest, APasswordWithQuotesIsStoredExactly) {
-    AdminPasswordSteps::resetSettingTime();
+    AdminPasswordSteps::forgetSteps();
     auto* screen = new SettingViewController(dir.paths(), &menu);
     nav->pushViewController(screen, false);
     const QString quoted = "12'3\"4' OR '1'='1";
@@ -190,6 +191,26 @@ TEST_F(AccessScreensTest, APasswordWithQuotesIsStoredExactly) {
     EXPECT_EQ(nav->topViewController(), root);
     EXPECT_EQ(menu.calls, QStringList({"finishedLogin"}));
     EXPECT_EQ(setting("LockTime"), "0.000000");  // a new password does not touch it
+}
+
+TEST_F(AccessScreensTest, LeavingAChangeAfterTheOldPasswordForgetsIt) {
+    AdminPasswordSteps::forgetSteps();
+    store.updatetel("PassWord", "2468");
+    nav->pushViewController(new SettingViewController(dir.paths(), &menu), false);
+    submit("2468", "saveButton");  // the owner's correct old password ...
+    test::tap(&window, "backButton");  // ... and away
+    clock.advance(1);
+
+    // Someone else, through the login screen's "Change password": the first entry is
+    // still taken as the old password, so nothing is changed and nobody is logged in.
+    auto* login = new LoginViewController(dir.paths(), &menu);
+    root->presentModalViewController(new NavigationController(login), false);
+    test::tap(&window, "changePasswordButton");
+    for (int i = 0; i < 3; ++i) submit("1111", "saveButton");
+    EXPECT_EQ(setting("PassWord"), "2468");
+    EXPECT_FALSE(menu.loggedIn);
+    auto* pad = window.topController()->findChildren<QLabel*>("countLabel").last();
+    EXPECT_EQ(pad->text(), localized("incorrect old password"));
 }
 
 TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {

@@ -23,7 +23,7 @@ std::vector<int> enter(AdminPasswordSteps& screen, std::vector<std::string> entr
 
 class AdminPasswordStepsTest : public ::testing::Test {
 protected:
-    void SetUp() override { AdminPasswordSteps::resetSettingTime(); }  // a fresh process
+    void SetUp() override { AdminPasswordSteps::forgetSteps(); }  // a fresh process
 };
 
 }  // namespace
@@ -47,28 +47,32 @@ TEST_F(AdminPasswordStepsTest, ChangingTakesOldNewAndNewAgain) {
     EXPECT_TRUE(AdminPasswordSteps("1234").enter("x").code == hv::kPassCodeWrongOld);
 }
 
-TEST_F(AdminPasswordStepsTest, TheCounterCarriesFromOneScreenToTheNext) {
+TEST_F(AdminPasswordStepsTest, TheCounterCarriesAcrossScreensUntilOneGoesAway) {
     AdminPasswordSteps setting("");
-    enter(setting, {"4321", "4321"});  // counter at 2
+    enter(setting, {"4321", "4321"});  // counter at 2, the screen still there
     AdminPasswordSteps changing("4321");
     // The first entry meets the confirmation step with no new password yet.
     EXPECT_EQ(enter(changing, {"4321", "4321", "8765"}),
               std::vector<int>(
                   {hv::kPassCodeConfirmAdmin, hv::kPassCodeEnterNew, hv::kPassCodeConfirmNew}));
+}
 
-    AdminPasswordSteps::resetSettingTime();
+TEST_F(AdminPasswordStepsTest, AChangeLeftHalfDoneIsForgottenWithItsScreen) {
     AdminPasswordSteps left("4321");
-    enter(left, {"4321"});  // a correct old password, then the screen is left
+    EXPECT_EQ(enter(left, {"4321"}), std::vector<int>({hv::kPassCodeEnterNew}));
+    AdminPasswordSteps::forgetSteps();  // the owner leaves after the correct old password
     AdminPasswordSteps reopened("4321");
-    EXPECT_EQ(enter(reopened, {"0000", "0000"}),
-              std::vector<int>({hv::kPassCodeConfirmNew, hv::kPassCodeSaved}));
+    std::optional<std::string> stored;
+    EXPECT_EQ(enter(reopened, {"0000", "0000", "0000"}, &stored),
+              std::vector<int>(3, hv::kPassCodeWrongOld));
+    EXPECT_EQ(stored, std::nullopt);
 }
 
 TEST_F(AdminPasswordStepsTest, OnlyAChangeIsAnnounced) {
     AdminPasswordSteps setting("");
     setting.enter("1111");
     EXPECT_FALSE(setting.enter("1111").announceChange);
-    AdminPasswordSteps::resetSettingTime();
+    AdminPasswordSteps::forgetSteps();
     AdminPasswordSteps changing("1111");
     changing.enter("1111");
     changing.enter("2222");
