@@ -6,6 +6,7 @@
 #include "app/HushvaultViewController.h"
 #include "app/LinkAcceptance.h"
 #include "platform/Clock.h"
+#include "platform/Logging.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "ui/NavigationBar.h"
@@ -41,8 +42,12 @@ ViewController* HushvaultAppDelegate::decSMSViewController() const {
 }
 
 bool HushvaultAppDelegate::openURL(const QString& link) {
-    if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) return true;
+    if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) {
+        qCInfo(lcApp) << "a link was ignored";
+        return true;
+    }
     if (!readerFactory_) return true;
+    qCInfo(lcApp) << "a link opens the reader";
     decSMSViewController_ = readerFactory_(link);
     window_->presentController(new NavigationController(decSMSViewController_), true);
     bringToFront();

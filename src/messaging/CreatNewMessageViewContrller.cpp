@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/ContactsMetaType.h"
 #include "platform/Localization.h"
+#include "platform/Logging.h"
 #include "platform/LocalizationKeys.h"
 #include "platform/NotificationNames.h"
 #include "platform/TelephonyCenter.h"
@@ -266,8 +267,8 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
     MessageSender sender(*service_, store);
     const auto outcome =
         sender.send(contract, isIphone, s(textView->text()), s(localized(kKeySmsLabel)), now());
-    qInfo("hushvault: SMS to %s %s", contract.telePhoneNumber.c_str(),
-          outcome.accepted ? "accepted" : "refused");
+    qCInfo(lcMessaging) << "the SMS service" << (outcome.accepted ? "accepted" : "refused")
+                        << "a message";
     startAnimating(outcome.accepted);
     if (outcome.accepted) {
         MessageDraft::remove(paths_.temporaryDirectory());
@@ -305,6 +306,8 @@ void CreatNewMessageViewContrller::FailedAlert() {
     QPointer<Window> window = Window::of(this);
     connect(watcher, &SendWatcher::finished, watcher,
             [watcher, registration, window](bool errorReported) {
+                qCInfo(lcMessaging) << "send watch ended:"
+                                    << (errorReported ? "a send error was reported" : "no error");
                 if (errorReported)
                     (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show(window);
                 if (registration) TelephonyCenter::defaultCenter().removeObserver(registration.get());

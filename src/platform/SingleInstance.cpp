@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include "platform/Logging.h"
+
 namespace hv {
 
 namespace {
@@ -60,6 +62,7 @@ void SingleInstance::readConnection(QLocalSocket* socket) {
     const QString link = QString::fromUtf8(socket->readLine()).chopped(1);
     socket->write("ok\n");
     socket->flush();
+    qCInfo(lcPlatform) << "a later start handed over" << (link.isEmpty() ? "no link" : "a link");
     emit linkReceived(link);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -131,6 +132,38 @@ TEST_F(ComposerTest, StayingOnTheComposerPastEveryDelayKeepsItUsable) {
     settle();
     ASSERT_EQ(sms.sent.size(), 2u);
     EXPECT_EQ(nav->topViewController(), composer);
+}
+
+namespace {
+
+QStringList& logLines() {
+    static QStringList lines;
+    return lines;
+}
+
+void keepLogLine(QtMsgType, const QMessageLogContext&, const QString& line) {
+    logLines().append(line);
+}
+
+}  // namespace
+
+TEST_F(ComposerTest, LogsOutcomesButNeverNumbersTextsOrPasswords) {
+    logLines().clear();
+    QLoggingCategory::setFilterRules("hushvault.*=true");
+    const QtMessageHandler previous = qInstallMessageHandler(keepLogLine);
+    sms.setMode(Mode::AcceptThenError);
+    auto* composer = open();
+    fill(composer, "+86 13912345678", "teapot", "meet at the north gate");
+    test::tap(composer, "sendButton");
+    clock.advance(5.0);
+    settle();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules({});
+
+    ASSERT_FALSE(logLines().isEmpty());
+    for (const QString& line : logLines())
+        for (const char* secret : {"13912345678", "teapot", "north gate", "hiddenmsg", "/s/?m="})
+            EXPECT_FALSE(line.contains(secret)) << line.toStdString();
 }
 
 TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {
