@@ -28,7 +28,7 @@ void LoginViewController::viewDidLoad() {
     setTitle(localized(kKeyLogin));
     Style::useGroupedBackground(this);
     navigationItem()->setLeftBarButtonItem(
-        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "loginBackButton"});
+        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "loginBackButton", true});
     navigationItem()->setRightBarButtonItem(
         BarButtonItem{localized(kKeyLogin), {}, [this] { Done(); }, "loginButton"});
     psView = new PassWordView(this);
@@ -38,6 +38,7 @@ void LoginViewController::viewDidLoad() {
     changePassword_->setObjectName("changePasswordButton");
     changePassword_->setFlat(true);
     changePassword_->setCursor(Qt::PointingHandCursor);
+    changePassword_->setFocusPolicy(Qt::TabFocus);  // a tap leaves the keyboard in the pad
     changePassword_->setStyleSheet(
         "QPushButton { color: #2f6fd6; font-size: 14px; border: none; }");
     connect(changePassword_, &QPushButton::clicked, this, [this] { passWord(); });

@@ -65,7 +65,9 @@ PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
     lineTextField->setFont(fieldFont);
     lineTextField->setStyleSheet(
         "QLineEdit { background: white; border: 2px inset #9aa3b0; border-radius: 2px; }");
-    connect(lineTextField, &QLineEdit::returnPressed, this, [this] { setIsFirstResponder(false); });
+    // Enter on a keyboard submits, as the screen's bar button does, and the keyboard stays
+    // in the input line for the next attempt. (A phone's numeric keypad has no Enter.)
+    connect(lineTextField, &QLineEdit::returnPressed, this, [this] { setFieldWithNumber(); });
     resizeEvent(nullptr);
     setIsFirstResponder(true);
 }

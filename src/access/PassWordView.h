@@ -19,7 +19,7 @@ public:
 // background picture. Submitting (setFieldWithNumber) hands the typed text to the owner
 // once it has at least 4 characters and shows the message of the owner's code; some
 // codes empty the input half a second later. A touch on the pad shows or hides the
-// keyboard; the return key only hides it.
+// keyboard; Enter submits like the owner's bar button.
 class PassWordView : public QWidget {
     Q_OBJECT
 public:

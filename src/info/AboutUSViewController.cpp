@@ -69,7 +69,7 @@ void AboutUSViewController::buildLayout() {
 void AboutUSViewController::viewDidLoad() {
     buildLayout();
     navigationItem()->setLeftBarButtonItem(
-        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "aboutBackButton"});
+        BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "aboutBackButton", true});
     setTitle(localized(kKeyAppTitleAbout));
 
     const QString international = localized(kKeyInternational);

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -220,6 +221,15 @@ bool CreatNewMessageViewContrller::eventFilter(QObject* watched, QEvent* event) 
         personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
                                        kRecipientEditing);
     return ViewController::eventFilter(watched, event);
+}
+
+void CreatNewMessageViewContrller::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ControlModifier)) {
+        EncryptAndSendToCommon();
+        return;
+    }
+    ViewController::keyPressEvent(event);
 }
 
 void CreatNewMessageViewContrller::personFieldDidEndEditing() {

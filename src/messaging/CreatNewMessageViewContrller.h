@@ -70,6 +70,8 @@ protected:
     void viewWillDisappear(bool animated) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Ctrl+Enter sends, from any field of the composer.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildTable();

@@ -1,5 +1,6 @@
 #include "ui/AlertView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Localization.h"
+#include "ui/AlertKeyboardGuard.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -28,6 +30,7 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
       message_(new QLabel(box_)),
       callback_(std::move(callback)) {
     setObjectName("alertView");
+    setFocusPolicy(Qt::StrongFocus);
     box_->setObjectName("alertBox");
     box_->setStyleSheet(
         "#alertBox { background: rgba(245,246,250,250); border-radius: 12px; }"
@@ -57,11 +60,13 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     QList<const char*> keys;
+    hasCancel_ = cancelKey != nullptr;
     if (cancelKey) keys.append(cancelKey);
     keys.append(otherKeys);
     for (const char* key : keys) {
         auto* button = new QPushButton(localized(key), box_);
         button->setObjectName(QString("alertButton%1").arg(buttons_.size()));
+        button->setFocusPolicy(Qt::NoFocus);
         const int index = int(buttons_.size());
         connect(button, &QPushButton::clicked, this,
                 [this, index] { dismissWithClickedButtonIndex(index); });
@@ -102,6 +107,11 @@ void AlertView::addContentWidget(QWidget* widget) {
 
 void AlertView::show(Window* window) {
     if (!window) window = Window::current();
+    AlertKeyboardGuard::ensureInstalled();
+    if (onScreen().isEmpty()) {
+        focusBefore_ = QApplication::focusWidget();
+        if (!focusBefore_ && window) focusBefore_ = window->focusWidget();
+    }
     onScreen().append(this);
     const int width = 270;
     box_->setFixedWidth(width);
@@ -113,7 +123,22 @@ void AlertView::show(Window* window) {
         QWidget::show();
     }
     box_->move((this->width() - box_->width()) / 2, (height() - box_->height()) / 2);
-    if (field_) field_->setFocus();
+    if (field_)
+        field_->setFocus();
+    else
+        setFocus();
+}
+
+void AlertView::tapDefaultButton() {
+    const qsizetype others = buttons_.size() - (hasCancel_ ? 1 : 0);
+    if (others == 1)
+        dismissWithClickedButtonIndex(int(buttons_.size()) - 1);
+    else if (others == 0 && hasCancel_)
+        dismissWithClickedButtonIndex(0);
+}
+
+void AlertView::tapCancelButton() {
+    if (hasCancel_) dismissWithClickedButtonIndex(0);
 }
 
 void AlertView::dismissWithClickedButtonIndex(int index) {
@@ -127,6 +152,14 @@ void AlertView::dismiss() {
     onScreen().removeAll(this);
     hide();
     deleteLater();
+    // The alerts still shown keep the keyboard; the last one gives it back.
+    const QList<AlertView*> remaining = visibleAlerts();
+    if (!remaining.isEmpty()) {
+        if (!remaining.first()->focusBefore_) remaining.first()->focusBefore_ = focusBefore_;
+        remaining.last()->setFocus();
+    } else if (focusBefore_) {
+        focusBefore_->setFocus();
+    }
 }
 
 QString AlertView::titleText() const {

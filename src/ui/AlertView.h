@@ -15,6 +15,8 @@ namespace hv {
 // An alert inside the window: title, message, a cancel button (index 0) and other
 // buttons (1, 2, ...), optionally a text field. It never blocks: a tap on a button
 // closes it and reports the button's index to the callback. Texts are localisation keys.
+// While shown it has the keyboard (see AlertKeyboardGuard) and covers the window, so
+// nothing under it can be triggered; the focus goes back where it was when it closes.
 class AlertView : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,10 @@ public:
     void dismissWithClickedButtonIndex(int index);
     // Closes without a button: the callback does not run.
     void dismiss();
+    // Enter: taps the only button other than cancel (or the only button there is).
+    void tapDefaultButton();
+    // Escape: taps the cancel button, when there is one.
+    void tapCancelButton();
 
     QString titleText() const;
     QString messageText() const;
@@ -62,6 +68,8 @@ private:
     QLineEdit* field_ = nullptr;
     QList<QPushButton*> buttons_;
     Callback callback_;
+    QPointer<QWidget> focusBefore_;
+    bool hasCancel_ = false;
     int tag_ = 0;
     bool dismissed_ = false;
 };

@@ -14,6 +14,7 @@ GrowingTextViewInternal::GrowingTextViewInternal(GrowingTextView* owner)
     : QTextEdit(owner), owner_(owner) {
     setObjectName("internalTextView");
     setAcceptRichText(false);
+    setTabChangesFocus(true);  // Tab moves on to the next control; a message has no tabs
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -74,6 +75,9 @@ void GrowingTextViewInternal::keyPressEvent(QKeyEvent* event) {
     const bool isCut = event->matches(QKeySequence::Cut);
     if (isDelete || isCut) {
         if (!mayReplaceSelection(QString(), true)) return;
+    } else if (isReturn && (event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();  // Ctrl+Enter belongs to the screen (the composer sends)
+        return;
     } else if (isReturn) {
         if (!mayReplaceSelection("\n")) return;
         QTextEdit::insertPlainText("\n");

@@ -48,6 +48,9 @@ NavigationBar::NavigationBar(QWidget* parent)
     back_->setStyleSheet(Style::backButton());
     for (QPushButton* button : {left_, right_}) button->setStyleSheet(Style::barButton());
     for (QPushButton* button : {back_, left_, right_}) {
+        // A tap on the bar leaves the keyboard where it was (in the passcode pad, say);
+        // Escape stands for the back button.
+        button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
         button->hide();
     }

@@ -83,6 +83,18 @@ void NavigationController::replaceTop(ViewController* from, ViewController* to, 
     for (ViewController* gone : removed) gone->deleteLater();
 }
 
+bool NavigationController::goBack() {
+    ViewController* top = topViewController();
+    if (!top) return false;
+    const NavigationItem* item = top->navigationItem();
+    if (stack_.size() > 1 && !item->hidesBackButton() && !item->leftBarButtonItem())
+        return popViewControllerAnimated(true);
+    const auto& left = item->leftBarButtonItem();
+    if (!left || !left->escapes || !left->action) return false;
+    left->action();
+    return true;
+}
+
 void NavigationController::updateBar() {
     ViewController* top = topViewController();
     if (!top) return;

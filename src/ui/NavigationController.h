@@ -23,6 +23,10 @@ public:
     void popToViewController(ViewController* vc, bool animated);
     void popToRootViewControllerAnimated(bool animated);
 
+    // What Escape does: taps the back button when it shows, else a left bar button that
+    // escapes. False when there is neither.
+    bool goBack();
+
     QList<ViewController*> viewControllers() const;
     ViewController* topViewController() const;
     NavigationBar* navigationBar() const { return bar_; }

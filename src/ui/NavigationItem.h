@@ -8,11 +8,13 @@
 namespace hv {
 
 // A button on the navigation bar: a text or an image (resource path), and what a tap does.
+// `escapes`: the Escape key taps it too (a "Back" that closes a presentation).
 struct BarButtonItem {
     QString title;
     QString image;
     std::function<void()> action;
     QString objectName;
+    bool escapes = false;
 };
 
 // What a screen shows on the navigation bar while it is on top: its title, bar buttons,

@@ -6,6 +6,7 @@ namespace hv {
 
 SwitchControl::SwitchControl(QWidget* parent) : QAbstractButton(parent) {
     setCheckable(true);
+    setFocusPolicy(Qt::TabFocus);  // Tab reaches it, Space flips it; a tap keeps the focus
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
 }
@@ -17,6 +18,12 @@ void SwitchControl::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(isChecked() ? QColor(0x34, 0xc7, 0x59) : QColor(0xe5, 0xe5, 0xea));
     painter.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    if (hasFocus() && focusPolicy() != Qt::NoFocus) {  // reached with the keyboard
+        painter.setPen(QPen(QColor(0x2f, 0x6f, 0xd6), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+        painter.setPen(Qt::NoPen);
+    }
     const qreal knob = track.height() - 4;
     const qreal x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
     painter.setBrush(Qt::white);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -18,7 +19,10 @@ TableRow::TableRow(QWidget* parent)
       detail_(new QLabel(this)),
       layout_(new QHBoxLayout(this)) {
     setObjectName("tableRow");
-    setStyleSheet("hv--TableRow { background: white; border-bottom: 1px solid #dcdce0; }");
+    setStyleSheet(
+        "hv--TableRow { background: white; border-bottom: 1px solid #dcdce0; }"
+        "hv--TableRow:focus { background: #e6eefb; }");
+    setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(44);
     title_->setObjectName("rowTitle");
     subtitle_->setObjectName("rowSubtitle");
@@ -82,22 +86,30 @@ void TableRow::setAccessory(Accessory accessory) {
             auto* button = new QPushButton("i");
             button->setObjectName("detailButton");
             button->setFixedSize(24, 24);
+            button->setFocusPolicy(Qt::TabFocus);
             button->setStyleSheet(
                 "QPushButton { border: 1.5px solid #2f6fd6; border-radius: 12px; color: #2f6fd6;"
-                " font-weight: bold; font-style: italic; background: white; }");
+                " font-weight: bold; font-style: italic; background: white; }"
+                "QPushButton:focus { background: #e6eefb; }"
+                "QPushButton:disabled { border-color: #d1d1d6; color: #c7c7cc; }");
             connect(button, &QPushButton::clicked, this, &TableRow::accessoryTapped);
             widget = button;
             break;
         }
     }
-    setAccessoryWidget(widget);
+    placeAccessory(widget);
     accessory_ = accessory;
 }
 
 void TableRow::setAccessoryWidget(QWidget* widget) {
+    placeAccessory(widget);
+    accessory_ = Accessory::None;
+    if (widget) setFocusPolicy(Qt::NoFocus);
+}
+
+void TableRow::placeAccessory(QWidget* widget) {
     delete accessoryWidget_;
     accessoryWidget_ = widget;
-    accessory_ = Accessory::None;
     if (widget) layout_->addWidget(widget);
 }
 
@@ -107,10 +119,21 @@ void TableRow::setRowHeight(int height) {
 
 void TableRow::setContentWidget(QWidget* widget) {
     layout_->insertWidget(1, widget, 2);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void TableRow::setTitleWidth(int width) {
     title_->setFixedWidth(width);
+}
+
+void TableRow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    // Only the row's own keys: those a field inside it passed on are not a tap.
+    if (hasFocus() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        emit tapped();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void TableRow::mouseReleaseEvent(QMouseEvent* event) {

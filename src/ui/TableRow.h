@@ -9,7 +9,9 @@ namespace hv {
 
 // One touch-sized row of a table: a title, an optional subtitle under it, a detail text
 // on the right and an accessory (disclosure arrow, check mark, detail button or any
-// widget). A tap anywhere outside the accessory reports `tapped`.
+// widget). A tap anywhere outside the accessory reports `tapped`; so do Enter and Space
+// once Tab has brought the keyboard to the row. A row holding a widget of the caller's
+// (a text field, a switch) leaves the keyboard to that widget.
 class TableRow : public QFrame {
     Q_OBJECT
 public:
@@ -41,8 +43,11 @@ signals:
 
 protected:
     void mouseReleaseEvent(class QMouseEvent* event) override;
+    void keyPressEvent(class QKeyEvent* event) override;
 
 private:
+    void placeAccessory(QWidget* widget);
+
     QLabel* title_;
     QLabel* subtitle_;
     QLabel* detail_;

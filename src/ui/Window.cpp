@@ -1,8 +1,9 @@
 #include "ui/Window.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
 
-#include "ui/ViewController.h"
+#include "ui/NavigationController.h"
 
 namespace hv {
 
@@ -98,6 +99,14 @@ void Window::showEvent(QShowEvent* event) {
         root_->beginAppearance(false);
         root_->endAppearance(false);
     }
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    auto* nav = qobject_cast<NavigationController*>(topController());
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && nav &&
+        nav->goBack())
+        return;
+    QWidget::keyPressEvent(event);
 }
 
 void Window::resizeEvent(QResizeEvent*) {

@@ -42,6 +42,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Escape that no widget took: the visible navigation goes back.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPointer<ViewController> root_;

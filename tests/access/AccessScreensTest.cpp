@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -160,6 +161,23 @@ TEST_F(AccessScreensTest, LoginMatchesExactlyThenTellsEveryoneInOrder) {
     submit("Ab12", "loginButton");
     EXPECT_EQ(heard, QStringList({"login after finishedLogin", "lockTime after finishedLogin"}));
     EXPECT_EQ(setting("LockTime"), "1765000000.000000");
+    EXPECT_EQ(window.topController(), nav);
+}
+
+TEST_F(AccessScreensTest, AtTheKeyboardAFailedLoginLeavesTheNextDigitsInThePad) {
+    store.updatetel("PassWord", "2468");
+    auto* login = new LoginViewController(dir.paths(), &menu);
+    root->presentModalViewController(new NavigationController(login), false);
+    test::activate(&window);
+    ASSERT_EQ(QApplication::focusWidget(), login->psView->lineTextField);
+
+    QTest::keyClicks(QApplication::focusWidget(), "1357");
+    test::tap(&window, "loginButton");  // with the mouse: the focus stays in the pad
+    EXPECT_EQ(login->psView->countLabel->text(), localized("incorrect admin password"));
+    clock.advance(0.5);
+    QTest::keyClicks(QApplication::focusWidget(), "2468");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter submits
+    EXPECT_TRUE(menu.loggedIn);
     EXPECT_EQ(window.topController(), nav);
 }
 

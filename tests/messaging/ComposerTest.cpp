@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
+#include "ui/GrowingTextViewInternal.h"
 #include "ui/NavigationController.h"
 #include "ui/TableRow.h"
 #include "ui/Window.h"
@@ -164,6 +166,30 @@ TEST_F(ComposerTest, LogsOutcomesButNeverNumbersTextsOrPasswords) {
     for (const QString& line : logLines())
         for (const char* secret : {"13912345678", "teapot", "north gate", "hiddenmsg", "/s/?m="})
             EXPECT_FALSE(line.contains(secret)) << line.toStdString();
+}
+
+TEST_F(ComposerTest, AtTheKeyboardTabLeavesTheMessageAndCtrlEnterSends) {
+    auto* composer = open();
+    test::activate(&window);
+    fill(composer, "138", "abc", "");
+    QWidget* message = composer->textView->internalTextView();
+    message->setFocus();
+    QTest::keyClicks(message, "hello");
+    QTest::keyClick(message, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), message);
+    EXPECT_EQ(composer->textView->text(), "hello");
+
+    QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(sms.sent.size(), 1u);
+    EXPECT_EQ(composer->textView->text(), "");
+    // The progress alert has the keyboard: another Ctrl+Enter sends nothing.
+    QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(composer->passTextField, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(sms.sent.size(), 1u);
+    clock.advance(5.0);
+    settle();
+    QTest::keyClick(composer->passTextField, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(sms.sent.size(), 2u);
 }
 
 TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {

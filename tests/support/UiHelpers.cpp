@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -31,6 +32,13 @@ AlertView* visibleAlert() {
 void tapAlertButton(AlertView* alert, int index) {
     ASSERT_NE(alert, nullptr);
     tap(alert->findChild<QPushButton*>(QString("alertButton%1").arg(index)));
+}
+
+void activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 QString barTitle(QWidget* root) {

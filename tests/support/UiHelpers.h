@@ -22,4 +22,8 @@ void tapAlertButton(AlertView* alert, int index);
 // The title shown on the window's top navigation bar.
 QString barTitle(QWidget* root);
 
+// Makes the window the active one, so that the keyboard focus and key events go where
+// they would for a person at the keyboard.
+void activate(QWidget* window);
+
 }  // namespace hv::test

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTest>
 
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
+#include "ui/GroupedTableView.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
 #include "ui/SectionIndex.h"
 #include "ui/SegmentedControl.h"
+#include "ui/TableRow.h"
 #include "ui/Window.h"
 
 using namespace hv;
@@ -137,6 +141,94 @@ TEST_F(KitTest, AlertsReportTheTappedButtonAndTheirText) {
     EXPECT_EQ(tapped, QList<int>({207}));
     EXPECT_EQ(typed, "1234");
     EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
+    auto* field = new QLineEdit(root);
+    field->show();
+    int shortcuts = 0;
+    auto* save = new QShortcut(QKeySequence("Ctrl+S"), root);
+    QObject::connect(save, &QShortcut::activated, [&] { ++shortcuts; });
+    test::activate(&window);
+    field->setFocus();
+
+    QList<int> tapped;
+    auto report = [&](AlertView*, int index) { tapped.append(index); };
+    (new AlertView("Warning", "send error", "Cancel", {"Sure"}, report))->show(&window);
+    QTest::keyClicks(field, "typed under the alert");
+    QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(shortcuts, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the only other button
+    EXPECT_EQ(tapped, QList<int>({1}));
+    EXPECT_EQ(QApplication::focusWidget(), field);
+
+    (new AlertView("Warning", nullptr, "Cancel", {"Sure"}, report))->show(&window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    (new AlertView("Cancel", "Input Number", "Sure", {}, report))->show(&window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // its one button
+    (new AlertView("Choose", nullptr, "Cancel", {"One", "Two"}, report))->show(&window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // no single default
+    EXPECT_EQ(tapped, QList<int>({1, 0, 0}));
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    test::visibleAlert()->dismiss();
+
+    QTest::keyClicks(field, "ok");
+    QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "ok");
+    EXPECT_EQ(shortcuts, 1);
+}
+
+TEST_F(KitTest, EscapeGoesBackAndBarButtonsLeaveTheFocusAlone) {
+    auto* second = new JournalScreen("second", &journal);
+    nav->pushViewController(second, false);
+    int taps = 0;
+    second->navigationItem()->setRightBarButtonItem(BarButtonItem{"Save", {}, [&] { ++taps; }, "saveButton"});
+    auto* field = new QLineEdit(second);
+    field->show();
+    test::activate(&window);
+    field->setFocus();
+    test::tap(&window, "saveButton");
+    EXPECT_EQ(taps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(nav->topViewController(), root);
+
+    // A presented container closes through a left button that escapes, and only that.
+    auto* modal = new JournalScreen("modal", &journal);
+    int closes = 0;
+    modal->navigationItem()->setLeftBarButtonItem(
+        BarButtonItem{"Back", {}, [&] { ++closes; modal->dismissModalViewController(false); },
+                      "modalBack", true});
+    root->presentModalViewController(new NavigationController(modal), false);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+    auto* other = new JournalScreen("other", &journal);
+    other->navigationItem()->setLeftBarButtonItem(BarButtonItem{"+", {}, [&] { ++closes; }, "add"});
+    root->presentModalViewController(new NavigationController(other), false);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(KitTest, RowsAreReachedWithTabAndTappedWithEnterOrSpace) {
+    auto* table = new GroupedTableView(root);
+    table->setGeometry(root->rect());
+    table->show();
+    TableRow* first = table->addRow();
+    TableRow* second = table->addRow();
+    second->setContentWidget(new QLineEdit);  // the field takes the keyboard, not the row
+    int taps = 0;
+    QObject::connect(first, &TableRow::tapped, [&] { ++taps; });
+    EXPECT_EQ(first->focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(second->focusPolicy(), Qt::NoFocus);
+    test::activate(&window);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Return);
+    QTest::keyClick(first, Qt::Key_Space);
+    QTest::keyClick(first, Qt::Key_A);
+    EXPECT_EQ(taps, 2);
 }
 
 TEST(KitWidgets, SegmentedControlAndSectionIndexReportSelections) {
