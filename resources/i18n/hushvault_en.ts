@@ -235,5 +235,9 @@
         <source>Change password</source>
         <translation>Change password</translation>
     </message>
+    <message id="Version">
+        <source>Version</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 </TS>

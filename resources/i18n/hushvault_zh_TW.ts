@@ -235,5 +235,9 @@
         <source>Change password</source>
         <translation>修改密碼</translation>
     </message>
+    <message id="Version">
+        <source>Version</source>
+        <translation>版本 %1</translation>
+    </message>
 </context>
 </TS>

@@ -73,17 +73,19 @@ void HushvaultViewController::buildMenu() {
         "stretch stretch; }");
     label = new QLabel(localized(kKeyNewMessage), newMessageButton);
     label->setObjectName("label");
-    label->setStyleSheet(
-        "color: white; font-size: 22px; font-weight: bold; background: transparent;");
+    label->setStyleSheet("color: white; background: transparent;");
+    QFont labelFont = label->font();
+    labelFont.setBold(true);
+    label->setFont(labelFont);
     smslabel = new QLabel(localized(kKeySms), newMessageButton);
     smslabel->setObjectName("smslabel");
     smsSlable = new QLabel(localized(kKeySms), newMessageButton);
     smsSlable->setObjectName("smsSlable");
     smslabel->setStyleSheet(
-        "color: #2f6fd6; background: white; border-radius: 9px; padding: 1px 8px;"
+        "color: #2f6fd6; background: white; border-radius: 8px; padding: 2px 8px;"
         " font-size: 12px; font-weight: bold;");
     smsSlable->setStyleSheet(
-        "color: white; background: #1d4f9e; border-radius: 9px; padding: 1px 8px;"
+        "color: white; background: #1d4f9e; border-radius: 8px; padding: 2px 8px;"
         " font-size: 12px; font-weight: bold;");
     for (QLabel* l : {label, smslabel, smsSlable})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -153,8 +155,18 @@ void HushvaultViewController::resizeEvent(QResizeEvent*) {
     const int gap = 12;
     const int w = width() - 2 * margin;
     newMessageButton->setGeometry(margin, 22, w, 118);
-    label->setGeometry(20, 62, w - 40, 36);
+    // The label keeps clear of the envelope on the right of the button, in a smaller
+    // font when a language's words are long.
+    const int labelWidth = w - 40 - 82;
+    label->setGeometry(20, 62, labelWidth, 36);
+    QFont font = label->font();
+    for (int size = 22; size >= 15; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= labelWidth) break;
+    }
+    label->setFont(font);
     for (QLabel* badge : {smslabel, smsSlable}) {
+        badge->ensurePolished();  // the padding of its style sheet counts in its size
         badge->adjustSize();
         badge->move(20, 30);
     }

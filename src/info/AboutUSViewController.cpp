@@ -50,7 +50,7 @@ void AboutUSViewController::buildLayout() {
     enProperty =
         makeLabel(this, "enProperty",
                   "Free software. Your messages leave your phone only encrypted.", kPropertyStyle);
-    auto* version = makeLabel(this, "versionLabel", QString("Version %1").arg(kHushvaultVersion),
+    auto* version = makeLabel(this, "versionLabel", localized(kKeyVersion).arg(kHushvaultVersion),
                               kPropertyStyle);
 
     auto* layout = new QVBoxLayout(this);

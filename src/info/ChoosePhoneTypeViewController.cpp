@@ -39,6 +39,8 @@ void ChoosePhoneTypeViewController::viewDidLoad() {
         row->setTitle(localized(rows[i].title));
         row->setSubtitle(localized(rows[i].subtitle), subtitleLines(international));
         row->setRowHeight(rowHeight(international));
+        // Two lines of Chinese under the title fill a 60-point row at these sizes.
+        if (rowHeight(international) < 80) row->setTextSizes(14, 11);
         connect(row, &TableRow::tapped, this, [this, i] { chooseRow(i); });
     }
     table_->setGeometry(rect());

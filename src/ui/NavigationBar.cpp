@@ -1,5 +1,6 @@
 #include "ui/NavigationBar.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -42,6 +43,10 @@ NavigationBar::NavigationBar(QWidget* parent)
     title_->setObjectName("navigationTitle");
     title_->setAlignment(Qt::AlignCenter);
     title_->setStyleSheet(Style::barTitle());
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(kTitleFontSize);
+    title_->setFont(titleFont);
     back_->setObjectName("backButton");
     left_->setObjectName("leftBarButton");
     right_->setObjectName("rightBarButton");
@@ -62,11 +67,12 @@ void NavigationBar::setDefaultBackgroundImage(const QString& resource) {
 }
 
 void NavigationBar::setTitle(const QString& title) {
-    title_->setText(title);
+    fullTitle_ = title;
+    layoutButtons();
 }
 
 QString NavigationBar::title() const {
-    return title_->text();
+    return fullTitle_;
 }
 
 void NavigationBar::setBackButtonTitle(const QString& title) {
@@ -120,8 +126,28 @@ void NavigationBar::layoutButtons() {
         right_->setGeometry(rightEdge - w, y, w, buttonHeight);
         rightEdge -= w + margin;
     }
+    fitTitle(leftEdge, rightEdge);
+}
+
+void NavigationBar::fitTitle(int leftEdge, int rightEdge) {
+    // Centred on the bar when it fits between the buttons so; else in all the room between
+    // them, in a smaller font down to 13 points, and cut with an ellipsis at the end.
+    QFont font = title_->font();
     const int side = qMax(leftEdge, width() - rightEdge);
-    title_->setGeometry(side, 0, qMax(0, width() - 2 * side), height());
+    QRect room(side, 0, qMax(0, width() - 2 * side), height());
+    QString shown = fullTitle_;
+    for (int size = kTitleFontSize; size >= kSmallestTitleFontSize; --size) {
+        font.setPixelSize(size);
+        const int needed = QFontMetrics(font).horizontalAdvance(fullTitle_) + 4;
+        if (needed <= room.width()) break;
+        room = QRect(leftEdge, 0, qMax(0, rightEdge - leftEdge), height());
+        if (needed <= room.width()) break;
+        if (size == kSmallestTitleFontSize)
+            shown = QFontMetrics(font).elidedText(fullTitle_, Qt::ElideRight, room.width() - 4);
+    }
+    title_->setFont(font);
+    title_->setText(shown);
+    title_->setGeometry(room);
     title_->lower();
 }
 

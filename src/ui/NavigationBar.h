@@ -40,8 +40,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void layoutButtons();
+    static constexpr int kTitleFontSize = 17;
+    static constexpr int kSmallestTitleFontSize = 13;
 
+    void layoutButtons();
+    void fitTitle(int leftEdge, int rightEdge);
+
+    QString fullTitle_;
     QLabel* title_;
     QPushButton* back_;
     QPushButton* left_;

@@ -13,7 +13,7 @@ QColor groupedBackground() {
 }
 
 QString barTitle() {
-    return "color: white; font-weight: bold; font-size: 17px;";
+    return "color: white;";  // font: NavigationBar fits its size to the room
 }
 
 QString barButton() {

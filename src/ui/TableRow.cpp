@@ -27,15 +27,23 @@ TableRow::TableRow(QWidget* parent)
     title_->setObjectName("rowTitle");
     subtitle_->setObjectName("rowSubtitle");
     detail_->setObjectName("rowDetail");
-    title_->setStyleSheet("font-size: 16px; color: #1c1c1e;");
-    subtitle_->setStyleSheet("font-size: 12px; color: #6d6d72;");
-    detail_->setStyleSheet("font-size: 15px; color: #6d6d72;");
+    title_->setStyleSheet("color: #1c1c1e;");
+    subtitle_->setStyleSheet("color: #6d6d72;");
+    detail_->setStyleSheet("color: #6d6d72;");
     subtitle_->setWordWrap(true);
     subtitle_->hide();
+    detail_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);  // beside the accessory
+    setTextSizes(16, 12);
+    QFont detailFont = detail_->font();
+    detailFont.setPixelSize(15);
+    detail_->setFont(detailFont);
+    // Title and subtitle stay together in the middle of a row taller than they need.
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(1);
+    texts->addStretch(1);
     texts->addWidget(title_);
     texts->addWidget(subtitle_);
+    texts->addStretch(1);
     layout_->setContentsMargins(14, 4, 10, 4);
     layout_->addLayout(texts, 1);
     layout_->addWidget(detail_);
@@ -52,7 +60,18 @@ QString TableRow::title() const {
 void TableRow::setSubtitle(const QString& text, int maxLines) {
     subtitle_->setText(text);
     subtitle_->setVisible(!text.isEmpty());
+    subtitleLines_ = maxLines;
     subtitle_->setMaximumHeight(QFontMetrics(subtitle_->font()).lineSpacing() * maxLines + 2);
+}
+
+void TableRow::setTextSizes(int titlePixels, int subtitlePixels) {
+    QFont font = title_->font();
+    font.setPixelSize(titlePixels);
+    title_->setFont(font);
+    font = subtitle_->font();
+    font.setPixelSize(subtitlePixels);
+    subtitle_->setFont(font);
+    subtitle_->setMaximumHeight(QFontMetrics(font).lineSpacing() * subtitleLines_ + 2);
 }
 
 QString TableRow::subtitle() const {
@@ -76,6 +95,7 @@ void TableRow::setAccessory(Accessory accessory) {
         case Accessory::Checkmark: {
             auto* mark = new QLabel(accessory == Accessory::Disclosure ? "›" : "✓");
             mark->setObjectName(accessory == Accessory::Disclosure ? "disclosure" : "checkmark");
+            mark->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
             mark->setStyleSheet(accessory == Accessory::Disclosure
                                     ? "font-size: 22px; color: #c7c7cc;"
                                     : "font-size: 18px; font-weight: bold; color: #2f6fd6;");
@@ -115,6 +135,9 @@ void TableRow::placeAccessory(QWidget* widget) {
 
 void TableRow::setRowHeight(int height) {
     setFixedHeight(height);
+    // A fixed row keeps its height for the texts.
+    const QMargins margins = layout_->contentsMargins();
+    layout_->setContentsMargins(margins.left(), 2, margins.right(), 2);
 }
 
 void TableRow::setContentWidget(QWidget* widget) {

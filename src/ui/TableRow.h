@@ -24,6 +24,8 @@ public:
     // Wraps to at most `maxLines` lines.
     void setSubtitle(const QString& text, int maxLines = 1);
     QString subtitle() const;
+    // The font sizes of title and subtitle, in points (16 and 12 by default).
+    void setTextSizes(int titlePixels, int subtitlePixels);
     void setDetail(const QString& text);
     QString detail() const;
 
@@ -54,6 +56,7 @@ private:
     QWidget* accessoryWidget_ = nullptr;
     QHBoxLayout* layout_;
     Accessory accessory_ = Accessory::None;
+    int subtitleLines_ = 1;
 };
 
 }  // namespace hv

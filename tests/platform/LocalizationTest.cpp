@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QSet>
+#include <QXmlStreamReader>
+
 #include "platform/LocalizationKeys.h"
 #include "sms/SmsBody.h"
 
@@ -19,6 +23,27 @@ TEST_F(LocalizationTest, EveryLanguageGivesEveryKeyAText) {
         for (const char* key : hv::kAllLocalizationKeys)
             EXPECT_TRUE(Localization::hasText(key)) << language.toStdString() << " " << key;
         EXPECT_FALSE(Localization::hasText("No such key"));
+    }
+}
+
+TEST_F(LocalizationTest, EachTranslationFileHoldsExactlyTheKeys) {
+    QSet<QString> keys;
+    for (const char* key : hv::kAllLocalizationKeys) keys.insert(key);
+    for (const QString& language : Localization::shippedLanguages()) {
+        QFile file(QString(HV_I18N_DIR "/hushvault_%1.ts").arg(language));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        QSet<QString> ids;
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("message"))
+                ids.insert(xml.attributes().value("id").toString());
+        }
+        EXPECT_FALSE(xml.hasError()) << language.toStdString();
+        for (const QString& missing : keys - ids)
+            ADD_FAILURE() << language.toStdString() << " lacks " << missing.toStdString();
+        for (const QString& extra : ids - keys)
+            ADD_FAILURE() << language.toStdString() << " has unknown " << extra.toStdString();
     }
 }
 

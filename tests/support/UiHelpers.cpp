@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "ui/AlertView.h"
+#include "ui/NavigationBar.h"
 
 namespace hv::test {
 
@@ -43,8 +44,8 @@ void activate(QWidget* window) {
 
 QString barTitle(QWidget* root) {
     QString title;
-    for (auto* label : root->findChildren<QLabel*>("navigationTitle"))
-        if (label->isVisibleTo(root)) title = label->text();
+    for (auto* bar : root->findChildren<NavigationBar*>())
+        if (bar->isVisibleTo(root)) title = bar->title();
     return title;
 }
 

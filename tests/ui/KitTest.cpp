@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
@@ -109,6 +110,25 @@ TEST_F(KitTest, BackButtonShowsThePreviousScreensBackTitle) {
     nav->pushViewController(new JournalScreen("b", &journal), false);
     nav->popToViewController(root, false);
     EXPECT_EQ(nav->viewControllers().size(), 1);
+}
+
+TEST_F(KitTest, ALongTitleShrinksAndIsCutAtItsEndBetweenTheButtons) {
+    auto* screen = new JournalScreen("Administrator password settings for everyone", &journal);
+    nav->pushViewController(screen, false);
+    screen->navigationItem()->setRightBarButtonItem(BarButtonItem{"Save", {}, [] {}, "save"});
+    auto* label = window.findChild<QLabel*>("navigationTitle");
+    const QRect back = window.findChild<QAbstractButton*>("backButton")->geometry();
+    const QRect save = window.findChild<QAbstractButton*>("save")->geometry();
+    EXPECT_GE(label->geometry().left(), back.right());
+    EXPECT_LE(label->geometry().right(), save.left());
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_TRUE(label->text().startsWith("Administrator"));
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+    EXPECT_EQ(test::barTitle(&window), screen->title());
+
+    screen->setTitle("Short");  // fits centred, at full size
+    EXPECT_EQ(label->text(), "Short");
+    EXPECT_NEAR(label->geometry().center().x(), window.width() / 2, 1);
 }
 
 TEST_F(KitTest, BarButtonsRunTheirActions) {

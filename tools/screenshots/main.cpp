@@ -3,7 +3,9 @@
 // Runs headless (QT_QPA_PLATFORM=offscreen) on a scratch documents directory.
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -92,6 +94,33 @@ bool shootLanguage(const QString& language, const QDir& out, const hv::StorePath
     return ok;
 }
 
+// One sheet per screen with its languages side by side, to look at them together:
+// <output>/sheets/<screen>.png.
+bool drawSheets(const QDir& out) {
+    QDir sheets(out.filePath("sheets"));
+    sheets.mkpath(".");
+    const QStringList languages = hv::Localization::shippedLanguages();
+    QStringList screens;
+    for (const QString& file : out.entryList({"*-" + languages.first() + ".png"}, QDir::Files))
+        screens.append(file.chopped(languages.first().size() + 5));
+    bool ok = true;
+    for (const QString& screen : screens) {
+        QList<QImage> shots;
+        for (const QString& language : languages)
+            shots.append(QImage(out.filePath(screen + "-" + language + ".png")));
+        const int gap = 12;
+        QImage sheet(shots[0].width() * int(shots.size()) + gap * int(shots.size() - 1),
+                     shots[0].height(), QImage::Format_RGB32);
+        sheet.fill(Qt::darkGray);
+        QPainter painter(&sheet);
+        for (int i = 0; i < shots.size(); ++i)
+            painter.drawImage(i * (shots[0].width() + gap), 0, shots[i]);
+        painter.end();
+        ok &= sheet.save(sheets.filePath(screen + ".png"));
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,5 +136,6 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const QString& language : hv::Localization::shippedLanguages())
         ok &= shootLanguage(language, out, paths);
+    ok &= drawSheets(out);
     return ok ? 0 : 1;
 }
