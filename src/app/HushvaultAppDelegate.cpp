@@ -42,6 +42,7 @@ ViewController* HushvaultAppDelegate::decSMSViewController() const {
 }
 
 bool HushvaultAppDelegate::openURL(const QString& link) {
+    emit linkArrived(link);
     if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) {
         qCInfo(lcApp) << "a link was ignored";
         return true;

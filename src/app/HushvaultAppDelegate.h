@@ -42,8 +42,13 @@ public:
     NavigationController* nav() const { return nav_; }
     HushvaultViewController* viewController() const { return viewController_; }
     ViewController* decSMSViewController() const;
+
     // The store start-up prepares; it lives as long as the delegate.
     HushvaultSqlite& shareLogSqliteData() { return store_; }
+
+signals:
+    // Every link handed to openURL, before it is accepted or ignored.
+    void linkArrived(const QString& link);
 
 private:
     StorePaths paths_;

@@ -45,7 +45,11 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
                 delegate->bringToFront();
                 delegate->openURL(link);
             });
-    if (!options_.link.isEmpty()) delegate_->openURL(options_.link);
+    // The command line's link, once the window is up and the event loop runs.
+    if (!options_.link.isEmpty())
+        QMetaObject::invokeMethod(
+            delegate_.get(), [delegate = delegate_.get(), link = options_.link] { delegate->openURL(link); },
+            Qt::QueuedConnection);
     return Outcome::Started;
 }
 

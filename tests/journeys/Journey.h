@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "app/HushvaultApplication.h"
+#include "support/TempDir.h"
+
+namespace hv {
+class Window;
+}
+
+namespace hv::test {
+
+// Hushvault assembled exactly as main() assembles it (HushvaultApplication: delegate,
+// real screens, the Outbox SMS service, the system clock, links between starts) on a
+// profile of its own, driven on the real event loop with real waits, the mouse and the
+// keyboard. A journey may quit the application and start it again on the same profile.
+class Journey {
+public:
+    Journey();
+    ~Journey();
+
+    // Starts the application (again), with a link on its command line if one is given.
+    void start(const QString& link = {});
+    void quit();
+
+    HushvaultApplication& app() { return *app_; }
+    Window* window() const;
+    const TempDir& profile() const { return profile_; }
+    QString dataDirectory() const { return QString::fromStdString(profile_.path()); }
+
+    // A person's hands: taps the visible button of that name, types into whatever has the
+    // keyboard, presses a key there.
+    void tap(const QString& objectName);
+    // Clicks any visible widget of that name (a row, a field) in its middle.
+    void click(const QString& objectName);
+    void type(const QString& text);
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void wait(int milliseconds);
+
+    // The widget of that name on the window (the last one made), or null.
+    template <class Widget>
+    Widget* find(const QString& objectName) const;
+    QString barTitle() const;
+    // The links the running application was handed, oldest first.
+    const QStringList& links() const { return links_; }
+
+private:
+    QWidget* windowWidget() const;
+
+    TempDir profile_;
+    std::unique_ptr<HushvaultApplication> app_;
+    QStringList links_;
+};
+
+template <class Widget>
+Widget* Journey::find(const QString& objectName) const {
+    QWidget* root = windowWidget();
+    if (!root) return nullptr;
+    const auto found = root->findChildren<Widget*>(objectName);
+    return found.isEmpty() ? nullptr : found.last();
+}
+
+}  // namespace hv::test

@@ -1,0 +1,190 @@
+// Whole journeys through the assembled application, on the real event loop.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+#include "app/HushvaultAppDelegate.h"
+#include "app/HushvaultViewController.h"
+#include "journeys/Journey.h"
+#include "messaging/MessageDraft.h"
+#include "platform/Localization.h"
+#include "store/HushvaultSqlite.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/GrowingTextView.h"
+#include "ui/NavigationController.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+using namespace hv;
+using hv::test::Journey;
+
+namespace {
+
+QStringList outboxFiles(const Journey& journey) {
+    return QDir(journey.dataDirectory() + "/Outbox").entryList({"*.sms"}, QDir::Files);
+}
+
+// Types a message to a typed number with a preset password, as a person would.
+void writeMessage(Journey& journey, const QString& text) {
+    journey.click("personTextField");
+    journey.type("+86 138 0013 8000");
+    journey.click("passTextField");
+    journey.type("tea");
+    journey.click("internalTextView");
+    journey.type(text);
+}
+
+// Runs another start of the application on the journey's profile and waits for its end,
+// while this one goes on answering.
+int secondStart(const Journey& journey, const QStringList& arguments,
+                const QStringList& environment = {}, QString* output = nullptr) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const QString& pair : environment) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(HV_APP, QStringList{"--data-dir=" + journey.dataDirectory()} + arguments);
+    for (int waited = 0; process.state() != QProcess::NotRunning && waited < 20000; waited += 20)
+        QTest::qWait(20);
+    if (output) *output = QString::fromUtf8(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+}  // namespace
+
+TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
+    Journey journey;
+    journey.start();
+    journey.tap("newMessageButton");
+    ASSERT_EQ(journey.barTitle(), localized("NMessage"));
+    writeMessage(journey, "See you at eight");
+    journey.tap("sendButton");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->titleText(), localized("send"));
+
+    journey.wait(5000);  // the outcome (1.5 s), the alert's end (2 s), the spinner's (4 s)
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+    EXPECT_EQ(journey.barTitle(), localized("NMessage"));
+    EXPECT_EQ(journey.find<GrowingTextView>("textView")->text(), "");
+    EXPECT_EQ(outboxFiles(journey).size(), 1);
+    HushvaultSqlite store(journey.profile().path());
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "13800138000");
+}
+
+TEST(Journeys, SendLeaveAndComeBackToTheDraft) {
+    Journey journey;
+    journey.start();
+    journey.tap("newMessageButton");
+    writeMessage(journey, "first");
+    journey.press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(outboxFiles(journey).size(), 1);
+    journey.wait(2200);  // the progress alert closes and gives the keyboard back
+
+    journey.type("second thoughts");
+    journey.press(Qt::Key_Escape);
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+    journey.wait(50);
+    journey.tap("newMessageButton");
+    EXPECT_EQ(journey.find<QLineEdit>("personTextField")->text(), "+86 138 0013 8000");
+    EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
+    EXPECT_EQ(journey.find<GrowingTextView>("textView")->text(), "second thoughts");
+    EXPECT_FALSE(MessageDraft::load(journey.app().paths().temporaryDirectory()));
+    EXPECT_EQ(outboxFiles(journey).size(), 1);
+}
+
+TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime) {
+    Journey journey;
+    journey.start();
+    journey.tap("settingButton");
+    journey.click("settingRow0");
+    ASSERT_EQ(journey.barTitle(), localized("Password Setting"));
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    EXPECT_EQ(journey.find<QLabel>("countLabel")->text(), localized("input admin password again"));
+    journey.wait(600);
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_EQ(journey.barTitle(), localized("Setting"));
+    EXPECT_EQ(journey.find<TableRow>("settingRow0")->detail(), localized("setted"));
+    journey.press(Qt::Key_Escape);
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+
+    // The next start, after the locking time ("Immediately") has run out.
+    journey.quit();
+    journey.wait(50);
+    journey.start();
+    EXPECT_FALSE(journey.app().delegate()->viewController()->IsLogin());
+    journey.tap("settingButton");
+    journey.click("settingRow1");
+    ASSERT_EQ(journey.barTitle(), localized("Login"));
+    journey.type("1357");
+    journey.press(Qt::Key_Return);
+    EXPECT_EQ(journey.find<QLabel>("countLabel")->text(), localized("incorrect admin password"));
+    journey.wait(600);  // the pad empties itself; the keyboard stays in it
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_EQ(journey.barTitle(), localized("Automatic locking"));
+    EXPECT_TRUE(journey.app().delegate()->viewController()->IsLogin());
+
+    journey.click("lockTimeRow2");
+    journey.press(Qt::Key_Escape);
+    EXPECT_EQ(journey.find<TableRow>("settingRow1")->detail(), "5" + localized("mims"));
+    journey.press(Qt::Key_Escape);
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+}
+
+TEST(Journeys, OpenTheGuideAndTheAboutScreenAndComeBack) {
+    Journey journey;
+    journey.start();
+    journey.tap("help");
+    EXPECT_EQ(journey.barTitle(), localized("Using Guide"));
+    journey.tap("backButton");
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+
+    journey.tap("infoButton");
+    auto* about = qobject_cast<NavigationController*>(journey.window()->topController());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->topViewController()->objectName(), "AboutUSViewController");
+    journey.press(Qt::Key_Escape);
+    EXPECT_EQ(journey.window()->topController(), journey.app().delegate()->nav());
+    journey.tap("infoButton");
+    journey.tap("aboutBackButton");
+    EXPECT_EQ(journey.window()->topController(), journey.app().delegate()->nav());
+    EXPECT_TRUE(journey.find<QWidget>("infoButton")->isVisible());
+}
+
+TEST(Journeys, ALinkOnTheCommandLineAndOneFromASecondStartReachTheRunningApplication) {
+    Journey journey;
+    journey.start("hiddenmsg://AbCd1234");
+    journey.wait(50);
+    EXPECT_EQ(journey.links(), QStringList({"hiddenmsg://AbCd1234"}));
+
+    QString output;
+    EXPECT_EQ(secondStart(journey, {"hiddenmsg://second-link"}, {}, &output), 0)
+        << output.toStdString();
+    journey.wait(50);
+    EXPECT_EQ(journey.links(), QStringList({"hiddenmsg://AbCd1234", "hiddenmsg://second-link"}));
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+}
+
+TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
+    Journey journey;  // not started: the start below is the only one
+    const QString configuration = journey.dataDirectory() + "/base.cnf";
+    QFile file(configuration);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("openssl_conf = init\n[init]\nproviders = providers\n[providers]\nbase = base\n"
+               "[base]\nactivate = 1\n");
+    file.close();
+    QString output;
+    EXPECT_EQ(secondStart(journey, {}, {"OPENSSL_CONF=" + configuration}, &output), 1);
+    EXPECT_TRUE(output.contains("no MD5")) << output.toStdString();
+    EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
+}
