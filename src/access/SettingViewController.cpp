@@ -13,8 +13,7 @@
 
 namespace hv {
 
-SettingViewController::SettingViewController(StorePaths paths, LoginListener* menu,
-                                             QWidget* parent)
+SettingViewController::SettingViewController(StorePaths paths, LoginListener* menu, QWidget* parent)
     : ViewController(parent), secView(menu), paths_(std::move(paths)) {
     setObjectName("SettingViewController");
 }

@@ -132,7 +132,8 @@ void SettingViewFirstController::selectRow(int row) {
             return;
         }
         presentModalViewController(
-            new NavigationController(new LoginViewController(paths_, hushvaultViewController)), true);
+            new NavigationController(new LoginViewController(paths_, hushvaultViewController)),
+            true);
         waitForLogin();
     }
 }

@@ -23,7 +23,8 @@ HushvaultApplication::~HushvaultApplication() {
 }
 
 HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
-    instance_ = std::make_unique<SingleInstance>(QString::fromStdString(paths_.documentsDirectory()));
+    instance_ =
+        std::make_unique<SingleInstance>(QString::fromStdString(paths_.documentsDirectory()));
     switch (instance_->claim(options_.link)) {
         case SingleInstance::Role::Forwarded:
             return Outcome::Forwarded;
@@ -48,7 +49,8 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
     // The command line's link, once the window is up and the event loop runs.
     if (!options_.link.isEmpty())
         QMetaObject::invokeMethod(
-            delegate_.get(), [delegate = delegate_.get(), link = options_.link] { delegate->openURL(link); },
+            delegate_.get(),
+            [delegate = delegate_.get(), link = options_.link] { delegate->openURL(link); },
             Qt::QueuedConnection);
     return Outcome::Started;
 }

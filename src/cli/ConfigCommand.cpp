@@ -16,10 +16,10 @@ int ConfigCommand::run(const CommandContext& context) {
     if (action == "set") {
         const CommandLine line(context.rest(), {{}, {"--int"}});
         const auto& arguments = line.positionals(2, "KEY and VALUE");
-        const bool written = line.flag("--int")
-                                 ? config.SetIntValueToConfigFile(
-                                       arguments[0], parseInt32(arguments[1], "VALUE"))
-                                 : config.SetStrValueToConfigFile(arguments[0], arguments[1]);
+        const bool written =
+            line.flag("--int")
+                ? config.SetIntValueToConfigFile(arguments[0], parseInt32(arguments[1], "VALUE"))
+                : config.SetStrValueToConfigFile(arguments[0], arguments[1]);
         if (!written) throw CommandFailed("could not write " + config.GetConfigFilePath());
         return 0;
     }

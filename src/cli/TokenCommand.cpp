@@ -21,8 +21,7 @@ int decrypt(const CommandContext& context) {
     const CommandLine line(context.rest(), {{"--password"}, {}});
     const std::string token = tokenFromLink(line.positionals(1, "TOKEN")[0]);
     const SecretCipher cipher(line.required("--password"));
-    if (!hasCheckPrefix(token))
-        throw CommandFailed("this is not a secret-message token or link");
+    if (!hasCheckPrefix(token)) throw CommandFailed("this is not a secret-message token or link");
     if (token.compare(0, 4, cipher.checkPrefix()) != 0)
         throw CommandFailed("the token does not fit this password");
     const auto text = cipher.decrypt(token);

@@ -16,8 +16,8 @@
 #include "platform/Clock.h"
 #include "platform/ContactsMetaType.h"
 #include "platform/Localization.h"
-#include "platform/Logging.h"
 #include "platform/LocalizationKeys.h"
+#include "platform/Logging.h"
 #include "platform/NotificationNames.h"
 #include "platform/TelephonyCenter.h"
 #include "sms/MessageSender.h"
@@ -320,7 +320,8 @@ void CreatNewMessageViewContrller::FailedAlert() {
                                     << (errorReported ? "a send error was reported" : "no error");
                 if (errorReported)
                     (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show(window);
-                if (registration) TelephonyCenter::defaultCenter().removeObserver(registration.get());
+                if (registration)
+                    TelephonyCenter::defaultCenter().removeObserver(registration.get());
                 watcher->deleteLater();
             });
     connect(qApp, &QCoreApplication::aboutToQuit, watcher, [watcher] { delete watcher; });

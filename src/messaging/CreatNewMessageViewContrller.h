@@ -8,9 +8,9 @@
 #include "info/PhoneTypeReceiver.h"
 #include "messaging/SendWatcher.h"
 #include "platform/NotificationCenter.h"
-#include "ui/ActivityIndicator.h"
 #include "store/Contacts.h"
 #include "store/StorePaths.h"
+#include "ui/ActivityIndicator.h"
 #include "ui/ViewController.h"
 
 class QLabel;

@@ -17,7 +17,8 @@ std::string SmsBody::linkPrefix(bool isIphone, const std::string& webLinkHost) {
 }
 
 std::string SmsBody::webLinkHost(const std::string& documentsDirectory) {
-    const auto configured = ConfigFile(documentsDirectory).GetStrValueFromConfigFile(kWebLinkHostKey);
+    const auto configured =
+        ConfigFile(documentsDirectory).GetStrValueFromConfigFile(kWebLinkHostKey);
     // A host is one word: anything with a scheme, path or space is not one.
     if (!configured || configured->empty() ||
         configured->find_first_of("/?# \t\r\n") != std::string::npos)

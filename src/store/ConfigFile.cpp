@@ -75,7 +75,8 @@ bool ConfigFile::SetIntValueToConfigFile(const std::string& key, std::int32_t va
     return writeValue(key, plist_new_uint(static_cast<uint64_t>(static_cast<int64_t>(value))));
 }
 
-std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const std::string& key) const {
+std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(
+    const std::string& key) const {
     const PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) return std::nullopt;
     plist_t array = plist_dict_get_item(dictionary.get(), key.c_str());
@@ -83,7 +84,8 @@ std::optional<std::vector<std::string>> ConfigFile::GetArrayFromConfigFile(const
     std::vector<std::string> items;
     const uint32_t count = plist_array_get_size(array);
     for (uint32_t i = 0; i < count; ++i) {
-        if (auto text = PropertyList::textOf(plist_array_get_item(array, i))) items.push_back(std::move(*text));
+        if (auto text = PropertyList::textOf(plist_array_get_item(array, i)))
+            items.push_back(std::move(*text));
     }
     return items;
 }

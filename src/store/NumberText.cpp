@@ -1,7 +1,7 @@
 #include "store/NumberText.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 

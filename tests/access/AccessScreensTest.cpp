@@ -153,8 +153,8 @@ TEST_F(AccessScreensTest, LoginMatchesExactlyThenTellsEveryoneInOrder) {
             &observer, name, [&](const Notification& n) {
                 heard << n.name + (menu.calls.isEmpty() ? "" : " after " + menu.calls.join(","));
             });
-    root->presentModalViewController(new NavigationController(new LoginViewController(dir.paths(), &menu)),
-                                     false);
+    root->presentModalViewController(
+        new NavigationController(new LoginViewController(dir.paths(), &menu)), false);
     submit("ab12", "loginButton");
     EXPECT_EQ(window.topController()->objectName(), "navigationController");
     EXPECT_TRUE(heard.isEmpty());
@@ -215,7 +215,7 @@ TEST_F(AccessScreensTest, LeavingAChangeAfterTheOldPasswordForgetsIt) {
     AdminPasswordSteps::forgetSteps();
     store.updatetel("PassWord", "2468");
     nav->pushViewController(new SettingViewController(dir.paths(), &menu), false);
-    submit("2468", "saveButton");  // the owner's correct old password ...
+    submit("2468", "saveButton");      // the owner's correct old password ...
     test::tap(&window, "backButton");  // ... and away
     clock.advance(1);
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-#include <fstream>
 #include <sqlite3.h>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "crypto/SecretToken.h"
@@ -57,9 +57,9 @@ TEST_F(CliTest, DecryptTakesEscapedTokensAndWholeLinks) {
     const std::string plain = hv::GenEncURL("message 0", "escape", true);
     const std::string escaped = hv::GenEncURL("message 0", "escape", false);
     ASSERT_NE(plain, escaped);
-    for (const std::string& text :
-         {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
-          "http://s.hushvault.org/s/?m=" + escaped, "  http://h.example/s/?m=" + escaped + "#x\n"}) {
+    for (const std::string& text : {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
+                                    "http://s.hushvault.org/s/?m=" + escaped,
+                                    "  http://h.example/s/?m=" + escaped + "#x\n"}) {
         const Result result = run({"token", "decrypt", "--password", "escape", "--", text});
         EXPECT_EQ(result.status, 0) << text << ": " << result.err;
         EXPECT_EQ(result.out, "message 0\n") << text;
@@ -96,15 +96,19 @@ TEST_F(CliTest, AFileThatIsNotADatabaseFailsEveryCommandNamingIt) {
 
 TEST_F(CliTest, ChangesTheStoreRefusesAreReportedAsFailures) {
     ASSERT_EQ(run({"init"}).status, 0);
-    ASSERT_EQ(run({"contacts", "add", "--name", "n", "--tel", "1", "--password", "pw", "--friend",
-                   "0"}).status, 0);
+    ASSERT_EQ(
+        run({"contacts", "add", "--name", "n", "--tel", "1", "--password", "pw", "--friend", "0"})
+            .status,
+        0);
     ASSERT_EQ(run({"send", "--to", "1", "--password", "pwd", "x"}).status, 0);
     // Another program holds the write lock (a read-only file refuses changes the same way).
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(dir.file("HiddenMSGTable").c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE;", nullptr, nullptr, nullptr), SQLITE_OK);
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"contacts", "delete", "--id", "1"}, {"records", "delete", "--id", "1"}, {"records", "clear"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"contacts", "delete", "--id", "1"},
+                                               {"records", "delete", "--id", "1"},
+                                               {"records", "clear"}}) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, 1) << arguments[0] << " " << arguments[1];
         EXPECT_NE(result.err.find(dir.file("HiddenMSGTable")), std::string::npos) << result.err;

@@ -47,7 +47,8 @@ int secondStart(const Journey& journey, const QStringList& arguments,
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    for (const QString& pair : environment) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    for (const QString& pair : environment)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(HV_APP, QStringList{"--data-dir=" + journey.dataDirectory()} + arguments);
@@ -180,8 +181,9 @@ TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
     const QString configuration = journey.dataDirectory() + "/base.cnf";
     QFile file(configuration);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("openssl_conf = init\n[init]\nproviders = providers\n[providers]\nbase = base\n"
-               "[base]\nactivate = 1\n");
+    file.write(
+        "openssl_conf = init\n[init]\nproviders = providers\n[providers]\nbase = base\n"
+        "[base]\nactivate = 1\n");
     file.close();
     QString output;
     EXPECT_EQ(secondStart(journey, {}, {"OPENSSL_CONF=" + configuration}, &output), 1);

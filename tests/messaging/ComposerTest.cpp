@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTest>
 

@@ -8,8 +8,8 @@
 #include "crypto/SecretToken.h"
 #include "sms/OutboxSmsService.h"
 #include "sms/SmsBody.h"
-#include "store/HushvaultSqlite.h"
 #include "store/ConfigFile.h"
+#include "store/HushvaultSqlite.h"
 #include "store/PropertyList.h"
 #include "store/RecordTime.h"
 #include "store/StartupSequence.h"
@@ -146,5 +146,3 @@ TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
     EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138\nInjected: header"));
     EXPECT_FALSE(reported);
 }
-
-

@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-
 namespace hv::test {
 
 TempDir::TempDir() {

@@ -36,7 +36,8 @@ void pinTestEnvironment() {
     icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("UTC"));
 
     static RuntimeDirectory runtime;
-    std::string pattern = (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (::mkdtemp(name.data())) {

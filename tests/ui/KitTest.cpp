@@ -204,7 +204,8 @@ TEST_F(KitTest, EscapeGoesBackAndBarButtonsLeaveTheFocusAlone) {
     auto* second = new JournalScreen("second", &journal);
     nav->pushViewController(second, false);
     int taps = 0;
-    second->navigationItem()->setRightBarButtonItem(BarButtonItem{"Save", {}, [&] { ++taps; }, "saveButton"});
+    second->navigationItem()->setRightBarButtonItem(
+        BarButtonItem{"Save", {}, [&] { ++taps; }, "saveButton"});
     auto* field = new QLineEdit(second);
     field->show();
     test::activate(&window);
@@ -220,8 +221,14 @@ TEST_F(KitTest, EscapeGoesBackAndBarButtonsLeaveTheFocusAlone) {
     auto* modal = new JournalScreen("modal", &journal);
     int closes = 0;
     modal->navigationItem()->setLeftBarButtonItem(
-        BarButtonItem{"Back", {}, [&] { ++closes; modal->dismissModalViewController(false); },
-                      "modalBack", true});
+        BarButtonItem{"Back",
+                      {},
+                      [&] {
+                          ++closes;
+                          modal->dismissModalViewController(false);
+                      },
+                      "modalBack",
+                      true});
     root->presentModalViewController(new NavigationController(modal), false);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(closes, 1);
