@@ -1,5 +1,6 @@
 #include "access/PassWordView.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -68,8 +69,20 @@ PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
     // Enter on a keyboard submits, as the screen's bar button does, and the keyboard stays
     // in the input line for the next attempt. (A phone's numeric keypad has no Enter.)
     connect(lineTextField, &QLineEdit::returnPressed, this, [this] { setFieldWithNumber(); });
+    lineTextField->installEventFilter(this);
     resizeEvent(nullptr);
     setIsFirstResponder(true);
+}
+
+bool PassWordView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineTextField && event->type() == QEvent::KeyPress && cleanPending_) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty() && text.at(0).isPrint()) {
+            cleanPending_ = false;
+            cleanField();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PassWordView::resizeEvent(QResizeEvent*) {
@@ -111,7 +124,16 @@ void PassWordView::showResult(int code) {
         if (message.code != code) continue;
         countLabel->setText(localized(message.key));
         if (message.colour) setColour(countLabel, *message.colour);
-        if (message.clean) after(kCleanAfterSeconds, this, [this] { cleanField(); });
+        // Empties what was submitted. A next entry begun before then starts in an empty
+        // field instead, and is not emptied under the user's fingers.
+        if (message.clean) {
+            cleanPending_ = true;
+            after(kCleanAfterSeconds, this, [this, submission = ++submissions_] {
+                if (submission != submissions_ || !cleanPending_) return;
+                cleanPending_ = false;
+                cleanField();
+            });
+        }
         return;
     }
 }

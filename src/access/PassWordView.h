@@ -18,7 +18,7 @@ public:
 // The full-screen passcode pad: a status line and one masked numeric input line over the
 // background picture. Submitting (setFieldWithNumber) hands the typed text to the owner
 // once it has at least 4 characters and shows the message of the owner's code; some
-// codes empty the input half a second later. A touch on the pad shows or hides the
+// codes empty the input half a second later, unless the user has begun typing again. A touch on the pad shows or hides the
 // keyboard; Enter submits like the owner's bar button.
 class PassWordView : public QWidget {
     Q_OBJECT
@@ -37,6 +37,7 @@ public:
     QLabel* countLabel = nullptr;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -46,6 +47,8 @@ private:
 
     PassWordViewDelegate* delegate_ = nullptr;
     bool isFirstResponder_ = false;
+    int submissions_ = 0;        // a stale emptying (of an earlier submission) is skipped
+    bool cleanPending_ = false;  // the submitted text waits to be emptied
 };
 
 }  // namespace hv

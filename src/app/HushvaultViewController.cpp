@@ -12,6 +12,7 @@
 #include "platform/LocalizationKeys.h"
 #include "platform/NotificationNames.h"
 #include "store/HushvaultSqlite.h"
+#include "ui/FocusRing.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
@@ -28,6 +29,7 @@ constexpr const char* kTileStyle =
     "QToolButton { color: #1c2a44; font-size: 14px; font-weight: bold; border: 1px solid #d3dae6;"
     " border-radius: 12px; background: rgba(255,255,255,235); padding: 14px 4px 10px 4px; }"
     "QToolButton:pressed { background: #dfe8f7; }"
+    "QToolButton:focus { border: 2px solid #2f6fd6; }"
     "QToolButton:disabled { color: #a0a8b8; background: rgba(240,242,246,200); }";
 
 }  // namespace
@@ -122,6 +124,11 @@ void HushvaultViewController::buildMenu() {
     smsMessagesButton->setEnabled(bool(screens_.records));
     settingButton->setEnabled(bool(screens_.settings));
     newMessageButton->setCursor(Qt::PointingHandCursor);
+    FocusRing::attach(newMessageButton, 14);
+    // Tab goes through the entries as they read, top left to bottom right.
+    const QList<QWidget*> order{newMessageButton, smsContractsButton, smsMessagesButton,
+                                settingButton, help};
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     resizeEvent(nullptr);
 }
 
@@ -137,6 +144,8 @@ void HushvaultViewController::buildNavigationBarItems() {
         "QPushButton { border: none; border-image: url(:/images/a6.png) 0 0 0 0 stretch stretch; }"
         "QPushButton:pressed { border-image: url(:/images/a6-S.png) 0 0 0 0 stretch stretch; }");
     infoButton->setCursor(Qt::PointingHandCursor);
+    infoButton->setFocusPolicy(Qt::TabFocus);
+    FocusRing::attach(infoButton, 11);
     infoButton->setGeometry(Window::kWidth - 36, 11, 22, 22);
     connect(infoButton, &QPushButton::clicked, this, [this] { about(); });
     if (NavigationController* nav = navigationController()) {

@@ -176,6 +176,7 @@ void CreatNewMessageViewContrller::restoreDraft() {
         return;
     }
     personTextField->setText(q(draft->name));
+    personTextField->setCursorPosition(0);
     contract.telePhoneNumber = draft->telephone;
     contract.name = draft->name;
     textView->setText(q(draft->text));
@@ -198,6 +199,7 @@ void CreatNewMessageViewContrller::reloadTable() {
 void CreatNewMessageViewContrller::getContractInfo(const Contacts& contact) {
     contract = contact;
     personTextField->setText(q(contact.name.empty() ? contact.telePhoneNumber : contact.name));
+    personTextField->setCursorPosition(0);
     isIphone = leadingInt32(contact.iphoneFriend.value_or("")) != 0;
     passTextField->setText(q(contact.passWord));
     reloadTable();
@@ -240,6 +242,8 @@ void CreatNewMessageViewContrller::personFieldDidEndEditing() {
     }
     personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
                                    kRecipientDone);
+    // Out of editing the field shows where the number starts ("+86 ..."), not where it ends.
+    personTextField->setCursorPosition(0);
 }
 
 void CreatNewMessageViewContrller::passFieldDidEndEditing() {

@@ -79,11 +79,20 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
 void AlertView::setTitleText(const QString& text) {
     title_->setText(text);
     title_->setVisible(!text.isEmpty());
+    placeBox();
 }
 
 void AlertView::setMessageText(const QString& text) {
     message_->setText(text);
     message_->setVisible(!text.isEmpty());
+    placeBox();
+}
+
+void AlertView::placeBox() {
+    // The box fits its texts and sits in the middle, also when a text changes while shown.
+    box_->setFixedWidth(270);
+    box_->adjustSize();
+    box_->move((width() - box_->width()) / 2, (height() - box_->height()) / 2);
 }
 
 QLineEdit* AlertView::addTextField(bool secure) {
@@ -113,16 +122,13 @@ void AlertView::show(Window* window) {
         if (!focusBefore_ && window) focusBefore_ = window->focusWidget();
     }
     onScreen().append(this);
-    const int width = 270;
-    box_->setFixedWidth(width);
-    box_->adjustSize();
     if (window) {
         window->addOverlay(this);
     } else {
         resize(Window::kWidth, Window::kHeight);
         QWidget::show();
     }
-    box_->move((this->width() - box_->width()) / 2, (height() - box_->height()) / 2);
+    placeBox();
     if (field_)
         field_->setFocus();
     else

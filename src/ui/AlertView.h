@@ -62,6 +62,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeBox();
+
     QWidget* box_;
     QLabel* title_;
     QLabel* message_;

@@ -135,6 +135,19 @@ TEST_F(AccessScreensTest, PadChecksLengthAndShowsEachCode) {
     EXPECT_EQ(pad.countLabel->text(), localized("no pass word"));
 }
 
+TEST_F(AccessScreensTest, TheEmptyingSparesAnEntryTypedBeforeIt) {
+    PassWordView pad;
+    ScriptedOwner owner;
+    owner.code = kPassCodeConfirmAdmin;
+    pad.setDelegate(&owner);
+    pad.lineTextField->setText("2468");
+    pad.setFieldWithNumber();
+    clock.advance(0.3);
+    QTest::keyClicks(pad.lineTextField, "13");  // a quick typist's next entry
+    clock.advance(0.3);
+    EXPECT_EQ(pad.lineTextField->text(), "13");
+}
+
 TEST_F(AccessScreensTest, TouchingThePadTogglesTheKeyboard) {
     PassWordView pad;
     EXPECT_TRUE(pad.isFirstResponder());
