@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
+#include "platform/Logging.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
 #include "store/HushvaultSqlite.h"
@@ -67,7 +68,11 @@ int LoginViewController::checkPassWordWithstring(const QString& passcode) {
     const int code =
         checkLogin(stored == settings.end() ? std::nullopt : std::optional(stored->second),
                    passcode.toStdString());
-    if (code != kPassCodeLoggedIn) return code;
+    if (code != kPassCodeLoggedIn) {
+        qCInfo(lcAccess) << "a login was refused";
+        return code;
+    }
+    qCInfo(lcAccess) << "logged in";
     if (lumenViewController) lumenViewController->finishedLogin(true);
     store.updatetel(kSettingLockTime, formatLockTime(now()));
     NotificationCenter::defaultCenter().postNotification(kNotificationLogin);

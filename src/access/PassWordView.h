@@ -18,8 +18,8 @@ public:
 // The full-screen passcode pad: a status line and one masked numeric input line over the
 // background picture. Submitting (setFieldWithNumber) hands the typed text to the owner
 // once it has at least 4 characters and shows the message of the owner's code; some
-// codes empty the input half a second later, unless the user has begun typing again. A touch on the pad shows or hides the
-// keyboard; Enter submits like the owner's bar button.
+// codes empty the input half a second later, unless the user has begun typing again. A touch on the
+// pad shows or hides the keyboard; Enter submits like the owner's bar button.
 class PassWordView : public QWidget {
     Q_OBJECT
 public:

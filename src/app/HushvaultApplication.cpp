@@ -38,6 +38,10 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
 
     Localization::install(Localization::chooseLanguage(options_.language));
     sms_ = SmsServiceChoice::make(options_.sms, paths_);
+    if (!sms_) {  // options that did not come through LaunchOptions::parse
+        err << "hushvault: unknown SMS service \"" << options_.sms << "\"; using the Outbox\n";
+        sms_ = SmsServiceChoice::make("outbox", paths_);
+    }
     TelephonyCenter::defaultCenter().connectService(*sms_);
     delegate_ = std::make_unique<HushvaultAppDelegate>(paths_, makeMenuScreens(paths_, sms_.get()));
     delegate_->didFinishLaunchingWithOptions();

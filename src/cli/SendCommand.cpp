@@ -35,6 +35,9 @@ int SendCommand::run(const CommandContext& context) {
                                      secondsSinceEpochNow());
     if (!outcome.accepted) throw CommandFailed("the outbox refused the message");
     context.out << outcome.body << '\n';
+    if (!store.lastError().empty())
+        throw CommandFailed("the message was sent, but its record could not be stored in " +
+                            store.dataBasePath() + ": " + store.lastError());
     return 0;
 }
 

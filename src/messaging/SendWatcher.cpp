@@ -54,8 +54,8 @@ void SendWatcher::watch(std::stop_token stop) {
     }
     state_.store(kSendStateWaiting);
     running_ = false;
-    --running();
     emit finished(state == kSendStateError);
+    --running();  // after the report is on its way, so that waiting for none running waits for it
 }
 
 }  // namespace hv

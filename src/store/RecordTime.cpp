@@ -20,8 +20,12 @@ std::string formatRecordTime(double secondsSinceEpoch) {
         return {};
     }
     format.adoptCalendar(calendar);
-    format.adoptNumberFormat(icu::NumberFormat::createInstance(icu::Locale::getRoot(), status));
-    if (U_FAILURE(status)) return {};
+    icu::NumberFormat* digits = icu::NumberFormat::createInstance(icu::Locale::getRoot(), status);
+    if (U_FAILURE(status) || !digits) {
+        delete digits;
+        return {};
+    }
+    format.adoptNumberFormat(digits);
     icu::UnicodeString text;
     format.format(secondsSinceEpoch * 1000.0, text);
     std::string out;

@@ -50,7 +50,9 @@ bool AlertKeyboardGuard::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (isEnter(key) || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab ||
         key->key() == Qt::Key_Backtab) {
-        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
+        // Only a key the alert itself was given taps a button: the Enter that opened the
+        // alert (a field under it passing the key on to its parent) must not close it.
+        if (type == QEvent::KeyPress && !key->isAutoRepeat() && inside(alert, watched)) {
             if (isEnter(key)) alert->tapDefaultButton();
             if (key->key() == Qt::Key_Escape) alert->tapCancelButton();
         }

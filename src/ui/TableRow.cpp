@@ -61,7 +61,15 @@ void TableRow::setSubtitle(const QString& text, int maxLines) {
     subtitle_->setText(text);
     subtitle_->setVisible(!text.isEmpty());
     subtitleLines_ = maxLines;
-    subtitle_->setMaximumHeight(QFontMetrics(subtitle_->font()).lineSpacing() * maxLines + 2);
+    limitSubtitle();
+}
+
+void TableRow::limitSubtitle() {
+    // A line is as tall as the text's tallest glyphs, which for Chinese come from another
+    // font than the label's own: measure the text, not only the font.
+    const QFontMetrics metrics(subtitle_->font());
+    const int line = qMax(metrics.lineSpacing(), metrics.boundingRect(subtitle_->text()).height());
+    subtitle_->setMaximumHeight(line * subtitleLines_ + 2);
 }
 
 void TableRow::setTextSizes(int titlePixels, int subtitlePixels) {
@@ -71,7 +79,7 @@ void TableRow::setTextSizes(int titlePixels, int subtitlePixels) {
     font = subtitle_->font();
     font.setPixelSize(subtitlePixels);
     subtitle_->setFont(font);
-    subtitle_->setMaximumHeight(QFontMetrics(font).lineSpacing() * subtitleLines_ + 2);
+    limitSubtitle();
 }
 
 QString TableRow::subtitle() const {
@@ -152,7 +160,10 @@ void TableRow::setTitleWidth(int width) {
 void TableRow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     // Only the row's own keys: those a field inside it passed on are not a tap.
-    if (hasFocus() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (hasFocus() && plain &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         emit tapped();
         return;
     }

@@ -49,6 +49,7 @@ protected:
 
 private:
     void placeAccessory(QWidget* widget);
+    void limitSubtitle();
 
     QLabel* title_;
     QLabel* subtitle_;

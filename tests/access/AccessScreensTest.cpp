@@ -135,6 +135,17 @@ TEST_F(AccessScreensTest, PadChecksLengthAndShowsEachCode) {
     EXPECT_EQ(pad.countLabel->text(), localized("no pass word"));
 }
 
+TEST_F(AccessScreensTest, EnterOnATooShortPasscodeLeavesTheAlertUp) {
+    PassWordView pad;
+    ScriptedOwner owner;
+    pad.setDelegate(&owner);
+    QTest::keyClicks(pad.lineTextField, "12");
+    QTest::keyClick(pad.lineTextField, Qt::Key_Return);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("password length"));
+    EXPECT_TRUE(owner.received.isEmpty());
+}
+
 TEST_F(AccessScreensTest, TheEmptyingSparesAnEntryTypedBeforeIt) {
     PassWordView pad;
     ScriptedOwner owner;
@@ -242,6 +253,20 @@ TEST_F(AccessScreensTest, LeavingAChangeAfterTheOldPasswordForgetsIt) {
     EXPECT_FALSE(menu.loggedIn);
     auto* pad = window.topController()->findChildren<QLabel*>("countLabel").last();
     EXPECT_EQ(pad->text(), localized("incorrect old password"));
+}
+
+TEST_F(AccessScreensTest, ASetPasswordLeavesNoStepsForTheNextChange) {
+    AdminPasswordSteps::forgetSteps();
+    nav->pushViewController(new SettingViewController(dir.paths(), &menu), false);
+    for (const char* entry : {"1111", "2222", "2468", "2468"})  // one mismatch, then saved
+        submit(entry, "saveButton");
+    ASSERT_EQ(setting("PassWord"), "2468");
+    ASSERT_EQ(nav->topViewController(), root);
+
+    // Whoever opens the screen next must know the old password to change it.
+    nav->pushViewController(new SettingViewController(dir.paths(), &menu), false);
+    for (int i = 0; i < 3; ++i) submit("0000", "saveButton");
+    EXPECT_EQ(setting("PassWord"), "2468");
 }
 
 TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {

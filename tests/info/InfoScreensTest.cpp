@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 
 #include "info/AboutUSViewController.h"
 #include "info/ChoosePhoneTypeViewController.h"
@@ -55,6 +56,10 @@ TEST_P(InfoScreensTest, AboutScreenShowsTheTextsOfTheLanguage) {
         EXPECT_EQ(about->labelchiname->text(), localized("tolvaHiddenMSG1"));
         EXPECT_EQ(about->companyName->text(), localized("companyname"));
     }
+    auto* version = about->findChild<QLabel*>("versionLabel");
+    ASSERT_NE(version, nullptr);
+    EXPECT_TRUE(version->text().startsWith(localized("Version").section('%', 0, 0)));
+    EXPECT_FALSE(version->text().contains('%'));
 }
 
 TEST_P(InfoScreensTest, PhoneTypeRowsAreTallerInEnglish) {
@@ -68,6 +73,10 @@ TEST_P(InfoScreensTest, PhoneTypeRowsAreTallerInEnglish) {
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->height(), english ? 80 : 60);
         EXPECT_FALSE(row->subtitle().isEmpty());
+        // Title and every line of the subtitle fit in the row; nothing is cut off.
+        auto* subtitle = row->findChild<QLabel*>("rowSubtitle");
+        EXPECT_LE(subtitle->heightForWidth(subtitle->width()), subtitle->height()) << name;
+        EXPECT_LE(row->layout()->totalHeightForWidth(row->width()), row->height()) << name;
     }
     EXPECT_EQ(ChoosePhoneTypeViewController::subtitleLines(localized("International")),
               english ? 3 : 2);

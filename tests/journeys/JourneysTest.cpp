@@ -13,6 +13,7 @@
 #include "journeys/Journey.h"
 #include "messaging/MessageDraft.h"
 #include "platform/Localization.h"
+#include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
@@ -63,6 +64,7 @@ int secondStart(const Journey& journey, const QStringList& arguments,
 TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
     Journey journey;
     journey.start();
+    ASSERT_NE(dynamic_cast<OutboxSmsService*>(&journey.app().smsService()), nullptr);
     journey.tap("newMessageButton");
     ASSERT_EQ(journey.barTitle(), localized("NMessage"));
     writeMessage(journey, "See you at eight");
