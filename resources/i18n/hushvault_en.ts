@@ -153,7 +153,7 @@
     </message>
     <message id="password length">
         <source>password length</source>
-        <translation>The password needs at least 4 digits.</translation>
+        <translation>The password needs at least 4 characters.</translation>
     </message>
     <message id="twice input are different">
         <source>twice input are different</source>
@@ -193,7 +193,7 @@
     </message>
     <message id="Password Setting">
         <source>Password Setting</source>
-        <translation>Administrator password</translation>
+        <translation>Admin password</translation>
     </message>
     <message id="Save">
         <source>Save</source>
@@ -238,6 +238,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>Version %1</translation>
+    </message>
+    <message id="database error">
+        <source>database error</source>
+        <translation>Hushvault cannot read or write its data in %1. Nothing you change is kept until that file is repaired or moved away.</translation>
     </message>
 </context>
 </TS>

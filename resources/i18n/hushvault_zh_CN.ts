@@ -153,7 +153,7 @@
     </message>
     <message id="password length">
         <source>password length</source>
-        <translation>密码至少需要 4 位数字。</translation>
+        <translation>密码至少需要 4 个字符。</translation>
     </message>
     <message id="twice input are different">
         <source>twice input are different</source>
@@ -238,6 +238,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>版本 %1</translation>
+    </message>
+    <message id="database error">
+        <source>database error</source>
+        <translation>无法读写数据文件 %1。在修复或移走该文件之前，所做的更改都不会保存。</translation>
     </message>
 </context>
 </TS>

@@ -153,7 +153,7 @@
     </message>
     <message id="password length">
         <source>password length</source>
-        <translation>密碼至少需要 4 位數字。</translation>
+        <translation>密碼至少需要 4 個字元。</translation>
     </message>
     <message id="twice input are different">
         <source>twice input are different</source>
@@ -238,6 +238,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>版本 %1</translation>
+    </message>
+    <message id="database error">
+        <source>database error</source>
+        <translation>無法讀寫資料檔 %1。在修復或移走該檔案之前，所做的變更都不會儲存。</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "access/PassWordView.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,8 +87,28 @@ bool PassWordView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PassWordView::resizeEvent(QResizeEvent*) {
-    countLabel->setGeometry(0, 50, width(), 20);
+    fitStatusLine();
     lineTextField->setGeometry((width() - 240) / 2, 80, 240, 40);
+}
+
+void PassWordView::fitStatusLine() {
+    // One line at (0, 50), 20 high, in 15 points; a longer message first in a smaller
+    // font, then in two lines that grow upwards, never into the input line.
+    QFont font = countLabel->font();
+    const int room = width() - 8;
+    for (int size = 15; size >= 12; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(countLabel->text()) <= room) {
+            countLabel->setFont(font);
+            countLabel->setWordWrap(false);
+            countLabel->setGeometry(0, 50, width(), 20);
+            return;
+        }
+    }
+    font.setPixelSize(13);
+    countLabel->setFont(font);
+    countLabel->setWordWrap(true);
+    countLabel->setGeometry(4, 28, room, 44);
 }
 
 void PassWordView::paintEvent(QPaintEvent*) {
@@ -123,6 +144,7 @@ void PassWordView::showResult(int code) {
     for (const CodeMessage& message : kMessages) {
         if (message.code != code) continue;
         countLabel->setText(localized(message.key));
+        fitStatusLine();
         if (message.colour) setColour(countLabel, *message.colour);
         // Empties what was submitted. A next entry begun before then starts in an empty
         // field instead, and is not emptied under the user's fingers.

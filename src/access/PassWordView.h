@@ -44,6 +44,7 @@ protected:
 
 private:
     void showResult(int code);
+    void fitStatusLine();
 
     PassWordViewDelegate* delegate_ = nullptr;
     bool isFirstResponder_ = false;

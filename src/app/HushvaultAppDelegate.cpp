@@ -6,9 +6,12 @@
 #include "app/HushvaultViewController.h"
 #include "app/LinkAcceptance.h"
 #include "platform/Clock.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
 #include "platform/Logging.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
+#include "ui/AlertView.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
@@ -34,11 +37,24 @@ bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
     window_->setRootViewController(nav_);
     window_->show();
     bringToFront();
+    warnIfTheStoreIsUnusable();
     return true;
 }
 
 ViewController* HushvaultAppDelegate::decSMSViewController() const {
     return decSMSViewController_;
+}
+
+void HushvaultAppDelegate::warnIfTheStoreIsUnusable() {
+    // Store failures are silent by design; a store that fails at start-up fails for every
+    // screen, and the user would believe that changes are kept.
+    store_.findAllNewSMS();
+    if (store_.lastError().empty()) return;
+    qCWarning(lcApp) << "the database cannot be used:" << store_.lastError().c_str();
+    auto* alert = new AlertView(kKeyWarning, nullptr, kKeySure, {});
+    alert->setMessageText(
+        localized(kKeyDatabaseError).arg(QString::fromStdString(store_.dataBasePath())));
+    alert->show(window_);
 }
 
 bool HushvaultAppDelegate::openURL(const QString& link) {

@@ -51,6 +51,8 @@ signals:
     void linkArrived(const QString& link);
 
 private:
+    void warnIfTheStoreIsUnusable();
+
     StorePaths paths_;
     HushvaultSqlite store_;
     MenuScreens screens_;

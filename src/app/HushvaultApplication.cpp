@@ -27,6 +27,8 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         std::make_unique<SingleInstance>(QString::fromStdString(paths_.documentsDirectory()));
     switch (instance_->claim(options_.link)) {
         case SingleInstance::Role::Forwarded:
+            if (instance_->linkTooLong())
+                err << "hushvault: the link is too long to be a message; it was not opened\n";
             return Outcome::Forwarded;
         case SingleInstance::Role::Failed:
             err << "hushvault: another Hushvault seems to run but did not answer; starting "

@@ -2,6 +2,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "Version.h"
 #include "app/HushvaultApplication.h"
@@ -22,6 +23,18 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Help and version need no display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(qPrintable(hv::LaunchOptions::usage()), stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("hushvault %s\n", kHushvaultVersion);
+            return 0;
+        }
+    }
     if (!hasDisplay()) {
         std::fputs(
             "hushvault: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -41,14 +54,6 @@ int main(int argc, char** argv) {
     if (!options) {
         err << "hushvault: " << error << "\n" << hv::LaunchOptions::usage();
         return 2;
-    }
-    if (options->help) {
-        QTextStream(stdout) << hv::LaunchOptions::usage();
-        return 0;
-    }
-    if (options->version) {
-        QTextStream(stdout) << "hushvault " << kHushvaultVersion << "\n";
-        return 0;
     }
 
     if (!hv::md5Available()) {

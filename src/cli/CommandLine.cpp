@@ -63,6 +63,8 @@ int parseInt32(const std::string& text, const std::string& what) {
     std::int32_t value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (!text.empty() && error == std::errc::result_out_of_range && stop == end)
+        throw UsageError(what + " is out of range: \"" + text + "\"");
     if (text.empty() || error != std::errc() || stop != end)
         throw UsageError(what + " must be a whole number, not \"" + text + "\"");
     return value;

@@ -1,5 +1,6 @@
 #include "cli/SendCommand.h"
 
+#include "Version.h"
 #include "cli/CommandLine.h"
 #include "cli/StoreAccess.h"
 #include "sms/MessageSender.h"
@@ -7,6 +8,7 @@
 #include "sms/SmsBody.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
+#include "store/StartupSequence.h"
 #include "store/StorePaths.h"
 
 namespace hv::cli {
@@ -29,6 +31,9 @@ int SendCommand::run(const CommandContext& context) {
     }
     HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
+    // A first send prepares the store as the application's first start would, so that its
+    // record is kept by the default setting.
+    StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
     OutboxSmsService service(context.paths.documentsDirectory());
     MessageSender sender(service, store);
     const auto outcome = sender.send(contact, line.flag("--friend"), text, SmsBody::kDefaultLabel,

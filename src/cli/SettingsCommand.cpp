@@ -5,6 +5,7 @@
 #include "cli/StoreAccess.h"
 #include "cli/TextFormat.h"
 #include "store/HushvaultSqlite.h"
+#include "store/SettingsKeys.h"
 
 namespace hv::cli {
 
@@ -33,8 +34,21 @@ int get(const CommandContext& context, HushvaultSqlite& store) {
     return 0;
 }
 
+// The values the application's screens can show and the locking rule can read.
+void checkValue(const std::string& key, const std::string& value) {
+    if (key == kSettingTime && value != "0" && value != "1" && value != "5" && value != "30" &&
+        value != "100000")
+        throw UsageError("Time takes 0, 1, 5, 30 or 100000 (minutes; 100000: never)");
+    if (key == kSettingRecord && value != kRecordOn && value != "Off")
+        throw UsageError("Record takes On or Off");
+    if (key == kSettingLockTime &&
+        (value.empty() || value.find_first_not_of("0123456789.") != std::string::npos))
+        throw UsageError("LockTime takes seconds since 1970, such as 1765000000.000000");
+}
+
 int set(const CommandContext& context, HushvaultSqlite& store) {
     const auto& arguments = CommandLine(context.rest(), {}).positionals(2, "KEY and VALUE");
+    checkValue(arguments[0], arguments[1]);
     const bool known = store.findTelephoneNumber(arguments[0]).has_value();
     requireStoreSuccess(store, "read");
     if (!known)

@@ -36,10 +36,23 @@ std::string_view webLinkToken(std::string_view link) {
     return {};
 }
 
+// Where a link starts in a whole SMS body ("label hiddenmsg://..."), or npos.
+std::size_t linkStart(std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::string_view rest = text.substr(at);
+        if (startsWithIgnoringCase(rest, SECRETOPENURL) ||
+            startsWithIgnoringCase(rest, "http://") || startsWithIgnoringCase(rest, "https://"))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 std::string tokenFromLink(std::string_view text) {
     std::string_view token = trimmed(text);
+    if (const std::size_t start = linkStart(token); start != std::string_view::npos)
+        token.remove_prefix(start);
     if (startsWithIgnoringCase(token, SECRETOPENURL))
         token.remove_prefix(SECRETOPENURL.size());
     else if (startsWithIgnoringCase(token, "http://") || startsWithIgnoringCase(token, "https://"))

@@ -8,9 +8,9 @@ namespace hv {
 // The application-link prefix: a plain-form token after it opens a friend's reader.
 inline constexpr std::string_view SECRETOPENURL = "hiddenmsg://";
 
-// The plain-form token in a text a person may paste: a whole application link
-// ("hiddenmsg://TOKEN", prefix in any letter case), a whole web link
-// ("http://HOST/s/?m=TOKEN"), or a token alone, plain or escaped. White space around it
+// The plain-form token in a text a person may paste: a whole SMS body ("label LINK"), a
+// whole application link ("hiddenmsg://TOKEN", prefix in any letter case), a whole web
+// link ("http://HOST/s/?m=TOKEN"), or a token alone, plain or escaped. White space around it
 // is dropped and every "%2B" turned back into "+". (The reader does not use this: it
 // takes a delivered link's text after the prefix exactly as it came.)
 std::string tokenFromLink(std::string_view text);

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/FocusRing.h"
 #include "ui/GrowingTextView.h"
 
 namespace hv {
@@ -31,6 +32,7 @@ ComposerInputBar::ComposerInputBar(QWidget* parent)
         "QPushButton { color: white; font-weight: bold; font-size: 14px; border-image: "
         "url(:/images/MessageEntrySendButton.png) 0 0 0 0 stretch stretch; }"
         "QPushButton:pressed { color: #dde8ff; }");
+    FocusRing::attach(sendButton_, 9);
     resize(320, textView_->height() + 6);
 }
 

@@ -35,7 +35,10 @@ SingleInstance::Role SingleInstance::claim(const QString& link) {
     // A lock left by a process that died is stale and taken over by tryLock.
     if (lock_->tryLock(0)) return listen() ? Role::Primary : Role::Failed;
     lock_.reset();
-    return forward(link) ? Role::Forwarded : Role::Failed;
+    // A link too long to be a message is not handed over; the running one still comes
+    // forward, and the caller can say why nothing opened.
+    linkTooLong_ = link.toUtf8().size() + 1 > kMaxLinkBytes;
+    return forward(linkTooLong_ ? QString() : link) ? Role::Forwarded : Role::Failed;
 }
 
 bool SingleInstance::listen() {

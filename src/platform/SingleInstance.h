@@ -26,6 +26,8 @@ public:
 
     // The socket path; the lock file is this path with ".lock" appended.
     QString socketPath() const { return socketPath_; }
+    // Whether claim() had a link too long to hand over (64 KiB), and forwarded none.
+    bool linkTooLong() const { return linkTooLong_; }
 
 signals:
     // A later start's link ("" when it had none), on the running instance.
@@ -39,6 +41,7 @@ private:
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QLocalServer> server_;
+    bool linkTooLong_ = false;
 };
 
 }  // namespace hv

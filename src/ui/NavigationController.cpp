@@ -68,6 +68,8 @@ void NavigationController::replaceTop(ViewController* from, ViewController* to, 
                                       QList<ViewController*> removed) {
     // Screens that are not on the window hear nothing until the container appears.
     const bool live = isVisibleScreen();
+    const bool covering = from && stack_.contains(from);  // a push: `from` comes back later
+    if (covering) from->rememberFocus();
     if (live && from) from->beginDisappearance(animated);
     if (live)
         to->beginAppearance(animated);
@@ -77,6 +79,7 @@ void NavigationController::replaceTop(ViewController* from, ViewController* to, 
     layoutTop();
     to->show();
     to->raise();
+    to->restoreFocus();
     updateBar();
     if (live && from) from->endDisappearance(animated);
     if (live) to->endAppearance(animated);

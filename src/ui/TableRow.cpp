@@ -21,7 +21,7 @@ TableRow::TableRow(QWidget* parent)
     setObjectName("tableRow");
     setStyleSheet(
         "hv--TableRow { background: white; border-bottom: 1px solid #dcdce0; }"
-        "hv--TableRow:focus { background: #e6eefb; }");
+        "hv--TableRow:focus { background: #d3e2fb; }");
     setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(44);
     title_->setObjectName("rowTitle");
@@ -33,6 +33,7 @@ TableRow::TableRow(QWidget* parent)
     subtitle_->setWordWrap(true);
     subtitle_->hide();
     detail_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);  // beside the accessory
+    detail_->hide();
     setTextSizes(16, 12);
     QFont detailFont = detail_->font();
     detailFont.setPixelSize(15);
@@ -88,6 +89,7 @@ QString TableRow::subtitle() const {
 
 void TableRow::setDetail(const QString& text) {
     detail_->setText(text);
+    detail_->setVisible(!text.isEmpty());  // no detail leaves its room to a content widget
 }
 QString TableRow::detail() const {
     return detail_->text();

@@ -1,5 +1,9 @@
 #include "ui/ViewController.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
 
@@ -37,6 +41,28 @@ void ViewController::beginDisappearance(bool animated) {
 void ViewController::endDisappearance(bool animated) {
     appeared_ = false;
     viewDidDisappear(animated);
+}
+
+void ViewController::rememberFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus && window()) focus = window()->focusWidget();
+    focusWhenCovered_ = focus && isAncestorOf(focus) ? focus : nullptr;
+}
+
+void ViewController::restoreFocus() {
+    if (focusWhenCovered_ && focusWhenCovered_->isVisible()) focusWhenCovered_->setFocus();
+    focusWhenCovered_ = nullptr;
+}
+
+void ViewController::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (enter && event->modifiers() == Qt::NoModifier && button && isAncestorOf(button) &&
+        button->isEnabled()) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ViewController::presentModalViewController(ViewController* vc, bool animated) {

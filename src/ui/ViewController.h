@@ -44,7 +44,15 @@ public:
     void beginDisappearance(bool animated);
     void endDisappearance(bool animated);
 
+    // Called by containers around covering this screen with another: the keyboard goes
+    // back to where it was in this screen when it shows again.
+    void rememberFocus();
+    void restoreFocus();
+
 protected:
+    // Enter on a focused button of the screen taps it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+
     virtual void viewDidLoad() {}
     virtual void viewWillAppear(bool /*animated*/) {}
     virtual void viewDidAppear(bool /*animated*/) {}
@@ -58,6 +66,7 @@ private:
     NavigationController* navigationController_ = nullptr;
     QPointer<ViewController> presented_;
     QPointer<ViewController> presenting_;
+    QPointer<QWidget> focusWhenCovered_;
     bool loaded_ = false;
     bool appeared_ = false;
 };

@@ -52,11 +52,14 @@ void Window::presentController(ViewController* vc, bool animated) {
     ViewController* covered = topController();
     vc->setParent(this);
     vc->setGeometry(rect());
+    if (covered) covered->rememberFocus();
     if (covered) covered->beginDisappearance(animated);
     vc->beginAppearance(animated);
     layers_.append(vc);
     vc->show();
     vc->raise();
+    // What is covered is hidden, so that neither Tab nor a shortcut can reach it.
+    if (covered) covered->hide();
     if (covered) covered->endDisappearance(animated);
     vc->endAppearance(animated);
 }
@@ -67,7 +70,9 @@ void Window::dismissController(ViewController* vc, bool animated) {
     ViewController* uncovered = topController();
     vc->beginDisappearance(animated);
     if (uncovered) uncovered->beginAppearance(animated);
+    if (uncovered) uncovered->show();
     vc->hide();
+    if (uncovered) uncovered->restoreFocus();
     vc->endDisappearance(animated);
     if (uncovered) uncovered->endAppearance(animated);
     vc->deleteLater();

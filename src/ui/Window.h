@@ -25,7 +25,8 @@ public:
     ViewController* rootViewController() const;
 
     // A screen added on top of everything (ownership taken). The screen that was visible
-    // disappears, the new one appears; dismissController reverses it and deletes it.
+    // disappears (and is hidden, out of reach of the keyboard), the new one appears;
+    // dismissController reverses it, puts the keyboard back, and deletes it.
     void presentController(ViewController* vc, bool animated);
     void dismissController(ViewController* vc, bool animated);
     // The screen that is visible: the top layer's, or the root.

@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 #include "Version.h"
 #include "app/HushvaultViewController.h"
 #include "app/LaunchOptions.h"
 #include "app/LinkAcceptance.h"
+#include "platform/Localization.h"
 #include "store/HushvaultSqlite.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
 
@@ -48,6 +54,24 @@ TEST_F(AppDelegateTest, FirstStartPreparesTheStoreAndShowsTheMainMenu) {
     EXPECT_EQ(settings.size(), 4u);
     EXPECT_EQ(settings["Record"], "Off");
     EXPECT_EQ(settings["LockTime"], "1765000000.000000");
+}
+
+TEST_F(AppDelegateTest, ADatabaseThatCannotBeUsedIsSaidAtStartAndLeftAsItWas) {
+    Localization::install("en");
+    const std::string garbage(4096, 'x');
+    std::ofstream(dir.file("HiddenMSGTable"), std::ios::binary) << garbage;
+    HushvaultAppDelegate delegate(dir.paths());
+    delegate.didFinishLaunchingWithOptions();
+    AlertView* alert = test::visibleAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->messageText().contains(QString::fromStdString(dir.file("HiddenMSGTable"))));
+    alert->dismiss();
+    EXPECT_EQ(test::readFile(dir.file("HiddenMSGTable")), garbage);
+
+    std::remove(dir.file("HiddenMSGTable").c_str());  // a sound store says nothing
+    HushvaultAppDelegate fresh(dir.paths());
+    fresh.didFinishLaunchingWithOptions();
+    EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
 TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {

@@ -57,9 +57,10 @@ TEST_F(CliTest, DecryptTakesEscapedTokensAndWholeLinks) {
     const std::string plain = hv::GenEncURL("message 0", "escape", true);
     const std::string escaped = hv::GenEncURL("message 0", "escape", false);
     ASSERT_NE(plain, escaped);
-    for (const std::string& text : {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
-                                    "http://s.hushvault.org/s/?m=" + escaped,
-                                    "  http://h.example/s/?m=" + escaped + "#x\n"}) {
+    for (const std::string& text :
+         {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
+          "http://s.hushvault.org/s/?m=" + escaped, "Hushvault message: hiddenmsg://" + plain,
+          "密信 http://h.example/s/?m=" + escaped, "  http://h.example/s/?m=" + escaped + "#x\n"}) {
         const Result result = run({"token", "decrypt", "--password", "escape", "--", text});
         EXPECT_EQ(result.status, 0) << text << ": " << result.err;
         EXPECT_EQ(result.out, "message 0\n") << text;
@@ -151,6 +152,10 @@ TEST_F(CliTest, SettingsAreChangedButNeverAdded) {
     EXPECT_EQ(run({"settings", "set", "Record", "Off"}).status, 0);
     EXPECT_EQ(run({"settings", "get", "Record"}).out, "Off\n");
     EXPECT_EQ(run({"settings", "set", "Nope", "x"}).status, 1);
+    // Values the screens could not show are refused.
+    EXPECT_EQ(run({"settings", "set", "Time", "banana"}).status, 2);
+    EXPECT_EQ(run({"settings", "set", "Record", "on"}).status, 2);
+    EXPECT_EQ(run({"settings", "set", "Time", "30"}).status, 0);
     const json settings = json::parse(run({"settings", "list", "--json"}).out);
     EXPECT_EQ(settings.size(), 4u);
     EXPECT_EQ(settings["Record"], "Off");
@@ -187,7 +192,6 @@ TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
 }
 
 TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
-    ASSERT_EQ(run({"init"}).status, 0);
     const Result sent =
         run({"send", "--to", "+86 139-0000", "--password", "tea", "--friend", "--", "hi"});
     ASSERT_EQ(sent.status, 0) << sent.err;

@@ -39,6 +39,18 @@ TEST(SingleInstance, ASecondStartHandsItsLinkToTheRunningOneAndExits) {
     EXPECT_TRUE(primary->waitForFinished(10000));
 }
 
+TEST(SingleInstance, ALinkTooLongToBeAMessageOnlyBringsTheRunningOneForward) {
+    hv::test::TempDir documents;
+    const QString dir = QString::fromStdString(documents.path());
+    std::unique_ptr<QProcess> primary(startProbe(dir));
+    ASSERT_EQ(readLine(primary.get()), "primary");
+    std::unique_ptr<QProcess> second(startProbe(dir, "hiddenmsg://" + QString(70000, 'A')));
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(readLine(primary.get()), "link:");
+    EXPECT_TRUE(primary->waitForFinished(10000));
+}
+
 TEST(SingleInstance, AnInstanceThatDiedLeavesNothingInTheWay) {
     hv::test::TempDir documents;
     const QString dir = QString::fromStdString(documents.path());

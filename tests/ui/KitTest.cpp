@@ -239,6 +239,34 @@ TEST_F(KitTest, EscapeGoesBackAndBarButtonsLeaveTheFocusAlone) {
     EXPECT_EQ(closes, 1);
 }
 
+TEST_F(KitTest, ACoveredScreenIsOutOfTheKeyboardsReachAndGetsItBack) {
+    auto* covered = new QLineEdit(root);
+    covered->show();
+    test::activate(&window);
+    covered->setFocus();
+
+    auto* modal = new JournalScreen("modal", &journal);
+    auto* first = new QLineEdit(modal);
+    new QLineEdit(modal);
+    root->presentModalViewController(new NavigationController(modal), false);
+    first->setFocus();
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), covered);
+    }
+
+    modal->dismissModalViewController(false);
+    EXPECT_EQ(QApplication::focusWidget(), covered);
+
+    auto* pushed = new JournalScreen("pushed", &journal);
+    nav->pushViewController(pushed, false);
+    auto* field = new QLineEdit(pushed);
+    field->show();
+    field->setFocus();
+    nav->popViewControllerAnimated(false);
+    EXPECT_EQ(QApplication::focusWidget(), covered);
+}
+
 TEST_F(KitTest, RowsAreReachedWithTabAndTappedWithEnterOrSpace) {
     auto* table = new GroupedTableView(root);
     table->setGeometry(root->rect());
