@@ -30,24 +30,24 @@ AdminPasswordSteps::Outcome AdminPasswordSteps::enter(const std::string& typed) 
     if (utf16Length(passWordOld_) < 4) {  // set mode
         if (settingTime % 2 != 0) {
             passWordNew_ = typed;
-            return {kPassCodeConfirmAdmin};
+            return {kPassCodeConfirmAdmin, std::nullopt, false};
         }
-        if (typed == passWordNew_) return {kPassCodeSaved, typed};
+        if (typed == passWordNew_) return {kPassCodeSaved, typed, false};
         passWordNew_.clear();
-        return {kPassCodeMismatch};
+        return {kPassCodeMismatch, std::nullopt, false};
     }
     switch (settingTime % 3) {  // change mode; a negative count cannot arise
         case 1:
-            if (typed == passWordOld_) return {kPassCodeEnterNew};
+            if (typed == passWordOld_) return {kPassCodeEnterNew, std::nullopt, false};
             settingTime = 0;
-            return {kPassCodeWrongOld};
+            return {kPassCodeWrongOld, std::nullopt, false};
         case 2:
             passWordNew_ = typed;
-            return {kPassCodeConfirmNew};
+            return {kPassCodeConfirmNew, std::nullopt, false};
         default:
             if (typed == passWordNew_) return {kPassCodeSaved, typed, true};
             passWordNew_.clear();
-            return {kPassCodeConfirmAdmin};
+            return {kPassCodeConfirmAdmin, std::nullopt, false};
     }
 }
 
