@@ -2,7 +2,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test bench run screenshots images clean
+.PHONY: all deps build test bench run screenshots images format clean
 
 all: build
 
@@ -34,6 +34,10 @@ screenshots: build
 # Redraws resources/images from tools/imagegen.
 images: build
 	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources/images
+
+# Formats every source with .clang-format (the test suite fails on unformatted ones).
+format: deps
+	@find src tests tools bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
 
 clean:
 	rm -rf build
