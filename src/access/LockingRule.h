@@ -13,14 +13,15 @@ class HushvaultSqlite;
 // - a locking time ("Time" minutes × 60, in single precision) above 99999 seconds means
 //   never lock: logged in;
 // - otherwise logged in while "LockTime" + that period is not earlier than now.
-class LockingRule {
-public:
-    static bool isLoggedIn(const std::optional<std::string>& passWord,
-                           const std::optional<std::string>& lockTime,
-                           const std::optional<std::string>& time, double now);
+namespace LockingRule {
 
-    // Reads "PassWord" and "LockTime" one by one and "Time" from all settings, as stored.
-    static bool isLoggedIn(HushvaultSqlite& store, double now);
-};
+bool isLoggedIn(const std::optional<std::string>& passWord,
+                const std::optional<std::string>& lockTime, const std::optional<std::string>& time,
+                double now);
+
+// Reads "PassWord" and "LockTime" one by one and "Time" from all settings, as stored.
+bool isLoggedIn(HushvaultSqlite& store, double now);
+
+}  // namespace LockingRule
 
 }  // namespace hv

@@ -8,9 +8,10 @@ namespace hv {
 // characters long, start with "hiddenmsg://" in any letter case, and arrive while no
 // reader is open in this run. The text is the link exactly as it came, never a parsed
 // URL (parsing lower-cases the host, which holds the token).
-class LinkAcceptance {
-public:
-    static bool accepts(const QString& link, bool readerOpen);
-};
+namespace LinkAcceptance {
+
+bool accepts(const QString& link, bool readerOpen);
+
+}  // namespace LinkAcceptance
 
 }  // namespace hv

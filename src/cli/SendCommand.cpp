@@ -29,6 +29,7 @@ int SendCommand::run(const CommandContext& context) {
         case MessageSender::Problem::None:
             break;
     }
+    contact.telePhoneNumber = MessageSender::recipientNumber(to, contact);
     HushvaultSqlite store(context.paths.documentsDirectory());
     prepareStore(store);
     // A first send prepares the store as the application's first start would, so that its

@@ -6,12 +6,13 @@ namespace hv {
 
 // The bundled page of a guide for the language that the text of "International" names:
 // "中国" Simplified Chinese, "中國" Traditional Chinese, anything else English.
-class GuidePages {
-public:
-    static QString usageGuide(const QString& international);
-    static QString presetPasswordGuide(const QString& international);
-    // The resource path of a page name, e.g. ":/guides/howfind-en.html".
-    static QString resourcePath(const QString& page);
-};
+namespace GuidePages {
+
+QString usageGuide(const QString& international);
+QString presetPasswordGuide(const QString& international);
+// The resource path of a page name, e.g. ":/guides/howfind-en.html".
+QString resourcePath(const QString& page);
+
+}  // namespace GuidePages
 
 }  // namespace hv

@@ -50,13 +50,6 @@ SendWatcher::Timing& watcherTiming() {
     return timing;
 }
 
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string s(const QString& text) {
-    return text.toStdString();
-}
-
 }  // namespace
 
 CreatNewMessageViewContrller::CreatNewMessageViewContrller(SmsService* service, StorePaths paths,
@@ -106,7 +99,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
     Style::useGroupedBackground(this);
 
-    personTextField->setText(q(contract.name));
+    personTextField->setText(QString::fromStdString(contract.name));
     buildTable();
     containerView = new ComposerInputBar(this);
     textView = containerView->textView();
@@ -175,14 +168,14 @@ void CreatNewMessageViewContrller::restoreDraft() {
         contract.iphoneFriend.emplace("0");
         return;
     }
-    personTextField->setText(q(draft->name));
+    personTextField->setText(QString::fromStdString(draft->name));
     personTextField->setCursorPosition(0);
     contract.telePhoneNumber = draft->telephone;
     contract.name = draft->name;
-    textView->setText(q(draft->text));
+    textView->setText(QString::fromStdString(draft->text));
     contract.iphoneFriend = draft->friendFlag;
-    passTextField->setText(q(draft->password));
-    contract.passWord = s(passTextField->text());
+    passTextField->setText(QString::fromStdString(draft->password));
+    contract.passWord = passTextField->text().toStdString();
     MessageDraft::remove(paths_.temporaryDirectory());
 }
 
@@ -198,10 +191,11 @@ void CreatNewMessageViewContrller::reloadTable() {
 
 void CreatNewMessageViewContrller::getContractInfo(const Contacts& contact) {
     contract = contact;
-    personTextField->setText(q(contact.name.empty() ? contact.telePhoneNumber : contact.name));
+    personTextField->setText(
+        QString::fromStdString(contact.name.empty() ? contact.telePhoneNumber : contact.name));
     personTextField->setCursorPosition(0);
     isIphone = leadingInt32(contact.iphoneFriend.value_or("")) != 0;
-    passTextField->setText(q(contact.passWord));
+    passTextField->setText(QString::fromStdString(contact.passWord));
     reloadTable();
 }
 
@@ -235,7 +229,7 @@ void CreatNewMessageViewContrller::keyPressEvent(QKeyEvent* event) {
 }
 
 void CreatNewMessageViewContrller::personFieldDidEndEditing() {
-    const std::string typed = s(personTextField->text());
+    const std::string typed = personTextField->text().toStdString();
     if (typed != contract.name) {
         contract.name = typed;
         contract.telePhoneNumber = typed;
@@ -247,7 +241,7 @@ void CreatNewMessageViewContrller::personFieldDidEndEditing() {
 }
 
 void CreatNewMessageViewContrller::passFieldDidEndEditing() {
-    contract.passWord = s(passTextField->text());
+    contract.passWord = passTextField->text().toStdString();
 }
 
 bool CreatNewMessageViewContrller::checkForSending() {
@@ -256,7 +250,8 @@ bool CreatNewMessageViewContrller::checkForSending() {
     // on the window having the focus.
     personFieldDidEndEditing();
     passFieldDidEndEditing();
-    switch (MessageSender::check(s(personTextField->text()), contract)) {
+    const std::string recipient = personTextField->text().toStdString();
+    switch (MessageSender::check(recipient, contract)) {
         case MessageSender::Problem::NoRecipient:
             showInputAlert(kKeyInputNumber);
             return false;
@@ -264,9 +259,10 @@ bool CreatNewMessageViewContrller::checkForSending() {
             showInputAlert(kKeyInputPassword);
             return false;
         case MessageSender::Problem::None:
-            return true;
+            break;
     }
-    return false;
+    contract.telePhoneNumber = MessageSender::recipientNumber(recipient, contract);
+    return true;
 }
 
 void CreatNewMessageViewContrller::showInputAlert(const char* messageKey) {
@@ -279,8 +275,8 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
     if (!checkForSending() || !service_) return;
     HushvaultSqlite store(paths_.documentsDirectory());
     MessageSender sender(*service_, store);
-    const auto outcome =
-        sender.send(contract, isIphone, s(textView->text()), s(localized(kKeySmsLabel)), now());
+    const auto outcome = sender.send(contract, isIphone, textView->text().toStdString(),
+                                     localized(kKeySmsLabel).toStdString(), now());
     qCInfo(lcMessaging) << "the SMS service" << (outcome.accepted ? "accepted" : "refused")
                         << "a message";
     startAnimating(outcome.accepted);
@@ -344,21 +340,22 @@ void CreatNewMessageViewContrller::saveDraft() {
     if (personTextField->text().isEmpty() && passTextField->text().isEmpty()) return;
     if (textView->text().isEmpty()) return;
     contract.iphoneFriend.emplace(isIphone ? "1" : "0");
-    contract.name = s(personTextField->text());
+    contract.name = personTextField->text().toStdString();
     MessageDraft draft;
-    draft.name = s(personTextField->text());
-    draft.telephone = contract.name.empty() ? s(personTextField->text()) : contract.telePhoneNumber;
-    draft.text = s(textView->text());
-    draft.password = s(passTextField->text());
+    draft.name = personTextField->text().toStdString();
+    draft.telephone =
+        contract.name.empty() ? personTextField->text().toStdString() : contract.telePhoneNumber;
+    draft.text = textView->text().toStdString();
+    draft.password = passTextField->text().toStdString();
     draft.friendFlag = *contract.iphoneFriend;
     draft.save(paths_.temporaryDirectory());
 }
 
 void CreatNewMessageViewContrller::updateCounter() {
     if (!smsCounter) return;
-    const std::string body =
-        SmsBody::make(s(localized(kKeySmsLabel)), isIphone, s(textView->text()),
-                      s(passTextField->text()), webLinkHost_);
+    const std::string body = SmsBody::make(localized(kKeySmsLabel).toStdString(), isIphone,
+                                           textView->text().toStdString(),
+                                           passTextField->text().toStdString(), webLinkHost_);
     const SmsSegments segments = countSmsSegments(body);
     smsCounter->setText(localized(kKeySmsCount).arg(segments.units).arg(segments.parts));
     placeCounter();

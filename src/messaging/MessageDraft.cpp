@@ -23,7 +23,7 @@ std::optional<MessageDraft> MessageDraft::load(const std::string& temporaryDirec
 }
 
 bool MessageDraft::save(const std::string& temporaryDirectory) const {
-    return StorePaths::ensureDirectory(temporaryDirectory) &&
+    return ensureDirectory(temporaryDirectory) &&
            PropertyList::writeTexts(path(temporaryDirectory), {{"Name", name},
                                                                {"Telephone", telephone},
                                                                {"Text", text},

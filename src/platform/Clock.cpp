@@ -8,9 +8,13 @@ namespace hv {
 
 namespace {
 
-Clock*& currentClock() {
+SystemClock& systemClock() {
     static SystemClock system;
-    static Clock* current = &system;
+    return system;
+}
+
+Clock*& currentClock() {
+    static Clock* current = &systemClock();
     return current;
 }
 
@@ -21,8 +25,7 @@ Clock& Clock::instance() {
 }
 
 void Clock::setInstance(Clock* clock) {
-    static SystemClock system;
-    currentClock() = clock ? clock : &system;
+    currentClock() = clock ? clock : &systemClock();
 }
 
 double SystemClock::now() const {

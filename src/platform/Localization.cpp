@@ -14,11 +14,6 @@ std::unique_ptr<QTranslator>& installedTranslator() {
     return translator;
 }
 
-QString& installedLanguage() {
-    static QString language;
-    return language;
-}
-
 }  // namespace
 
 QString localized(const char* key) {
@@ -41,13 +36,8 @@ bool Localization::install(const QString& language) {
     auto& translator = installedTranslator();
     if (translator) QCoreApplication::removeTranslator(translator.get());
     translator = std::make_unique<QTranslator>();
-    installedLanguage() = language;
     if (!translator->load(":/i18n/hushvault_" + language + ".qm")) return false;
     return QCoreApplication::installTranslator(translator.get());
-}
-
-QString Localization::currentLanguage() {
-    return installedLanguage();
 }
 
 bool Localization::hasText(const char* key) {

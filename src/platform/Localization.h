@@ -11,20 +11,20 @@ QString localized(const char* key);
 
 // The translations that ship with the application: English ("en"), Simplified Chinese
 // ("zh_CN") and Traditional Chinese ("zh_TW"). Installing one replaces the previous one.
-class Localization {
-public:
-    // The shipped language for a requested one ("--lang", a locale name such as
-    // "zh_HK.UTF-8") or, when empty, for the system locale. Unknown languages give "en".
-    static QString chooseLanguage(const QString& requested);
+namespace Localization {
 
-    // Loads the language's translations into the application. False when they could not
-    // be loaded; keys then show as themselves.
-    static bool install(const QString& language);
-    static QString currentLanguage();
-    // True when the installed language gives the key a text of its own.
-    static bool hasText(const char* key);
+// The shipped language for a requested one ("--lang", a locale name such as
+// "zh_HK.UTF-8") or, when empty, for the system locale. Unknown languages give "en".
+QString chooseLanguage(const QString& requested);
 
-    static QStringList shippedLanguages();
-};
+// Loads the language's translations into the application. False when they could not
+// be loaded; keys then show as themselves.
+bool install(const QString& language);
+// True when the installed language gives the key a text of its own.
+bool hasText(const char* key);
+
+QStringList shippedLanguages();
+
+}  // namespace Localization
 
 }  // namespace hv

@@ -11,12 +11,13 @@ class StorePaths;
 // The SMS services this build can send through, chosen by name (--sms): "outbox" writes
 // each message into <documents>/Outbox for another program to pass on; "auto" takes the
 // first service present on this machine, the Outbox when there is no other.
-class SmsServiceChoice {
-public:
-    static QStringList names();
+namespace SmsServiceChoice {
 
-    // The service of that name, or null for an unknown name.
-    static std::unique_ptr<SmsService> make(const QString& name, const StorePaths& paths);
-};
+QStringList names();
+
+// The service of that name, or null for an unknown name.
+std::unique_ptr<SmsService> make(const QString& name, const StorePaths& paths);
+
+}  // namespace SmsServiceChoice
 
 }  // namespace hv

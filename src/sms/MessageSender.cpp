@@ -12,14 +12,17 @@
 
 namespace hv {
 
-MessageSender::Problem MessageSender::check(const std::string& recipientText, Contacts& contact) {
+MessageSender::Problem MessageSender::check(const std::string& recipientText,
+                                            const Contacts& contact) {
     if (recipientText.empty()) return Problem::NoRecipient;
     if (utf16Length(contact.passWord) < 3) return Problem::ShortPassword;
-    if (!contact.telePhoneNumber.empty())
-        contact.telePhoneNumber = normalizePhoneNumber(contact.telePhoneNumber);
-    else
-        contact.telePhoneNumber = recipientText;
     return Problem::None;
+}
+
+std::string MessageSender::recipientNumber(const std::string& recipientText,
+                                           const Contacts& contact) {
+    if (contact.telePhoneNumber.empty()) return recipientText;
+    return normalizePhoneNumber(contact.telePhoneNumber);
 }
 
 MessageSender::MessageSender(SmsService& service, HushvaultSqlite& store)

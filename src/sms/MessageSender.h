@@ -17,9 +17,11 @@ public:
     enum class Problem { None, NoRecipient, ShortPassword };
 
     // The checks before sending, in order: a recipient (the text of the recipient field)
-    // and a preset password of at least 3 characters. On success the contact's number is
-    // normalised, or, when it has none, becomes the recipient text unchanged.
-    static Problem check(const std::string& recipientText, Contacts& contact);
+    // and a preset password of at least 3 characters.
+    static Problem check(const std::string& recipientText, const Contacts& contact);
+    // The number a checked message goes to: the contact's, normalised, or, when it has
+    // none, the recipient text unchanged.
+    static std::string recipientNumber(const std::string& recipientText, const Contacts& contact);
 
     struct Outcome {
         bool accepted = false;  // the SMS service's answer

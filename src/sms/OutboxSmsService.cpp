@@ -49,7 +49,7 @@ bool OutboxSmsService::sendSMSWithText(const std::string& text, const std::strin
                                        const std::string& toAddress) {
     if (toAddress.find('\n') != std::string::npos) return false;
     const std::string directory = outboxDirectory();
-    if (!StorePaths::ensureDirectory(directory)) return false;
+    if (!ensureDirectory(directory)) return false;
     std::string path;
     do {
         path = directory + "/" + uniqueName();
@@ -61,18 +61,17 @@ bool OutboxSmsService::sendSMSWithText(const std::string& text, const std::strin
     return true;
 }
 
-bool OutboxSmsService::parse(const std::string& contents, Message* message) {
-    if (contents.rfind("To: ", 0) != 0) return false;
+std::optional<OutboxMessage> parseOutboxMessage(const std::string& contents) {
+    if (contents.rfind("To: ", 0) != 0) return std::nullopt;
     const std::size_t toEnd = contents.find('\n');
     const std::size_t dateEnd = contents.find('\n', toEnd + 1);
     if (toEnd == std::string::npos || dateEnd == std::string::npos ||
         contents.compare(toEnd + 1, 6, "Date: ") != 0 || contents.size() < dateEnd + 2 ||
         contents[dateEnd + 1] != '\n' || contents.back() != '\n')
-        return false;
-    message->to = contents.substr(4, toEnd - 4);
-    message->date = contents.substr(toEnd + 7, dateEnd - toEnd - 7);
-    message->body = contents.substr(dateEnd + 2, contents.size() - dateEnd - 3);
-    return true;
+        return std::nullopt;
+    return OutboxMessage{contents.substr(4, toEnd - 4),
+                         contents.substr(toEnd + 7, dateEnd - toEnd - 7),
+                         contents.substr(dateEnd + 2, contents.size() - dateEnd - 3)};
 }
 
 }  // namespace hv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "sms/SmsService.h"
@@ -19,16 +20,18 @@ public:
 
     std::string outboxDirectory() const { return documentsDirectory_ + "/Outbox"; }
 
-    // The parts of an outbox file, or nothing when it is not one.
-    struct Message {
-        std::string to;
-        std::string date;
-        std::string body;
-    };
-    static bool parse(const std::string& contents, Message* message);
-
 private:
     std::string documentsDirectory_;
 };
+
+// One file of the Outbox: "To: NUMBER", "Date: TIME", a blank line, the body.
+struct OutboxMessage {
+    std::string to;
+    std::string date;
+    std::string body;
+};
+
+// The parts of an Outbox file's contents, or nothing when it is not one.
+std::optional<OutboxMessage> parseOutboxMessage(const std::string& contents);
 
 }  // namespace hv

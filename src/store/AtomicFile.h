@@ -9,12 +9,13 @@ namespace hv {
 // Whole-file reads and writes. A write goes to a temporary file (mode 0600) in the same
 // directory, is flushed to disk and then replaces the old file by rename, so a reader
 // sees either the old or the new contents, never a mix.
-class AtomicFile {
-public:
-    static bool write(const std::string& path, std::string_view contents);
+namespace AtomicFile {
 
-    // The whole file, or nothing when it cannot be read.
-    static std::optional<std::string> read(const std::string& path);
-};
+bool write(const std::string& path, std::string_view contents);
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> read(const std::string& path);
+
+}  // namespace AtomicFile
 
 }  // namespace hv

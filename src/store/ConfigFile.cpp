@@ -26,7 +26,7 @@ bool ConfigFile::writeValue(const std::string& key, plist_t value) const {
     PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) dictionary.reset(plist_new_dict());
     plist_dict_set_item(dictionary.get(), key.c_str(), owned.release());  // takes ownership
-    return StorePaths::ensureDirectory(documentsDirectory_) &&
+    return ensureDirectory(documentsDirectory_) &&
            PropertyList::writeDictionary(GetConfigFilePath(), dictionary.get());
 }
 

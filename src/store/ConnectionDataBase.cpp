@@ -22,7 +22,7 @@ ConnectionDataBase::~ConnectionDataBase() {
 }
 
 std::string ConnectionDataBase::dataBasePath() const {
-    StorePaths::ensureDirectory(documentsDirectory_);
+    ensureDirectory(documentsDirectory_);
     return documentsDirectory_ + "/" + kDataBaseFileName;
 }
 

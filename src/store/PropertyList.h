@@ -11,25 +11,26 @@ namespace hv {
 
 // Property-list files (XML or binary; written as XML) whose root is a dictionary, read
 // and written whole. Writes are atomic and leave the file readable by the user alone.
-class PropertyList {
-public:
-    struct Deleter {
-        void operator()(plist_t node) const { plist_free(node); }
-    };
-    using Node = std::unique_ptr<void, Deleter>;
-    using Texts = std::map<std::string, std::string>;
+namespace PropertyList {
 
-    // The file's root dictionary, or null when the file is missing, unreadable or holds
-    // anything but a dictionary.
-    static Node readDictionary(const std::string& path);
-    static bool writeDictionary(const std::string& path, plist_t dictionary);
-
-    // A text entry's value; an integer reads as its decimal text; other kinds give nothing.
-    static std::optional<std::string> textOf(plist_t node);
-
-    // The dictionary's text entries (see textOf), or nothing when it cannot be read.
-    static std::optional<Texts> readTexts(const std::string& path);
-    static bool writeTexts(const std::string& path, const Texts& texts);
+struct Deleter {
+    void operator()(plist_t node) const { plist_free(node); }
 };
+using Node = std::unique_ptr<void, Deleter>;
+using Texts = std::map<std::string, std::string>;
+
+// The file's root dictionary, or null when the file is missing, unreadable or holds
+// anything but a dictionary.
+Node readDictionary(const std::string& path);
+bool writeDictionary(const std::string& path, plist_t dictionary);
+
+// A text entry's value; an integer reads as its decimal text; other kinds give nothing.
+std::optional<std::string> textOf(plist_t node);
+
+// The dictionary's text entries (see textOf), or nothing when it cannot be read.
+std::optional<Texts> readTexts(const std::string& path);
+bool writeTexts(const std::string& path, const Texts& texts);
+
+}  // namespace PropertyList
 
 }  // namespace hv

@@ -66,7 +66,7 @@ std::string StorePaths::defaultDocumentsDirectory() {
     return std::string(home && home[0] ? home : ".") + "/.local/share/hushvault";
 }
 
-bool StorePaths::ensureDirectory(const std::string& path) {
+bool ensureDirectory(const std::string& path) {
     if (path.empty()) return false;
     std::size_t position = 0;
     while (position != std::string::npos) {

@@ -26,13 +26,13 @@ public:
 
     static std::string defaultDocumentsDirectory();
 
-    // Creates every missing directory of the path, component by component from the root,
-    // with mode 0700. True when the path exists as a directory afterwards.
-    static bool ensureDirectory(const std::string& path);
-
 private:
     std::string documentsDirectory_;
     std::string temporaryDirectory_;
 };
+
+// Creates every missing directory of the path, component by component from the root,
+// with mode 0700. True when the path exists as a directory afterwards.
+bool ensureDirectory(const std::string& path);
 
 }  // namespace hv

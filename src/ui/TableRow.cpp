@@ -96,7 +96,6 @@ QString TableRow::detail() const {
 }
 
 void TableRow::setAccessory(Accessory accessory) {
-    accessory_ = accessory;
     QWidget* widget = nullptr;
     switch (accessory) {
         case Accessory::None:

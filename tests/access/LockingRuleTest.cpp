@@ -6,7 +6,7 @@
 #include "store/StartupSequence.h"
 #include "support/TempDir.h"
 
-using hv::LockingRule;
+namespace LockingRule = hv::LockingRule;
 
 namespace {
 

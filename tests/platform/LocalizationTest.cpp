@@ -9,7 +9,7 @@
 #include "platform/LocalizationKeys.h"
 #include "sms/SmsBody.h"
 
-using hv::Localization;
+namespace Localization = hv::Localization;
 using hv::localized;
 
 class LocalizationTest : public ::testing::Test {

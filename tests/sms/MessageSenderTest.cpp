@@ -59,11 +59,10 @@ TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
     EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::ShortPassword);
     contact.passWord = "密码密";
     EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::None);
-    EXPECT_EQ(contact.telePhoneNumber, "138");  // no number: the typed text
+    EXPECT_EQ(MessageSender::recipientNumber("138", contact), "138");  // no number: the text
 
     contact.telePhoneNumber = "+86 138-0013+868000";
-    EXPECT_EQ(MessageSender::check("Li", contact), MessageSender::Problem::None);
-    EXPECT_EQ(contact.telePhoneNumber, "13800138000");
+    EXPECT_EQ(MessageSender::recipientNumber("Li", contact), "13800138000");
 }
 
 TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingWhateverTheServiceAnswers) {
@@ -112,11 +111,11 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
         files.push_back(entry.path());
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(test::permissions(files[0].string()), 0600u);
-    OutboxSmsService::Message message;
-    ASSERT_TRUE(OutboxSmsService::parse(test::readFile(files[0].string()), &message));
-    EXPECT_EQ(message.to, "13800138000");
-    EXPECT_EQ(message.body, outcome.body);
-    std::string token = message.body.substr(message.body.find("/s/?m=") + 6);
+    const auto message = parseOutboxMessage(test::readFile(files[0].string()));
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->to, "13800138000");
+    EXPECT_EQ(message->body, outcome.body);
+    std::string token = message->body.substr(message->body.find("/s/?m=") + 6);
     for (std::size_t at; (at = token.find("%2B")) != std::string::npos;) token.replace(at, 3, "+");
     EXPECT_EQ(DecString(token, "tea!"), text);
 }

@@ -102,6 +102,6 @@ TEST(StorePaths, EachProfileHasItsOwnPrivateTemporaryDirectory) {
               dir.path() + "/docs/tmp");
     if (saved) ::setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1);
 
-    ASSERT_TRUE(StorePaths::ensureDirectory(mine.temporaryDirectory()));
+    ASSERT_TRUE(ensureDirectory(mine.temporaryDirectory()));
     EXPECT_EQ(test::permissions(mine.temporaryDirectory()), 0700u);
 }
