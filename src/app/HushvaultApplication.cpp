@@ -13,9 +13,7 @@
 namespace hv {
 
 HushvaultApplication::HushvaultApplication(const LaunchOptions& options, QObject* parent)
-    : QObject(parent),
-      options_(options),
-      paths_(StorePaths::forUser(options.dataDirectory.toStdString())) {}
+    : QObject(parent), options_(options), paths_(options.paths) {}
 
 HushvaultApplication::~HushvaultApplication() {
     delegate_.reset();  // the screens go before the service they send through

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "platform/ProfileOption.h"
 #include "platform/SmsServiceChoice.h"
 
 namespace hv {
@@ -11,10 +12,7 @@ namespace {
 
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption dataDirectory{"data-dir",
-                                     "Keeps the database and the other files in DIR instead of "
-                                     "$XDG_DATA_HOME/hushvault.",
-                                     "DIR"};
+    QCommandLineOption dataDirectory = ProfileOption::dataDirectory();
     QCommandLineOption language{"lang", "Shows Hushvault in LANG: en, zh_CN or zh_TW.", "LANG"};
     QCommandLineOption sms{"sms",
                            "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
@@ -43,11 +41,9 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     LaunchOptions options;
     options.help = p.parser.isSet(p.help);
     options.version = p.parser.isSet(p.version);
-    options.dataDirectory = p.parser.value(p.dataDirectory);
-    if (p.parser.isSet(p.dataDirectory) && options.dataDirectory.isEmpty()) {
-        *error = "--data-dir needs a directory";
-        return std::nullopt;
-    }
+    const auto paths = ProfileOption::paths(p.parser, error);
+    if (!paths) return std::nullopt;
+    options.paths = *paths;
     options.language = p.parser.value(p.language);
     options.sms = p.parser.value(p.sms);
     if (!SmsServiceChoice::names().contains(options.sms)) {

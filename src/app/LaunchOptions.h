@@ -4,15 +4,17 @@
 #include <QStringList>
 #include <optional>
 
+#include "store/StorePaths.h"
+
 namespace hv {
 
 // The command line of the application, read with QCommandLineParser:
 //   hushvault [--data-dir=DIR] [--lang=LANG] [--sms=SERVICE] [hiddenmsg://...]
 struct LaunchOptions {
-    QString dataDirectory;  // empty: the default documents directory
-    QString language;       // empty: the system's
-    QString sms = "auto";   // the SMS service (see SmsServiceChoice)
-    QString link;           // the link the application was opened with, as given
+    StorePaths paths = StorePaths::forUser();  // the profile (--data-dir)
+    QString language;                          // empty: the system's
+    QString sms = "auto";                      // the SMS service (see SmsServiceChoice)
+    QString link;                              // the link the application was opened with, as given
     bool help = false;
     bool version = false;
 

@@ -1,129 +1,113 @@
 #include "cli/CliApplication.h"
 
+#include <QCommandLineParser>
+#include <algorithm>
+#include <sstream>
+
 #include "Version.h"
-#include "cli/CommandContext.h"
+#include "cli/Command.h"
 #include "cli/CommandLine.h"
-#include "cli/ConfigCommand.h"
-#include "cli/ContactsCommand.h"
-#include "cli/RecordsCommand.h"
-#include "cli/SendCommand.h"
-#include "cli/SettingsCommand.h"
 #include "cli/StoreAccess.h"
-#include "cli/TokenCommand.h"
 #include "crypto/Md5.h"
 #include "crypto/Utf8.h"
+#include "platform/ProfileOption.h"
 #include "store/HushvaultSqlite.h"
-#include "store/LockTime.h"
-#include "store/StartupSequence.h"
-#include "store/StorePaths.h"
 
 namespace hv::cli {
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: hushvault-cli [--data-dir=DIR] COMMAND [ARGUMENTS]
-
-Scripting and backups for Hushvault's local store. DIR defaults to
-$XDG_DATA_HOME/hushvault (~/.local/share/hushvault).
-
-Commands:
-  token encrypt --password P [--escaped] [--] TEXT
-                              print the secret-message token of TEXT
-  token decrypt --password P [--] TOKEN
-                              print the text of a token, plain or escaped, or of
-                              a whole hiddenmsg:// or web link
-  init                        create the tables, default settings and version row
-  contacts add --name N --tel T --password P --friend 0|1
-                              add a secret contact, print its id
-  contacts list [--json]      list the secret contacts, newest first
-  contacts find --tel T [--json]
-                              show the contact with this number (exit 1: none)
-  contacts delete --id N      delete a secret contact
-  records list [--json]       list the message records, newest first
-  records delete --id N       delete one message record
-  records clear               delete every message record
-  settings list [--json]      show the settings rows
-  settings get KEY            print one setting
-  settings set KEY VALUE      change an existing setting
-  config get KEY              print the number under KEY in Conf.ini (-1: no file)
-  config set KEY VALUE [--int]
-                              store a text (or with --int a number) in Conf.ini
-  send --to NUMBER --password P [--friend] [--] TEXT
-                              send a secret message through <DIR>/Outbox and
-                              print the SMS body (--friend: the friend runs
-                              Hushvault, so the body holds a hiddenmsg:// link)
-  --help, --version
-
-Plain output has one record per line, fields separated by tabs.
-Exit status: 0 done, 1 the command failed, 2 wrong arguments.
-)";
-
-int runInit(const CommandContext& context) {
-    CommandLine(context.arguments, {}).positionals(0, "");
-    HushvaultSqlite store(context.paths.documentsDirectory());
-    prepareStore(store);
-    StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
-    // The sequence is silent by design; what it should have left is checked here.
-    const bool seeded = !store.findAllNewSMS().empty();
-    requireStoreSuccess(store, "read");
-    const bool versioned = store.findByVersion(kHushvaultVersion);
-    requireStoreSuccess(store, "read");
-    if (!seeded || !versioned)
-        throw CommandFailed("cannot change the database " + store.dataBasePath());
-    return 0;
+std::string usage() {
+    std::ostringstream text;
+    text << "Usage: hushvault-cli [--data-dir=DIR] COMMAND [ARGUMENTS]\n\n"
+            "Scripting and backups for Hushvault's local store. DIR defaults to\n"
+            "$XDG_DATA_HOME/hushvault (~/.local/share/hushvault).\n\nCommands:\n";
+    for (const Command& command : commands()) {
+        std::string words = "  " + std::string(command.name);
+        if (!command.action.empty()) words += " " + std::string(command.action);
+        if (!command.arguments.empty()) words += " " + std::string(command.arguments);
+        text << words << "\n      " << command.summary << '\n';
+    }
+    text << "  --help, --version\n\n"
+            "Plain output has one record per line, fields separated by tabs.\n"
+            "Exit status: 0 done, 1 the command failed, 2 wrong arguments.\n";
+    return text.str();
 }
 
-int dispatch(const std::string& command, const CommandContext& context) {
-    if (command == "token") return TokenCommand::run(context);
-    if (command == "init") return runInit(context);
-    if (command == "contacts") return ContactsCommand::run(context);
-    if (command == "records") return RecordsCommand::run(context);
-    if (command == "settings") return SettingsCommand::run(context);
-    if (command == "config") return ConfigCommand::run(context);
-    if (command == "send") return SendCommand::run(context);
-    throw UsageError("unknown command \"" + command + "\" (see --help)");
+// The action the words name, and where its own arguments begin.
+const Command& findCommand(const std::vector<std::string>& words, std::size_t* consumed) {
+    const auto all = commands();
+    const std::string name = words.empty() ? std::string() : words[0];
+    const std::string action = words.size() > 1 ? words[1] : std::string();
+    std::vector<std::string> actions;
+    for (const Command& command : all) {
+        if (command.name != name) continue;
+        if (command.action.empty()) {
+            *consumed = 1;
+            return command;
+        }
+        if (command.action == action) {
+            *consumed = 2;
+            return command;
+        }
+        actions.emplace_back(command.action);
+    }
+    if (actions.empty())
+        throw UsageError(name.empty() ? "missing command (see --help)"
+                                      : "unknown command \"" + name + "\" (see --help)");
+    std::string known;
+    for (const auto& each : actions) known += (known.empty() ? "" : ", ") + each;
+    throw UsageError(name + " needs " + known + ", not \"" + action + "\"");
+}
+
+int runCommand(const Command& command, CommandContext& context) {
+    if (!command.usesStore) return command.run(context);
+    HushvaultSqlite store(context.paths.documentsDirectory());
+    prepareStore(store);
+    context.store = &store;
+    return command.run(context);
 }
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     try {
-        std::size_t next = 0;
-        std::string dataDirectory;
-        for (; next < arguments.size(); ++next) {
-            const std::string& argument = arguments[next];
-            if (argument == "--help" || argument == "-h") {
-                out << kUsage;
-                return 0;
-            }
-            if (argument == "--version") {
-                out << "hushvault-cli " << kHushvaultVersion << '\n';
-                return 0;
-            }
-            if (argument.rfind("--data-dir", 0) == 0) {
-                std::string directory;
-                if (argument.rfind("--data-dir=", 0) == 0)
-                    directory = argument.substr(11);
-                else if (argument == "--data-dir" && next + 1 < arguments.size())
-                    directory = arguments[++next];
-                if (directory.empty()) throw UsageError("--data-dir needs a directory");
-                dataDirectory = directory;
-            } else if (argument.rfind("--", 0) == 0) {
-                throw UsageError("unknown option " + argument);
-            } else {
-                break;
-            }
-        }
-        if (next == arguments.size()) throw UsageError("missing command (see --help)");
         // Names, numbers and texts are stored as UTF-8; other bytes would come back empty.
-        for (std::size_t i = next; i < arguments.size(); ++i)
+        for (std::size_t i = 0; i < arguments.size(); ++i)
             if (!isValidUtf8(arguments[i]))
                 throw UsageError("argument " + std::to_string(i + 1) + " is not valid UTF-8");
+
+        // The program's own options come before the command; the command's are its own.
+        QCommandLineParser parser;
+        parser.setOptionsAfterPositionalArgumentsMode(
+            QCommandLineParser::ParseAsPositionalArguments);
+        const QCommandLineOption help({"h", "help"}, "");
+        const QCommandLineOption version("version", "");
+        parser.addOptions({ProfileOption::dataDirectory(), help, version});
+        QStringList list{"hushvault-cli"};
+        for (const auto& argument : arguments) list.append(QString::fromStdString(argument));
+        if (!parser.parse(list)) throw UsageError(parser.errorText().toStdString());
+        if (parser.isSet(help)) {
+            out << usage();
+            return 0;
+        }
+        if (parser.isSet(version)) {
+            out << "hushvault-cli " << kHushvaultVersion << '\n';
+            return 0;
+        }
+        QString error;
+        const auto paths = ProfileOption::paths(parser, &error);
+        if (!paths) throw UsageError(error.toStdString());
+
+        std::vector<std::string> words;
+        for (const QString& word : parser.positionalArguments())
+            words.push_back(word.toStdString());
+        std::size_t consumed = 0;
+        const Command& command = findCommand(words, &consumed);
         if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
-        const CommandContext context{
-            std::vector<std::string>(arguments.begin() + next + 1, arguments.end()), out,
-            StorePaths::forUser(dataDirectory)};
-        return dispatch(arguments[next], context);
+        CommandContext context{std::vector<std::string>(words.begin() + consumed, words.end()), out,
+                               *paths};
+        return runCommand(command, context);
     } catch (const UsageError& error) {
         err << "hushvault-cli: " << error.what() << '\n';
         return 2;

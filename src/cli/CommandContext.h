@@ -1,29 +1,26 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "store/StorePaths.h"
+
+namespace hv {
+class HushvaultSqlite;
+}
 
 namespace hv::cli {
 
-// What a subcommand works with: its arguments (after the subcommand's name), the
-// profile's files and where its output goes.
+// What an action works with: its arguments (after the command's words), the profile's
+// files, the store when the action uses one (opened and its tables made), and where its
+// output goes.
 struct CommandContext {
     std::vector<std::string> arguments;
     std::ostream& out;
     StorePaths paths;
-
-    // The action word (arguments[0]), e.g. "list"; empty when there is none.
-    std::string action() const { return arguments.empty() ? std::string() : arguments[0]; }
-    // The arguments after the action word.
-    std::vector<std::string> rest() const {
-        return arguments.empty() ? arguments
-                                 : std::vector<std::string>(arguments.begin() + 1, arguments.end());
-    }
+    HushvaultSqlite* store = nullptr;
 
     // Pretty JSON; bytes that are not UTF-8 are replaced rather than failing the dump.
     void printJson(const nlohmann::json& value) const {

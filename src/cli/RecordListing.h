@@ -12,7 +12,7 @@ namespace hv::cli {
 // "list [--json]" of any record kind: a JSON array, or one text line per record.
 template <class Record>
 int printRecordList(const CommandContext& context, const std::vector<Record>& records) {
-    const CommandLine line(context.rest(), {{}, {"--json"}});
+    const CommandLine line(context.arguments, {{}, {"--json"}});
     line.positionals(0, "");
     if (line.flag("--json")) {
         nlohmann::json array = nlohmann::json::array();

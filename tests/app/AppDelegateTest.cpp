@@ -110,7 +110,7 @@ TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
     auto options = LaunchOptions::parse(
         {"hushvault", "--data-dir", "/tmp/p", "--lang=zh_TW", "hiddenmsg://ABCD"}, &error);
     ASSERT_TRUE(options);
-    EXPECT_EQ(options->dataDirectory, "/tmp/p");
+    EXPECT_EQ(options->paths.documentsDirectory(), "/tmp/p");
     EXPECT_EQ(options->language, "zh_TW");
     EXPECT_EQ(options->link, "hiddenmsg://ABCD");
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--frobnicate"}, &error));

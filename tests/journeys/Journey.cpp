@@ -21,7 +21,7 @@ Journey::~Journey() {
 void Journey::start(const QString& link) {
     quit();
     LaunchOptions options;
-    options.dataDirectory = dataDirectory();
+    options.paths = StorePaths::forUser(profile_.path());
     options.language = "en";
     options.sms = "outbox";
     options.link = link;

@@ -1,7 +1,6 @@
-#include "cli/ContactsCommand.h"
-
 #include <algorithm>
 
+#include "cli/Actions.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonFormat.h"
 #include "cli/RecordListing.h"
@@ -11,13 +10,12 @@
 
 namespace hv::cli {
 
-namespace {
-
-int add(const CommandContext& context, HushvaultSqlite& store) {
-    const CommandLine line(context.rest(), {{"--name", "--tel", "--password", "--friend"}, {}});
+int addContact(CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--name", "--tel", "--password", "--friend"}, {}});
     line.positionals(0, "");
     const std::string flag = line.required("--friend");
     if (flag != "0" && flag != "1") throw UsageError("--friend must be 0 or 1");
+    HushvaultSqlite& store = *context.store;
     const int id = store.addContracts(line.required("--name"), line.required("--tel"),
                                       line.required("--password"), flag);
     requireStoreSuccess(store, "change");
@@ -26,18 +24,18 @@ int add(const CommandContext& context, HushvaultSqlite& store) {
     return 0;
 }
 
-int list(const CommandContext& context, HushvaultSqlite& store) {
-    const auto contacts = store.findAllContracts();
-    requireStoreSuccess(store, "read");
+int listContacts(CommandContext& context) {
+    const auto contacts = context.store->findAllContracts();
+    requireStoreSuccess(*context.store, "read");
     return printRecordList(context, contacts);
 }
 
-int find(const CommandContext& context, HushvaultSqlite& store) {
-    const CommandLine line(context.rest(), {{"--tel"}, {"--json"}});
+int findContact(CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--tel"}, {"--json"}});
     line.positionals(0, "");
     const std::string number = line.required("--tel");
-    const Contacts contact = store.findContractByTelephoneNumber(number);
-    requireStoreSuccess(store, "read");
+    const Contacts contact = context.store->findContractByTelephoneNumber(number);
+    requireStoreSuccess(*context.store, "read");
     if (contact.contract_id == 0) throw CommandFailed("no contact with the number " + number);
     if (line.flag("--json"))
         context.printJson(toJson(contact));
@@ -46,10 +44,11 @@ int find(const CommandContext& context, HushvaultSqlite& store) {
     return 0;
 }
 
-int remove(const CommandContext& context, HushvaultSqlite& store) {
-    const CommandLine line(context.rest(), {{"--id"}, {}});
+int deleteContact(CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--id"}, {}});
     line.positionals(0, "");
     const int id = parseInt32(line.required("--id"), "--id");
+    HushvaultSqlite& store = *context.store;
     const auto contacts = store.findAllContracts();
     requireStoreSuccess(store, "read");
     const bool known = std::any_of(contacts.begin(), contacts.end(),
@@ -58,19 +57,6 @@ int remove(const CommandContext& context, HushvaultSqlite& store) {
     store.deleteContractByid(id);
     requireStoreSuccess(store, "change");
     return 0;
-}
-
-}  // namespace
-
-int ContactsCommand::run(const CommandContext& context) {
-    HushvaultSqlite store(context.paths.documentsDirectory());
-    prepareStore(store);
-    const std::string action = context.action();
-    if (action == "add") return add(context, store);
-    if (action == "list") return list(context, store);
-    if (action == "find") return find(context, store);
-    if (action == "delete") return remove(context, store);
-    throw UsageError("contacts needs add, list, find or delete, not \"" + action + "\"");
 }
 
 }  // namespace hv::cli

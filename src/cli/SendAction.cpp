@@ -1,19 +1,18 @@
-#include "cli/SendCommand.h"
-
 #include "Version.h"
+#include "cli/Actions.h"
 #include "cli/CommandLine.h"
-#include "cli/StoreAccess.h"
 #include "sms/MessageSender.h"
 #include "sms/OutboxSmsService.h"
 #include "sms/SmsBody.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/StartupSequence.h"
-#include "store/StorePaths.h"
 
 namespace hv::cli {
 
-int SendCommand::run(const CommandContext& context) {
+// Sends a secret message the way the composer does (same checks, body, service and
+// records) through the outbox of the data directory, and prints the body it sent.
+int sendMessage(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--to", "--password"}, {"--friend"}});
     const std::string text = line.positionals(1, "TEXT")[0];
     const std::string to = line.required("--to");
@@ -30,8 +29,7 @@ int SendCommand::run(const CommandContext& context) {
             break;
     }
     contact.telePhoneNumber = MessageSender::recipientNumber(to, contact);
-    HushvaultSqlite store(context.paths.documentsDirectory());
-    prepareStore(store);
+    HushvaultSqlite& store = *context.store;
     // A first send prepares the store as the application's first start would, so that its
     // record is kept by the default setting.
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());

@@ -1,5 +1,4 @@
-#include "cli/TokenCommand.h"
-
+#include "cli/Actions.h"
 #include "cli/CommandLine.h"
 #include "crypto/SecretCipher.h"
 #include "crypto/SecretLink.h"
@@ -17,8 +16,17 @@ bool hasCheckPrefix(const std::string& token) {
     return true;
 }
 
-int decrypt(const CommandContext& context) {
-    const CommandLine line(context.rest(), {{"--password"}, {}});
+}  // namespace
+
+int encryptToken(CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--password"}, {"--escaped"}});
+    const std::string text = line.positionals(1, "TEXT")[0];
+    context.out << GenEncURL(text, line.required("--password"), !line.flag("--escaped")) << '\n';
+    return 0;
+}
+
+int decryptToken(CommandContext& context) {
+    const CommandLine line(context.arguments, {{"--password"}, {}});
     const std::string token = tokenFromLink(line.positionals(1, "TOKEN")[0]);
     const SecretCipher cipher(line.required("--password"));
     if (!hasCheckPrefix(token)) throw CommandFailed("this is not a secret-message token or link");
@@ -31,21 +39,6 @@ int decrypt(const CommandContext& context) {
             "password is a near miss or the link was damaged");
     context.out << *text << '\n';
     return 0;
-}
-
-}  // namespace
-
-int TokenCommand::run(const CommandContext& context) {
-    const std::string action = context.action();
-    if (action == "encrypt") {
-        const CommandLine line(context.rest(), {{"--password"}, {"--escaped"}});
-        const std::string text = line.positionals(1, "TEXT")[0];
-        context.out << GenEncURL(text, line.required("--password"), !line.flag("--escaped"))
-                    << '\n';
-        return 0;
-    }
-    if (action == "decrypt") return decrypt(context);
-    throw UsageError("token needs encrypt or decrypt, not \"" + action + "\"");
 }
 
 }  // namespace hv::cli
