@@ -14,7 +14,8 @@ ChooseTimeLockViewController::ChooseTimeLockViewController(SettingViewFirstContr
 }
 
 void ChooseTimeLockViewController::viewDidLoad() {
-    table_ = new GroupedTableView(this);
+    table_ = new GroupedTableView;
+    setContentView(table_);
     const QStringList titles = LockTimeChoices::rowTitles();
     for (int r = 0; r < titles.size(); ++r) {
         TableRow* row = table_->addRow();
@@ -23,11 +24,6 @@ void ChooseTimeLockViewController::viewDidLoad() {
         connect(row, &TableRow::tapped, this, [this, r] { selectRow(r); });
     }
     reloadData();
-    resizeEvent(nullptr);
-}
-
-void ChooseTimeLockViewController::resizeEvent(QResizeEvent*) {
-    if (table_) table_->setGeometry(rect());
 }
 
 void ChooseTimeLockViewController::selectRow(int row) {

@@ -22,7 +22,6 @@ public:
 
 protected:
     void viewDidLoad() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void reloadData();

@@ -34,21 +34,24 @@ void LoginViewController::viewDidLoad() {
         BarButtonItem{localized(kKeyLogin), {}, [this] { Done(); }, "loginButton"});
     psView = new PassWordView(this);
     psView->setDelegate(this);
+    setContentView(psView);
     // Changing the password starts from here too: it asks for the old one first.
     changePassword_ = new QPushButton(localized(kKeyChangePassword), this);
     changePassword_->setObjectName("changePasswordButton");
     changePassword_->setFlat(true);
     changePassword_->setCursor(Qt::PointingHandCursor);
     changePassword_->setFocusPolicy(Qt::TabFocus);  // a tap leaves the keyboard in the pad
-    changePassword_->setStyleSheet(
-        "QPushButton { color: #2f6fd6; font-size: 14px; border: none; }");
+    Style::apply(changePassword_, Style::Role::LinkButton);
     connect(changePassword_, &QPushButton::clicked, this, [this] { passWord(); });
-    resizeEvent(nullptr);
+    placeChangePasswordLink();
 }
 
 void LoginViewController::resizeEvent(QResizeEvent*) {
-    if (!psView) return;
-    psView->setGeometry(rect());
+    placeChangePasswordLink();
+}
+
+void LoginViewController::placeChangePasswordLink() {
+    if (!changePassword_) return;
     changePassword_->setGeometry(20, 136, width() - 40, 32);
     changePassword_->raise();
 }

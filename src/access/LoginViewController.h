@@ -26,14 +26,16 @@ public:
     // Opens the administrator password screen to change the password.
     void passWord();
 
-    PassWordView* psView = nullptr;
-    LoginListener* lumenViewController = nullptr;
-
 protected:
     void viewDidLoad() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The "Change password" link, under the pad's input line.
+    void placeChangePasswordLink();
+
+    PassWordView* psView = nullptr;
+    LoginListener* lumenViewController = nullptr;
     StorePaths paths_;
     QPushButton* changePassword_ = nullptr;
 };

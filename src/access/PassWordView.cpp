@@ -12,6 +12,7 @@
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "ui/AlertView.h"
+#include "ui/Style.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -48,35 +49,34 @@ void setColour(QLabel* label, const QColor& colour) {
 
 PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
     setObjectName("psView");
-    countLabel = new QLabel(localized(kKeyPassCode), this);
-    countLabel->setObjectName("countLabel");
-    countLabel->setAlignment(Qt::AlignCenter);
+    countLabel_ = new QLabel(localized(kKeyPassCode), this);
+    countLabel_->setObjectName("countLabel");
+    countLabel_->setAlignment(Qt::AlignCenter);
     QFont labelFont("Arial");
     labelFont.setPixelSize(15);
-    countLabel->setFont(labelFont);
-    setColour(countLabel, Qt::black);
+    countLabel_->setFont(labelFont);
+    setColour(countLabel_, Qt::black);
 
-    lineTextField = new QLineEdit(this);
-    lineTextField->setObjectName("lineTextField");
-    lineTextField->setEchoMode(QLineEdit::Password);
-    lineTextField->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhHiddenText |
-                                       Qt::ImhSensitiveData);
-    lineTextField->setAlignment(Qt::AlignCenter);
+    lineTextField_ = new QLineEdit(this);
+    lineTextField_->setObjectName("lineTextField");
+    lineTextField_->setEchoMode(QLineEdit::Password);
+    lineTextField_->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhHiddenText |
+                                        Qt::ImhSensitiveData);
+    lineTextField_->setAlignment(Qt::AlignCenter);
     QFont fieldFont("Arial");
     fieldFont.setPixelSize(22);
-    lineTextField->setFont(fieldFont);
-    lineTextField->setStyleSheet(
-        "QLineEdit { background: white; border: 2px inset #9aa3b0; border-radius: 2px; }");
+    lineTextField_->setFont(fieldFont);
+    Style::apply(lineTextField_, Style::Role::PassCodeField);
     // Enter on a keyboard submits, as the screen's bar button does, and the keyboard stays
     // in the input line for the next attempt. (A phone's numeric keypad has no Enter.)
-    connect(lineTextField, &QLineEdit::returnPressed, this, [this] { setFieldWithNumber(); });
-    lineTextField->installEventFilter(this);
-    resizeEvent(nullptr);
+    connect(lineTextField_, &QLineEdit::returnPressed, this, [this] { setFieldWithNumber(); });
+    lineTextField_->installEventFilter(this);
+    layOutPad();
     setIsFirstResponder(true);
 }
 
 bool PassWordView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineTextField && event->type() == QEvent::KeyPress && cleanPending_) {
+    if (watched == lineTextField_ && event->type() == QEvent::KeyPress && cleanPending_) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         if (!text.isEmpty() && text.at(0).isPrint()) {
             cleanPending_ = false;
@@ -87,28 +87,32 @@ bool PassWordView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PassWordView::resizeEvent(QResizeEvent*) {
+    layOutPad();
+}
+
+void PassWordView::layOutPad() {
     fitStatusLine();
-    lineTextField->setGeometry((width() - 240) / 2, 80, 240, 40);
+    lineTextField_->setGeometry((width() - 240) / 2, 80, 240, 40);
 }
 
 void PassWordView::fitStatusLine() {
     // One line at (0, 50), 20 high, in 15 points; a longer message first in a smaller
     // font, then in two lines that grow upwards, never into the input line.
-    QFont font = countLabel->font();
+    QFont font = countLabel_->font();
     const int room = width() - 8;
     for (int size = 15; size >= 12; --size) {
         font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(countLabel->text()) <= room) {
-            countLabel->setFont(font);
-            countLabel->setWordWrap(false);
-            countLabel->setGeometry(0, 50, width(), 20);
+        if (QFontMetrics(font).horizontalAdvance(countLabel_->text()) <= room) {
+            countLabel_->setFont(font);
+            countLabel_->setWordWrap(false);
+            countLabel_->setGeometry(0, 50, width(), 20);
             return;
         }
     }
     font.setPixelSize(13);
-    countLabel->setFont(font);
-    countLabel->setWordWrap(true);
-    countLabel->setGeometry(4, 28, room, 44);
+    countLabel_->setFont(font);
+    countLabel_->setWordWrap(true);
+    countLabel_->setGeometry(4, 28, room, 44);
 }
 
 void PassWordView::paintEvent(QPaintEvent*) {
@@ -118,9 +122,9 @@ void PassWordView::paintEvent(QPaintEvent*) {
 void PassWordView::setIsFirstResponder(bool flag) {
     isFirstResponder_ = flag;
     if (flag)
-        lineTextField->setFocus();
+        lineTextField_->setFocus();
     else
-        lineTextField->clearFocus();
+        lineTextField_->clearFocus();
 }
 
 void PassWordView::mousePressEvent(QMouseEvent*) {
@@ -128,11 +132,11 @@ void PassWordView::mousePressEvent(QMouseEvent*) {
 }
 
 void PassWordView::cleanField() {
-    lineTextField->clear();
+    lineTextField_->clear();
 }
 
 void PassWordView::setFieldWithNumber() {
-    const QString typed = lineTextField->text();
+    const QString typed = lineTextField_->text();
     if (typed.size() < 4) {
         (new AlertView(kKeyWarning, kKeyPasswordLength, kKeySure, {}))->show(Window::of(this));
         return;
@@ -143,9 +147,9 @@ void PassWordView::setFieldWithNumber() {
 void PassWordView::showResult(int code) {
     for (const CodeMessage& message : kMessages) {
         if (message.code != code) continue;
-        countLabel->setText(localized(message.key));
+        countLabel_->setText(localized(message.key));
         fitStatusLine();
-        if (message.colour) setColour(countLabel, *message.colour);
+        if (message.colour) setColour(countLabel_, *message.colour);
         // Empties what was submitted. A next entry begun before then starts in an empty
         // field instead, and is not emptied under the user's fingers.
         if (message.clean) {

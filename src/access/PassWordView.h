@@ -33,8 +33,7 @@ public:
     void setIsFirstResponder(bool flag);
     bool isFirstResponder() const { return isFirstResponder_; }
 
-    QLineEdit* lineTextField = nullptr;
-    QLabel* countLabel = nullptr;
+    QLineEdit* lineTextField() const { return lineTextField_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,7 +43,13 @@ protected:
 
 private:
     void showResult(int code);
+    // The places the pad's layout fixes: the status line at (0, 50), 20 high (taller for a
+    // long message, see fitStatusLine), and the input line of 240 x 40 at (40, 80).
+    void layOutPad();
     void fitStatusLine();
+
+    QLineEdit* lineTextField_ = nullptr;
+    QLabel* countLabel_ = nullptr;
 
     PassWordViewDelegate* delegate_ = nullptr;
     bool isFirstResponder_ = false;

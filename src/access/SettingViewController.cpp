@@ -26,10 +26,10 @@ void SettingViewController::viewDidLoad() {
     Style::useGroupedBackground(this);
     psView = new PassWordView(this);
     psView->setDelegate(this);
+    setContentView(psView);
     steps_ = AdminPasswordSteps();
     navigationItem()->setRightBarButtonItem(
         BarButtonItem{localized(kKeySave), {}, [this] { Done(); }, "saveButton"});
-    resizeEvent(nullptr);
 }
 
 void SettingViewController::viewWillAppear(bool) {
@@ -42,10 +42,6 @@ void SettingViewController::viewDidDisappear(bool) {
     // covered by another screen is not going away.
     NavigationController* nav = navigationController();
     if (!nav || !nav->viewControllers().contains(this)) AdminPasswordSteps::forgetSteps();
-}
-
-void SettingViewController::resizeEvent(QResizeEvent*) {
-    if (psView) psView->setGeometry(rect());
 }
 
 void SettingViewController::Done() {

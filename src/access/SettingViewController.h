@@ -22,16 +22,14 @@ public:
     void Done();
     int checkPassWordWithstring(const QString& passcode) override;
 
-    PassWordView* psView = nullptr;
-    LoginListener* secView = nullptr;
-
 protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    PassWordView* psView = nullptr;
+    LoginListener* secView = nullptr;
     StorePaths paths_;
     AdminPasswordSteps steps_;
 };

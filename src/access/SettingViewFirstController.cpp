@@ -38,7 +38,8 @@ void SettingViewFirstController::viewDidLoad() {
     messageSwitch->setObjectName("messageSwitch");
     connect(messageSwitch, &SwitchControl::clicked, this, [this] { messageRecord(); });
 
-    table_ = new GroupedTableView(this);
+    table_ = new GroupedTableView;
+    setContentView(table_);
     const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms};
     for (int r = 0; r < 3; ++r) {
         TableRow* row = table_->addRow();
@@ -54,11 +55,6 @@ void SettingViewFirstController::viewDidLoad() {
     }
     statueForObjects();
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
-    resizeEvent(nullptr);
-}
-
-void SettingViewFirstController::resizeEvent(QResizeEvent*) {
-    if (table_) table_->setGeometry(rect());
 }
 
 void SettingViewFirstController::viewWillAppear(bool) {
@@ -147,14 +143,14 @@ void SettingViewFirstController::openChooser() {
 void SettingViewFirstController::waitForLogin() {
     if (waitingForLogin_) return;  // one registration at a time
     waitingForLogin_ = true;
-    NotificationCenter::defaultCenter().addObserver(
+    waitForLogin_ = NotificationCenter::defaultCenter().addObserver(
         this, kNotificationLockTime, [this](const Notification& n) { loginedInSeccess(n.object); });
 }
 
 void SettingViewFirstController::stopWaiting() {
     if (!waitingForLogin_) return;
     waitingForLogin_ = false;
-    NotificationCenter::defaultCenter().removeObserver(this, kNotificationLockTime);
+    disconnect(waitForLogin_);
 }
 
 void SettingViewFirstController::loginedInSeccess(const QVariant& object) {

@@ -31,19 +31,12 @@ public:
     void selectRow(int row);
     void loginedInSeccess(const QVariant& object);
 
-    QStringList array;
-    int tabIndex = 1;
-    QString Record;
-    SwitchControl* messageSwitch = nullptr;
-    bool IsPassWord = false;
-    LoginListener* hushvaultViewController = nullptr;
     bool isWaitingForLogin() const { return waitingForLogin_; }
 
 protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void reloadData();
@@ -51,10 +44,17 @@ private:
     void waitForLogin();
     void stopWaiting();
 
+    QStringList array;
+    int tabIndex = 1;
+    QString Record;
+    SwitchControl* messageSwitch = nullptr;
+    bool IsPassWord = false;
+    LoginListener* hushvaultViewController = nullptr;
     StorePaths paths_;
     GroupedTableView* table_ = nullptr;
     QList<TableRow*> rows_;
     bool waitingForLogin_ = false;
+    QMetaObject::Connection waitForLogin_;  // the registration for "lockTime" while waiting
 };
 
 }  // namespace hv

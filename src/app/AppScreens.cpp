@@ -3,14 +3,26 @@
 #include "access/LoginViewController.h"
 #include "access/SettingViewFirstController.h"
 #include "app/HushvaultViewController.h"
+#include "info/ChoosePhoneTypeViewController.h"
 #include "messaging/CreatNewMessageViewContrller.h"
 
 namespace hv {
 
+ComposerScreens makeComposerScreens() {
+    ComposerScreens screens;
+    screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
+        auto* chooser = new ChoosePhoneTypeViewController;
+        QObject::connect(chooser, &ChoosePhoneTypeViewController::phoneTypeChosen, chooser,
+                         std::move(chosen));
+        return chooser;
+    };
+    return screens;
+}
+
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService) {
     MenuScreens screens;
     screens.composer = [paths, smsService](HushvaultViewController*) -> ViewController* {
-        auto* composer = new CreatNewMessageViewContrller(smsService, paths);
+        auto* composer = new CreatNewMessageViewContrller(smsService, paths, makeComposerScreens());
         composer->setContract(Contacts{});
         return composer;
     };

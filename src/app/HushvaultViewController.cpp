@@ -1,10 +1,13 @@
 #include "app/HushvaultViewController.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "access/LockingRule.h"
+#include "app/NewMessageButton.h"
 #include "info/AboutUSViewController.h"
 #include "info/USingHelpWebViewController.h"
 #include "platform/Clock.h"
@@ -15,6 +18,7 @@
 #include "ui/FocusRing.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
+#include "ui/Style.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -25,12 +29,7 @@ constexpr int kTagNewMessage = 101;
 constexpr int kTagContacts = 102;
 constexpr int kTagRecords = 103;
 
-constexpr const char* kTileStyle =
-    "QToolButton { color: #1c2a44; font-size: 14px; font-weight: bold; border: 1px solid #d3dae6;"
-    " border-radius: 12px; background: rgba(255,255,255,235); padding: 14px 4px 10px 4px; }"
-    "QToolButton:pressed { background: #dfe8f7; }"
-    "QToolButton:focus { border: 2px solid #2f6fd6; }"
-    "QToolButton:disabled { color: #a0a8b8; background: rgba(240,242,246,200); }";
+constexpr int kTileHeight = 104;
 
 }  // namespace
 
@@ -59,52 +58,27 @@ void HushvaultViewController::viewDidLoad() {
 }
 
 void HushvaultViewController::buildMenu() {
-    backGroudImageView = new QLabel(this);
-    backGroudImageView->setObjectName("backGroudImageView");
-    backGroudImageView->setPixmap(QPixmap(":/images/menu_background.png"));
-    backGroudImageView->setScaledContents(true);
-
-    newMessageButton = new QPushButton(this);
-    newMessageButton->setObjectName("newMessageButton");
-    newMessageButton->setStyleSheet(
-        "QPushButton { border: none; border-image: url(:/images/menu_new_message.png) 0 0 0 0 "
-        "stretch stretch; }"
-        "QPushButton:pressed { border-image: url(:/images/menu_new_message_pressed.png) 0 0 0 0 "
-        "stretch stretch; }"
-        "QPushButton:disabled { border-image: url(:/images/menu_new_message_disabled.png) 0 0 0 0 "
-        "stretch stretch; }");
-    label = new QLabel(localized(kKeyNewMessage), newMessageButton);
-    label->setObjectName("label");
-    label->setStyleSheet("color: white; background: transparent;");
-    QFont labelFont = label->font();
-    labelFont.setBold(true);
-    label->setFont(labelFont);
-    smslabel = new QLabel(localized(kKeySms), newMessageButton);
-    smslabel->setObjectName("smslabel");
-    smsSlable = new QLabel(localized(kKeySms), newMessageButton);
-    smsSlable->setObjectName("smsSlable");
-    smslabel->setStyleSheet(
-        "color: #2f6fd6; background: white; border-radius: 8px; padding: 2px 8px;"
-        " font-size: 12px; font-weight: bold;");
-    smsSlable->setStyleSheet(
-        "color: white; background: #1d4f9e; border-radius: 8px; padding: 2px 8px;"
-        " font-size: 12px; font-weight: bold;");
-    for (QLabel* l : {label, smslabel, smsSlable})
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* button = new NewMessageButton;
+    newMessageButton = button;
+    label = button->titleLabel();
+    smslabel = button->badge();
+    smsSlable = button->pressedBadge();
     connect(newMessageButton, &QPushButton::pressed, this,
             [this] { newMessageBtntouchHightlighted(); });
     connect(newMessageButton, &QPushButton::released, this, [this] { newMessageBtntouchUp(); });
     connect(newMessageButton, &QPushButton::clicked, this,
             [this] { UIButtonClicked(kTagNewMessage); });
 
-    auto makeTile = [this](const char* name, const char* key, const char* icon) {
-        auto* button = new QToolButton(this);
+    auto makeTile = [](const char* name, const char* key, const char* icon) {
+        auto* button = new QToolButton;
         button->setText(localized(key));
         button->setObjectName(name);
         button->setIcon(QIcon(QString(":/images/") + icon));
         button->setIconSize(QSize(40, 40));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setStyleSheet(kTileStyle);
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // columns share alike
+        button->setFixedHeight(kTileHeight);
+        Style::apply(button, Style::Role::MenuTile);
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
@@ -123,13 +97,36 @@ void HushvaultViewController::buildMenu() {
     smsContractsButton->setEnabled(bool(screens_.contactList));
     smsMessagesButton->setEnabled(bool(screens_.records));
     settingButton->setEnabled(bool(screens_.settings));
-    newMessageButton->setCursor(Qt::PointingHandCursor);
-    FocusRing::attach(newMessageButton, 14);
+    layOutMenu();
     // Tab goes through the entries as they read, top left to bottom right.
     const QList<QWidget*> order{newMessageButton, smsContractsButton, smsMessagesButton,
                                 settingButton, help};
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-    resizeEvent(nullptr);
+}
+
+void HushvaultViewController::layOutMenu() {
+    // The entries over the background picture: the big new-message button, then the other
+    // four as tiles, two by two.
+    backGroudImageView = new QLabel;
+    backGroudImageView->setObjectName("backGroudImageView");
+    backGroudImageView->setPixmap(QPixmap(":/images/menu_background.png"));
+    backGroudImageView->setScaledContents(true);
+    auto* layout = new QVBoxLayout(backGroudImageView);
+    layout->setContentsMargins(20, 22, 20, 0);
+    layout->setSpacing(18);
+    newMessageButton->setFixedHeight(118);
+    layout->addWidget(newMessageButton);
+    auto* tiles = new QGridLayout;
+    tiles->setSpacing(12);
+    tiles->addWidget(smsContractsButton, 0, 0);
+    tiles->addWidget(smsMessagesButton, 0, 1);
+    tiles->addWidget(settingButton, 1, 0);
+    tiles->addWidget(help, 1, 1);
+    tiles->setColumnStretch(0, 1);
+    tiles->setColumnStretch(1, 1);
+    layout->addLayout(tiles);
+    layout->addStretch(1);
+    setContentView(backGroudImageView);
 }
 
 void HushvaultViewController::buildNavigationBarItems() {
@@ -140,9 +137,7 @@ void HushvaultViewController::buildNavigationBarItems() {
     logoView->setGeometry(8, 7, 30, 30);
     infoButton = new QPushButton;
     infoButton->setObjectName("infoButton");
-    infoButton->setStyleSheet(
-        "QPushButton { border: none; border-image: url(:/images/a6.png) 0 0 0 0 stretch stretch; }"
-        "QPushButton:pressed { border-image: url(:/images/a6-S.png) 0 0 0 0 stretch stretch; }");
+    Style::apply(infoButton, Style::Role::MenuInfoButton);
     infoButton->setCursor(Qt::PointingHandCursor);
     infoButton->setFocusPolicy(Qt::TabFocus);
     FocusRing::attach(infoButton, 11);
@@ -155,37 +150,6 @@ void HushvaultViewController::buildNavigationBarItems() {
         logoView->setParent(this);
         infoButton->setParent(this);
     }
-}
-
-void HushvaultViewController::resizeEvent(QResizeEvent*) {
-    if (!backGroudImageView) return;
-    backGroudImageView->setGeometry(rect());
-    const int margin = 20;
-    const int gap = 12;
-    const int w = width() - 2 * margin;
-    newMessageButton->setGeometry(margin, 22, w, 118);
-    // The label keeps clear of the envelope on the right of the button, in a smaller
-    // font when a language's words are long.
-    const int labelWidth = w - 40 - 82;
-    label->setGeometry(20, 62, labelWidth, 36);
-    QFont font = label->font();
-    for (int size = 22; size >= 15; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= labelWidth) break;
-    }
-    label->setFont(font);
-    for (QLabel* badge : {smslabel, smsSlable}) {
-        badge->ensurePolished();  // the padding of its style sheet counts in its size
-        badge->adjustSize();
-        badge->move(20, 30);
-    }
-    const int tileW = (w - gap) / 2;
-    const int tileH = 104;
-    const int top = 22 + 118 + 18;
-    smsContractsButton->setGeometry(margin, top, tileW, tileH);
-    smsMessagesButton->setGeometry(margin + tileW + gap, top, tileW, tileH);
-    settingButton->setGeometry(margin, top + tileH + gap, tileW, tileH);
-    help->setGeometry(margin + tileW + gap, top + tileH + gap, tileW, tileH);
 }
 
 void HushvaultViewController::viewWillAppear(bool) {

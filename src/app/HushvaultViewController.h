@@ -37,6 +37,20 @@ public:
     void setIsLogin(bool flag) override { isLogin_ = flag; }
     int buttonClicked() const { return buttonClicked_; }
 
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+
+private:
+    void buildMenu();
+    void layOutMenu();
+    void buildNavigationBarItems();
+    void hidesBackButton(const Notification& notification);
+    void newMessageBtntouchHightlighted();
+    void newMessageBtntouchUp();
+
+    StorePaths paths_;
     QPushButton* newMessageButton = nullptr;
     QToolButton* smsContractsButton = nullptr;
     QToolButton* smsMessagesButton = nullptr;
@@ -48,21 +62,6 @@ public:
     QLabel* smslabel = nullptr;
     QLabel* smsSlable = nullptr;
     QLabel* backGroudImageView = nullptr;
-
-protected:
-    void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void buildMenu();
-    void buildNavigationBarItems();
-    void hidesBackButton(const Notification& notification);
-    void newMessageBtntouchHightlighted();
-    void newMessageBtntouchUp();
-
-    StorePaths paths_;
     MenuScreens screens_;
     bool isLogin_ = false;
     int buttonClicked_ = 0;

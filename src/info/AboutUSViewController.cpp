@@ -6,23 +6,24 @@
 #include "Version.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
+#include "ui/Style.h"
 
 namespace hv {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const char* style) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, Style::Role role) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    label->setStyleSheet(style);
+    Style::apply(label, role);
     return label;
 }
 
-constexpr const char* kNameStyle = "font-size: 22px; font-weight: bold; color: #1c2a44;";
-constexpr const char* kCompanyStyle = "font-size: 14px; color: #3a4a66;";
-constexpr const char* kPropertyStyle = "font-size: 13px; color: #6d6d72;";
+constexpr Style::Role kNameStyle = Style::Role::AboutName;
+constexpr Style::Role kCompanyStyle = Style::Role::AboutCompany;
+constexpr Style::Role kPropertyStyle = Style::Role::AboutProperty;
 
 }  // namespace
 
@@ -32,28 +33,29 @@ AboutUSViewController::AboutUSViewController(QWidget* parent) : ViewController(p
 
 void AboutUSViewController::buildLayout() {
     setAutoFillBackground(true);
-    setStyleSheet("AboutUSViewController { background: #f4f6fa; }");
-    imageView = new QLabel(this);
+    Style::apply(this, Style::Role::AboutScreen);
+    auto* content = new QWidget;
+    imageView = new QLabel(content);
     imageView->setObjectName("imageView");
     imageView->setPixmap(
         QPixmap(":/images/LOGO.png").scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imageView->setAlignment(Qt::AlignCenter);
     // The layout's own texts: Chinese and English.
-    labelchiname = makeLabel(this, "labelchiname", QString::fromUtf8("私密短信"), kNameStyle);
+    labelchiname = makeLabel(content, "labelchiname", QString::fromUtf8("私密短信"), kNameStyle);
     companyName =
-        makeLabel(this, "companyName", QString::fromUtf8("Hushvault 开发团队"), kCompanyStyle);
+        makeLabel(content, "companyName", QString::fromUtf8("Hushvault 开发团队"), kCompanyStyle);
     labelproperty =
-        makeLabel(this, "labelproperty",
+        makeLabel(content, "labelproperty",
                   QString::fromUtf8("自由软件。您的信息只以密文的形式离开手机。"), kPropertyStyle);
-    labelenname = makeLabel(this, "labelenname", "Hushvault", kNameStyle);
-    enCompanyName = makeLabel(this, "enCompanyName", "The Hushvault developers", kCompanyStyle);
+    labelenname = makeLabel(content, "labelenname", "Hushvault", kNameStyle);
+    enCompanyName = makeLabel(content, "enCompanyName", "The Hushvault developers", kCompanyStyle);
     enProperty =
-        makeLabel(this, "enProperty",
+        makeLabel(content, "enProperty",
                   "Free software. Your messages leave your phone only encrypted.", kPropertyStyle);
-    auto* version = makeLabel(this, "versionLabel", localized(kKeyVersion).arg(kHushvaultVersion),
-                              kPropertyStyle);
+    auto* version = makeLabel(content, "versionLabel",
+                              localized(kKeyVersion).arg(kHushvaultVersion), kPropertyStyle);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(24, 36, 24, 24);
     layout->setSpacing(10);
     layout->addWidget(imageView);
@@ -64,6 +66,7 @@ void AboutUSViewController::buildLayout() {
     layout->addWidget(enProperty);
     layout->addStretch(1);
     layout->addWidget(version);
+    setContentView(content);
 }
 
 void AboutUSViewController::viewDidLoad() {

@@ -16,6 +16,12 @@ public:
 
     void back();
 
+protected:
+    void viewDidLoad() override;
+
+private:
+    void buildLayout();
+
     QLabel* labelchiname = nullptr;
     QLabel* companyName = nullptr;
     QLabel* labelproperty = nullptr;
@@ -23,12 +29,6 @@ public:
     QLabel* enCompanyName = nullptr;
     QLabel* enProperty = nullptr;
     QLabel* imageView = nullptr;
-
-protected:
-    void viewDidLoad() override;
-
-private:
-    void buildLayout();
 };
 
 }  // namespace hv

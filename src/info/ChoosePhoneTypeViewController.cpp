@@ -1,6 +1,5 @@
 #include "info/ChoosePhoneTypeViewController.h"
 
-#include "info/PhoneTypeReceiver.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "ui/GroupedTableView.h"
@@ -14,10 +13,6 @@ ChoosePhoneTypeViewController::ChoosePhoneTypeViewController(QWidget* parent)
     setObjectName("ChoosePhoneTypeViewController");
 }
 
-void ChoosePhoneTypeViewController::setMessViewController(QObject* receiver) {
-    messViewController_ = receiver;
-}
-
 int ChoosePhoneTypeViewController::rowHeight(const QString& international) {
     return international == "en" ? 80 : 60;
 }
@@ -27,7 +22,8 @@ int ChoosePhoneTypeViewController::subtitleLines(const QString& international) {
 }
 
 void ChoosePhoneTypeViewController::viewDidLoad() {
-    table_ = new GroupedTableView(this);
+    table_ = new GroupedTableView;
+    setContentView(table_);
     const QString international = localized(kKeyInternational);
     const struct {
         const char* title;
@@ -43,16 +39,10 @@ void ChoosePhoneTypeViewController::viewDidLoad() {
         if (rowHeight(international) < 80) row->setTextSizes(14, 11);
         connect(row, &TableRow::tapped, this, [this, i] { chooseRow(i); });
     }
-    table_->setGeometry(rect());
-}
-
-void ChoosePhoneTypeViewController::resizeEvent(QResizeEvent*) {
-    if (table_) table_->setGeometry(rect());
 }
 
 void ChoosePhoneTypeViewController::chooseRow(int row) {
-    if (auto* receiver = dynamic_cast<PhoneTypeReceiver*>(messViewController_.data()))
-        receiver->IsIphoneFriend(row == 1);
+    emit phoneTypeChosen(row == 1);
     if (NavigationController* nav = navigationController()) nav->popViewControllerAnimated(true);
 }
 

@@ -11,15 +11,10 @@ GuideWebViewController::GuideWebViewController(PageChooser choosePage, QWidget* 
     : ViewController(parent), choosePage_(std::move(choosePage)) {}
 
 void GuideWebViewController::viewDidLoad() {
-    webView_ = new WebView(this);
-    webView_->setGeometry(rect());
-    webView_->show();
+    webView_ = new WebView;
+    setContentView(webView_);
     const QString page = choosePage_(localized(kKeyInternational));
     webView_->loadResource(GuidePages::resourcePath(page));
-}
-
-void GuideWebViewController::resizeEvent(QResizeEvent*) {
-    if (webView_) webView_->setGeometry(rect());
 }
 
 }  // namespace hv

@@ -21,7 +21,6 @@ public:
 
 protected:
     void viewDidLoad() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     PageChooser choosePage_;

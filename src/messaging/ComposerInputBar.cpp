@@ -5,6 +5,7 @@
 
 #include "ui/FocusRing.h"
 #include "ui/GrowingTextView.h"
+#include "ui/Style.h"
 
 namespace hv {
 
@@ -15,11 +16,9 @@ ComposerInputBar::ComposerInputBar(QWidget* parent)
       sendButton_(new QPushButton("Send", this)) {
     setObjectName("containerView");
     field_->setObjectName("messageEntryField");
-    field_->setStyleSheet(
-        "#messageEntryField { border-image: url(:/images/MessageEntryInputField.png) 12 12 12 12 "
-        "stretch stretch; border-width: 12px; }");
+    Style::apply(field_, Style::Role::MessageEntryField);
     textView_->setObjectName("textView");
-    textView_->setStyleSheet("background: white;");
+    Style::apply(textView_, Style::Role::MessageText);
     textView_->setMinNumberOfLines(1);
     textView_->setMaxNumberOfLines(5);
     QFont font = textView_->font();
@@ -28,10 +27,7 @@ ComposerInputBar::ComposerInputBar(QWidget* parent)
     textView_->setDelegate(this);
     sendButton_->setObjectName("sendButton");
     sendButton_->setCursor(Qt::PointingHandCursor);
-    sendButton_->setStyleSheet(
-        "QPushButton { color: white; font-weight: bold; font-size: 14px; border-image: "
-        "url(:/images/MessageEntrySendButton.png) 0 0 0 0 stretch stretch; }"
-        "QPushButton:pressed { color: #dde8ff; }");
+    Style::apply(sendButton_, Style::Role::SendButton);
     FocusRing::attach(sendButton_, 9);
     resize(320, textView_->height() + 6);
 }
@@ -51,11 +47,15 @@ void ComposerInputBar::growingTextViewDidChange(GrowingTextView*) {
 }
 
 void ComposerInputBar::resizeEvent(QResizeEvent*) {
+    layOutBar();
+    emit geometryChanged();
+}
+
+void ComposerInputBar::layOutBar() {
     textView_->setFrame(QRect(6, 3, 240, height() - 6));
     field_->setGeometry(2, 0, 248, height());
     field_->lower();
     sendButton_->setGeometry(252, height() - 29, 62, 26);
-    emit geometryChanged();
 }
 
 void ComposerInputBar::moveEvent(QMoveEvent*) {

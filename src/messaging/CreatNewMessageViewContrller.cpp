@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "info/ChoosePhoneTypeViewController.h"
 #include "messaging/ComposerInputBar.h"
 #include "messaging/MessageDraft.h"
 #include "messaging/SendState.h"
@@ -42,8 +41,6 @@ constexpr int kRowHeight = 40;
 constexpr double kStopSpinnerAfter = 4.0;
 constexpr double kShowOutcomeAfter = 1.5;
 constexpr double kDismissProgressAfter = 2.0;
-const QString kRecipientEditing = "color: #d0021b;";
-const QString kRecipientDone = "color: #1c1c1e;";
 
 SendWatcher::Timing& watcherTiming() {
     static SendWatcher::Timing timing;
@@ -53,8 +50,11 @@ SendWatcher::Timing& watcherTiming() {
 }  // namespace
 
 CreatNewMessageViewContrller::CreatNewMessageViewContrller(SmsService* service, StorePaths paths,
-                                                           QWidget* parent)
-    : ViewController(parent), service_(service), paths_(std::move(paths)) {
+                                                           ComposerScreens screens, QWidget* parent)
+    : ViewController(parent),
+      service_(service),
+      paths_(std::move(paths)),
+      screens_(std::move(screens)) {
     setObjectName("CreatNewMessageViewContrller");
 }
 
@@ -71,17 +71,10 @@ void CreatNewMessageViewContrller::setContract(const Contacts& contact) {
     hasContract_ = true;
 }
 
-void CreatNewMessageViewContrller::setContactListFactory(std::function<ViewController*()> factory) {
-    contactListFactory_ = std::move(factory);
-    if (recipientRow_)
-        recipientRow_->findChild<QPushButton*>("detailButton")
-            ->setEnabled(bool(contactListFactory_));
-}
-
 void CreatNewMessageViewContrller::viewDidLoad() {
     if (!hasContract_) contract = Contacts{};
     connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
-            &CreatNewMessageViewContrller::followKeyboard);
+            &CreatNewMessageViewContrller::layOutScreen);
 
     personTextField = new QLineEdit;
     personTextField->setObjectName("personTextField");
@@ -108,9 +101,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     smsCounter = new QLabel(this);
     smsCounter->setObjectName("smsCounter");
     smsCounter->setAlignment(Qt::AlignCenter);
-    smsCounter->setStyleSheet(
-        "color: white; background: rgba(47,111,214,200); border-radius: 7px;"
-        " font-size: 10px; padding: 0 6px;");
+    Style::apply(smsCounter, Style::Role::SmsCounter);
     connect(containerView, &ComposerInputBar::textChanged, this, [this] { updateCounter(); });
     connect(containerView, &ComposerInputBar::geometryChanged, this, [this] { placeCounter(); });
     connect(passTextField, &QLineEdit::textChanged, this, [this] { updateCounter(); });
@@ -123,7 +114,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     webLinkHost_ = SmsBody::webLinkHost(paths_.documentsDirectory());
     restoreDraft();
     isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
-    resizeEvent(nullptr);
+    layOutScreen();
     updateCounter();
     personTextField->setFocus();
 }
@@ -135,7 +126,7 @@ void CreatNewMessageViewContrller::buildTable() {
     recipientRow_->setTitle(localized(kKeyTo));
     recipientRow_->setContentWidget(personTextField);
     recipientRow_->setAccessory(TableRow::Accessory::DetailButton);
-    recipientRow_->findChild<QPushButton*>("detailButton")->setEnabled(bool(contactListFactory_));
+    recipientRow_->setAccessoryEnabled(bool(screens_.contactList));
     connect(recipientRow_, &TableRow::accessoryTapped, this, [this] { addContracts(); });
 
     phoneTypeRow_ = smallTableView->addRow();
@@ -143,9 +134,12 @@ void CreatNewMessageViewContrller::buildTable() {
     phoneTypeRow_->setTitle(localized(kKeyMobitype));
     phoneTypeRow_->setAccessory(TableRow::Accessory::Disclosure);
     connect(phoneTypeRow_, &TableRow::tapped, this, [this] {
-        auto* chooser = new ChoosePhoneTypeViewController;
+        if (!screens_.phoneTypeChooser) return;
+        QPointer<CreatNewMessageViewContrller> composer(this);
+        ViewController* chooser = screens_.phoneTypeChooser([composer](bool isIphone) {
+            if (composer) composer->IsIphoneFriend(isIphone);
+        });
         chooser->setTitle(localized(kKeyMobiType));
-        chooser->setMessViewController(this);
         if (NavigationController* nav = navigationController())
             nav->pushViewController(chooser, true);
     });
@@ -156,10 +150,10 @@ void CreatNewMessageViewContrller::buildTable() {
     for (TableRow* row : {recipientRow_, phoneTypeRow_, passwordRow}) {
         row->setRowHeight(kRowHeight);
         row->setTitleWidth(86);
-        row->findChild<QLabel*>("rowTitle")->setStyleSheet("font-size: 15px; color: #6d6d72;");
+        row->setTitleStyle(TableRow::TitleStyle::Label);
     }
     for (QLineEdit* field : {personTextField, passTextField})
-        field->setStyleSheet("border: none; font-size: 15px; background: transparent;");
+        Style::apply(field, Style::Role::FormField);
 }
 
 void CreatNewMessageViewContrller::restoreDraft() {
@@ -206,16 +200,15 @@ void CreatNewMessageViewContrller::IsIphoneFriend(bool flag) {
 
 void CreatNewMessageViewContrller::addContracts() {
     personFieldDidEndEditing();
-    if (!contactListFactory_) return;
-    ViewController* list = contactListFactory_();
+    if (!screens_.contactList) return;
+    ViewController* list = screens_.contactList();
     list->setTitle(localized(kKeyContracts));
     if (NavigationController* nav = navigationController()) nav->pushViewController(list, true);
 }
 
 bool CreatNewMessageViewContrller::eventFilter(QObject* watched, QEvent* event) {
     if (watched == personTextField && event->type() == QEvent::FocusIn)
-        personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
-                                       kRecipientEditing);
+        Style::apply(personTextField, Style::Role::FormFieldEditing);
     return ViewController::eventFilter(watched, event);
 }
 
@@ -234,8 +227,7 @@ void CreatNewMessageViewContrller::personFieldDidEndEditing() {
         contract.name = typed;
         contract.telePhoneNumber = typed;
     }
-    personTextField->setStyleSheet("border: none; font-size: 15px; background: transparent; " +
-                                   kRecipientDone);
+    Style::apply(personTextField, Style::Role::FormField);
     // Out of editing the field shows where the number starts ("+86 ..."), not where it ends.
     personTextField->setCursorPosition(0);
 }
@@ -369,19 +361,19 @@ void CreatNewMessageViewContrller::placeCounter() {
     smsCounter->raise();
 }
 
-void CreatNewMessageViewContrller::followKeyboard() {
-    if (!containerView) return;
+void CreatNewMessageViewContrller::layOutScreen() {
+    if (!smallTableView) return;
+    smallTableView->setGeometry(0, 0, width(), 3 * kRowHeight + 24);
     const QRectF keyboard = QGuiApplication::inputMethod()->keyboardRectangle();
     int bottom = height();
     if (keyboard.isValid() && !keyboard.isEmpty() && window())
         bottom = qMin(bottom, mapFrom(window(), keyboard.topLeft().toPoint()).y());
     containerView->setBottom(bottom);
+    placeCounter();
 }
 
 void CreatNewMessageViewContrller::resizeEvent(QResizeEvent*) {
-    if (!smallTableView) return;
-    smallTableView->setGeometry(0, 0, width(), 3 * kRowHeight + 24);
-    followKeyboard();
+    layOutScreen();
 }
 
 }  // namespace hv

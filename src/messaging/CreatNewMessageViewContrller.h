@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "info/PhoneTypeReceiver.h"
 #include "messaging/SendWatcher.h"
 #include "platform/NotificationCenter.h"
 #include "store/Contacts.h"
@@ -25,21 +24,33 @@ class GrowingTextView;
 class SmsService;
 class TableRow;
 
+// The screens the composer opens, made by the application. Without the contact list the
+// recipient's detail button is disabled; without the chooser the phone-type row opens
+// nothing.
+struct ComposerScreens {
+    // The secret contact list, which hands a contact back with "getContractInfo".
+    std::function<ViewController*()> contactList;
+    // The phone-type chooser, which calls `chosen` with the friend's phone type.
+    std::function<ViewController*(std::function<void(bool isIphone)> chosen)> phoneTypeChooser;
+};
+
 // The composer: one recipient (picked or typed), the preset password agreed with them,
 // their phone type, and the message. "Send" checks the input, encrypts the message into a
 // token, sends the SMS body through the SMS service, shows how it went and records it
 // when records are kept. An unsent message is kept as a draft for the next composer.
-class CreatNewMessageViewContrller : public ViewController, public PhoneTypeReceiver {
+class CreatNewMessageViewContrller : public ViewController {
     Q_OBJECT
 public:
     // The service is not owned and must outlive the screen; the paths say where the store,
     // Conf.ini and the draft are.
-    CreatNewMessageViewContrller(SmsService* service, StorePaths paths, QWidget* parent = nullptr);
+    CreatNewMessageViewContrller(SmsService* service, StorePaths paths,
+                                 ComposerScreens screens = {}, QWidget* parent = nullptr);
     ~CreatNewMessageViewContrller() override;
 
     void setContract(const Contacts& contact);
     void getContractInfo(const Contacts& contact);
-    void IsIphoneFriend(bool flag) override;
+    // The friend's phone type, from the phone-type chooser.
+    void IsIphoneFriend(bool flag);
     void addContracts();
     void EncryptAndSendToCommon();
     bool checkForSending();
@@ -47,22 +58,8 @@ public:
     void stopAnimating();
     void FailedAlert();
 
-    // The secret contact list that the recipient's detail button opens; without one the
-    // button is disabled.
-    void setContactListFactory(std::function<ViewController*()> factory);
     // How the send watchers of all composers look for reports (tests shorten it).
     static void setWatcherTiming(SendWatcher::Timing timing);
-
-    QLineEdit* personTextField = nullptr;
-    QLineEdit* passTextField = nullptr;
-    // The spinner of the latest progress alert; it goes with the alert, 2 s after a send.
-    QPointer<ActivityIndicator> activityView;
-    bool isIphone = false;
-    Contacts contract;
-    GroupedTableView* smallTableView = nullptr;
-    ComposerInputBar* containerView = nullptr;
-    GrowingTextView* textView = nullptr;
-    QLabel* smsCounter = nullptr;
 
 protected:
     void viewDidLoad() override;
@@ -83,8 +80,20 @@ private:
     void showInputAlert(const char* messageKey);
     void updateCounter();
     void placeCounter();
-    void followKeyboard();
+    // The places the screen fixes: the table at the top, the input bar with its bottom on
+    // the keyboard's top (or the screen's bottom), the counter just above the bar.
+    void layOutScreen();
 
+    QLineEdit* personTextField = nullptr;
+    QLineEdit* passTextField = nullptr;
+    // The spinner of the latest progress alert; it goes with the alert, 2 s after a send.
+    QPointer<ActivityIndicator> activityView;
+    bool isIphone = false;
+    Contacts contract;
+    GroupedTableView* smallTableView = nullptr;
+    ComposerInputBar* containerView = nullptr;
+    GrowingTextView* textView = nullptr;
+    QLabel* smsCounter = nullptr;
     SmsService* service_;
     StorePaths paths_;
     std::string webLinkHost_;  // read once per screen, not per keystroke
@@ -95,7 +104,7 @@ private:
     // What the composer registers with the telephony centre; shared with its running send
     // watchers, so that the registration outlives the screen while they wait.
     std::shared_ptr<QObject> telephonyObserver_;
-    std::function<ViewController*()> contactListFactory_;
+    ComposerScreens screens_;
 };
 
 }  // namespace hv

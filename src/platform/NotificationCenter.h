@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <functional>
-#include <vector>
 
 namespace hv {
 
@@ -15,32 +13,25 @@ struct Notification {
 };
 
 // Named notifications, delivered synchronously on the UI thread in the order the
-// observers registered. An observer is dropped when it is destroyed, so a screen that
-// goes away never hears another notification. Observers may be added or removed while a
-// notification is delivered; one removed then is not called.
-class NotificationCenter {
+// observers registered. A registration is a connection to `posted`: it ends when the
+// observer is destroyed, when removeObserver is called for it, or when its connection is
+// disconnected; one ended during a delivery is not called.
+class NotificationCenter : public QObject {
+    Q_OBJECT
 public:
     using Handler = std::function<void(const Notification&)>;
 
     // The process's centre, made at first use and never destroyed before exit.
     static NotificationCenter& defaultCenter();
 
-    void addObserver(QObject* observer, const QString& name, Handler handler);
+    // Calls the handler with every notification of that name.
+    QMetaObject::Connection addObserver(QObject* observer, const QString& name, Handler handler);
+    // Ends every registration of the observer.
     void removeObserver(QObject* observer);
-    void removeObserver(QObject* observer, const QString& name);
     void postNotification(const QString& name, const QVariant& object = {});
 
-    int observerCount(const QString& name) const;
-
-private:
-    struct Registration {
-        quint64 id;
-        QPointer<QObject> observer;
-        QString name;
-        Handler handler;
-    };
-    std::vector<Registration> registrations_;
-    quint64 nextId_ = 1;
+signals:
+    void posted(const hv::Notification& notification);
 };
 
 }  // namespace hv

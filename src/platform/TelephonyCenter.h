@@ -1,44 +1,37 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
-#include <vector>
 
 namespace hv {
 
 class SmsService;
 
 // Where SMS services report what became of a message ("kCTMessageSentNotification",
-// "kCTMessageSendErrorNotification"). Observers hear every name, on the UI thread, in a
-// later turn of the event loop than the report itself, whichever thread made it.
-// Observers are dropped when destroyed.
+// "kCTMessageSendErrorNotification"). A report may be posted from any thread; observers
+// hear it on their own thread, in a later turn of the event loop, for as long as they
+// exist and are not removed.
 class TelephonyCenter : public QObject {
     Q_OBJECT
 public:
-    using Callback = std::function<void(const QString& name)>;
-
-    // The process's centre (lives on the UI thread, made at first use).
+    // The process's centre (made at first use, never destroyed before exit).
     static TelephonyCenter& defaultCenter();
 
-    void addObserver(QObject* observer, Callback callback);
+    // Calls the callback with the name of every later report (a queued connection to
+    // `reported`).
+    QMetaObject::Connection addObserver(QObject* observer,
+                                        std::function<void(const QString& name)> callback);
     void removeObserver(QObject* observer);
+    // Observers registered now (for tests).
     int observerCount() const;
 
-    // Queues a report; safe from any thread.
     void post(const QString& name);
     // Routes the service's reports here.
     void connectService(SmsService& service);
 
-private:
-    void deliver(const QString& name);
-
-    struct Registration {
-        QPointer<QObject> observer;
-        Callback callback;
-    };
-    std::vector<Registration> registrations_;
+signals:
+    void reported(const QString& name);
 };
 
 }  // namespace hv

@@ -10,6 +10,7 @@
 
 #include "platform/Localization.h"
 #include "ui/AlertKeyboardGuard.h"
+#include "ui/Style.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -32,17 +33,10 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
     setObjectName("alertView");
     setFocusPolicy(Qt::StrongFocus);
     box_->setObjectName("alertBox");
-    box_->setStyleSheet(
-        "#alertBox { background: rgba(245,246,250,250); border-radius: 12px; }"
-        "QLabel { color: #1c1c1e; }"
-        "QPushButton { border: none; border-top: 1px solid #c8c8cc; color: #2f6fd6;"
-        " font-size: 15px; min-height: 40px; background: transparent; }"
-        "QPushButton:pressed { background: #dcdce0; }"
-        "QLineEdit { border: 1px solid #c8c8cc; border-radius: 4px; padding: 4px; background: "
-        "white; }");
+    Style::apply(box_, Style::Role::AlertBox);
     title_->setObjectName("alertTitle");
     message_->setObjectName("alertMessage");
-    title_->setStyleSheet("font-weight: bold; font-size: 16px;");
+    Style::apply(title_, Style::Role::AlertTitle);
     for (QLabel* label : {title_, message_}) {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);

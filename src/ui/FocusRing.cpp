@@ -2,14 +2,14 @@
 
 #include <QFocusEvent>
 
+#include "ui/Style.h"
+
 namespace hv {
 
 FocusRing::FocusRing(QWidget* target, int radius) : QFrame(target), target_(target) {
     setObjectName("focusRing");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setStyleSheet(QString("#focusRing { border: 3px solid #ffcf40; border-radius: %1px;"
-                          " background: transparent; }")
-                      .arg(radius));
+    setStyleSheet(Style::focusRing(objectName(), radius));
     hide();
     target->installEventFilter(this);
 }

@@ -15,8 +15,7 @@ GroupedTableView::GroupedTableView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_->setObjectName("groupedTableContent");
-    content_->setStyleSheet(
-        QString("#groupedTableContent { background: %1; }").arg(Style::groupedBackground().name()));
+    content_->setStyleSheet(Style::groupedContent(content_->objectName()));
     layout_->setContentsMargins(10, 10, 10, 10);
     layout_->setSpacing(18);
     layout_->addStretch(1);
@@ -30,7 +29,7 @@ void GroupedTableView::addSection(const QString& header) {
     section_->setSpacing(0);
     if (!header.isEmpty()) {
         auto* label = new QLabel(header, box);
-        label->setStyleSheet("color: #6d6d72; font-size: 13px; padding: 0 0 4px 8px;");
+        Style::apply(label, Style::Role::SectionHeader);
         section_->addWidget(label);
     }
     layout_->insertWidget(layout_->count() - 1, box);

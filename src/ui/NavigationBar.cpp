@@ -42,7 +42,7 @@ NavigationBar::NavigationBar(QWidget* parent)
     setObjectName("navigationBar");
     title_->setObjectName("navigationTitle");
     title_->setAlignment(Qt::AlignCenter);
-    title_->setStyleSheet(Style::barTitle());
+    Style::apply(title_, Style::Role::BarTitle);
     QFont titleFont = title_->font();
     titleFont.setBold(true);
     titleFont.setPixelSize(kTitleFontSize);
@@ -50,8 +50,8 @@ NavigationBar::NavigationBar(QWidget* parent)
     back_->setObjectName("backButton");
     left_->setObjectName("leftBarButton");
     right_->setObjectName("rightBarButton");
-    back_->setStyleSheet(Style::backButton());
-    for (QPushButton* button : {left_, right_}) button->setStyleSheet(Style::barButton());
+    Style::apply(back_, Style::Role::BackButton);
+    for (QPushButton* button : {left_, right_}) Style::apply(button, Style::Role::BarButton);
     for (QPushButton* button : {back_, left_, right_}) {
         // A tap on the bar leaves the keyboard where it was (in the passcode pad, say);
         // Escape stands for the back button.

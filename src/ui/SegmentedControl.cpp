@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "ui/Style.h"
+
 namespace hv {
 
 SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
@@ -16,10 +18,7 @@ SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
         auto* button = new QPushButton(titles[i], this);
         button->setObjectName(QString("segment%1").arg(i));
         button->setCheckable(true);
-        button->setStyleSheet(
-            "QPushButton { border: 1px solid #2f6fd6; color: #2f6fd6; background: white;"
-            " min-height: 28px; padding: 0 10px; }"
-            "QPushButton:checked { background: #2f6fd6; color: white; }");
+        Style::apply(button, Style::Role::SegmentButton);
         group_->addButton(button, i);
         layout->addWidget(button);
     }

@@ -7,14 +7,63 @@ class QWidget;
 
 namespace hv {
 
-// The look shared by every screen: colours and style sheets of a phone application.
+// The look of every screen, in one place: each widget that needs more than the platform's
+// look is given a role, and the role's style sheet lives here alone.
 namespace Style {
+
+enum class Role {
+    // The kit.
+    BarTitle,
+    BarButton,
+    BackButton,
+    AlertBox,
+    AlertTitle,
+    TableRow,
+    RowTitle,
+    RowLabelTitle,  // a form's grey label beside its field
+    RowSubtitle,
+    RowDetail,
+    Disclosure,
+    Checkmark,
+    DetailButton,
+    SegmentButton,
+    SectionHeader,
+    WebView,
+    // The main menu.
+    MenuNewMessage,
+    MenuLabel,
+    MenuBadge,
+    MenuBadgePressed,
+    MenuTile,
+    MenuInfoButton,
+    // Access.
+    PassCodeField,
+    LinkButton,
+    // The composer.
+    FormField,
+    FormFieldEditing,  // the recipient while it is edited
+    MessageEntryField,
+    MessageText,
+    SendButton,
+    SmsCounter,
+    // The about screen.
+    AboutScreen,
+    AboutName,
+    AboutCompany,
+    AboutProperty,
+};
+
+// Gives the widget the style sheet of its role.
+void apply(QWidget* widget, Role role);
+// The style sheet of a role (for a widget whose sheet must say more, such as its name).
+QString sheet(Role role);
 
 QColor barColor();
 QColor groupedBackground();
-QString barTitle();
-QString barButton();
-QString backButton();
+// A grouped table's content: the grouped background behind the widget of that name.
+QString groupedContent(const QString& objectName);
+// A focus ring of that corner radius, drawn by a frame of that name.
+QString focusRing(const QString& objectName, int radius);
 
 // Paints the widget's background in the grouped-table colour of settings-style screens.
 void useGroupedBackground(QWidget* widget);

@@ -19,17 +19,15 @@ TableRow::TableRow(QWidget* parent)
       detail_(new QLabel(this)),
       layout_(new QHBoxLayout(this)) {
     setObjectName("tableRow");
-    setStyleSheet(
-        "hv--TableRow { background: white; border-bottom: 1px solid #dcdce0; }"
-        "hv--TableRow:focus { background: #d3e2fb; }");
+    Style::apply(this, Style::Role::TableRow);
     setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(44);
     title_->setObjectName("rowTitle");
     subtitle_->setObjectName("rowSubtitle");
     detail_->setObjectName("rowDetail");
-    title_->setStyleSheet("color: #1c1c1e;");
-    subtitle_->setStyleSheet("color: #6d6d72;");
-    detail_->setStyleSheet("color: #6d6d72;");
+    Style::apply(title_, Style::Role::RowTitle);
+    Style::apply(subtitle_, Style::Role::RowSubtitle);
+    Style::apply(detail_, Style::Role::RowDetail);
     subtitle_->setWordWrap(true);
     subtitle_->hide();
     detail_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);  // beside the accessory
@@ -105,9 +103,8 @@ void TableRow::setAccessory(Accessory accessory) {
             auto* mark = new QLabel(accessory == Accessory::Disclosure ? "›" : "✓");
             mark->setObjectName(accessory == Accessory::Disclosure ? "disclosure" : "checkmark");
             mark->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-            mark->setStyleSheet(accessory == Accessory::Disclosure
-                                    ? "font-size: 22px; color: #c7c7cc;"
-                                    : "font-size: 18px; font-weight: bold; color: #2f6fd6;");
+            Style::apply(mark, accessory == Accessory::Disclosure ? Style::Role::Disclosure
+                                                                  : Style::Role::Checkmark);
             widget = mark;
             break;
         }
@@ -116,11 +113,7 @@ void TableRow::setAccessory(Accessory accessory) {
             button->setObjectName("detailButton");
             button->setFixedSize(24, 24);
             button->setFocusPolicy(Qt::TabFocus);
-            button->setStyleSheet(
-                "QPushButton { border: 1.5px solid #2f6fd6; border-radius: 12px; color: #2f6fd6;"
-                " font-weight: bold; font-style: italic; background: white; }"
-                "QPushButton:focus { background: #e6eefb; }"
-                "QPushButton:disabled { border-color: #d1d1d6; color: #c7c7cc; }");
+            Style::apply(button, Style::Role::DetailButton);
             connect(button, &QPushButton::clicked, this, &TableRow::accessoryTapped);
             widget = button;
             break;
@@ -128,6 +121,15 @@ void TableRow::setAccessory(Accessory accessory) {
     }
     placeAccessory(widget);
     accessory_ = accessory;
+}
+
+void TableRow::setAccessoryEnabled(bool enabled) {
+    if (accessoryWidget_) accessoryWidget_->setEnabled(enabled);
+}
+
+void TableRow::setTitleStyle(TitleStyle style) {
+    Style::apply(title_,
+                 style == TitleStyle::Label ? Style::Role::RowLabelTitle : Style::Role::RowTitle);
 }
 
 void TableRow::setAccessoryWidget(QWidget* widget) {

@@ -31,6 +31,12 @@ public:
 
     void setAccessory(Accessory accessory);
     Accessory accessory() const { return accessory_; }
+    // Whether the accessory (the detail button) can be tapped; a disabled one looks so.
+    void setAccessoryEnabled(bool enabled);
+
+    // Normal: a dark title. Label: the grey, smaller title of a form row beside its field.
+    enum class TitleStyle { Normal, Label };
+    void setTitleStyle(TitleStyle style);
     // Replaces the accessory with a widget of the caller's (ownership taken).
     void setAccessoryWidget(QWidget* widget);
     void setRowHeight(int height);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
@@ -41,6 +42,22 @@ void ViewController::beginDisappearance(bool animated) {
 void ViewController::endDisappearance(bool animated) {
     appeared_ = false;
     viewDidDisappear(animated);
+}
+
+void ViewController::setContentView(QWidget* view) {
+    auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
+    if (!layout) {
+        layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+    }
+    if (contentView_) {
+        layout->removeWidget(contentView_);
+        delete contentView_;
+    }
+    contentView_ = view;
+    layout->addWidget(view);
+    view->lower();  // under whatever the screen places on top
 }
 
 void ViewController::rememberFocus() {

@@ -26,6 +26,11 @@ public:
     // The container this screen was pushed on, or null.
     NavigationController* navigationController() const { return navigationController_; }
 
+    // The widget that fills the screen (a table, a web view, a pad), laid out with it;
+    // ownership is taken. Widgets a screen places itself go on top of it.
+    void setContentView(QWidget* view);
+    QWidget* contentView() const { return contentView_; }
+
     void loadViewIfNeeded();
     bool isViewLoaded() const { return loaded_; }
     bool isVisibleScreen() const { return appeared_; }
@@ -67,6 +72,7 @@ private:
     QPointer<ViewController> presented_;
     QPointer<ViewController> presenting_;
     QPointer<QWidget> focusWhenCovered_;
+    QWidget* contentView_ = nullptr;
     bool loaded_ = false;
     bool appeared_ = false;
 };

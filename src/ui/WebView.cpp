@@ -3,13 +3,15 @@
 #include <QFile>
 #include <QUrl>
 
+#include "ui/Style.h"
+
 namespace hv {
 
 WebView::WebView(QWidget* parent) : QTextBrowser(parent) {
     setObjectName("webView");
     setOpenExternalLinks(true);
     setFrameShape(QFrame::NoFrame);
-    setStyleSheet("QTextBrowser { background: white; padding: 6px; }");
+    Style::apply(this, Style::Role::WebView);
 }
 
 bool WebView::loadResource(const QString& path) {

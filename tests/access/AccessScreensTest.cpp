@@ -85,6 +85,14 @@ protected:
     FakeMenu menu;
 };
 
+QLabel* countLabelOf(const QWidget& pad) {
+    return pad.findChild<QLabel*>("countLabel");
+}
+
+SwitchControl* switchOf(const QWidget* settings) {
+    return settings->findChild<SwitchControl*>("messageSwitch");
+}
+
 QColor colourOf(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
@@ -95,52 +103,52 @@ TEST_F(AccessScreensTest, PadChecksLengthAndShowsEachCode) {
     PassWordView pad;
     ScriptedOwner owner;
     pad.setDelegate(&owner);
-    pad.lineTextField->setText("123");
+    pad.lineTextField()->setText("123");
     pad.setFieldWithNumber();
     EXPECT_TRUE(owner.received.isEmpty());
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("password length"));
-    EXPECT_EQ(pad.lineTextField->text(), "123");
+    EXPECT_EQ(pad.lineTextField()->text(), "123");
     test::visibleAlert()->dismiss();
 
     owner.code = kPassCodeWrongOld;
-    pad.lineTextField->setText("1234");
+    pad.lineTextField()->setText("1234");
     pad.setFieldWithNumber();
     EXPECT_EQ(owner.received, QStringList({"1234"}));
-    EXPECT_EQ(pad.countLabel->text(), localized("incorrect old password"));
-    EXPECT_EQ(colourOf(pad.countLabel), QColor(0xd0, 0x02, 0x1b));
-    EXPECT_EQ(pad.lineTextField->text(), "1234");
+    EXPECT_EQ(countLabelOf(pad)->text(), localized("incorrect old password"));
+    EXPECT_EQ(colourOf(countLabelOf(pad)), QColor(0xd0, 0x02, 0x1b));
+    EXPECT_EQ(pad.lineTextField()->text(), "1234");
     clock.advance(0.5);
-    EXPECT_EQ(pad.lineTextField->text(), "");
-    EXPECT_EQ(pad.countLabel->text(), localized("incorrect old password"));
+    EXPECT_EQ(pad.lineTextField()->text(), "");
+    EXPECT_EQ(countLabelOf(pad)->text(), localized("incorrect old password"));
 
     owner.code = kPassCodeConfirmNew;  // after a red code: stays red
-    pad.lineTextField->setText("123456789");
+    pad.lineTextField()->setText("123456789");
     pad.setFieldWithNumber();
-    EXPECT_EQ(colourOf(pad.countLabel), QColor(0xd0, 0x02, 0x1b));
+    EXPECT_EQ(colourOf(countLabelOf(pad)), QColor(0xd0, 0x02, 0x1b));
     owner.code = kPassCodeConfirmAdmin;
     pad.setFieldWithNumber();
-    EXPECT_EQ(colourOf(pad.countLabel), QColor(Qt::black));
+    EXPECT_EQ(colourOf(countLabelOf(pad)), QColor(Qt::black));
     owner.code = kPassCodeConfirmNew;  // after black: stays black
     pad.setFieldWithNumber();
-    EXPECT_EQ(colourOf(pad.countLabel), QColor(Qt::black));
-    EXPECT_EQ(pad.countLabel->text(), localized("input the new password again"));
+    EXPECT_EQ(colourOf(countLabelOf(pad)), QColor(Qt::black));
+    EXPECT_EQ(countLabelOf(pad)->text(), localized("input the new password again"));
 
     clock.advance(0.5);  // the emptying timers of the codes above
     owner.code = kPassCodeNoPassword;
-    pad.lineTextField->setText("5555");
+    pad.lineTextField()->setText("5555");
     pad.setFieldWithNumber();
     clock.advance(1);
-    EXPECT_EQ(pad.lineTextField->text(), "5555");
-    EXPECT_EQ(pad.countLabel->text(), localized("no pass word"));
+    EXPECT_EQ(pad.lineTextField()->text(), "5555");
+    EXPECT_EQ(countLabelOf(pad)->text(), localized("no pass word"));
 }
 
 TEST_F(AccessScreensTest, EnterOnATooShortPasscodeLeavesTheAlertUp) {
     PassWordView pad;
     ScriptedOwner owner;
     pad.setDelegate(&owner);
-    QTest::keyClicks(pad.lineTextField, "12");
-    QTest::keyClick(pad.lineTextField, Qt::Key_Return);
+    QTest::keyClicks(pad.lineTextField(), "12");
+    QTest::keyClick(pad.lineTextField(), Qt::Key_Return);
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("password length"));
     EXPECT_TRUE(owner.received.isEmpty());
@@ -151,12 +159,12 @@ TEST_F(AccessScreensTest, TheEmptyingSparesAnEntryTypedBeforeIt) {
     ScriptedOwner owner;
     owner.code = kPassCodeConfirmAdmin;
     pad.setDelegate(&owner);
-    pad.lineTextField->setText("2468");
+    pad.lineTextField()->setText("2468");
     pad.setFieldWithNumber();
     clock.advance(0.3);
-    QTest::keyClicks(pad.lineTextField, "13");  // a quick typist's next entry
+    QTest::keyClicks(pad.lineTextField(), "13");  // a quick typist's next entry
     clock.advance(0.3);
-    EXPECT_EQ(pad.lineTextField->text(), "13");
+    EXPECT_EQ(pad.lineTextField()->text(), "13");
 }
 
 TEST_F(AccessScreensTest, TouchingThePadTogglesTheKeyboard) {
@@ -193,11 +201,12 @@ TEST_F(AccessScreensTest, AtTheKeyboardAFailedLoginLeavesTheNextDigitsInThePad) 
     auto* login = new LoginViewController(dir.paths(), &menu);
     root->presentModalViewController(new NavigationController(login), false);
     test::activate(&window);
-    ASSERT_EQ(QApplication::focusWidget(), login->psView->lineTextField);
+    ASSERT_EQ(QApplication::focusWidget(), login->findChild<QLineEdit*>("lineTextField"));
 
     QTest::keyClicks(QApplication::focusWidget(), "1357");
     test::tap(&window, "loginButton");  // with the mouse: the focus stays in the pad
-    EXPECT_EQ(login->psView->countLabel->text(), localized("incorrect admin password"));
+    EXPECT_EQ(login->findChild<QLabel*>("countLabel")->text(),
+              localized("incorrect admin password"));
     clock.advance(0.5);
     QTest::keyClicks(QApplication::focusWidget(), "2468");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter submits
@@ -273,17 +282,17 @@ TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
     store.updatetel("Time", "5");
     auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
-    ASSERT_TRUE(settings->messageSwitch->isOn());
+    ASSERT_TRUE(switchOf(settings)->isOn());
     EXPECT_EQ(settings->findChild<TableRow*>("settingRow1")->detail(), "5 minutes");
     EXPECT_EQ(settings->findChild<TableRow*>("settingRow0")->detail(), "");
 
     clock.advance(10);
-    QTest::mouseClick(settings->messageSwitch, Qt::LeftButton);
+    QTest::mouseClick(switchOf(settings), Qt::LeftButton);
     EXPECT_EQ(setting("Record"), "Off");
     EXPECT_EQ(setting("Time"), "5");
     EXPECT_EQ(setting("LockTime"), "1765000010.000000");
     clock.advance(10);
-    QTest::mouseClick(settings->messageSwitch, Qt::LeftButton);
+    QTest::mouseClick(switchOf(settings), Qt::LeftButton);
     EXPECT_EQ(setting("Record"), "On");
     EXPECT_EQ(setting("LockTime"), "1765000020.000000");
 }
@@ -293,7 +302,7 @@ TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
     store.updatetel("Record", "Off");
     auto* settings = new SettingViewFirstController(dir.paths(), &menu);
     nav->pushViewController(settings, false);
-    EXPECT_TRUE(settings->messageSwitch->isOn());
+    EXPECT_TRUE(switchOf(settings)->isOn());
     EXPECT_EQ(setting("Record"), "On");
     EXPECT_EQ(store.findAllNewSMS().size(), 1u);  // saving adds no rows
 }

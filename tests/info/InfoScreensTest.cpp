@@ -48,13 +48,13 @@ TEST_P(InfoScreensTest, AboutScreenShowsTheTextsOfTheLanguage) {
     window.setRootViewController(new NavigationController(about));
     window.show();
     const QString language = GetParam();
-    EXPECT_EQ(about->labelenname->isVisible(), language == "en");
-    EXPECT_EQ(about->enCompanyName->isVisible(), language == "en");
-    EXPECT_EQ(about->labelchiname->isVisible(), language != "en");
-    EXPECT_EQ(about->companyName->isVisible(), language != "en");
+    EXPECT_EQ(about->findChild<QLabel*>("labelenname")->isVisible(), language == "en");
+    EXPECT_EQ(about->findChild<QLabel*>("enCompanyName")->isVisible(), language == "en");
+    EXPECT_EQ(about->findChild<QLabel*>("labelchiname")->isVisible(), language != "en");
+    EXPECT_EQ(about->findChild<QLabel*>("companyName")->isVisible(), language != "en");
     if (language == "zh_TW") {
-        EXPECT_EQ(about->labelchiname->text(), localized("tolvaHiddenMSG1"));
-        EXPECT_EQ(about->companyName->text(), localized("companyname"));
+        EXPECT_EQ(about->findChild<QLabel*>("labelchiname")->text(), localized("tolvaHiddenMSG1"));
+        EXPECT_EQ(about->findChild<QLabel*>("companyName")->text(), localized("companyname"));
     }
     auto* version = about->findChild<QLabel*>("versionLabel");
     ASSERT_NE(version, nullptr);

@@ -54,7 +54,14 @@ protected:
     }
 
     CreatNewMessageViewContrller* open() {
-        auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths());
+        ComposerScreens screens;
+        screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
+            auto* chooser = new ChoosePhoneTypeViewController;
+            QObject::connect(chooser, &ChoosePhoneTypeViewController::phoneTypeChosen, chooser,
+                             std::move(chosen));
+            return chooser;
+        };
+        auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths(), screens);
         composer->setContract(Contacts{});
         nav->pushViewController(composer, false);
         return composer;
@@ -62,12 +69,23 @@ protected:
 
     void fill(CreatNewMessageViewContrller* composer, const QString& to, const QString& password,
               const QString& text) {
-        composer->personTextField->setText(to);
-        composer->passTextField->setText(password);
-        composer->textView->setText(text);
+        field(composer, "personTextField")->setText(to);
+        field(composer, "passTextField")->setText(password);
+        message(composer)->setText(text);
     }
 
     std::string draftDirectory() const { return dir.paths().temporaryDirectory(); }
+
+    // What a person sees and types into on the composer.
+    static QLineEdit* field(QWidget* composer, const char* name) {
+        return composer->findChild<QLineEdit*>(name);
+    }
+    static GrowingTextView* message(QWidget* composer) {
+        return composer->findChild<GrowingTextView*>("textView");
+    }
+    static QString phoneType(QWidget* composer) {
+        return composer->findChild<TableRow*>("phoneTypeRow")->detail();
+    }
 
     QString alertMessage() {
         AlertView* alert = test::visibleAlert();
@@ -108,7 +126,7 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     EXPECT_EQ(records[0].telePhoneNumber, "13800138000");
     EXPECT_EQ(records[0].contents, "See you at eight");
     EXPECT_EQ(records[0].statue, "2");
-    EXPECT_EQ(composer->textView->text(), "");
+    EXPECT_EQ(message(composer)->text(), "");
 
     AlertView* progress = test::visibleAlert();
     ASSERT_NE(progress, nullptr);
@@ -172,23 +190,23 @@ TEST_F(ComposerTest, AtTheKeyboardTabLeavesTheMessageAndCtrlEnterSends) {
     auto* composer = open();
     test::activate(&window);
     fill(composer, "138", "abc", "");
-    QWidget* message = composer->textView->internalTextView();
-    message->setFocus();
-    QTest::keyClicks(message, "hello");
-    QTest::keyClick(message, Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), message);
-    EXPECT_EQ(composer->textView->text(), "hello");
+    QWidget* inner = message(composer)->internalTextView();
+    inner->setFocus();
+    QTest::keyClicks(inner, "hello");
+    QTest::keyClick(inner, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), inner);
+    EXPECT_EQ(message(composer)->text(), "hello");
 
-    QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(inner, Qt::Key_Return, Qt::ControlModifier);
     ASSERT_EQ(sms.sent.size(), 1u);
-    EXPECT_EQ(composer->textView->text(), "");
+    EXPECT_EQ(message(composer)->text(), "");
     // The progress alert has the keyboard: another Ctrl+Enter sends nothing.
-    QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClick(composer->passTextField, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(inner, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(field(composer, "passTextField"), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(sms.sent.size(), 1u);
     clock.advance(5.0);
     settle();
-    QTest::keyClick(composer->passTextField, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(field(composer, "passTextField"), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(sms.sent.size(), 2u);
 }
 
@@ -221,7 +239,7 @@ TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldWithOneRecord) {
     auto* composer = open();
     fill(composer, "138", "abc", "keep me");
     composer->EncryptAndSendToCommon();
-    EXPECT_EQ(composer->textView->text(), "keep me");
+    EXPECT_EQ(message(composer)->text(), "keep me");
     ASSERT_EQ(store.findAllSMS().size(), 1u);
     EXPECT_EQ(store.findAllSMS()[0].statue, "2");
     clock.advance(1.5);
@@ -281,10 +299,10 @@ TEST_F(ComposerTest, APickedContactIsTakenOverAndItsNumberNormalised) {
     picked.iphoneFriend = "1";
     NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
                                                          QVariant::fromValue(picked));
-    EXPECT_EQ(composer->personTextField->text(), "Li Lei");
-    EXPECT_EQ(composer->passTextField->text(), "preset");
-    EXPECT_TRUE(composer->isIphone);
-    composer->textView->setText("hi");
+    EXPECT_EQ(field(composer, "personTextField")->text(), "Li Lei");
+    EXPECT_EQ(field(composer, "passTextField")->text(), "preset");
+    EXPECT_EQ(phoneType(composer), localized("iphone"));
+    message(composer)->setText("hi");
     composer->EncryptAndSendToCommon();
     ASSERT_EQ(sms.sent.size(), 1u);
     EXPECT_EQ(sms.sent[0].to, "13800138000");
@@ -301,13 +319,13 @@ TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {
     EXPECT_EQ(MessageDraft::load(draftDirectory())->telephone, "13800138000");
 
     auto* next = open();
-    EXPECT_EQ(next->personTextField->text(), "13800138000");
-    EXPECT_EQ(next->passTextField->text(), "tea");
-    EXPECT_EQ(next->textView->text(), "half written");
-    EXPECT_TRUE(next->isIphone);
+    EXPECT_EQ(field(next, "personTextField")->text(), "13800138000");
+    EXPECT_EQ(field(next, "passTextField")->text(), "tea");
+    EXPECT_EQ(message(next)->text(), "half written");
+    EXPECT_EQ(phoneType(next), localized("iphone"));
     EXPECT_FALSE(MessageDraft::load(draftDirectory()));
 
-    next->textView->setText("");
+    message(next)->setText("");
     nav->popViewControllerAnimated(false);
     EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
 }
@@ -321,13 +339,13 @@ TEST_F(ComposerTest, ChoosingAPhoneTypeReturnsToTheComposer) {
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->title(), localized("Mobi Type"));
     nav->popViewControllerAnimated(false);  // "Back": nothing chosen
-    EXPECT_FALSE(composer->isIphone);
+    EXPECT_EQ(phoneType(composer), localized("cell"));
 
     QTest::mouseClick(row, Qt::LeftButton);
     chooser = qobject_cast<ChoosePhoneTypeViewController*>(nav->topViewController());
     QTest::mouseClick(chooser->findChild<TableRow*>("phoneTypeRow1"), Qt::LeftButton);
     EXPECT_EQ(nav->topViewController(), composer);
-    EXPECT_TRUE(composer->isIphone);
+    EXPECT_EQ(phoneType(composer), localized("iphone"));
     EXPECT_EQ(row->detail(), localized("iphone"));
 }
 
@@ -336,6 +354,6 @@ TEST_F(ComposerTest, TheCounterShowsCharactersAndParts) {
     composer->IsIphoneFriend(true);
     fill(composer, "138", "abc", QString(300, 'a'));
     // 300 characters of text make a token of 404 and a body of over 420: three parts.
-    EXPECT_TRUE(composer->smsCounter->text().endsWith("3 SMS"))
-        << composer->smsCounter->text().toStdString();
+    EXPECT_TRUE(composer->findChild<QLabel*>("smsCounter")->text().endsWith("3 SMS"))
+        << composer->findChild<QLabel*>("smsCounter")->text().toStdString();
 }

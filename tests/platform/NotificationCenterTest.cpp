@@ -11,14 +11,15 @@ TEST(NotificationCenter, DeliversSynchronouslyToObserversOfTheName) {
     NotificationCenter center;
     QObject a, b;
     QStringList heard;
-    center.addObserver(&a, "login", [&](const Notification& n) { heard << "a:" + n.name; });
+    const auto login =
+        center.addObserver(&a, "login", [&](const Notification& n) { heard << "a:" + n.name; });
     center.addObserver(&b, "hidden",
                        [&](const Notification& n) { heard << "b:" + n.object.toString(); });
     center.postNotification("hidden", QString("YES"));
     center.postNotification("login");
     EXPECT_EQ(heard, QStringList({"b:YES", "a:login"}));
 
-    center.removeObserver(&a, "login");
+    QObject::disconnect(login);
     center.postNotification("login");
     EXPECT_EQ(heard.size(), 2);
 }
@@ -37,5 +38,6 @@ TEST(NotificationCenter, DropsDestroyedObserversAndThoseRemovedDuringDelivery) {
     gone.reset();
     center.postNotification("lockTime");
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(center.observerCount("lockTime"), 1);
+    center.postNotification("lockTime");
+    EXPECT_EQ(calls, 2);  // only `stays` is left
 }
