@@ -11,10 +11,7 @@ namespace hv {
 ComposerScreens makeComposerScreens() {
     ComposerScreens screens;
     screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
-        auto* chooser = new ChoosePhoneTypeViewController;
-        QObject::connect(chooser, &ChoosePhoneTypeViewController::phoneTypeChosen, chooser,
-                         std::move(chosen));
-        return chooser;
+        return ChoosePhoneTypeViewController::create(std::move(chosen));
     };
     return screens;
 }

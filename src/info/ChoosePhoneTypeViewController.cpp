@@ -13,6 +13,13 @@ ChoosePhoneTypeViewController::ChoosePhoneTypeViewController(QWidget* parent)
     setObjectName("ChoosePhoneTypeViewController");
 }
 
+ChoosePhoneTypeViewController* ChoosePhoneTypeViewController::create(
+    std::function<void(bool isIphone)> chosen) {
+    auto* chooser = new ChoosePhoneTypeViewController;
+    connect(chooser, &ChoosePhoneTypeViewController::phoneTypeChosen, chooser, std::move(chosen));
+    return chooser;
+}
+
 int ChoosePhoneTypeViewController::rowHeight(const QString& international) {
     return international == "en" ? 80 : 60;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPointer>
+#include <functional>
 
 #include "ui/ViewController.h"
 
@@ -17,11 +17,10 @@ class ChoosePhoneTypeViewController : public ViewController {
     Q_OBJECT
 public:
     explicit ChoosePhoneTypeViewController(QWidget* parent = nullptr);
+    // A chooser whose choice goes to `chosen`.
+    static ChoosePhoneTypeViewController* create(std::function<void(bool isIphone)> chosen);
 
     void chooseRow(int row);
-
-    static int rowHeight(const QString& international);
-    static int subtitleLines(const QString& international);
 
 signals:
     void phoneTypeChosen(bool isIphone);
@@ -30,6 +29,10 @@ protected:
     void viewDidLoad() override;
 
 private:
+    // Taller rows in English, whose subtitles wrap to three lines (two in Chinese).
+    static int rowHeight(const QString& international);
+    static int subtitleLines(const QString& international);
+
     GroupedTableView* table_ = nullptr;
 };
 

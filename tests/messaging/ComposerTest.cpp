@@ -56,10 +56,7 @@ protected:
     CreatNewMessageViewContrller* open() {
         ComposerScreens screens;
         screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
-            auto* chooser = new ChoosePhoneTypeViewController;
-            QObject::connect(chooser, &ChoosePhoneTypeViewController::phoneTypeChosen, chooser,
-                             std::move(chosen));
-            return chooser;
+            return ChoosePhoneTypeViewController::create(std::move(chosen));
         };
         auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths(), screens);
         composer->setContract(Contacts{});
