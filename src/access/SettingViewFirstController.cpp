@@ -141,16 +141,13 @@ void SettingViewFirstController::openChooser() {
 }
 
 void SettingViewFirstController::waitForLogin() {
-    if (waitingForLogin_) return;  // one registration at a time
-    waitingForLogin_ = true;
-    waitForLogin_ = NotificationCenter::defaultCenter().addObserver(
+    if (lockTimeRegistration_) return;  // one registration at a time
+    lockTimeRegistration_ = NotificationCenter::defaultCenter().addObserver(
         this, kNotificationLockTime, [this](const Notification& n) { loginedInSeccess(n.object); });
 }
 
 void SettingViewFirstController::stopWaiting() {
-    if (!waitingForLogin_) return;
-    waitingForLogin_ = false;
-    disconnect(waitForLogin_);
+    disconnect(lockTimeRegistration_);
 }
 
 void SettingViewFirstController::loginedInSeccess(const QVariant& object) {

@@ -31,7 +31,7 @@ public:
     void selectRow(int row);
     void loginedInSeccess(const QVariant& object);
 
-    bool isWaitingForLogin() const { return waitingForLogin_; }
+    bool isWaitingForLogin() const { return bool(lockTimeRegistration_); }
 
 protected:
     void viewDidLoad() override;
@@ -53,8 +53,8 @@ private:
     StorePaths paths_;
     GroupedTableView* table_ = nullptr;
     QList<TableRow*> rows_;
-    bool waitingForLogin_ = false;
-    QMetaObject::Connection waitForLogin_;  // the registration for "lockTime" while waiting
+    // The registration for "lockTime" while the screen waits for a login; at most one.
+    QMetaObject::Connection lockTimeRegistration_;
 };
 
 }  // namespace hv

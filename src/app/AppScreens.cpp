@@ -8,6 +8,9 @@
 
 namespace hv {
 
+namespace {
+
+// The screens a composer opens.
 ComposerScreens makeComposerScreens() {
     ComposerScreens screens;
     screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
@@ -15,6 +18,8 @@ ComposerScreens makeComposerScreens() {
     };
     return screens;
 }
+
+}  // namespace
 
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService) {
     MenuScreens screens;

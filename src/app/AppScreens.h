@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/MenuScreens.h"
-#include "messaging/CreatNewMessageViewContrller.h"
 
 namespace hv {
 
@@ -11,7 +10,5 @@ class StorePaths;
 // The screens the main menu opens, wired to the profile's files and the SMS service
 // (not owned; it must outlive the screens).
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService);
-// The screens a composer opens.
-ComposerScreens makeComposerScreens();
 
 }  // namespace hv

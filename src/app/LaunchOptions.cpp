@@ -1,10 +1,11 @@
 #include "app/LaunchOptions.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QRegularExpression>
 
-#include "platform/ProfileOption.h"
 #include "platform/SmsServiceChoice.h"
+#include "store/DataDirectoryOption.h"
 
 namespace hv {
 
@@ -12,7 +13,8 @@ namespace {
 
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption dataDirectory = ProfileOption::dataDirectory();
+    QCommandLineOption dataDirectory{DataDirectoryOption::kName, DataDirectoryOption::kDescription,
+                                     DataDirectoryOption::kValueName};
     QCommandLineOption language{"lang", "Shows Hushvault in LANG: en, zh_CN or zh_TW.", "LANG"};
     QCommandLineOption sms{"sms",
                            "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
@@ -41,8 +43,14 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     LaunchOptions options;
     options.help = p.parser.isSet(p.help);
     options.version = p.parser.isSet(p.version);
-    const auto paths = ProfileOption::paths(p.parser, error);
-    if (!paths) return std::nullopt;
+    const auto paths = DataDirectoryOption::paths(
+        p.parser.isSet(p.dataDirectory)
+            ? std::optional(QFile::encodeName(p.parser.value(p.dataDirectory)).toStdString())
+            : std::nullopt);
+    if (!paths) {
+        *error = DataDirectoryOption::kMissingDirectory;
+        return std::nullopt;
+    }
     options.paths = *paths;
     options.language = p.parser.value(p.language);
     options.sms = p.parser.value(p.sms);

@@ -14,7 +14,6 @@ struct Command {
     std::string_view action;
     std::string_view arguments;  // what follows the words, as the help shows it
     std::string_view summary;
-    bool usesStore;  // the store is opened and its tables made before the action runs
     int (*run)(CommandContext& context);
 };
 

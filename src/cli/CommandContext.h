@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
@@ -14,18 +15,27 @@ class HushvaultSqlite;
 namespace hv::cli {
 
 // What an action works with: its arguments (after the command's words), the profile's
-// files, the store when the action uses one (opened and its tables made), and where its
-// output goes.
+// files, the store, and where its output goes.
 struct CommandContext {
+    CommandContext(std::vector<std::string> arguments, std::ostream& out, StorePaths paths)
+        : arguments(std::move(arguments)), out(out), paths(std::move(paths)) {}
+
     std::vector<std::string> arguments;
     std::ostream& out;
     StorePaths paths;
-    HushvaultSqlite* store = nullptr;
+
+    // The profile's store, opened and its tables made at the first call; a store that
+    // cannot be used fails the command. Actions check their arguments before, so that
+    // wrong arguments touch nothing.
+    HushvaultSqlite& store();
 
     // Pretty JSON; bytes that are not UTF-8 are replaced rather than failing the dump.
     void printJson(const nlohmann::json& value) const {
         out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     }
+
+private:
+    std::shared_ptr<HushvaultSqlite> store_;
 };
 
 }  // namespace hv::cli

@@ -15,9 +15,11 @@ int addContact(CommandContext& context) {
     line.positionals(0, "");
     const std::string flag = line.required("--friend");
     if (flag != "0" && flag != "1") throw UsageError("--friend must be 0 or 1");
-    HushvaultSqlite& store = *context.store;
-    const int id = store.addContracts(line.required("--name"), line.required("--tel"),
-                                      line.required("--password"), flag);
+    const std::string name = line.required("--name");
+    const std::string number = line.required("--tel");
+    const std::string password = line.required("--password");
+    HushvaultSqlite& store = context.store();
+    const int id = store.addContracts(name, number, password, flag);
     requireStoreSuccess(store, "change");
     if (id == 0) throw CommandFailed("the contact could not be stored");
     context.out << id << '\n';
@@ -25,17 +27,16 @@ int addContact(CommandContext& context) {
 }
 
 int listContacts(CommandContext& context) {
-    const auto contacts = context.store->findAllContracts();
-    requireStoreSuccess(*context.store, "read");
-    return printRecordList(context, contacts);
+    return printRecordList(context,
+                           [](HushvaultSqlite& store) { return store.findAllContracts(); });
 }
 
 int findContact(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--tel"}, {"--json"}});
     line.positionals(0, "");
     const std::string number = line.required("--tel");
-    const Contacts contact = context.store->findContractByTelephoneNumber(number);
-    requireStoreSuccess(*context.store, "read");
+    const Contacts contact = context.store().findContractByTelephoneNumber(number);
+    requireStoreSuccess(context.store(), "read");
     if (contact.contract_id == 0) throw CommandFailed("no contact with the number " + number);
     if (line.flag("--json"))
         context.printJson(toJson(contact));
@@ -48,7 +49,7 @@ int deleteContact(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--id"}, {}});
     line.positionals(0, "");
     const int id = parseInt32(line.required("--id"), "--id");
-    HushvaultSqlite& store = *context.store;
+    HushvaultSqlite& store = context.store();
     const auto contacts = store.findAllContracts();
     requireStoreSuccess(store, "read");
     const bool known = std::any_of(contacts.begin(), contacts.end(),

@@ -7,16 +7,14 @@
 namespace hv::cli {
 
 int listRecords(CommandContext& context) {
-    const auto records = context.store->findAllSMS();
-    requireStoreSuccess(*context.store, "read");
-    return printRecordList(context, records);
+    return printRecordList(context, [](HushvaultSqlite& store) { return store.findAllSMS(); });
 }
 
 int deleteRecord(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--id"}, {}});
     line.positionals(0, "");
     const int id = parseInt32(line.required("--id"), "--id");
-    HushvaultSqlite& store = *context.store;
+    HushvaultSqlite& store = context.store();
     const bool known = store.findSMSBySMSid(id).SMS_id == id && id != 0;
     requireStoreSuccess(store, "read");
     if (!known) throw CommandFailed("no record with id " + std::to_string(id));
@@ -27,8 +25,8 @@ int deleteRecord(CommandContext& context) {
 
 int clearRecords(CommandContext& context) {
     CommandLine(context.arguments, {}).positionals(0, "");
-    context.store->clearAllSMS();
-    requireStoreSuccess(*context.store, "change");
+    context.store().clearAllSMS();
+    requireStoreSuccess(context.store(), "change");
     return 0;
 }
 

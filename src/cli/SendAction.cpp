@@ -29,7 +29,7 @@ int sendMessage(CommandContext& context) {
             break;
     }
     contact.telePhoneNumber = MessageSender::recipientNumber(to, contact);
-    HushvaultSqlite& store = *context.store;
+    HushvaultSqlite& store = context.store();
     // A first send prepares the store as the application's first start would, so that its
     // record is kept by the default setting.
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());

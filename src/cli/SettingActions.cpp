@@ -29,7 +29,7 @@ void checkValue(const std::string& key, const std::string& value) {
 
 int initStore(CommandContext& context) {
     CommandLine(context.arguments, {}).positionals(0, "");
-    HushvaultSqlite& store = *context.store;
+    HushvaultSqlite& store = context.store();
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
     // The sequence is silent by design; what it should have left is checked here.
     const bool seeded = !store.findAllNewSMS().empty();
@@ -44,8 +44,8 @@ int initStore(CommandContext& context) {
 int listSettings(CommandContext& context) {
     const CommandLine line(context.arguments, {{}, {"--json"}});
     line.positionals(0, "");
-    const auto settings = context.store->findAllNewSMS();
-    requireStoreSuccess(*context.store, "read");
+    const auto settings = context.store().findAllNewSMS();
+    requireStoreSuccess(context.store(), "read");
     if (line.flag("--json")) {
         context.printJson(toJson(settings));
     } else {
@@ -57,8 +57,8 @@ int listSettings(CommandContext& context) {
 
 int getSetting(CommandContext& context) {
     const std::string key = CommandLine(context.arguments, {}).positionals(1, "KEY")[0];
-    const auto value = context.store->findTelephoneNumber(key);
-    requireStoreSuccess(*context.store, "read");
+    const auto value = context.store().findTelephoneNumber(key);
+    requireStoreSuccess(context.store(), "read");
     if (!value) throw CommandFailed("no setting \"" + key + "\"");
     context.out << *value << '\n';
     return 0;
@@ -67,7 +67,7 @@ int getSetting(CommandContext& context) {
 int setSetting(CommandContext& context) {
     const auto& arguments = CommandLine(context.arguments, {}).positionals(2, "KEY and VALUE");
     checkValue(arguments[0], arguments[1]);
-    HushvaultSqlite& store = *context.store;
+    HushvaultSqlite& store = context.store();
     const bool known = store.findTelephoneNumber(arguments[0]).has_value();
     requireStoreSuccess(store, "read");
     if (!known)

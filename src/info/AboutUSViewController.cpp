@@ -33,7 +33,6 @@ AboutUSViewController::AboutUSViewController(QWidget* parent) : ViewController(p
 
 void AboutUSViewController::buildLayout() {
     setAutoFillBackground(true);
-    Style::apply(this, Style::Role::AboutScreen);
     auto* content = new QWidget;
     imageView = new QLabel(content);
     imageView->setObjectName("imageView");

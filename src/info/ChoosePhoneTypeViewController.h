@@ -9,8 +9,8 @@ namespace hv {
 class GroupedTableView;
 
 // Asks whether the friend's phone runs Hushvault: row 0 "cell" (no: web link), row 1
-// "iphone" (yes: application link). A choice is announced with phoneTypeChosen (the
-// composer connects it to IsIphoneFriend) and returns to the screen below; "Back"
+// "iphone" (yes: application link). A choice is announced with phoneTypeChosen (create()
+// connects it to a receiver of the caller's) and returns to the screen below; "Back"
 // chooses nothing. Rows are taller in English, whose subtitles wrap
 // to three lines (two in Chinese).
 class ChoosePhoneTypeViewController : public ViewController {

@@ -132,7 +132,8 @@ void CreatNewMessageViewContrller::buildTable() {
     phoneTypeRow_ = smallTableView->addRow();
     phoneTypeRow_->setObjectName("phoneTypeRow");
     phoneTypeRow_->setTitle(localized(kKeyMobitype));
-    phoneTypeRow_->setAccessory(TableRow::Accessory::Disclosure);
+    // Without a chooser the row only shows the phone type.
+    if (screens_.phoneTypeChooser) phoneTypeRow_->setAccessory(TableRow::Accessory::Disclosure);
     connect(phoneTypeRow_, &TableRow::tapped, this, [this] {
         if (!screens_.phoneTypeChooser) return;
         QPointer<CreatNewMessageViewContrller> composer(this);
@@ -227,7 +228,7 @@ void CreatNewMessageViewContrller::personFieldDidEndEditing() {
         contract.name = typed;
         contract.telePhoneNumber = typed;
     }
-    Style::apply(personTextField, Style::Role::FormField);
+    Style::apply(personTextField, Style::Role::FormFieldEdited);
     // Out of editing the field shows where the number starts ("+86 ..."), not where it ends.
     personTextField->setCursorPosition(0);
 }

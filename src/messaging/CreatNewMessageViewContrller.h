@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "messaging/ComposerScreens.h"
 #include "messaging/SendWatcher.h"
 #include "platform/NotificationCenter.h"
 #include "store/Contacts.h"
@@ -23,16 +24,6 @@ class GroupedTableView;
 class GrowingTextView;
 class SmsService;
 class TableRow;
-
-// The screens the composer opens, made by the application. Without the contact list the
-// recipient's detail button is disabled; without the chooser the phone-type row opens
-// nothing.
-struct ComposerScreens {
-    // The secret contact list, which hands a contact back with "getContractInfo".
-    std::function<ViewController*()> contactList;
-    // The phone-type chooser, which calls `chosen` with the friend's phone type.
-    std::function<ViewController*(std::function<void(bool isIphone)> chosen)> phoneTypeChooser;
-};
 
 // The composer: one recipient (picked or typed), the preset password agreed with them,
 // their phone type, and the message. "Send" checks the input, encrypts the message into a

@@ -9,10 +9,12 @@ NotificationCenter& NotificationCenter::defaultCenter() {
 
 QMetaObject::Connection NotificationCenter::addObserver(QObject* observer, const QString& name,
                                                         Handler handler) {
-    return connect(this, &NotificationCenter::posted, observer,
-                   [name, handler = std::move(handler)](const Notification& notification) {
-                       if (notification.name == name) handler(notification);
-                   });
+    return connect(
+        this, &NotificationCenter::posted, observer,
+        [name, handler = std::move(handler)](const Notification& notification) {
+            if (notification.name == name) handler(notification);
+        },
+        Qt::DirectConnection);
 }
 
 void NotificationCenter::removeObserver(QObject* observer) {

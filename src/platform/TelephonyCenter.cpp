@@ -5,6 +5,7 @@
 namespace hv {
 
 TelephonyCenter& TelephonyCenter::defaultCenter() {
+    // Made on the UI thread (the first call comes from start-up), where it delivers.
     static auto* center = new TelephonyCenter;
     return *center;
 }
@@ -12,7 +13,7 @@ TelephonyCenter& TelephonyCenter::defaultCenter() {
 QMetaObject::Connection TelephonyCenter::addObserver(
     QObject* observer, std::function<void(const QString& name)> callback) {
     return connect(this, &TelephonyCenter::reported, observer, std::move(callback),
-                   Qt::QueuedConnection);
+                   Qt::DirectConnection);
 }
 
 void TelephonyCenter::removeObserver(QObject* observer) {
@@ -24,7 +25,8 @@ int TelephonyCenter::observerCount() const {
 }
 
 void TelephonyCenter::post(const QString& name) {
-    emit reported(name);
+    QMetaObject::invokeMethod(
+        this, [this, name] { emit reported(name); }, Qt::QueuedConnection);
 }
 
 void TelephonyCenter::connectService(SmsService& service) {

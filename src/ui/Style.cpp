@@ -83,6 +83,8 @@ constexpr RoleSheet kSheets[] = {
     {Role::FormField, "border: none; font-size: 15px; background: transparent;"},
     {Role::FormFieldEditing,
      "border: none; font-size: 15px; background: transparent; color: #d0021b;"},
+    {Role::FormFieldEdited,
+     "border: none; font-size: 15px; background: transparent; color: #1c1c1e;"},
     {Role::MessageEntryField,
      "#messageEntryField { border-image: url(:/images/MessageEntryInputField.png) 12 12 12 12 "
      "stretch stretch; border-width: 12px; }"},
@@ -94,7 +96,6 @@ constexpr RoleSheet kSheets[] = {
     {Role::SmsCounter,
      "color: white; background: rgba(47,111,214,200); border-radius: 7px;"
      " font-size: 10px; padding: 0 6px;"},
-    {Role::AboutScreen, "AboutUSViewController { background: #f4f6fa; }"},
     {Role::AboutName, "font-size: 22px; font-weight: bold; color: #1c2a44;"},
     {Role::AboutCompany, "font-size: 14px; color: #3a4a66;"},
     {Role::AboutProperty, "font-size: 13px; color: #6d6d72;"},
@@ -102,14 +103,9 @@ constexpr RoleSheet kSheets[] = {
 
 }  // namespace
 
-QString sheet(Role role) {
-    for (const RoleSheet& entry : kSheets)
-        if (entry.role == role) return QString::fromUtf8(entry.sheet);
-    return {};
-}
-
 void apply(QWidget* widget, Role role) {
-    widget->setStyleSheet(sheet(role));
+    for (const RoleSheet& entry : kSheets)
+        if (entry.role == role) widget->setStyleSheet(QString::fromUtf8(entry.sheet));
 }
 
 QColor barColor() {

@@ -42,12 +42,12 @@ enum class Role {
     // The composer.
     FormField,
     FormFieldEditing,  // the recipient while it is edited
+    FormFieldEdited,   // and once it no longer is
     MessageEntryField,
     MessageText,
     SendButton,
     SmsCounter,
     // The about screen.
-    AboutScreen,
     AboutName,
     AboutCompany,
     AboutProperty,
@@ -55,8 +55,6 @@ enum class Role {
 
 // Gives the widget the style sheet of its role.
 void apply(QWidget* widget, Role role);
-// The style sheet of a role (for a widget whose sheet must say more, such as its name).
-QString sheet(Role role);
 
 QColor barColor();
 QColor groupedBackground();

@@ -45,16 +45,14 @@ void ViewController::endDisappearance(bool animated) {
 }
 
 void ViewController::setContentView(QWidget* view) {
-    auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
+    // The screen's layout holds its content view and nothing else.
+    QLayout* layout = this->layout();
     if (!layout) {
         layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
     }
-    if (contentView_) {
-        layout->removeWidget(contentView_);
-        delete contentView_;
-    }
+    delete contentView_;  // leaves the layout as it goes
     contentView_ = view;
     layout->addWidget(view);
     view->lower();  // under whatever the screen places on top

@@ -27,9 +27,9 @@ public:
     NavigationController* navigationController() const { return navigationController_; }
 
     // The widget that fills the screen (a table, a web view, a pad), laid out with it;
-    // ownership is taken. Widgets a screen places itself go on top of it.
+    // ownership is taken and an earlier one is deleted. Widgets a screen places itself go
+    // on top of it.
     void setContentView(QWidget* view);
-    QWidget* contentView() const { return contentView_; }
 
     void loadViewIfNeeded();
     bool isViewLoaded() const { return loaded_; }
@@ -72,7 +72,7 @@ private:
     QPointer<ViewController> presented_;
     QPointer<ViewController> presenting_;
     QPointer<QWidget> focusWhenCovered_;
-    QWidget* contentView_ = nullptr;
+    QPointer<QWidget> contentView_;
     bool loaded_ = false;
     bool appeared_ = false;
 };

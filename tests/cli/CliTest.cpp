@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -172,6 +173,20 @@ TEST_F(CliTest, RecordsAndConfigCommands) {
     EXPECT_EQ(run({"config", "get", "other"}).out, "0\n");
 }
 
+TEST_F(CliTest, HelpVersionAndTheDataDirectoryComeBeforeTheCommand) {
+    std::ostringstream out, err;
+    EXPECT_EQ(hv::cli::runCli({"--help"}, out, err), 0);
+    EXPECT_NE(out.str().find("contacts delete --id N"), std::string::npos);
+    EXPECT_EQ(hv::cli::runCli({"--version"}, out, err), 0);
+    const hv::test::TempDir other;
+    std::ostringstream ignored;
+    EXPECT_EQ(hv::cli::runCli({"--data-dir", other.path(), "init"}, ignored, err), 0);
+    EXPECT_TRUE(std::filesystem::exists(other.file("HiddenMSGTable")));
+    EXPECT_EQ(hv::cli::runCli({"init", "--data-dir", other.path()}, ignored, err), 2);
+    EXPECT_EQ(hv::cli::runCli({"--data-dir"}, ignored, err), 2);
+    EXPECT_EQ(hv::cli::runCli({"--data-dir="}, ignored, err), 2);
+}
+
 TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {},
@@ -203,5 +218,10 @@ TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
 
     const Result web = run({"send", "--to", "139", "--password", "tea", "x"});
     EXPECT_NE(web.out.find("/s/?m="), std::string::npos);
+}
+
+TEST_F(CliTest, WrongArgumentsTouchNothing) {
     EXPECT_EQ(run({"send", "--to", "139", "--password", "te", "x"}).status, 2);
+    EXPECT_EQ(run({"contacts", "add", "--name", "n"}).status, 2);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

@@ -138,7 +138,7 @@ TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime
 
     journey.click("lockTimeRow2");
     journey.press(Qt::Key_Escape);
-    EXPECT_EQ(journey.find<TableRow>("settingRow1")->detail(), "5" + localized("mims"));
+    EXPECT_EQ(journey.find<TableRow>("settingRow1")->detail(), "5 minutes");
     journey.press(Qt::Key_Escape);
     EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
 }

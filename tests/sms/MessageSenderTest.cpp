@@ -73,7 +73,7 @@ TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingWhateverTheServiceAnswers
     const HiddenMSG record = store.findAllSMS()[0];
     EXPECT_EQ(record.telePhoneNumber, "138");
     EXPECT_EQ(record.contents, "hi");
-    EXPECT_EQ(record.time, formatRecordTime(1765000000));
+    EXPECT_EQ(record.time, "2025-12-06 05:46:40");
 
     store.updatetel("Record", "Off");
     service.setMode(Mode::AcceptSilently);

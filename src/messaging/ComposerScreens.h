@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+
+namespace hv {
+
+class ViewController;
+
+// The screens the composer opens, made by the application. Without the contact list the
+// recipient's detail button is disabled; without the chooser the phone-type row opens
+// nothing.
+struct ComposerScreens {
+    // The secret contact list, which hands a contact back with "getContractInfo".
+    std::function<ViewController*()> contactList;
+    // The phone-type chooser, which calls `chosen` with the friend's phone type.
+    std::function<ViewController*(std::function<void(bool isIphone)> chosen)> phoneTypeChooser;
+};
+
+}  // namespace hv
