@@ -243,5 +243,57 @@
         <source>database error</source>
         <translation>Hushvault cannot read or write its data in %1. Nothing you change is kept until that file is repaired or moved away.</translation>
     </message>
+    <message id="exit">
+        <source>exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="Decryption">
+        <source>Decryption</source>
+        <translation>Decrypt</translation>
+    </message>
+    <message id="Reply">
+        <source>Reply</source>
+        <translation>Reply</translation>
+    </message>
+    <message id="No Match preset Password">
+        <source>No Match preset Password</source>
+        <translation>None of your secret contacts' preset passwords fits this message.</translation>
+    </message>
+    <message id="De-password">
+        <source>De-password</source>
+        <translation>Preset password</translation>
+    </message>
+    <message id="Input De-PWD">
+        <source>Input De-PWD</source>
+        <translation>Enter the preset password</translation>
+    </message>
+    <message id="Incorrect De-password">
+        <source>Incorrect De-password</source>
+        <translation>This password does not fit the message.</translation>
+    </message>
+    <message id="The decrypted message">
+        <source>The decrypted message</source>
+        <translation>The decrypted message</translation>
+    </message>
+    <message id="records">
+        <source>records</source>
+        <translation>Records</translation>
+    </message>
+    <message id="NO Records">
+        <source>NO Records</source>
+        <translation>No records</translation>
+    </message>
+    <message id="Edit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="Done">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 </TS>

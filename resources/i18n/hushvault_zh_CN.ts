@@ -243,5 +243,57 @@
         <source>database error</source>
         <translation>无法读写数据文件 %1。在修复或移走该文件之前，所做的更改都不会保存。</translation>
     </message>
+    <message id="exit">
+        <source>exit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="Decryption">
+        <source>Decryption</source>
+        <translation>解密</translation>
+    </message>
+    <message id="Reply">
+        <source>Reply</source>
+        <translation>回复</translation>
+    </message>
+    <message id="No Match preset Password">
+        <source>No Match preset Password</source>
+        <translation>没有与此信息相符的预设密码。</translation>
+    </message>
+    <message id="De-password">
+        <source>De-password</source>
+        <translation>预设密码</translation>
+    </message>
+    <message id="Input De-PWD">
+        <source>Input De-PWD</source>
+        <translation>请输入预设密码</translation>
+    </message>
+    <message id="Incorrect De-password">
+        <source>Incorrect De-password</source>
+        <translation>密码与此信息不符。</translation>
+    </message>
+    <message id="The decrypted message">
+        <source>The decrypted message</source>
+        <translation>解密后的信息</translation>
+    </message>
+    <message id="records">
+        <source>records</source>
+        <translation>信息记录</translation>
+    </message>
+    <message id="NO Records">
+        <source>NO Records</source>
+        <translation>没有记录</translation>
+    </message>
+    <message id="Edit">
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message id="Done">
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
 </context>
 </TS>

@@ -243,5 +243,57 @@
         <source>database error</source>
         <translation>無法讀寫資料檔 %1。在修復或移走該檔案之前，所做的變更都不會儲存。</translation>
     </message>
+    <message id="exit">
+        <source>exit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="Decryption">
+        <source>Decryption</source>
+        <translation>解密</translation>
+    </message>
+    <message id="Reply">
+        <source>Reply</source>
+        <translation>回覆</translation>
+    </message>
+    <message id="No Match preset Password">
+        <source>No Match preset Password</source>
+        <translation>沒有與此訊息相符的預設密碼。</translation>
+    </message>
+    <message id="De-password">
+        <source>De-password</source>
+        <translation>預設密碼</translation>
+    </message>
+    <message id="Input De-PWD">
+        <source>Input De-PWD</source>
+        <translation>請輸入預設密碼</translation>
+    </message>
+    <message id="Incorrect De-password">
+        <source>Incorrect De-password</source>
+        <translation>密碼與此訊息不符。</translation>
+    </message>
+    <message id="The decrypted message">
+        <source>The decrypted message</source>
+        <translation>解密後的訊息</translation>
+    </message>
+    <message id="records">
+        <source>records</source>
+        <translation>訊息紀錄</translation>
+    </message>
+    <message id="NO Records">
+        <source>NO Records</source>
+        <translation>沒有紀錄</translation>
+    </message>
+    <message id="Edit">
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message id="Done">
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
 </context>
 </TS>

@@ -44,6 +44,7 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
     }
     TelephonyCenter::defaultCenter().connectService(*sms_);
     delegate_ = std::make_unique<HushvaultAppDelegate>(paths_, makeMenuScreens(paths_, sms_.get()));
+    delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get()));
     delegate_->didFinishLaunchingWithOptions();
     connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
             [delegate = delegate_.get()](const QString& link) {

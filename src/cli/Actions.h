@@ -28,5 +28,6 @@ int getConfig(CommandContext& context);
 int setConfig(CommandContext& context);
 
 int sendMessage(CommandContext& context);
+int readMessage(CommandContext& context);
 
 }  // namespace hv::cli

@@ -31,6 +31,11 @@ std::span<const Command> commands() {
          "send a secret message through <DIR>/Outbox and print the SMS body (--friend: the "
          "friend runs Hushvault, so the body holds a hiddenmsg:// link)",
          sendMessage},
+        {"read", "", "[--password P] [--] LINK-OR-TOKEN",
+         "print the text of a secret message, decrypted with P or else with the first stored "
+         "contact's preset password that fits (newest first), and record it as the reader "
+         "does (exit 1: nothing fits)",
+         readMessage},
     };
     return kCommands;
 }

@@ -45,6 +45,10 @@ std::string escapePlus(const std::string& body) {
 
 SecretCipher::SecretCipher(std::string_view password) : SecretCipher(md5(password)) {}
 
+std::string SecretCipher::checkPrefixOf(std::string_view password) {
+    return makeCheckPrefix(md5(password));
+}
+
 SecretCipher::SecretCipher(const Md5Digest& keyDigest)
     : key_(keyDigest), checkPrefix_(makeCheckPrefix(keyDigest)) {}
 

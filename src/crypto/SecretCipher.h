@@ -27,6 +27,8 @@ public:
 
     // The four check characters of this password.
     const std::string& checkPrefix() const { return checkPrefix_; }
+    // The same, without preparing RC4: for trying many passwords against one token.
+    static std::string checkPrefixOf(std::string_view password);
 
 private:
     explicit SecretCipher(const Md5Digest& keyDigest);

@@ -5,69 +5,83 @@ namespace hv {
 // Localisation keys, spelled as the system gives them; their texts are in
 // resources/i18n/hushvault_<language>.ts. Listed once here, so that the constants and
 // kAllLocalizationKeys, which the tests check every language against, never differ.
-#define HV_LOCALIZATION_KEYS(KEY)                                                     \
-    KEY(kKeyInternational, "International") /* "en", "中国", "中國" */            \
-    KEY(kKeyAppTitle, "tolvaHiddenMSG")                                               \
-    KEY(kKeyAppTitleAbout, "tolvaHiddenMSG1")                                         \
-    KEY(kKeyNewMessage, "NMessage")                                                   \
-    KEY(kKeyManagement, "Management")                                                 \
-    KEY(kKeyRecords, "Crecords")                                                      \
-    KEY(kKeySetting, "Setting")                                                       \
-    KEY(kKeyGuide, "UGuide")                                                          \
-    KEY(kKeyUsingGuide, "Using Guide")                                                \
-    KEY(kKeySms, "SMS")                                                               \
-    KEY(kKeyBack, "Back")                                                             \
-    KEY(kKeyPresetPassword, "Preset password")                                        \
-    KEY(kKeyCompanyName, "companyname")                                               \
-    KEY(kKeyProperty, "property")                                                     \
-    KEY(kKeyCancel, "Cancel")                                                         \
-    KEY(kKeySure, "Sure")                                                             \
-    /* Composer and phone-type chooser. */                                            \
-    KEY(kKeyTo, "To")                                                                 \
-    KEY(kKeyMobitype, "Mobitype")                                                     \
-    KEY(kKeyPasscode, "passcode")                                                     \
-    KEY(kKeyIphone, "iphone")                                                         \
-    KEY(kKeyCell, "cell")                                                             \
-    KEY(kKeyIphoneHushvault, "iphone hushvault")                                      \
-    KEY(kKeyNoHushvault, "no hushvault")                                              \
-    KEY(kKeyRecipientPlaceholder, "PTPNumber")                                        \
-    KEY(kKeyPasswordPlaceholder, "PEn-password")                                      \
-    KEY(kKeySending, "send")                                                          \
-    KEY(kKeySent, "F-send")                                                           \
-    KEY(kKeyFailedSend, "failed send")                                                \
-    KEY(kKeyInputNumber, "Input Number")                                              \
-    KEY(kKeyInputPassword, "Input En-PWD")                                            \
-    KEY(kKeyWarning, "Warning")                                                       \
-    KEY(kKeySendError, "send error")                                                  \
-    KEY(kKeyContracts, "Contracts")                                                   \
-    KEY(kKeyMobiType, "Mobi Type")                                                    \
-    KEY(kKeySmsLabel, "hiddenMSG")                                                    \
-    KEY(kKeySmsCount, "SMS count") /* "%1 characters, %2 SMS" */                      \
-    /* Passcode pad, login, administrator password, settings. */                      \
-    KEY(kKeyPassCode, "passCode")                                                     \
-    KEY(kKeyPasswordLength, "password length")                                        \
-    KEY(kKeyTwiceDifferent, "twice input are different")                              \
-    KEY(kKeyInputAdminAgain, "input admin password again")                            \
-    KEY(kKeyInputNewAgain, "input the new password again")                            \
-    KEY(kKeyIncorrectOld, "incorrect old password")                                   \
-    KEY(kKeyNewPassWord, "new pass word")                                             \
-    KEY(kKeyIncorrectAdmin, "incorrect admin password")                               \
-    KEY(kKeyNoPassWord, "no pass word")                                               \
-    KEY(kKeyLogin, "Login")                                                           \
-    KEY(kKeyPasswordModify, "Password Modify")                                        \
-    KEY(kKeyPasswordSetting, "Password Setting")                                      \
-    KEY(kKeySave, "Save")                                                             \
-    KEY(kKeyAdminPassword, "Admin Password")                                          \
-    KEY(kKeyAutomaticLocking, "Automatic locking")                                    \
-    KEY(kKeyStoreSms, "Store SMS")                                                    \
-    KEY(kKeySetted, "setted")                                                         \
-    KEY(kKeyImmediately, "Immediately")                                               \
-    KEY(kKeyMinute, "mim")                                                            \
-    KEY(kKeyMinutes, "mims")                                                          \
-    KEY(kKeyNever, "Never")                                                           \
-    KEY(kKeyChangePassword, "Change password") /* the login screen's link */          \
-    KEY(kKeyVersion, "Version")                /* "Version %1" on the about screen */ \
-    KEY(kKeyDatabaseError, "database error")   /* at start-up; %1 is the database file */
+#define HV_LOCALIZATION_KEYS(KEY)                                                         \
+    KEY(kKeyInternational, "International") /* "en", "中国", "中國" */                \
+    KEY(kKeyAppTitle, "tolvaHiddenMSG")                                                   \
+    KEY(kKeyAppTitleAbout, "tolvaHiddenMSG1")                                             \
+    KEY(kKeyNewMessage, "NMessage")                                                       \
+    KEY(kKeyManagement, "Management")                                                     \
+    KEY(kKeyRecords, "Crecords")                                                          \
+    KEY(kKeySetting, "Setting")                                                           \
+    KEY(kKeyGuide, "UGuide")                                                              \
+    KEY(kKeyUsingGuide, "Using Guide")                                                    \
+    KEY(kKeySms, "SMS")                                                                   \
+    KEY(kKeyBack, "Back")                                                                 \
+    KEY(kKeyPresetPassword, "Preset password")                                            \
+    KEY(kKeyCompanyName, "companyname")                                                   \
+    KEY(kKeyProperty, "property")                                                         \
+    KEY(kKeyCancel, "Cancel")                                                             \
+    KEY(kKeySure, "Sure")                                                                 \
+    /* Composer and phone-type chooser. */                                                \
+    KEY(kKeyTo, "To")                                                                     \
+    KEY(kKeyMobitype, "Mobitype")                                                         \
+    KEY(kKeyPasscode, "passcode")                                                         \
+    KEY(kKeyIphone, "iphone")                                                             \
+    KEY(kKeyCell, "cell")                                                                 \
+    KEY(kKeyIphoneHushvault, "iphone hushvault")                                          \
+    KEY(kKeyNoHushvault, "no hushvault")                                                  \
+    KEY(kKeyRecipientPlaceholder, "PTPNumber")                                            \
+    KEY(kKeyPasswordPlaceholder, "PEn-password")                                          \
+    KEY(kKeySending, "send")                                                              \
+    KEY(kKeySent, "F-send")                                                               \
+    KEY(kKeyFailedSend, "failed send")                                                    \
+    KEY(kKeyInputNumber, "Input Number")                                                  \
+    KEY(kKeyInputPassword, "Input En-PWD")                                                \
+    KEY(kKeyWarning, "Warning")                                                           \
+    KEY(kKeySendError, "send error")                                                      \
+    KEY(kKeyContracts, "Contracts")                                                       \
+    KEY(kKeyMobiType, "Mobi Type")                                                        \
+    KEY(kKeySmsLabel, "hiddenMSG")                                                        \
+    KEY(kKeySmsCount, "SMS count") /* "%1 characters, %2 SMS" */                          \
+    /* Passcode pad, login, administrator password, settings. */                          \
+    KEY(kKeyPassCode, "passCode")                                                         \
+    KEY(kKeyPasswordLength, "password length")                                            \
+    KEY(kKeyTwiceDifferent, "twice input are different")                                  \
+    KEY(kKeyInputAdminAgain, "input admin password again")                                \
+    KEY(kKeyInputNewAgain, "input the new password again")                                \
+    KEY(kKeyIncorrectOld, "incorrect old password")                                       \
+    KEY(kKeyNewPassWord, "new pass word")                                                 \
+    KEY(kKeyIncorrectAdmin, "incorrect admin password")                                   \
+    KEY(kKeyNoPassWord, "no pass word")                                                   \
+    KEY(kKeyLogin, "Login")                                                               \
+    KEY(kKeyPasswordModify, "Password Modify")                                            \
+    KEY(kKeyPasswordSetting, "Password Setting")                                          \
+    KEY(kKeySave, "Save")                                                                 \
+    KEY(kKeyAdminPassword, "Admin Password")                                              \
+    KEY(kKeyAutomaticLocking, "Automatic locking")                                        \
+    KEY(kKeyStoreSms, "Store SMS")                                                        \
+    KEY(kKeySetted, "setted")                                                             \
+    KEY(kKeyImmediately, "Immediately")                                                   \
+    KEY(kKeyMinute, "mim")                                                                \
+    KEY(kKeyMinutes, "mims")                                                              \
+    KEY(kKeyNever, "Never")                                                               \
+    KEY(kKeyChangePassword, "Change password") /* the login screen's link */              \
+    KEY(kKeyVersion, "Version")                /* "Version %1" on the about screen */     \
+    KEY(kKeyDatabaseError, "database error")   /* at start-up; %1 is the database file */ \
+    /* The reader and the records. */                                                     \
+    KEY(kKeyExit, "exit")                                                                 \
+    KEY(kKeyDecryption, "Decryption")                                                     \
+    KEY(kKeyReply, "Reply")                                                               \
+    KEY(kKeyNoMatchPassword, "No Match preset Password")                                  \
+    KEY(kKeyDePassword, "De-password")                                                    \
+    KEY(kKeyInputDePassword, "Input De-PWD")                                              \
+    KEY(kKeyIncorrectDePassword, "Incorrect De-password")                                 \
+    KEY(kKeyDecryptedMessage, "The decrypted message")                                    \
+    KEY(kKeyRecordsTitle, "records")                                                      \
+    KEY(kKeyNoRecords, "NO Records")                                                      \
+    KEY(kKeyEdit, "Edit")                                                                 \
+    KEY(kKeyDone, "Done")                                                                 \
+    KEY(kKeyDelete, "Delete")
 
 #define HV_DEFINE_LOCALIZATION_KEY(name, text) inline constexpr const char* name = text;
 HV_LOCALIZATION_KEYS(HV_DEFINE_LOCALIZATION_KEY)

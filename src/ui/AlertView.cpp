@@ -95,7 +95,7 @@ QLineEdit* AlertView::addTextField(bool secure) {
         field_->setObjectName("alertTextField");
         auto* layout = static_cast<QVBoxLayout*>(box_->layout());
         auto* holder = new QHBoxLayout;
-        holder->setContentsMargins(14, 0, 14, 6);
+        holder->setContentsMargins(5, 0, 5, 6);
         holder->addWidget(field_);
         layout->insertLayout(2, holder);
     }

@@ -38,6 +38,8 @@ public:
 
     // Adds a widget of the caller's (a spinner) under the message.
     void addContentWidget(QWidget* widget);
+    // The box that holds the texts and buttons, for moving it out of a keyboard's way.
+    QWidget* box() const { return box_; }
 
     // Shows the alert over the given window (or the current one); it deletes itself once
     // it is dismissed.

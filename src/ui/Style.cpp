@@ -96,6 +96,19 @@ constexpr RoleSheet kSheets[] = {
     {Role::SmsCounter,
      "color: white; background: rgba(47,111,214,200); border-radius: 7px;"
      " font-size: 10px; padding: 0 6px;"},
+    {Role::ReaderText,
+     "QTextEdit { background: white; border: 1px solid #c8c8cc; border-radius: 8px;"
+     " padding: 4px; font-size: 16px; color: #1c1c1e; }"},
+    {Role::ActionButtonDecrypt,
+     "QPushButton { color: white; font-size: 17px; font-weight: bold; border-image: "
+     "url(:/images/button5.png) 0 0 0 0 stretch stretch; }"
+     "QPushButton:pressed { color: #dde8ff; }"},
+    {Role::ActionButtonReply,
+     "QPushButton { color: white; font-size: 17px; font-weight: bold; border-image: "
+     "url(:/images/button2.png) 0 0 0 0 stretch stretch; }"
+     "QPushButton:pressed { color: #ddffe6; }"},
+    {Role::RecordsList, "QListView { background: #dbe2ed; border: none; }"},
+    {Role::NoRecords, "color: #555555; font-size: 25px; background: transparent;"},
     {Role::AboutName, "font-size: 22px; font-weight: bold; color: #1c2a44;"},
     {Role::AboutCompany, "font-size: 14px; color: #3a4a66;"},
     {Role::AboutProperty, "font-size: 13px; color: #6d6d72;"},

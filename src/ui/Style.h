@@ -47,6 +47,12 @@ enum class Role {
     MessageText,
     SendButton,
     SmsCounter,
+    // The reader and the records.
+    ReaderText,
+    ActionButtonDecrypt,
+    ActionButtonReply,
+    RecordsList,
+    NoRecords,
     // The about screen.
     AboutName,
     AboutCompany,

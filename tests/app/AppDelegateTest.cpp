@@ -5,11 +5,16 @@
 #include <cstdio>
 #include <fstream>
 
+#include <QTextEdit>
+
 #include "Version.h"
+#include "app/AppScreens.h"
 #include "app/HushvaultViewController.h"
 #include "app/LaunchOptions.h"
 #include "app/LinkAcceptance.h"
+#include "messaging/SMSReadViewController.h"
 #include "platform/Localization.h"
+#include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
@@ -94,6 +99,25 @@ TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
 
     EXPECT_TRUE(delegate.openURL("hiddenmsg://second-link"));  // a reader is open
     EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd"}));
+}
+
+TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {
+    OutboxSmsService outbox(dir.path());
+    HushvaultAppDelegate delegate(dir.paths(), makeMenuScreens(dir.paths(), &outbox));
+    delegate.setReaderFactory(makeReaderFactory(dir.paths(), &outbox));
+    delegate.didFinishLaunchingWithOptions();
+
+    delegate.openURL("hiddenmsg://abc");  // 15 characters
+    EXPECT_EQ(delegate.window()->topController(), delegate.nav());
+    delegate.openURL("HIDDENMSG://AbCd");
+    auto* reader = qobject_cast<SMSReadViewController*>(delegate.decSMSViewController());
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(delegate.window()->topController(), reader->navigationController());
+    EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->toPlainText(), "AbCd");
+
+    delegate.openURL("hiddenmsg://EfGh1234");  // a reader is open: nothing changes
+    EXPECT_EQ(delegate.decSMSViewController(), reader);
+    EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->toPlainText(), "AbCd");
 }
 
 TEST(LinkAcceptance, NeedsThePrefixAndFourMoreCharactersWhileNoReaderIsOpen) {

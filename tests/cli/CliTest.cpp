@@ -220,6 +220,24 @@ TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
     EXPECT_NE(web.out.find("/s/?m="), std::string::npos);
 }
 
+TEST_F(CliTest, ReadDecryptsAsTheReaderDoesAndRecordsIt) {
+    const std::string link = "hiddenmsg://" + hv::GenEncURL("see you", "tea", true);
+    ASSERT_EQ(run({"init"}).status, 0);
+    const Result none = run({"read", link});  // no contacts yet
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("no stored contact"), std::string::npos);
+    EXPECT_EQ(run({"read", "--password", "coffee", link}).status, 1);
+
+    EXPECT_EQ(run({"read", "--password", "tea", link}).out, "see you\n");
+    run({"contacts", "add", "--name", "Li", "--tel", "1", "--password", "tea", "--friend", "1"});
+    EXPECT_EQ(run({"read", "Hushvault message: " + link}).out, "see you\n");
+    const json records = json::parse(run({"records", "list", "--json"}).out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0]["content"], "The decrypted message:\nsee you");
+    EXPECT_EQ(records[0]["statue"], "3");
+    EXPECT_EQ(records[0]["telephone"], "");
+}
+
 TEST_F(CliTest, WrongArgumentsTouchNothing) {
     EXPECT_EQ(run({"send", "--to", "139", "--password", "te", "x"}).status, 2);
     EXPECT_EQ(run({"contacts", "add", "--name", "n"}).status, 2);

@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 
 #include "platform/LocalizationKeys.h"
+#include "sms/MessageReader.h"
 #include "sms/SmsBody.h"
 
 namespace Localization = hv::Localization;
@@ -58,6 +59,7 @@ TEST_F(LocalizationTest, InternationalNamesTheLanguage) {
     // hushvault-cli, which has no translations, labels its messages like the English app.
     Localization::install("en");
     EXPECT_EQ(localized("hiddenMSG"), hv::SmsBody::kDefaultLabel);
+    EXPECT_EQ(localized("The decrypted message"), hv::MessageReader::kDefaultLabel);
 }
 
 TEST_F(LocalizationTest, ChoosesTheShippedLanguageForALocale) {

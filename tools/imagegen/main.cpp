@@ -222,6 +222,42 @@ QImage padBackground() {
     return image;
 }
 
+// A speech bubble of 50 x 40 points for 9-slice stretching with a left cap of 21 and a top
+// cap of 14 (the pixels right of and below them stretch): the tail at the bottom left for
+// a message to someone, at the bottom right for one the user read.
+QImage bubble(bool self) {
+    QImage image = canvas(100, 80);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (self) {  // mirrored: the tail on the right
+        p.translate(100, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(14, 2, 84, 74), 22, 22);
+    QPainterPath tail;
+    tail.moveTo(20, 50);
+    tail.quadTo(16, 70, 2, 76);
+    tail.quadTo(24, 76, 36, 64);
+    tail.closeSubpath();
+    shape = shape.united(tail);
+    p.setPen(QPen(self ? QColor(0x8f, 0xb4, 0xe8) : QColor(0xb8, 0xc2, 0xd0), 2));
+    p.setBrush(self ? QColor(0xd6, 0xe6, 0xfc) : Qt::white);
+    p.drawPath(shape);
+    return image;
+}
+
+// The reader's action button, 280 x 44 points: blue to decrypt, green to reply.
+QImage actionButton(const QColor& top, const QColor& bottom) {
+    QImage image = canvas(560, 88);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(bottom.darker(130), 2));
+    p.setBrush(vertical(88, top, bottom));
+    p.drawRoundedRect(QRectF(1, 1, 558, 86), 18, 18);
+    return image;
+}
+
 bool save(const QImage& image, const QDir& dir, const char* name) {
     if (image.save(dir.filePath(name), "PNG")) return true;
     std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
@@ -238,24 +274,28 @@ int main(int argc, char** argv) {
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(".");
-    bool ok = save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
-              save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
-              save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
-              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
-                   "tabNavigation_cg.png") &&
-              save(menuBackground(), dir, "menu_background.png") &&
-              save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
-              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
-                   "menu_new_message_pressed.png") &&
-              save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
-                   "menu_new_message_disabled.png") &&
-              save(tileIcon(contacts), dir, "menu_contacts.png") &&
-              save(tileIcon(records), dir, "menu_records.png") &&
-              save(tileIcon(settings), dir, "menu_settings.png") &&
-              save(tileIcon(guide), dir, "menu_guide.png") &&
-              save(entryBackground(), dir, "MessageEntryBackground.png") &&
-              save(entryField(), dir, "MessageEntryInputField.png") &&
-              save(sendButton(), dir, "MessageEntrySendButton.png") &&
-              save(padBackground(), dir, "bg3.png");
+    bool ok =
+        save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
+        save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
+        save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
+        save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
+             "tabNavigation_cg.png") &&
+        save(menuBackground(), dir, "menu_background.png") &&
+        save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
+        save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
+             "menu_new_message_pressed.png") &&
+        save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
+             "menu_new_message_disabled.png") &&
+        save(tileIcon(contacts), dir, "menu_contacts.png") &&
+        save(tileIcon(records), dir, "menu_records.png") &&
+        save(tileIcon(settings), dir, "menu_settings.png") &&
+        save(tileIcon(guide), dir, "menu_guide.png") &&
+        save(entryBackground(), dir, "MessageEntryBackground.png") &&
+        save(entryField(), dir, "MessageEntryInputField.png") &&
+        save(sendButton(), dir, "MessageEntrySendButton.png") &&
+        save(padBackground(), dir, "bg3.png") && save(bubble(false), dir, "bubble.png") &&
+        save(bubble(true), dir, "bubbleSelf.png") &&
+        save(actionButton(kSky, kBlue.darker(115)), dir, "button5.png") &&
+        save(actionButton(QColor(0x5c, 0xc8, 0x7a), QColor(0x2f, 0x96, 0x4e)), dir, "button2.png");
     return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -13,14 +14,18 @@
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
+#include "crypto/SecretToken.h"
 #include "info/AboutUSViewController.h"
 #include "info/ChoosePhoneTypeViewController.h"
 #include "info/PresetPassWordViewController.h"
+#include "messaging/ManageHiddenMSGController.h"
 #include "messaging/MessageDraft.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "sms/OutboxSmsService.h"
+#include "store/HushvaultSqlite.h"
 #include "store/StorePaths.h"
+#include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
@@ -38,10 +43,63 @@ bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QSt
     return false;
 }
 
+// The records screen: empty, with both kinds of bubble and a long text, and editing.
+bool shootRecords(hv::HushvaultAppDelegate& delegate, const QDir& out, const QString& language,
+                  const hv::StorePaths& paths) {
+    hv::HushvaultSqlite store(paths.documentsDirectory());
+    store.clearAllSMS();
+    hv::Window* window = delegate.window();
+    delegate.viewController()->UIButtonClicked(103);
+    bool ok = shoot(window, out, "ManageHiddenMSGController-empty", language);
+    delegate.nav()->popToRootViewControllerAnimated(false);
+
+    const bool english = language == "en";
+    store.addSMS("13800138000",
+                 english ? "See you at the north gate at eight." : "今晚八点北门见。",
+                 "2026-12-06 07:30:12", "2");
+    store.addSMS(
+        "",
+        (hv::localized("The decrypted message") + ":\n" +
+         (english ? QString("Bring the blue notebook. The meeting moved to Thursday, "
+                            "same room, same time; tell nobody else.")
+                  : QString::fromUtf8("带上蓝色笔记本。会议改到星期四，同一房间，同一时间；"
+                                      "别告诉其他人。")))
+            .toStdString(),
+        "2026-12-06 08:02:45", "3");
+    delegate.viewController()->UIButtonClicked(103);
+    ok &= shoot(window, out, "ManageHiddenMSGController", language);
+    auto* records =
+        static_cast<hv::ManageHiddenMSGController*>(delegate.nav()->topViewController());
+    records->setEditing(true, false);
+    ok &= shoot(window, out, "ManageHiddenMSGController-editing", language);
+    delegate.nav()->popToRootViewControllerAnimated(false);
+    store.clearAllSMS();
+    return ok;
+}
+
+// The reader of a link: the token, the password query, the message read.
+bool shootReader(hv::HushvaultAppDelegate& delegate, const QDir& out, const QString& language) {
+    const std::string text =
+        language == "en" ? "See you at the north gate at eight." : "今晚八点北门见。";
+    delegate.openURL(QString::fromStdString("hiddenmsg://" + hv::GenEncURL(text, "tea", true)));
+    hv::Window* window = delegate.window();
+    bool ok = shoot(window, out, "SMSReadViewController", language);
+    auto* reader = delegate.decSMSViewController();
+    if (auto* button = reader->findChild<QPushButton*>("desButton")) button->click();
+    ok &= shoot(window, out, "ModalAlert", language);
+    if (hv::AlertView* query = hv::AlertView::visibleAlerts().value(0)) {
+        query->textField()->setText("tea");
+        query->dismissWithClickedButtonIndex(1);
+    }
+    ok &= shoot(window, out, "SMSReadViewController-read", language);
+    return ok;
+}
+
 bool shootLanguage(const QString& language, const QDir& out, const hv::StorePaths& paths) {
     hv::Localization::install(language);
     hv::OutboxSmsService sms(paths.documentsDirectory());
     hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms));
+    delegate.setReaderFactory(hv::makeReaderFactory(paths, &sms));
     delegate.didFinishLaunchingWithOptions();
     hv::Window* window = delegate.window();
     hv::HushvaultViewController* menu = delegate.viewController();
@@ -91,6 +149,9 @@ bool shootLanguage(const QString& language, const QDir& out, const hv::StorePath
     menu->about();
     ok &= shoot(window, out, "AboutUSViewController", language);
     menu->dismissModalViewController(false);
+
+    ok &= shootRecords(delegate, out, language, paths);
+    ok &= shootReader(delegate, out, language);  // last: the reader stays for the run
     return ok;
 }
 

@@ -1,0 +1,120 @@
+#include "messaging/ManageHiddenMSGController.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+
+#include "messaging/RecordsDelegate.h"
+#include "messaging/RecordsModel.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "store/HushvaultSqlite.h"
+#include "ui/Style.h"
+
+namespace hv {
+
+ManageHiddenMSGController::ManageHiddenMSGController(StorePaths paths, QWidget* parent)
+    : ViewController(parent), paths_(std::move(paths)) {
+    setObjectName("ManageHiddenMSGController");
+}
+
+void ManageHiddenMSGController::viewDidLoad() {
+    setTitle(localized(kKeyRecordsTitle));
+    model_ = new RecordsModel(this);
+    delegate_ = new RecordsDelegate(this);
+    tableView = new QListView;
+    tableView->setObjectName("tableView");
+    tableView->setModel(model_);
+    tableView->setItemDelegate(delegate_);
+    tableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    tableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    Style::apply(tableView, Style::Role::RecordsList);
+    tableView->installEventFilter(this);
+    connect(delegate_, &RecordsDelegate::deleteRequested, this,
+            &ManageHiddenMSGController::deleteRecord);
+    connect(tableView, &QListView::customContextMenuRequested, this,
+            &ManageHiddenMSGController::showRowMenu);
+    setContentView(tableView);
+
+    noRecords_ = new QLabel(localized(kKeyNoRecords), this);
+    noRecords_->setObjectName("noRecords");
+    noRecords_->setAlignment(Qt::AlignCenter);
+    noRecords_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Style::apply(noRecords_, Style::Role::NoRecords);
+    noRecords_->hide();
+    updateEditButton();
+}
+
+void ManageHiddenMSGController::viewWillAppear(bool) {
+    reload();
+}
+
+void ManageHiddenMSGController::reload() {
+    HushvaultSqlite store(paths_.documentsDirectory());
+    model_->load(store, localized(kKeyTo));
+    noRecords_->setVisible(model_->rowCount() == 0);
+    placeNoRecords();
+}
+
+void ManageHiddenMSGController::placeNoRecords() {
+    if (!noRecords_) return;
+    noRecords_->setGeometry(0, 0, width(), height() / 3);
+    noRecords_->raise();
+}
+
+void ManageHiddenMSGController::resizeEvent(QResizeEvent*) {
+    placeNoRecords();
+}
+
+void ManageHiddenMSGController::setEditing(bool editing, bool) {
+    delegate_->setEditing(editing);
+    tableView->viewport()->update();
+    updateEditButton();
+}
+
+bool ManageHiddenMSGController::isEditing() const {
+    return delegate_ && delegate_->isEditing();
+}
+
+void ManageHiddenMSGController::updateEditButton() {
+    const bool editing = isEditing();
+    navigationItem()->setRightBarButtonItem(
+        BarButtonItem{localized(editing ? kKeyDone : kKeyEdit),
+                      {},
+                      [this, editing] { setEditing(!editing, true); },
+                      "editButton"});
+}
+
+void ManageHiddenMSGController::deleteRecord(int row) {
+    HushvaultSqlite store(paths_.documentsDirectory());
+    model_->deleteRecord(store, row);
+}
+
+void ManageHiddenMSGController::showRowMenu(const QPoint& position) {
+    const QModelIndex index = tableView->indexAt(position);
+    if (!index.isValid()) return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QPersistentModelIndex row(index);
+    menu->addAction(localized(kKeyDelete), this, [this, row] {
+        if (row.isValid()) deleteRecord(row.row());
+    });
+    menu->popup(tableView->viewport()->mapToGlobal(position));
+}
+
+bool ManageHiddenMSGController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tableView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = tableView->currentIndex();
+        if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && current.isValid()) {
+            deleteRecord(current.row());
+            return true;
+        }
+    }
+    return ViewController::eventFilter(watched, event);
+}
+
+}  // namespace hv

@@ -1,0 +1,92 @@
+#include "messaging/RecordsDelegate.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "messaging/RecordBubble.h"
+#include "messaging/RecordsModel.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+
+namespace hv {
+
+namespace {
+
+const QColor kBackground = QColor::fromRgbF(0.859f, 0.886f, 0.929f);
+const QColor kDelete(0xe5, 0x39, 0x35);
+
+const RecordBubble* bubbleOf(const QModelIndex& index) {
+    return index.data(RecordsModel::BubbleRole).value<const RecordBubble*>();
+}
+
+}  // namespace
+
+RecordsDelegate::RecordsDelegate(QObject* parent)
+    : QStyledItemDelegate(parent),
+      bubble_(":/images/bubble.png", 21, 14),
+      bubbleSelf_(":/images/bubbleSelf.png", 21, 14) {}
+
+QRect RecordsDelegate::deleteButton(const RecordBubble& bubble) {
+    const int x = bubble.self ? 6 : RecordBubble::kRowWidth - 74;
+    const int y = RecordBubble::kHeaderHeight + bubble.bubble.center().y() - 15;
+    return QRect(x, y, 68, 30);
+}
+
+QSize RecordsDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
+    return index.data(Qt::SizeHintRole).toSize();
+}
+
+void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    const RecordBubble* bubble = bubbleOf(index);
+    if (!bubble) return;
+    painter->save();
+    painter->fillRect(option.rect, kBackground);
+    painter->translate(option.rect.topLeft());
+
+    QFont small = option.font;
+    small.setPixelSize(12);
+    painter->setFont(small);
+    painter->setPen(QColor(0x55, 0x5d, 0x6b));
+    painter->drawText(QRect(0, 0, RecordBubble::kRowWidth, RecordBubble::kHeaderHeight),
+                      Qt::AlignCenter, bubble->time);
+
+    painter->translate(0, RecordBubble::kHeaderHeight);
+    (bubble->self ? bubbleSelf_ : bubble_).paint(*painter, bubble->bubble);
+    painter->setFont(RecordBubble::font());
+    painter->setPen(QColor(0x1c, 0x1c, 0x1e));
+    // Wrapped within the same width as when it was measured, so the lines come out alike.
+    painter->drawText(QRectF(bubble->textBox.topLeft(),
+                             QSizeF(RecordBubble::kTextWidth, bubble->textBox.height())),
+                      bubble->text, RecordBubble::textOption());
+
+    if (editing_) {
+        painter->translate(0, -RecordBubble::kHeaderHeight);
+        const QRect button = deleteButton(*bubble);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(kDelete);
+        painter->drawRoundedRect(button, 6, 6);
+        QFont bold = option.font;
+        bold.setPixelSize(13);
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->setPen(Qt::white);
+        painter->drawText(button, Qt::AlignCenter, localized(kKeyDelete));
+    }
+    painter->restore();
+}
+
+bool RecordsDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
+                                  const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (!editing_ || event->type() != QEvent::MouseButtonRelease) return false;
+    const RecordBubble* bubble = bubbleOf(index);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!bubble || mouse->button() != Qt::LeftButton) return false;
+    const QPoint inRow = mouse->position().toPoint() - option.rect.topLeft();
+    if (!deleteButton(*bubble).contains(inRow)) return false;
+    emit deleteRequested(index.row());
+    return true;
+}
+
+}  // namespace hv

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+#include "ui/StretchableImage.h"
+
+namespace hv {
+
+struct RecordBubble;
+
+// Paints a record of the records screen from its prepared bubble: the time over it, the
+// bubble picture ("bubble" at the left, "bubbleSelf" at the right) and the text. In
+// editing mode a "Delete" button stands in the free side of the row; a tap on it asks
+// for the deletion. Nothing is measured while painting.
+class RecordsDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit RecordsDelegate(QObject* parent = nullptr);
+
+    void setEditing(bool editing) { editing_ = editing; }
+    bool isEditing() const { return editing_; }
+    // Where the "Delete" button of a row is, in the row's coordinates.
+    static QRect deleteButton(const RecordBubble& bubble);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+signals:
+    void deleteRequested(int row);
+
+protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+private:
+    StretchableImage bubble_;
+    StretchableImage bubbleSelf_;
+    bool editing_ = false;
+};
+
+}  // namespace hv

@@ -1,0 +1,53 @@
+#include "messaging/RecordsModel.h"
+
+#include <QSize>
+
+#include "store/HushvaultSqlite.h"
+
+namespace hv {
+
+RecordsModel::RecordsModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void RecordsModel::load(HushvaultSqlite& store, const QString& toLabel) {
+    beginResetModel();
+    array = store.findAllSMS();
+    viewArray.clear();
+    viewArray.reserve(array.size());
+    for (const HiddenMSG& record : array)
+        viewArray.push_back(RecordBubble::prepare(record, toLabel));
+    endResetModel();
+}
+
+bool RecordsModel::deleteRecord(HushvaultSqlite& store, int row) {
+    if (row < 0 || row >= rowCount()) return false;
+    store.deleteSMSBySMSid(array[std::size_t(row)].SMS_id);
+    beginRemoveRows({}, row, row);
+    array.erase(array.begin() + row);
+    viewArray.erase(viewArray.begin() + row);
+    endRemoveRows();
+    return true;
+}
+
+int RecordsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(array.size());
+}
+
+QVariant RecordsModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const RecordBubble& prepared = viewArray[std::size_t(index.row())];
+    switch (role) {
+        case Qt::DisplayRole:
+            return prepared.text;
+        case Qt::SizeHintRole:
+            return QSize(RecordBubble::kRowWidth, RecordBubble::kHeaderHeight + prepared.rowHeight);
+        case BubbleRole:
+            return QVariant::fromValue(&prepared);
+        case TimeRole:
+            return prepared.time;
+        default:
+            return {};
+    }
+}
+
+}  // namespace hv

@@ -1,0 +1,143 @@
+#include "messaging/SMSReadViewController.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "messaging/ModalAlert.h"
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/Logging.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "sms/MessageReader.h"
+#include "store/HushvaultSqlite.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationController.h"
+#include "ui/Style.h"
+#include "ui/Window.h"
+
+namespace hv {
+
+SMSReadViewController::SMSReadViewController(StorePaths paths, ReaderScreens screens,
+                                             QWidget* parent)
+    : ViewController(parent), paths_(std::move(paths)), screens_(std::move(screens)) {
+    setObjectName("SMSReadViewController");
+}
+
+SMSReadViewController::~SMSReadViewController() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void SMSReadViewController::setOriginaltext(const QString& link) {
+    originaltext = link;
+}
+
+void SMSReadViewController::viewDidLoad() {
+    navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
+    NotificationCenter::defaultCenter().addObserver(
+        this, kNotificationLogin, [this](const Notification& n) { loginedIn(n); });
+    Style::useGroupedBackground(this);
+    telePhone.clear();
+
+    auto* content = new QWidget;
+    newText = new QTextEdit(content);
+    newText->setObjectName("newText");
+    newText->setReadOnly(true);
+    // The text can be selected with the mouse; nothing brings up a keyboard.
+    newText->setFocusPolicy(Qt::NoFocus);
+    newText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    newText->setPlainText(
+        QString::fromStdString(MessageReader::tokenOfLink(originaltext.toStdString())));
+    Style::apply(newText, Style::Role::ReaderText);
+    desButton = new QPushButton(localized(kKeyDecryption), content);
+    desButton->setObjectName("desButton");
+    desButton->setFixedHeight(44);
+    desButton->setCursor(Qt::PointingHandCursor);
+    Style::apply(desButton, Style::Role::ActionButtonDecrypt);
+    connect(desButton, &QPushButton::clicked, this, [this] { disEncry(desButton); });
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(10, 12, 10, 16);
+    layout->setSpacing(14);
+    layout->addWidget(newText, 1);
+    layout->addWidget(desButton);
+    setContentView(content);
+
+    setTitle(localized(kKeyAppTitleAbout));
+    navigationItem()->setRightBarButtonItem(
+        BarButtonItem{localized(kKeyLogin), {}, [this] { login(); }, "readerLoginButton"});
+    navigationItem()->setLeftBarButtonItem(
+        BarButtonItem{localized(kKeyExit), {}, [this] { exit(); }, "exitButton"});
+}
+
+bool SMSReadViewController::isDecrypted() const {
+    // The button's title is the reader's only record of the state.
+    return desButton->text() != localized(kKeyDecryption);
+}
+
+void SMSReadViewController::disEncry(QAbstractButton*) {
+    if (isDecrypted()) {
+        repley();
+        return;
+    }
+    QPointer<SMSReadViewController> reader(this);
+    ModalAlert::ask(kKeyDePassword, kKeyInputDePassword, Window::of(this),
+                    [reader](std::optional<QString> password) {
+                        if (!reader || !password || password->isEmpty()) return;
+                        const auto plain = MessageReader::decrypt(
+                            reader->newText->toPlainText().toStdString(), password->toStdString());
+                        if (!plain) {
+                            reader->showWarning(kKeyIncorrectDePassword);
+                            return;
+                        }
+                        reader->showDecrypted(*plain);
+                    });
+}
+
+void SMSReadViewController::disEncry() {
+    HushvaultSqlite store(paths_.documentsDirectory());
+    const auto plain =
+        MessageReader(store).decryptWithContacts(newText->toPlainText().toStdString());
+    if (!plain) {
+        showWarning(kKeyNoMatchPassword);
+        return;
+    }
+    showDecrypted(*plain);
+}
+
+void SMSReadViewController::showDecrypted(const std::string& plain) {
+    desButton->setText(localized(kKeyReply));
+    Style::apply(desButton, Style::Role::ActionButtonReply);
+    const std::string shown =
+        MessageReader::shownText(localized(kKeyDecryptedMessage).toStdString(), plain);
+    newText->setPlainText(QString::fromStdString(shown));
+    HushvaultSqlite store(paths_.documentsDirectory());
+    const bool recorded = MessageReader(store).record(shown, now());
+    qCInfo(lcMessaging) << "a message was read" << (recorded ? "and recorded" : "");
+}
+
+void SMSReadViewController::showWarning(const char* messageKey) {
+    (new AlertView(kKeyWarning, messageKey, kKeyCancel, {}))->show(Window::of(this));
+}
+
+void SMSReadViewController::loginedIn(const Notification&) {
+    if (!isDecrypted()) disEncry();
+}
+
+void SMSReadViewController::login() {
+    if (!screens_.login) return;
+    presentModalViewController(new NavigationController(screens_.login()), true);
+}
+
+void SMSReadViewController::repley() {
+    if (!screens_.composer) return;
+    if (NavigationController* nav = navigationController())
+        nav->pushViewController(screens_.composer(), true);
+}
+
+void SMSReadViewController::exit() {
+    if (screens_.exitApplication) screens_.exitApplication();
+}
+
+}  // namespace hv

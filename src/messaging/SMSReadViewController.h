@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include "messaging/ReaderScreens.h"
+#include "store/StorePaths.h"
+#include "ui/ViewController.h"
+
+class QAbstractButton;
+class QPushButton;
+class QTextEdit;
+
+namespace hv {
+
+struct Notification;
+
+// The message reader, opened by a hiddenmsg:// link: it shows the token and offers to
+// decrypt it with the stored contacts' preset passwords after a login, or with a password
+// the user types; a read message is shown with its label and, when "Record" is "On", kept
+// as a record (empty telephone, status "3"). Then the action button replies. One reader
+// per run; "exit" ends the application.
+class SMSReadViewController : public ViewController {
+    Q_OBJECT
+public:
+    SMSReadViewController(StorePaths paths, ReaderScreens screens, QWidget* parent = nullptr);
+    ~SMSReadViewController() override;
+
+    // The whole link as it was delivered; before the screen loads.
+    void setOriginaltext(const QString& link);
+    // A tap on the action button: manual decryption while it reads "Decryption", a reply
+    // once it reads "Reply".
+    void disEncry(QAbstractButton* sender);
+    // Automatic decryption with the stored contacts' preset passwords.
+    void disEncry();
+    void loginedIn(const Notification& notification);
+    void login();
+    void repley();
+    void exit();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    bool isDecrypted() const;
+    void showDecrypted(const std::string& plain);
+    void showWarning(const char* messageKey);
+
+    QString originaltext;
+    QString telePhone;
+    QTextEdit* newText = nullptr;
+    QPushButton* desButton = nullptr;
+    StorePaths paths_;
+    ReaderScreens screens_;
+};
+
+}  // namespace hv

@@ -1,0 +1,153 @@
+#include "messaging/SMSReadViewController.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "crypto/SecretToken.h"
+#include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/ManualClock.h"
+#include "support/ScreenHost.h"
+#include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+class ReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Localization::install("en");
+        StartupSequence::run(store, "1.0", 0);
+    }
+
+    // Opens the reader for a link the way the application does: the root of a container
+    // on top of the window.
+    SMSReadViewController* open(const std::string& token) {
+        ReaderScreens screens;
+        screens.login = [this]() -> ViewController* {
+            ++logins;
+            return new ViewController;
+        };
+        screens.composer = []() -> ViewController* {
+            auto* composer = new ViewController;
+            composer->setObjectName("composer");
+            return composer;
+        };
+        screens.exitApplication = [this] { ++exits; };
+        auto* reader = new SMSReadViewController(dir.paths(), screens);
+        reader->setOriginaltext(QString::fromStdString("hiddenmsg://" + token));
+        readerNav = new NavigationController(reader);
+        host.window.presentController(readerNav, false);
+        return reader;
+    }
+
+    QString shown(QWidget* reader) {
+        return reader->findChild<QTextEdit*>("newText")->toPlainText();
+    }
+    QString button(QWidget* reader) { return reader->findChild<QPushButton*>("desButton")->text(); }
+
+    // Taps the action button and answers the password query (nothing: "Cancel").
+    void typePassword(QWidget* reader, std::optional<QString> password) {
+        test::tap(reader, "desButton");
+        AlertView* query = test::visibleAlert();
+        ASSERT_NE(query, nullptr);
+        EXPECT_EQ(query->titleText(), localized("De-password"));
+        ASSERT_NE(query->textField(), nullptr);
+        EXPECT_EQ(query->textField()->placeholderText(), localized("Input De-PWD"));
+        EXPECT_EQ(query->textField()->size(), QSize(260, 30));
+        if (password) {
+            QTest::keyClicks(query->textField(), *password);
+            test::tapAlertButton(query, 1);
+        } else {
+            test::tapAlertButton(query, 0);
+        }
+    }
+
+    void postLogin() { NotificationCenter::defaultCenter().postNotification(kNotificationLogin); }
+
+    test::TempDir dir;
+    test::ManualClock clock{1765000000.0};
+    HushvaultSqlite store{dir.path()};
+    test::ScreenHost host;
+    NavigationController* readerNav = nullptr;
+    int logins = 0;
+    int exits = 0;
+};
+
+}  // namespace
+
+TEST_F(ReaderTest, ShowsTheTokenUntouchedAndOffersToDecryptOrLogIn) {
+    const std::string token = GenEncURL("see you", "tea", true);
+    auto* reader = open(token);
+    EXPECT_EQ(shown(reader), QString::fromStdString(token));
+    EXPECT_EQ(button(reader), localized("Decryption"));
+    EXPECT_EQ(test::barTitle(&host.window), localized("tolvaHiddenMSG1"));
+    EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->focusPolicy(), Qt::NoFocus);
+    test::tap(&host.window, "readerLoginButton");
+    EXPECT_EQ(logins, 1);
+    reader->dismissModalViewController(false);
+    test::tap(&host.window, "exitButton");
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
+    auto* reader = open(GenEncURL("see you at eight", "tea", true));
+    postLogin();  // no contacts yet
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Match preset Password"));
+    test::tapAlertButton(test::visibleAlert(), 0);
+    EXPECT_EQ(button(reader), localized("Decryption"));
+
+    store.addContracts("Li", "138", "tea", "1");
+    postLogin();
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+    EXPECT_EQ(shown(reader), localized("The decrypted message") + ":\nsee you at eight");
+    EXPECT_EQ(button(reader), localized("Reply"));
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].statue, "3");
+    EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "");
+
+    postLogin();  // already read: nothing happens again
+    EXPECT_EQ(store.findAllSMS().size(), 1u);
+}
+
+TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry) {
+    store.updatetel("Record", "on");  // not exactly "On": nothing is recorded
+    auto* reader = open(GenEncURL("密信", "tea", true));
+    const QString token = shown(reader);
+    typePassword(reader, std::nullopt);
+    typePassword(reader, QString());
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+    EXPECT_EQ(shown(reader), token);
+
+    typePassword(reader, "coffee");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("Incorrect De-password"));
+    test::tapAlertButton(test::visibleAlert(), 0);
+    EXPECT_EQ(shown(reader), token);
+
+    typePassword(reader, "tea");
+    EXPECT_EQ(shown(reader), localized("The decrypted message") + QString::fromUtf8(":\n密信"));
+    EXPECT_TRUE(store.findAllSMS().empty());
+}
+
+TEST_F(ReaderTest, AfterReadingTheButtonRepliesAndBackReturnsToTheReader) {
+    auto* reader = open(GenEncURL("hi", "tea", true));
+    typePassword(reader, "tea");
+    test::tap(reader, "desButton");
+    EXPECT_EQ(readerNav->topViewController()->objectName(), "composer");
+    test::tap(&host.window, "backButton");
+    EXPECT_EQ(readerNav->topViewController(), reader);
+}

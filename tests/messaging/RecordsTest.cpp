@@ -1,0 +1,127 @@
+#include "messaging/ManageHiddenMSGController.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QListView>
+#include <QTest>
+
+#include "messaging/RecordBubble.h"
+#include "messaging/RecordsDelegate.h"
+#include "messaging/RecordsModel.h"
+#include "platform/Localization.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/ScreenHost.h"
+#include "support/TempDir.h"
+#include "support/UiHelpers.h"
+#include "ui/NavigationController.h"
+
+using namespace hv;
+
+namespace {
+
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Localization::install("en");
+        StartupSequence::run(store, "1.0", 0);
+    }
+
+    ManageHiddenMSGController* open() {
+        auto* records = new ManageHiddenMSGController(dir.paths());
+        host.nav->pushViewController(records, false);
+        return records;
+    }
+
+    static QListView* list(QWidget* records) { return records->findChild<QListView*>("tableView"); }
+    static QAbstractItemModel* model(QWidget* records) { return list(records)->model(); }
+    static const RecordBubble& bubble(QWidget* records, int row) {
+        return *model(records)
+                    ->index(row, 0)
+                    .data(RecordsModel::BubbleRole)
+                    .value<const RecordBubble*>();
+    }
+
+    test::TempDir dir;
+    HushvaultSqlite store{dir.path()};
+    test::ScreenHost host;
+};
+
+}  // namespace
+
+TEST_F(RecordsTest, NoRecordsSaysSoAndTheListIsEmpty) {
+    auto* records = open();
+    EXPECT_EQ(test::barTitle(&host.window), localized("records"));
+    EXPECT_EQ(model(records)->rowCount(), 0);
+    auto* empty = records->findChild<QLabel*>("noRecords");
+    ASSERT_TRUE(empty->isVisible());
+    EXPECT_EQ(empty->text(), localized("NO Records"));
+    EXPECT_EQ(empty->height(), records->height() / 3);
+}
+
+TEST_F(RecordsTest, NewestFirstSentAtTheLeftWithTheNumberReadAtTheRight) {
+    store.addSMS("138 0013", "see you", "2025-12-06 05:46:40", "2");
+    store.addSMS("", "The decrypted message:\nhi", "2025-12-06 05:50:00", "3");
+    auto* records = open();
+    QAbstractItemModelTester tester(model(records),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ASSERT_EQ(model(records)->rowCount(), 2);
+    EXPECT_FALSE(records->findChild<QLabel*>("noRecords")->isVisible());
+
+    const RecordBubble& read = bubble(records, 0);  // the newest
+    EXPECT_TRUE(read.self);
+    EXPECT_EQ(read.text, "The decrypted message:\nhi");
+    EXPECT_EQ(read.bubble.left(), 80);
+    EXPECT_EQ(read.time, "2025-12-06 05:50:00");
+
+    const RecordBubble& sent = bubble(records, 1);
+    EXPECT_FALSE(sent.self);
+    EXPECT_EQ(sent.text, localized("To") + " 1380013\nsee you");
+    EXPECT_EQ(sent.bubble.left(), 0);
+    EXPECT_EQ(sent.bubble.width(), 240);
+    EXPECT_EQ(sent.textBox.topLeft(), QPoint(21, 24));
+    EXPECT_EQ(sent.rowHeight, sent.textBox.height() - 10 + 60);
+}
+
+TEST_F(RecordsTest, ALongTextWrapsWithin180AndTheRowGrowsWithIt) {
+    store.addSMS("1", "short", "t", "2");
+    store.addSMS("1", QString(60, 'w').toStdString() + " " + std::string(400, 'x'), "t", "2");
+    auto* records = open();
+    const RecordBubble& longOne = bubble(records, 0);
+    const RecordBubble& shortOne = bubble(records, 1);
+    EXPECT_LE(longOne.textBox.width(), 190);
+    EXPECT_GT(longOne.rowHeight, shortOne.rowHeight + 100);
+    EXPECT_EQ(model(records)->index(0, 0).data(Qt::SizeHintRole).toSize().height(),
+              RecordBubble::kHeaderHeight + longOne.rowHeight);
+}
+
+TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
+    for (int i = 0; i < 3; ++i) store.addSMS("1", "m" + std::to_string(i), "t", "2");
+    auto* records = open();
+    QAbstractItemModelTester tester(model(records),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QListView* view = list(records);
+
+    test::tap(&host.window, "editButton");  // editing mode: a "Delete" button on each row
+    EXPECT_TRUE(records->isEditing());
+    const QRect row = view->visualRect(model(records)->index(0, 0));
+    const QRect button =
+        RecordsDelegate::deleteButton(bubble(records, 0)).translated(row.topLeft());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, button.center());
+    ASSERT_EQ(model(records)->rowCount(), 2);
+    EXPECT_EQ(bubble(records, 0).text, localized("To") + " 1\nm1");
+    test::tap(&host.window, "editButton");
+    EXPECT_FALSE(records->isEditing());
+
+    view->setCurrentIndex(model(records)->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Delete);
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].contents, "m1");
+
+    records->deleteRecord(0);  // the only one: the list is empty, no "NO Records" until next time
+    EXPECT_EQ(model(records)->rowCount(), 0);
+    EXPECT_TRUE(store.findAllSMS().empty());
+    EXPECT_FALSE(records->findChild<QLabel*>("noRecords")->isVisible());
+}
