@@ -5,13 +5,19 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QProcess>
 #include <QTest>
+#include <QTextEdit>
 
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
+#include "crypto/SecretToken.h"
 #include "journeys/Journey.h"
 #include "messaging/MessageDraft.h"
+#include "messaging/RecordBubble.h"
+#include "messaging/RecordsDelegate.h"
+#include "messaging/RecordsModel.h"
 #include "platform/Localization.h"
 #include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
@@ -163,18 +169,86 @@ TEST(Journeys, OpenTheGuideAndTheAboutScreenAndComeBack) {
     EXPECT_TRUE(journey.find<QWidget>("infoButton")->isVisible());
 }
 
-TEST(Journeys, ALinkOnTheCommandLineAndOneFromASecondStartReachTheRunningApplication) {
+TEST(Journeys, AFirstStartWithALinkOnAFreshProfileReadsItWithATypedPassword) {
     Journey journey;
-    journey.start("hiddenmsg://AbCd1234");
+    const std::string token = GenEncURL("see you at eight", "tea", true);
+    journey.start(QString::fromStdString("hiddenmsg://" + token));
     journey.wait(50);
-    EXPECT_EQ(journey.links(), QStringList({"hiddenmsg://AbCd1234"}));
+    ASSERT_EQ(journey.barTitle(), localized("tolvaHiddenMSG1"));
+    EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), QString::fromStdString(token));
 
-    QString output;
+    QString output;  // a later link, from a second start, changes nothing
     EXPECT_EQ(secondStart(journey, {"hiddenmsg://second-link"}, {}, &output), 0)
         << output.toStdString();
     journey.wait(50);
-    EXPECT_EQ(journey.links(), QStringList({"hiddenmsg://AbCd1234", "hiddenmsg://second-link"}));
-    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+    EXPECT_EQ(journey.links().size(), 2);
+    EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), QString::fromStdString(token));
+
+    journey.tap("desButton");
+    journey.type("tea");
+    journey.press(Qt::Key_Return);  // the query's "Sure"
+    EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(),
+              localized("The decrypted message") + ":\nsee you at eight");
+    HushvaultSqlite store(journey.profile().path());
+    ASSERT_EQ(store.findAllSMS().size(), 1u);  // the fresh profile keeps records by default
+    EXPECT_EQ(store.findAllSMS()[0].statue, "3");
+}
+
+TEST(Journeys, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheRecord) {
+    Journey journey;
+    journey.start();
+    {
+        HushvaultSqlite store(journey.profile().path());
+        store.updatetel("PassWord", "2468");
+        store.addContracts("Me", "+86 138 0013 8000", "tea", "1");
+    }
+    journey.tap("newMessageButton");
+    writeMessage(journey, "meet me at the north gate");
+    journey.click("phoneTypeRow");
+    journey.click("phoneTypeRow1");  // the friend (oneself) runs Hushvault
+    journey.tap("sendButton");
+    journey.wait(2200);
+    journey.press(Qt::Key_Escape);
+    ASSERT_EQ(outboxFiles(journey).size(), 1);
+
+    // The link from the Outbox file, opened by a second start while this one runs.
+    QFile sent(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    const QString body = QString::fromUtf8(sent.readAll());
+    const QString link = body.mid(body.indexOf("hiddenmsg://")).trimmed();
+    QString output;
+    EXPECT_EQ(secondStart(journey, {link}, {}, &output), 0) << output.toStdString();
+    journey.wait(100);
+    ASSERT_EQ(journey.barTitle(), localized("tolvaHiddenMSG1"));
+
+    journey.tap("readerLoginButton");
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    journey.wait(50);
+    EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(),
+              localized("The decrypted message") + ":\nmeet me at the north gate");
+
+    // The next start: the records, behind the login, hold the sent and the read message.
+    journey.quit();
+    journey.start();
+    journey.tap("smsMessagesButton");
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_EQ(journey.barTitle(), localized("records"));
+    auto* list = journey.find<QListView>("tableView");
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_TRUE(list->model()->index(0, 0).data().toString().endsWith("north gate"));
+
+    journey.tap("editButton");
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    const auto* bubble =
+        list->model()->index(0, 0).data(RecordsModel::BubbleRole).value<const RecordBubble*>();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      RecordsDelegate::deleteButton(*bubble).translated(row.topLeft()).center());
+    EXPECT_EQ(list->model()->rowCount(), 1);
+    HushvaultSqlite store(journey.profile().path());
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].statue, "2");
 }
 
 TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {

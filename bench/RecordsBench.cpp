@@ -1,0 +1,66 @@
+// The records screen: from the tap on the menu's entry to the list laid out and painted,
+// and one step of scrolling, which paints only the rows that come into view.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListView>
+#include <QScrollBar>
+
+#include "BenchStore.h"
+#include "messaging/ManageHiddenMSGController.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+namespace {
+
+void openRecords(hv::NavigationController& nav, const hv::StorePaths& paths) {
+    nav.pushViewController(new hv::ManageHiddenMSGController(paths), false);
+    QApplication::processEvents();  // the list's delayed layout
+    nav.window()->repaint();
+}
+
+void BM_OpenRecords(benchmark::State& state) {
+    hv::bench::Fixture fixture(0, int(state.range(0)));
+    const auto paths = hv::StorePaths::inDirectory(fixture.store().documentsDirectory());
+    hv::Window window;
+    auto* nav = new hv::NavigationController(new hv::ViewController);
+    window.setRootViewController(nav);
+    window.show();
+    for (auto _ : state) {
+        openRecords(*nav, paths);
+        state.PauseTiming();
+        nav->popViewControllerAnimated(false);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollRecords_10000(benchmark::State& state) {
+    hv::bench::Fixture fixture(0, 10000);
+    const auto paths = hv::StorePaths::inDirectory(fixture.store().documentsDirectory());
+    hv::Window window;
+    auto* nav = new hv::NavigationController(new hv::ViewController);
+    window.setRootViewController(nav);
+    window.show();
+    openRecords(*nav, paths);
+    auto* list = window.findChild<QListView*>("tableView");
+    QScrollBar* bar = list->verticalScrollBar();
+    int step = 0;
+    for (auto _ : state) {
+        bar->setValue((step++ * 200) % bar->maximum());
+        list->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ScrollRecords_10000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
