@@ -61,6 +61,8 @@ bool HushvaultAppDelegate::openURL(const QString& link) {
     emit linkArrived(link);
     if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) {
         qCInfo(lcApp) << "a link was ignored";
+        // The user tapped a link for Hushvault: at least show what is open.
+        bringToFront();
         return true;
     }
     if (!readerFactory_) return true;

@@ -30,7 +30,8 @@ public:
     // Tables, first-run settings, version row, bar image, main menu; shows the window.
     bool didFinishLaunchingWithOptions();
     // Opens the reader for an acceptable link (see LinkAcceptance); every other link is
-    // ignored. Always true: the link counts as handled.
+    // ignored but still brings the window to the front. Always true: the link counts as
+    // handled.
     bool openURL(const QString& link);
     // The message reader made for an accepted link; without one, accepted links open
     // nothing.

@@ -52,7 +52,8 @@ void ComposerInputBar::resizeEvent(QResizeEvent*) {
 }
 
 void ComposerInputBar::layOutBar() {
-    textView_->setFrame(QRect(6, 3, 240, height() - 6));
+    // Inside the field's rounded outline, which shows through the transparent text.
+    textView_->setFrame(QRect(10, 3, 234, height() - 6));
     field_->setGeometry(2, 0, 248, height());
     field_->lower();
     sendButton_->setGeometry(252, height() - 29, 62, 26);

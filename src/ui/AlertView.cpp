@@ -11,6 +11,7 @@
 #include "platform/Localization.h"
 #include "ui/AlertKeyboardGuard.h"
 #include "ui/Style.h"
+#include "ui/ViewController.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -84,8 +85,10 @@ void AlertView::setMessageText(const QString& text) {
 
 void AlertView::placeBox() {
     // The box fits its texts and sits in the middle, also when a text changes while shown.
+    // Wrapped labels are measured at the box's width: a size hint would guess a narrower
+    // one and leave a blank line under a long single-line message.
     box_->setFixedWidth(270);
-    box_->adjustSize();
+    box_->setFixedHeight(box_->layout()->totalHeightForWidth(270));
     box_->move((width() - box_->width()) / 2, (height() - box_->height()) / 2);
 }
 
@@ -157,8 +160,12 @@ void AlertView::dismiss() {
     if (!remaining.isEmpty()) {
         if (!remaining.first()->focusBefore_) remaining.first()->focusBefore_ = focusBefore_;
         remaining.last()->setFocus();
-    } else if (focusBefore_) {
+    } else if (focusBefore_ && focusBefore_->isVisible()) {
         focusBefore_->setFocus();
+    } else if (Window* window = Window::of(this); window && window->topController()) {
+        // What had the keyboard went away under the alert (a closed login, say): the
+        // screen now on top takes it, so that Enter and Escape keep working.
+        window->topController()->setFocus();
     }
 }
 

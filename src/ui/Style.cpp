@@ -88,7 +88,7 @@ constexpr RoleSheet kSheets[] = {
     {Role::MessageEntryField,
      "#messageEntryField { border-image: url(:/images/MessageEntryInputField.png) 12 12 12 12 "
      "stretch stretch; border-width: 12px; }"},
-    {Role::MessageText, "background: white;"},
+    {Role::MessageText, "background: transparent;"},
     {Role::SendButton,
      "QPushButton { color: white; font-weight: bold; font-size: 14px; border-image: "
      "url(:/images/MessageEntrySendButton.png) 0 0 0 0 stretch stretch; }"

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -68,11 +69,15 @@ void Window::dismissController(ViewController* vc, bool animated) {
     if (!layers_.contains(vc)) return;
     layers_.removeAll(vc);
     ViewController* uncovered = topController();
+    // The keyboard goes back to the uncovered screen only if it leaves with this one: an
+    // alert shown in the meantime keeps it.
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusLeaves = !focus || focus == vc || vc->isAncestorOf(focus);
     vc->beginDisappearance(animated);
     if (uncovered) uncovered->beginAppearance(animated);
     if (uncovered) uncovered->show();
     vc->hide();
-    if (uncovered) uncovered->restoreFocus();
+    if (uncovered && focusLeaves) uncovered->restoreFocus();
     vc->endDisappearance(animated);
     if (uncovered) uncovered->endAppearance(animated);
     vc->deleteLater();

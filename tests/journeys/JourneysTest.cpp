@@ -184,6 +184,18 @@ TEST(Journeys, AFirstStartWithALinkOnAFreshProfileReadsItWithATypedPassword) {
     EXPECT_EQ(journey.links().size(), 2);
     EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), QString::fromStdString(token));
 
+    // A login tries the contacts' passwords; none fits, and Enter closes the warning.
+    HushvaultSqlite(journey.profile().path()).updatetel("PassWord", "2468");
+    journey.tap("readerLoginButton");
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    journey.wait(50);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Match preset Password"));
+    journey.press(Qt::Key_Return);
+    journey.wait(50);
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+
     journey.tap("desButton");
     journey.type("tea");
     journey.press(Qt::Key_Return);  // the query's "Sure"

@@ -163,6 +163,23 @@ TEST_F(KitTest, AlertsReportTheTappedButtonAndTheirText) {
     EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
+TEST_F(KitTest, AnAlertBoxFitsItsMessageWhateverItsLength) {
+    auto boxHeight = [&](const QString& message) {
+        auto* alert = new AlertView("Warning", nullptr, "Cancel", {});
+        alert->setMessageText(message);
+        alert->show(&window);
+        const int height = alert->findChild<QWidget*>("alertBox")->height();
+        alert->dismiss();
+        return height;
+    };
+    const int oneShortLine = boxHeight("No match.");
+    EXPECT_EQ(boxHeight("No preset password fits this message."), oneShortLine);
+    // Chinese lines are a little taller than Latin ones
+    EXPECT_EQ(boxHeight(QString::fromUtf8("没有与此信息相符的预设密码。")),
+              boxHeight(QString::fromUtf8("没有。")));
+    EXPECT_GT(boxHeight(QString("a long message ").repeated(8)), oneShortLine);
+}
+
 TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
     auto* field = new QLineEdit(root);
     field->show();
