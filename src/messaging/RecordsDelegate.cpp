@@ -26,10 +26,18 @@ RecordsDelegate::RecordsDelegate(QObject* parent)
       bubble_(":/images/bubble.png", 21, 14),
       bubbleSelf_(":/images/bubbleSelf.png", 21, 14) {}
 
-QRect RecordsDelegate::deleteButton(const RecordBubble& bubble) {
-    const int x = bubble.self ? 6 : RecordBubble::kRowWidth - 74;
+QRect RecordsDelegate::deleteButton(const RecordBubble& bubble, int rowWidth) {
+    const int x = bubble.self ? 6 : rowWidth - 74;
     const int y = RecordBubble::kHeaderHeight + bubble.bubble.center().y() - 15;
     return QRect(x, y, 68, 30);
+}
+
+QRect RecordsDelegate::bubbleRect(const RecordBubble& bubble, int rowWidth) {
+    return bubble.bubble.translated(rightShift(bubble, rowWidth), RecordBubble::kHeaderHeight);
+}
+
+int RecordsDelegate::rightShift(const RecordBubble& bubble, int rowWidth) {
+    return bubble.self ? rowWidth - RecordBubble::kRowWidth : 0;
 }
 
 QSize RecordsDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
@@ -48,11 +56,12 @@ void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     small.setPixelSize(12);
     painter->setFont(small);
     painter->setPen(QColor(0x55, 0x5d, 0x6b));
-    painter->drawText(QRect(0, 0, RecordBubble::kRowWidth, RecordBubble::kHeaderHeight),
-                      Qt::AlignCenter, bubble->time);
+    const int rowWidth = option.rect.width();
+    painter->drawText(QRect(0, 0, rowWidth, RecordBubble::kHeaderHeight), Qt::AlignCenter,
+                      bubble->time);
 
-    painter->translate(0, RecordBubble::kHeaderHeight);
-    (bubble->self ? bubbleSelf_ : bubble_).paint(*painter, bubble->bubble);
+    (bubble->self ? bubbleSelf_ : bubble_).paint(*painter, bubbleRect(*bubble, rowWidth));
+    painter->translate(rightShift(*bubble, rowWidth), RecordBubble::kHeaderHeight);
     painter->setFont(RecordBubble::font());
     painter->setPen(QColor(0x1c, 0x1c, 0x1e));
     // Wrapped within the same width as when it was measured, so the lines come out alike.
@@ -61,8 +70,8 @@ void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
                       bubble->text, RecordBubble::textOption());
 
     if (editing_) {
-        painter->translate(0, -RecordBubble::kHeaderHeight);
-        const QRect button = deleteButton(*bubble);
+        painter->translate(-rightShift(*bubble, rowWidth), -RecordBubble::kHeaderHeight);
+        const QRect button = deleteButton(*bubble, rowWidth);
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
         painter->setBrush(kDelete);
@@ -84,7 +93,7 @@ bool RecordsDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (!bubble || mouse->button() != Qt::LeftButton) return false;
     const QPoint inRow = mouse->position().toPoint() - option.rect.topLeft();
-    if (!deleteButton(*bubble).contains(inRow)) return false;
+    if (!deleteButton(*bubble, option.rect.width()).contains(inRow)) return false;
     emit deleteRequested(index.row());
     return true;
 }

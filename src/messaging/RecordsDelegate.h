@@ -19,8 +19,11 @@ public:
 
     void setEditing(bool editing) { editing_ = editing; }
     bool isEditing() const { return editing_; }
-    // Where the "Delete" button of a row is, in the row's coordinates.
-    static QRect deleteButton(const RecordBubble& bubble);
+    // Where the "Delete" button and the bubble's picture of a row are, in the coordinates
+    // of a row rowWidth wide. Bubbles are laid out for a row of 320; a narrower row (a
+    // scroll bar takes its share) keeps what sits at the right against its right edge.
+    static QRect deleteButton(const RecordBubble& bubble, int rowWidth);
+    static QRect bubbleRect(const RecordBubble& bubble, int rowWidth);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -34,6 +37,8 @@ protected:
                      const QModelIndex& index) override;
 
 private:
+    static int rightShift(const RecordBubble& bubble, int rowWidth);
+
     StretchableImage bubble_;
     StretchableImage bubbleSelf_;
     bool editing_ = false;

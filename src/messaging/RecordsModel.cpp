@@ -40,7 +40,9 @@ QVariant RecordsModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return prepared.text;
         case Qt::SizeHintRole:
-            return QSize(RecordBubble::kRowWidth, RecordBubble::kHeaderHeight + prepared.rowHeight);
+            // No width of its own: a row is as wide as the list shows it, which is narrower
+            // than the screen while a scroll bar is up.
+            return QSize(0, RecordBubble::kHeaderHeight + prepared.rowHeight);
         case BubbleRole:
             return QVariant::fromValue(&prepared);
         case TimeRole:

@@ -255,8 +255,9 @@ TEST(Journeys, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheRecord) {
     const QRect row = list->visualRect(list->model()->index(0, 0));
     const auto* bubble =
         list->model()->index(0, 0).data(RecordsModel::BubbleRole).value<const RecordBubble*>();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      RecordsDelegate::deleteButton(*bubble).translated(row.topLeft()).center());
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, {},
+        RecordsDelegate::deleteButton(*bubble, row.width()).translated(row.topLeft()).center());
     EXPECT_EQ(list->model()->rowCount(), 1);
     HushvaultSqlite store(journey.profile().path());
     ASSERT_EQ(store.findAllSMS().size(), 1u);

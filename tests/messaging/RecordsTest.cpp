@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QTest>
 
 #include "messaging/RecordBubble.h"
@@ -97,6 +98,27 @@ TEST_F(RecordsTest, ALongTextWrapsWithin180AndTheRowGrowsWithIt) {
               RecordBubble::kHeaderHeight + longOne.rowHeight);
 }
 
+TEST_F(RecordsTest, WithAScrollBarRightHandBubblesAndButtonsStayInView) {
+    for (int i = 0; i < 12; ++i) {
+        store.addSMS("1", "sent", "t", "2");
+        store.addSMS("", "read", "t", "3");
+    }
+    auto* records = open();
+    test::tap(&host.window, "editButton");
+    QListView* view = list(records);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(view->verticalScrollBar()->isVisible());
+    const int visibleWidth = view->viewport()->width();
+    ASSERT_LT(visibleWidth, RecordBubble::kRowWidth);
+    for (int row : {0, 1}) {
+        const int rowWidth = view->visualRect(model(records)->index(row, 0)).width();
+        EXPECT_LE(RecordsDelegate::bubbleRect(bubble(records, row), rowWidth).right(),
+                  visibleWidth);
+        EXPECT_LE(RecordsDelegate::deleteButton(bubble(records, row), rowWidth).right(),
+                  visibleWidth);
+    }
+}
+
 TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
     for (int i = 0; i < 3; ++i) store.addSMS("1", "m" + std::to_string(i), "t", "2");
     auto* records = open();
@@ -108,7 +130,7 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
     EXPECT_TRUE(records->isEditing());
     const QRect row = view->visualRect(model(records)->index(0, 0));
     const QRect button =
-        RecordsDelegate::deleteButton(bubble(records, 0)).translated(row.topLeft());
+        RecordsDelegate::deleteButton(bubble(records, 0), row.width()).translated(row.topLeft());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, button.center());
     ASSERT_EQ(model(records)->rowCount(), 2);
     EXPECT_EQ(bubble(records, 0).text, localized("To") + " 1\nm1");
