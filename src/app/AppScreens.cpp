@@ -1,11 +1,11 @@
 #include "app/AppScreens.h"
 
 #include <QCoreApplication>
+
 #include "access/LoginViewController.h"
 #include "access/SettingViewFirstController.h"
 #include "app/HushvaultViewController.h"
 #include "info/ChoosePhoneTypeViewController.h"
-
 #include "messaging/CreatNewMessageViewContrller.h"
 #include "messaging/ManageHiddenMSGController.h"
 #include "messaging/SMSReadViewController.h"

@@ -46,11 +46,9 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
     delegate_ = std::make_unique<HushvaultAppDelegate>(paths_, makeMenuScreens(paths_, sms_.get()));
     delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get()));
     delegate_->didFinishLaunchingWithOptions();
+    // A link from a later start opens the reader, or at least shows the window.
     connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
-            [delegate = delegate_.get()](const QString& link) {
-                delegate->bringToFront();
-                delegate->openURL(link);
-            });
+            &HushvaultAppDelegate::openURL);
     // The command line's link, once the window is up and the event loop runs.
     if (!options_.link.isEmpty())
         QMetaObject::invokeMethod(

@@ -5,7 +5,7 @@
 namespace hv {
 
 // Whether an incoming link opens the reader: it must be at least the prefix plus four
-// characters long, start with "hiddenmsg://" in any letter case, and arrive while no
+// characters long, start with "hiddenmsg://" in any ASCII letter case, and arrive while no
 // reader is open in this run. The text is the link exactly as it came, never a parsed
 // URL (parsing lower-cases the host, which holds the token).
 namespace LinkAcceptance {

@@ -22,7 +22,7 @@ int readMessage(CommandContext& context) {
     if (!plain)
         throw CommandFailed(password ? "the message does not fit this password"
                                      : "no stored contact's preset password fits the message");
-    reader.record(MessageReader::shownText(MessageReader::kDefaultLabel, *plain),
+    reader.record(std::string(), MessageReader::shownText(MessageReader::kDefaultLabel, *plain),
                   secondsSinceEpochNow());
     requireStoreSuccess(store, "change");
     context.out << *plain << '\n';

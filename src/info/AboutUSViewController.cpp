@@ -72,11 +72,11 @@ void AboutUSViewController::viewDidLoad() {
     buildLayout();
     navigationItem()->setLeftBarButtonItem(
         BarButtonItem{localized(kKeyBack), {}, [this] { back(); }, "aboutBackButton", true});
-    setTitle(localized(kKeyAppTitleAbout));
+    setTitle(localized(kKeyAppName));
 
     const QString international = localized(kKeyInternational);
     if (international == QString::fromUtf8(kInternationalTraditional)) {
-        labelchiname->setText(localized(kKeyAppTitleAbout));
+        labelchiname->setText(localized(kKeyAppName));
         companyName->setText(localized(kKeyCompanyName));
         labelproperty->setText(localized(kKeyProperty));
         enCompanyName->hide();

@@ -70,6 +70,7 @@ void ManageHiddenMSGController::resizeEvent(QResizeEvent*) {
 }
 
 void ManageHiddenMSGController::setEditing(bool editing, bool) {
+    loadViewIfNeeded();
     delegate_->setEditing(editing);
     tableView->viewport()->update();
     updateEditButton();
@@ -89,6 +90,7 @@ void ManageHiddenMSGController::updateEditButton() {
 }
 
 void ManageHiddenMSGController::deleteRecord(int row) {
+    loadViewIfNeeded();
     HushvaultSqlite store(paths_.documentsDirectory());
     model_->deleteRecord(store, row);
 }
@@ -107,9 +109,10 @@ void ManageHiddenMSGController::showRowMenu(const QPoint& position) {
 
 bool ManageHiddenMSGController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tableView && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Only a record the user has selected, and so sees highlighted, goes.
         const QModelIndex current = tableView->currentIndex();
-        if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && current.isValid()) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && current.isValid() &&
+            tableView->selectionModel()->isSelected(current)) {
             deleteRecord(current.row());
             return true;
         }

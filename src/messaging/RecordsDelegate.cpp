@@ -12,7 +12,7 @@ namespace hv {
 
 namespace {
 
-const QColor kBackground = QColor::fromRgbF(0.859f, 0.886f, 0.929f);
+const QColor kSelected(47, 111, 214, 40);  // over the list's own background
 const QColor kDelete(0xe5, 0x39, 0x35);
 
 const RecordBubble* bubbleOf(const QModelIndex& index) {
@@ -27,9 +27,14 @@ RecordsDelegate::RecordsDelegate(QObject* parent)
       bubbleSelf_(":/images/bubbleSelf.png", 21, 14) {}
 
 QRect RecordsDelegate::deleteButton(const RecordBubble& bubble, int rowWidth) {
-    const int x = bubble.self ? 6 : rowWidth - 74;
-    const int y = RecordBubble::kHeaderHeight + bubble.bubble.center().y() - 15;
-    return QRect(x, y, 68, 30);
+    // Centred in the room the bubble leaves free on its other side.
+    const QRect picture = bubbleRect(bubble, rowWidth);
+    const int freeLeft = bubble.self ? 0 : picture.right() + 1;
+    const int freeWidth = bubble.self ? picture.left() : rowWidth - freeLeft;
+    const QSize size(62, 30);
+    return QRect(
+        QPoint(freeLeft + (freeWidth - size.width()) / 2, picture.center().y() - size.height() / 2),
+        size);
 }
 
 QRect RecordsDelegate::bubbleRect(const RecordBubble& bubble, int rowWidth) {
@@ -49,7 +54,7 @@ void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const RecordBubble* bubble = bubbleOf(index);
     if (!bubble) return;
     painter->save();
-    painter->fillRect(option.rect, kBackground);
+    if (option.state & QStyle::State_Selected) painter->fillRect(option.rect, kSelected);
     painter->translate(option.rect.topLeft());
 
     QFont small = option.font;

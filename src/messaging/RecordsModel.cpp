@@ -45,8 +45,6 @@ QVariant RecordsModel::data(const QModelIndex& index, int role) const {
             return QSize(0, RecordBubble::kHeaderHeight + prepared.rowHeight);
         case BubbleRole:
             return QVariant::fromValue(&prepared);
-        case TimeRole:
-            return prepared.time;
         default:
             return {};
     }

@@ -16,7 +16,7 @@ class HushvaultSqlite;
 class RecordsModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    enum Role { BubbleRole = Qt::UserRole + 1, TimeRole };
+    enum Role { BubbleRole = Qt::UserRole + 1 };
 
     explicit RecordsModel(QObject* parent = nullptr);
 
@@ -27,8 +27,6 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-    const RecordBubble& bubble(int row) const { return viewArray[std::size_t(row)]; }
 
 private:
     std::vector<HiddenMSG> array;         // the records, as the store gave them

@@ -49,7 +49,7 @@ void SMSReadViewController::viewDidLoad() {
     newText->setFocusPolicy(Qt::NoFocus);
     newText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     newText->setPlainText(
-        QString::fromStdString(MessageReader::tokenOfLink(originaltext.toStdString())));
+        QString::fromStdString(MessageReader::tokenAfterPrefix(originaltext.toStdString())));
     Style::apply(newText, Style::Role::ReaderText);
     desButton = new QPushButton(localized(kKeyDecryption), content);
     desButton->setObjectName("desButton");
@@ -64,7 +64,7 @@ void SMSReadViewController::viewDidLoad() {
     layout->addWidget(desButton);
     setContentView(content);
 
-    setTitle(localized(kKeyAppTitleAbout));
+    setTitle(localized(kKeyAppName));
     navigationItem()->setRightBarButtonItem(
         BarButtonItem{localized(kKeyLogin), {}, [this] { login(); }, "readerLoginButton"});
     navigationItem()->setLeftBarButtonItem(
@@ -77,6 +77,7 @@ bool SMSReadViewController::isDecrypted() const {
 }
 
 void SMSReadViewController::disEncry(QAbstractButton*) {
+    loadViewIfNeeded();
     if (isDecrypted()) {
         repley();
         return;
@@ -84,7 +85,9 @@ void SMSReadViewController::disEncry(QAbstractButton*) {
     QPointer<SMSReadViewController> reader(this);
     ModalAlert::ask(kKeyDePassword, kKeyInputDePassword, Window::of(this),
                     [reader](std::optional<QString> password) {
-                        if (!reader || !password || password->isEmpty()) return;
+                        // The message may have been read meanwhile: one record per read.
+                        if (!reader || reader->isDecrypted() || !password || password->isEmpty())
+                            return;
                         const auto plain = MessageReader::decrypt(
                             reader->newText->toPlainText().toStdString(), password->toStdString());
                         if (!plain) {
@@ -96,6 +99,7 @@ void SMSReadViewController::disEncry(QAbstractButton*) {
 }
 
 void SMSReadViewController::disEncry() {
+    loadViewIfNeeded();
     HushvaultSqlite store(paths_.documentsDirectory());
     const auto plain =
         MessageReader(store).decryptWithContacts(newText->toPlainText().toStdString());
@@ -113,7 +117,7 @@ void SMSReadViewController::showDecrypted(const std::string& plain) {
         MessageReader::shownText(localized(kKeyDecryptedMessage).toStdString(), plain);
     newText->setPlainText(QString::fromStdString(shown));
     HushvaultSqlite store(paths_.documentsDirectory());
-    const bool recorded = MessageReader(store).record(shown, now());
+    const bool recorded = MessageReader(store).record(telePhone.toStdString(), shown, now());
     qCInfo(lcMessaging) << "a message was read" << (recorded ? "and recorded" : "");
 }
 
@@ -122,6 +126,7 @@ void SMSReadViewController::showWarning(const char* messageKey) {
 }
 
 void SMSReadViewController::loginedIn(const Notification&) {
+    loadViewIfNeeded();
     if (!isDecrypted()) disEncry();
 }
 

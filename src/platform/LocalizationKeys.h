@@ -8,7 +8,7 @@ namespace hv {
 #define HV_LOCALIZATION_KEYS(KEY)                                                         \
     KEY(kKeyInternational, "International") /* "en", "中国", "中國" */                \
     KEY(kKeyAppTitle, "tolvaHiddenMSG")                                                   \
-    KEY(kKeyAppTitleAbout, "tolvaHiddenMSG1")                                             \
+    KEY(kKeyAppName, "tolvaHiddenMSG1")                                                   \
     KEY(kKeyNewMessage, "NMessage")                                                       \
     KEY(kKeyManagement, "Management")                                                     \
     KEY(kKeyRecords, "Crecords")                                                          \

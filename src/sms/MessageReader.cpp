@@ -12,7 +12,7 @@ namespace hv {
 
 MessageReader::MessageReader(HushvaultSqlite& store) : store_(store) {}
 
-std::string MessageReader::tokenOfLink(const std::string& link) {
+std::string MessageReader::tokenAfterPrefix(const std::string& link) {
     return link.size() > SECRETOPENURL.size() ? link.substr(SECRETOPENURL.size()) : std::string();
 }
 
@@ -34,9 +34,10 @@ std::string MessageReader::shownText(const std::string& label, const std::string
     return label + ":\n" + plain;
 }
 
-bool MessageReader::record(const std::string& shownText, double nowSeconds) {
+bool MessageReader::record(const std::string& telephone, const std::string& shownText,
+                           double nowSeconds) {
     if (store_.findTelephoneNumber(kSettingRecord) != std::string(kRecordOn)) return false;
-    return store_.addSMS(std::string(), shownText, formatRecordTime(nowSeconds),
+    return store_.addSMS(telephone, shownText, formatRecordTime(nowSeconds),
                          std::string(kStatueDecrypted)) != 0;
 }
 

@@ -16,7 +16,7 @@ public:
 
     // The token of a delivered application link: its text after the 12 characters of the
     // prefix, untouched (no percent-decoding, no trimming).
-    static std::string tokenOfLink(const std::string& link);
+    static std::string tokenAfterPrefix(const std::string& link);
 
     // The plain text, or nothing when the token does not fit the password.
     static std::optional<std::string> decrypt(const std::string& token,
@@ -32,9 +32,9 @@ public:
     // What the reader shows once a message is read: the label, a colon, a line break and
     // the plain text.
     static std::string shownText(const std::string& label, const std::string& plain);
-    // Keeps the shown text as a record with an empty telephone and status "3", when the
-    // setting "Record" is exactly "On". True when a record was written.
-    bool record(const std::string& shownText, double nowSeconds);
+    // Keeps the shown text as a record with status "3" (the reader's telephone is empty),
+    // when the setting "Record" is exactly "On". True when a record was written.
+    bool record(const std::string& telephone, const std::string& shownText, double nowSeconds);
 
 private:
     HushvaultSqlite& store_;

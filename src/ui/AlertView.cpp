@@ -164,8 +164,11 @@ void AlertView::dismiss() {
         focusBefore_->setFocus();
     } else if (Window* window = Window::of(this); window && window->topController()) {
         // What had the keyboard went away under the alert (a closed login, say): the
-        // screen now on top takes it, so that Enter and Escape keep working.
-        window->topController()->setFocus();
+        // screen now on top takes it back where it had it, so Enter and Escape keep working.
+        ViewController* top = window->topController();
+        top->restoreFocus();
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || !top->isAncestorOf(focus)) top->setFocus();
     }
 }
 

@@ -59,6 +59,10 @@ void Window::presentController(ViewController* vc, bool animated) {
     layers_.append(vc);
     vc->show();
     vc->raise();
+    // An alert up before the screen came stays in front of it: it still has the keyboard.
+    overlays_.removeAll(nullptr);
+    for (const QPointer<QWidget>& overlay : std::as_const(overlays_))
+        if (overlay->isVisible()) overlay->raise();
     // What is covered is hidden, so that neither Tab nor a shortcut can reach it.
     if (covered) covered->hide();
     if (covered) covered->endDisappearance(animated);
@@ -88,6 +92,9 @@ void Window::addOverlay(QWidget* overlay) {
     overlay->setGeometry(rect());
     overlay->show();
     overlay->raise();
+    overlays_.removeAll(nullptr);
+    overlays_.removeAll(overlay);
+    overlays_.append(overlay);
 }
 
 Window* Window::of(const QWidget* widget) {

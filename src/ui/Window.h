@@ -32,7 +32,8 @@ public:
     // The screen that is visible: the top layer's, or the root.
     ViewController* topController() const;
 
-    // A plain widget over everything (alerts); not a screen, no lifecycle.
+    // A plain widget over everything (alerts), also over screens presented after it; not
+    // a screen, no lifecycle.
     void addOverlay(QWidget* overlay);
 
     // The window holding the widget, or null.
@@ -49,6 +50,7 @@ protected:
 private:
     QPointer<ViewController> root_;
     QList<QPointer<ViewController>> layers_;
+    QList<QPointer<QWidget>> overlays_;
     bool rootAppeared_ = false;
 };
 

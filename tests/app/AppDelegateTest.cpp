@@ -125,6 +125,9 @@ TEST(LinkAcceptance, NeedsThePrefixAndFourMoreCharactersWhileNoReaderIsOpen) {
     EXPECT_TRUE(LinkAcceptance::accepts("hiddenmsg://abcd", false));
     EXPECT_TRUE(LinkAcceptance::accepts("HiddenMsg://abcd", false));
     EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg:/abcde", false));
+    // Letters that fold to ASCII ones but are longer in UTF-8 would shift the token.
+    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hiddenmſg://abcd"), false));
+    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hİddenmsg://abcd"), false));
     EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abcd", true));
     EXPECT_FALSE(LinkAcceptance::accepts("", false));
 }

@@ -103,14 +103,15 @@ TEST_F(ReaderTest, ShowsTheTokenUntouchedAndOffersToDecryptOrLogIn) {
 }
 
 TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
-    auto* reader = open(GenEncURL("see you at eight", "tea", true));
-    postLogin();  // no contacts yet
+    store.addContracts("Li", "138", "tea", "1");
+    auto* reader = open(GenEncURL("see you at eight", "coffee", true));
+    postLogin();  // no contact's password fits
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Match preset Password"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_EQ(button(reader), localized("Decryption"));
 
-    store.addContracts("Li", "138", "tea", "1");
+    store.addContracts("Wang", "139", "coffee", "1");
     postLogin();
     EXPECT_EQ(test::visibleAlert(), nullptr);
     EXPECT_EQ(shown(reader), localized("The decrypted message") + ":\nsee you at eight");
@@ -121,6 +122,17 @@ TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
 
     postLogin();  // already read: nothing happens again
     EXPECT_EQ(store.findAllSMS().size(), 1u);
+}
+
+TEST_F(ReaderTest, ALoginBeforeTheLinkDoesNotCount) {
+    store.addContracts("Li", "138", "tea", "1");
+    postLogin();
+    const std::string token = GenEncURL("see you", "tea", true);
+    auto* reader = open(token);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(reader), QString::fromStdString(token));
+    EXPECT_EQ(button(reader), localized("Decryption"));
+    EXPECT_TRUE(store.findAllSMS().empty());
 }
 
 TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry) {
@@ -137,6 +149,7 @@ TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("Incorrect De-password"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_EQ(shown(reader), token);
+    EXPECT_EQ(button(reader), localized("Decryption"));
 
     typePassword(reader, "tea");
     EXPECT_EQ(shown(reader), localized("The decrypted message") + QString::fromUtf8(":\n密信"));

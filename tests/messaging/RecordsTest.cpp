@@ -112,10 +112,14 @@ TEST_F(RecordsTest, WithAScrollBarRightHandBubblesAndButtonsStayInView) {
     ASSERT_LT(visibleWidth, RecordBubble::kRowWidth);
     for (int row : {0, 1}) {
         const int rowWidth = view->visualRect(model(records)->index(row, 0)).width();
-        EXPECT_LE(RecordsDelegate::bubbleRect(bubble(records, row), rowWidth).right(),
-                  visibleWidth);
-        EXPECT_LE(RecordsDelegate::deleteButton(bubble(records, row), rowWidth).right(),
-                  visibleWidth);
+        for (int width : {rowWidth, int(RecordBubble::kRowWidth)}) {
+            const QRect picture = RecordsDelegate::bubbleRect(bubble(records, row), width);
+            const QRect button = RecordsDelegate::deleteButton(bubble(records, row), width);
+            EXPECT_LE(picture.right(), width);
+            EXPECT_GE(button.left(), 0);
+            EXPECT_LE(button.right(), width);
+            EXPECT_FALSE(button.intersects(picture)) << row << " " << width;
+        }
     }
 }
 
@@ -137,6 +141,12 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
     test::tap(&host.window, "editButton");
     EXPECT_FALSE(records->isEditing());
 
+    // The Delete key removes the selected record, not one that is merely current.
+    view->selectionModel()->setCurrentIndex(model(records)->index(1, 0),
+                                            QItemSelectionModel::NoUpdate);
+    QTest::keyClick(view, Qt::Key_Delete);
+    QTest::keyClick(view, Qt::Key_Backspace);
+    ASSERT_EQ(store.findAllSMS().size(), 2u);
     view->setCurrentIndex(model(records)->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
     ASSERT_EQ(store.findAllSMS().size(), 1u);

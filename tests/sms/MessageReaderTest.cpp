@@ -55,7 +55,7 @@ TEST_F(MessageReaderTest, TheNewestContactWhosePasswordFitsWins) {
 TEST_F(MessageReaderTest, AReadMessageIsRecordedOnlyWhileRecordIsExactlyOn) {
     const std::string shown = MessageReader::shownText("The decrypted message", "hi");
     EXPECT_EQ(shown, "The decrypted message:\nhi");
-    EXPECT_TRUE(reader.record(shown, 1765000000));
+    EXPECT_TRUE(reader.record("", shown, 1765000000));
     const auto records = store.findAllSMS();
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].telePhoneNumber, "");
@@ -65,13 +65,13 @@ TEST_F(MessageReaderTest, AReadMessageIsRecordedOnlyWhileRecordIsExactlyOn) {
 
     for (const char* value : {"on", "Off", "ON", ""}) {
         store.updatetel("Record", value);
-        EXPECT_FALSE(reader.record(shown, 0)) << value;
+        EXPECT_FALSE(reader.record("", shown, 0)) << value;
     }
     EXPECT_EQ(store.findAllSMS().size(), 1u);
 }
 
 TEST(MessageReaderLink, TheTokenIsTheLinkAfterItsTwelveCharactersUntouched) {
-    EXPECT_EQ(MessageReader::tokenOfLink("HIDDENMSG://AbCd"), "AbCd");
-    EXPECT_EQ(MessageReader::tokenOfLink("hiddenmsg://ab%2Bcd "), "ab%2Bcd ");
-    EXPECT_EQ(MessageReader::tokenOfLink("hiddenmsg://"), "");
+    EXPECT_EQ(MessageReader::tokenAfterPrefix("HIDDENMSG://AbCd"), "AbCd");
+    EXPECT_EQ(MessageReader::tokenAfterPrefix("hiddenmsg://ab%2Bcd "), "ab%2Bcd ");
+    EXPECT_EQ(MessageReader::tokenAfterPrefix("hiddenmsg://"), "");
 }

@@ -284,6 +284,37 @@ TEST_F(KitTest, ACoveredScreenIsOutOfTheKeyboardsReachAndGetsItBack) {
     EXPECT_EQ(QApplication::focusWidget(), covered);
 }
 
+TEST_F(KitTest, AnAlertKeepsTheKeyboardAndTheFrontWhileScreensComeAndGoUnderIt) {
+    auto* covered = new QLineEdit(root);
+    covered->show();
+    test::activate(&window);
+    covered->setFocus();
+    QList<int> tapped;
+    auto report = [&](AlertView*, int index) { tapped.append(index); };
+
+    // An alert raised from a screen that then closes (a login, say).
+    auto* modal = new JournalScreen("modal", &journal);
+    auto* field = new QLineEdit(modal);
+    root->presentModalViewController(new NavigationController(modal), false);
+    field->setFocus();
+    (new AlertView("Warning", "send error", "Cancel", {}, report))->show(&window);
+    modal->dismissModalViewController(false);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(tapped, QList<int>({0}));
+    EXPECT_EQ(QApplication::focusWidget(), covered);  // where it was before the screen came
+
+    // A screen presented while an alert is up comes in under it.
+    auto* alert = new AlertView("Warning", "send error", "Cancel", {}, report);
+    alert->show(&window);
+    root->presentModalViewController(new NavigationController(new JournalScreen("late", &journal)),
+                                     false);
+    const QPoint middle = window.rect().center();
+    EXPECT_TRUE(alert->isAncestorOf(window.childAt(middle)) || window.childAt(middle) == alert);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(tapped, QList<int>({0, 0}));
+}
+
 TEST_F(KitTest, RowsAreReachedWithTabAndTappedWithEnterOrSpace) {
     auto* table = new GroupedTableView(root);
     table->setGeometry(root->rect());
