@@ -27,6 +27,8 @@ int setSetting(CommandContext& context);
 int getConfig(CommandContext& context);
 int setConfig(CommandContext& context);
 
+int listAddressBook(CommandContext& context);
+
 int sendMessage(CommandContext& context);
 int readMessage(CommandContext& context);
 

@@ -131,7 +131,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         const FoundCommand found = findCommand(words);
         if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
         CommandContext context{std::vector<std::string>(words.begin() + found.words, words.end()),
-                               out, *paths};
+                               out, err, *paths};
         return found.command.run(context);
     } catch (const UsageError& error) {
         err << "hushvault-cli: " << error.what() << '\n';

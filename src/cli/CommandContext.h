@@ -15,13 +15,15 @@ class HushvaultSqlite;
 namespace hv::cli {
 
 // What an action works with: its arguments (after the command's words), the profile's
-// files, the store, and where its output goes.
+// files, the store, and where its output and its warnings go.
 struct CommandContext {
-    CommandContext(std::vector<std::string> arguments, std::ostream& out, StorePaths paths)
-        : arguments(std::move(arguments)), out(out), paths(std::move(paths)) {}
+    CommandContext(std::vector<std::string> arguments, std::ostream& out, std::ostream& err,
+                   StorePaths paths)
+        : arguments(std::move(arguments)), out(out), err(err), paths(std::move(paths)) {}
 
     std::vector<std::string> arguments;
     std::ostream& out;
+    std::ostream& err;  // warnings of a command that still succeeds
     StorePaths paths;
 
     // The profile's store, opened and its tables made at the first call; a store that

@@ -27,6 +27,11 @@ std::span<const Command> commands() {
         {"config", "get", "KEY", "print the number under KEY in Conf.ini (-1: no file)", getConfig},
         {"config", "set", "KEY VALUE [--int]", "store a text (or with --int a number) in Conf.ini",
          setConfig},
+        {"addressbook", "list", "[--json] [--contacts-dir DIR]",
+         "list the phone's address book (the vCard files under DIR, else under Conf.ini's "
+         "ContactsDirectory, else under $XDG_DATA_HOME/kpeoplevcard) in sections, as the "
+         "contact screens show it",
+         listAddressBook},
         {"send", "", "--to NUMBER --password P [--friend] [--] TEXT",
          "send a secret message through <DIR>/Outbox and print the SMS body (--friend: the "
          "friend runs Hushvault, so the body holds a hiddenmsg:// link)",

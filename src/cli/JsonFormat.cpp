@@ -1,5 +1,7 @@
 #include "cli/JsonFormat.h"
 
+#include "addressbook/ABContact.h"
+
 namespace hv::cli {
 
 nlohmann::json toJson(const Contacts& contact) {
@@ -23,6 +25,16 @@ nlohmann::json toJson(const std::map<std::string, std::string>& settings) {
     nlohmann::json object = nlohmann::json::object();
     for (const auto& [key, value] : settings) object[key] = value;
     return object;
+}
+
+nlohmann::json toJson(const std::string& section, const ABContact& contact) {
+    const ABPerson& person = contact.record();
+    return {{"section", section},
+            {"name", person.compositeName},
+            {"firstName", person.firstName},
+            {"middleName", person.middleName},
+            {"lastName", person.lastName},
+            {"phones", person.phones}};
 }
 
 }  // namespace hv::cli

@@ -1,5 +1,7 @@
 #include "cli/TextFormat.h"
 
+#include "addressbook/ABContact.h"
+
 namespace hv::cli {
 
 std::string escapeField(const std::string& field) {
@@ -36,6 +38,14 @@ std::string toLine(const HiddenMSG& message) {
     return std::to_string(message.SMS_id) + '\t' + escapeField(message.telePhoneNumber) + '\t' +
            escapeField(message.time) + '\t' + escapeField(message.statue) + '\t' +
            escapeField(message.contents);
+}
+
+std::string toLine(const std::string& section, const ABContact& contact) {
+    std::string phones;
+    for (const std::string& number : contact.phoneArray())
+        phones += (phones.empty() ? "" : ", ") + number;
+    return escapeField(section) + '\t' + escapeField(contact.compositeName()) + '\t' +
+           escapeField(phones);
 }
 
 }  // namespace hv::cli

@@ -5,6 +5,10 @@
 #include "store/Contacts.h"
 #include "store/HiddenMSG.h"
 
+namespace hv {
+class ABContact;
+}
+
 namespace hv::cli {
 
 // Plain-text forms: one line per record, fields separated by tabs, with backslash, tab,
@@ -15,5 +19,7 @@ std::string escapeField(const std::string& field);
 std::string toLine(const Contacts& contact);
 // id, telephone, time, status, content.
 std::string toLine(const HiddenMSG& message);
+// A person of the address book: section key, name, phone numbers joined by ", ".
+std::string toLine(const std::string& section, const ABContact& contact);
 
 }  // namespace hv::cli

@@ -59,11 +59,15 @@ StorePaths StorePaths::inDirectory(const std::string& directory) {
     return StorePaths(directory, withoutTrailingSlashes(directory) + "/tmp");
 }
 
-std::string StorePaths::defaultDocumentsDirectory() {
+std::string StorePaths::dataHome() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome && dataHome[0] == '/') return withoutTrailingSlashes(dataHome) + "/hushvault";
+    if (dataHome && dataHome[0] == '/') return withoutTrailingSlashes(dataHome);
     const char* home = std::getenv("HOME");
-    return std::string(home && home[0] ? home : ".") + "/.local/share/hushvault";
+    return std::string(home && home[0] ? home : ".") + "/.local/share";
+}
+
+std::string StorePaths::defaultDocumentsDirectory() {
+    return dataHome() + "/hushvault";
 }
 
 bool ensureDirectory(const std::string& path) {

@@ -25,6 +25,8 @@ public:
     const std::string& temporaryDirectory() const { return temporaryDirectory_; }
 
     static std::string defaultDocumentsDirectory();
+    // Where the user's applications keep their data: $XDG_DATA_HOME, else ~/.local/share.
+    static std::string dataHome();
 
 private:
     std::string documentsDirectory_;

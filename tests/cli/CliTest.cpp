@@ -243,3 +243,71 @@ TEST_F(CliTest, WrongArgumentsTouchNothing) {
     EXPECT_EQ(run({"contacts", "add", "--name", "n"}).status, 2);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
+
+TEST_F(CliTest, AddressBookIsListedInSectionsAsTheScreensShowIt) {
+    std::filesystem::create_directories(dir.file("cards/phone"));
+    std::ofstream(dir.file("cards/a.vcf"))
+        << "BEGIN:VCARD\nVERSION:3.0\nFN:bob\nTEL:2\nTEL:3\nEND:VCARD\n"
+           "BEGIN:VCARD\nVERSION:3.0\nN:Public;John;Q;;\nEND:VCARD\n"
+           "BEGIN:VCARD\nVERSION:3.0\nTEL:911\nEND:VCARD\n";
+    std::ofstream(dir.file("cards/phone/b.vcf"))
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0;"
+           "=E4=B8=89;;;\r\nTEL;CELL:138\r\nEND:VCARD\r\n";
+
+    const Result text = run({"addressbook", "list", "--contacts-dir", dir.file("cards")});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.err, "");
+    EXPECT_EQ(text.out, "#\t\t911\nB\tbob\t2, 3\nJ\tJohn Q Public\t\n张\t张三\t138\n");
+
+    const Result listed =
+        run({"addressbook", "list", "--json", "--contacts-dir=" + dir.file("cards")});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    const json people = json::parse(listed.out);
+    ASSERT_EQ(people.size(), 4u);
+    EXPECT_EQ(people[2], json({{"section", "J"},
+                               {"name", "John Q Public"},
+                               {"firstName", "John"},
+                               {"middleName", "Q"},
+                               {"lastName", "Public"},
+                               {"phones", json::array()}}));
+    EXPECT_EQ(people[1]["phones"], json({"2", "3"}));
+    EXPECT_EQ(people[3]["lastName"], "张");
+    // Reading the book leaves the profile alone.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("HiddenMSGTable")));
+}
+
+TEST_F(CliTest, AddressBookReportsWhatItCouldNotRead) {
+    std::filesystem::create_directories(dir.file("cards"));
+    std::ofstream(dir.file("cards/good.vcf"))
+        << "BEGIN:VCARD\nVERSION:3.0\nFN:Ann\nEND:VCARD\nBEGIN:VCARD\nFN:cut";
+    std::ofstream(dir.file("cards/junk.vcf")) << "not a card";
+    const Result result = run({"addressbook", "list", "--contacts-dir", dir.file("cards")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "A\tAnn\t\n");
+    EXPECT_EQ(result.err, "hushvault-cli: 2 cards or files under " + dir.file("cards") +
+                              " could not be read\n");
+
+    const Result missing = run({"addressbook", "list", "--contacts-dir", dir.file("nowhere")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find(dir.file("nowhere")), std::string::npos) << missing.err;
+    EXPECT_EQ(run({"addressbook", "list", "--contacts-dir="}).status, 2);
+}
+
+TEST_F(CliTest, AddressBookFolderComesFromTheOptionThenConfThenTheDataHome) {
+    // By default the phone book's own folder, which does not exist here.
+    const Result byDefault = run({"addressbook", "list"});
+    EXPECT_EQ(byDefault.status, 1);
+    EXPECT_NE(byDefault.err.find(hv::StorePaths::dataHome() + "/kpeoplevcard"), std::string::npos)
+        << byDefault.err;
+
+    for (const std::string name : {"configured", "given"}) {
+        std::filesystem::create_directories(dir.file(name));
+        std::ofstream(dir.file(name + "/c.vcf"))
+            << "BEGIN:VCARD\nVERSION:3.0\nFN:" + name + "\nEND:VCARD\n";
+    }
+    ASSERT_EQ(run({"config", "set", "ContactsDirectory", "configured"}).status, 0);
+    EXPECT_EQ(run({"addressbook", "list"}).out, "C\tconfigured\t\n");
+    EXPECT_EQ(run({"addressbook", "list", "--contacts-dir", dir.file("given")}).out,
+              "G\tgiven\t\n");
+}

@@ -1,0 +1,69 @@
+#include "addressbook/VCardAddressBook.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "addressbook/VCardReader.h"
+
+namespace hv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool isVCardFile(const fs::directory_entry& entry) {
+    std::error_code error;
+    if (!entry.is_regular_file(error)) return false;
+    std::string extension = entry.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return extension == ".vcf";
+}
+
+std::vector<fs::path> vcardFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
+    std::error_code error;
+    // Links to folders are not followed: a link back up would never end.
+    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+                                        error);
+    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
+        if (isVCardFile(*it)) files.push_back(it->path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::optional<std::string> contentsOf(const fs::path& file) {
+    std::error_code error;
+    const auto size = fs::file_size(file, error);
+    if (error || size > VCardAddressBook::kMaxFileSize) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+VCardAddressBook::VCardAddressBook(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+AddressBookRead VCardAddressBook::copyArrayOfAllPeople() const {
+    AddressBookRead book;
+    for (const fs::path& file : vcardFiles(folder_)) {
+        const auto text = contentsOf(file);
+        if (!text) {
+            ++book.skipped;
+            continue;
+        }
+        VCardFile cards = VCardReader::read(*text);
+        book.skipped += cards.skippedCards;
+        std::move(cards.people.begin(), cards.people.end(), std::back_inserter(book.people));
+    }
+    return book;
+}
+
+}  // namespace hv

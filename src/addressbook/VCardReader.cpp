@@ -1,0 +1,192 @@
+#include "addressbook/VCardReader.h"
+
+#include <libebook-contacts/libebook-contacts.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "addressbook/VCardLegacyText.h"
+
+namespace hv {
+
+namespace {
+
+struct GObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+using ContactPtr = std::unique_ptr<EContact, GObjectUnref>;
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) { return g_ascii_tolower(a) == g_ascii_tolower(b); });
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A line that is exactly the marker, letter case and trailing white space aside.
+bool isMarker(std::string_view line, std::string_view marker) {
+    return startsWithNoCase(line, marker) && trimmed(line.substr(marker.size())).empty();
+}
+
+// Whether the line is a property of the given name ("AGENT:", "agent;...:").
+bool isProperty(std::string_view line, std::string_view name) {
+    return startsWithNoCase(line, name) && line.size() > name.size() &&
+           (line[name.size()] == ':' || line[name.size()] == ';');
+}
+
+// The cards of a file, each from its BEGIN:VCARD line to its END:VCARD line. A card that
+// never ends is counted: one whose END is missing before the next BEGIN is cut off there,
+// so that the cards after it still read. Only a BEGIN right after an AGENT property opens
+// a card inside the card (vCard 2.1 keeps an agent's card that way); it belongs to it.
+std::vector<std::string_view> splitCards(std::string_view text, int* unfinished) {
+    std::vector<std::string_view> cards;
+    std::size_t start = 0;
+    int depth = 0;
+    std::string_view previous;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(at, end - at);
+        if (isMarker(line, "BEGIN:VCARD")) {
+            if (depth > 0 && isProperty(previous, "AGENT")) {
+                ++depth;
+            } else {
+                if (depth > 0) ++*unfinished;
+                start = at;
+                depth = 1;
+            }
+        } else if (depth > 0 && isMarker(line, "END:VCARD") && --depth == 0) {
+            cards.push_back(text.substr(start, std::min(end + 1, text.size()) - start));
+        }
+        previous = line;
+        at = end + 1;
+    }
+    if (depth > 0) ++*unfinished;
+    return cards;
+}
+
+std::string text(const char* value) {
+    return value ? std::string(trimmed(value)) : std::string();
+}
+
+bool hasHanOrKana(const std::string& name) {
+    const gchar* end = nullptr;
+    if (!g_utf8_validate(name.c_str(), gssize(name.size()), &end)) return false;
+    for (const gchar* p = name.c_str(); *p; p = g_utf8_next_char(p)) {
+        const GUnicodeScript script = g_unichar_get_script(g_utf8_get_char(p));
+        if (script == G_UNICODE_SCRIPT_HAN || script == G_UNICODE_SCRIPT_HIRAGANA ||
+            script == G_UNICODE_SCRIPT_KATAKANA || script == G_UNICODE_SCRIPT_HANGUL)
+            return true;
+    }
+    return false;
+}
+
+// The display name from the name parts, the way people write it: family name first and
+// no spaces in Chinese, Japanese and Korean names, given name first otherwise.
+std::string nameOfParts(const ABPerson& person) {
+    if (hasHanOrKana(person.lastName + person.firstName + person.middleName))
+        return person.lastName + person.middleName + person.firstName;
+    std::string name;
+    for (const std::string* part : {&person.firstName, &person.middleName, &person.lastName}) {
+        if (part->empty()) continue;
+        if (!name.empty()) name += ' ';
+        name += *part;
+    }
+    return name;
+}
+
+// The whole value of a property: the parser cuts text values at every ";", escaped or
+// not, and vCard 2.1 writers seldom escape one inside a name.
+std::string valueOf(EVCardAttribute* attribute) {
+    std::string value;
+    bool first = true;
+    for (GList* part = e_vcard_attribute_get_values(attribute); part; part = part->next) {
+        if (!first) value += ';';
+        first = false;
+        if (part->data) value += static_cast<const char*>(part->data);
+    }
+    return std::string(trimmed(value));
+}
+
+// A TEL value: text, or a "tel:" URI (vCard 4.0) without its scheme and parameters
+// (";ext=...").
+std::string phoneNumber(EVCardAttribute* attribute) {
+    const std::string value = valueOf(attribute);
+    if (!startsWithNoCase(value, "tel:")) return value;
+    std::string_view number = std::string_view(value).substr(4);
+    return std::string(trimmed(number.substr(0, number.find(';'))));
+}
+
+std::optional<ABPerson> personOf(std::string_view card) {
+    const std::string source = VCardLegacyText::normalized(card);
+    ContactPtr contact(e_contact_new_from_vcard(source.c_str()));
+    if (!contact) return std::nullopt;
+    EVCard* vcard = E_VCARD(contact.get());
+    // Nothing at all could be read from it (not even VERSION): not a card.
+    if (!e_vcard_get_attributes(vcard)) return std::nullopt;
+
+    ABPerson person;
+    // The card's own FN, read first: reading N makes the library add an FN of its own
+    // making, given name first, to a card that has none.
+    if (EVCardAttribute* fn = e_vcard_get_attribute(vcard, EVC_FN))
+        person.compositeName = valueOf(fn);
+    if (EContactName* name =
+            static_cast<EContactName*>(e_contact_get(contact.get(), E_CONTACT_NAME))) {
+        person.firstName = text(name->given);
+        person.middleName = text(name->additional);
+        person.lastName = text(name->family);
+        e_contact_name_free(name);
+    }
+    if (person.compositeName.empty()) person.compositeName = nameOfParts(person);
+    // A person known by a display name alone has it as the first name too, so that a name
+    // made of the parts is not empty.
+    if (person.firstName.empty() && person.middleName.empty() && person.lastName.empty())
+        person.firstName = person.compositeName;
+
+    for (GList* item = e_vcard_get_attributes(vcard); item; item = item->next) {
+        auto* attribute = static_cast<EVCardAttribute*>(item->data);
+        if (g_ascii_strcasecmp(e_vcard_attribute_get_name(attribute), EVC_TEL) != 0) continue;
+        if (std::string number = phoneNumber(attribute); !number.empty())
+            person.phones.push_back(std::move(number));
+    }
+    return person;
+}
+
+void discard(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+}  // namespace
+
+VCardFile VCardReader::read(std::string_view text) {
+    // The library warns on stderr about every malformed line; the cards it can make nothing
+    // of are counted instead.
+    static std::once_flag quiet;
+    std::call_once(quiet, [] {
+        g_log_set_handler("libebook-contacts",
+                          GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE |
+                                         G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG),
+                          discard, nullptr);
+    });
+    // Files saved by some editors start with a byte order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    VCardFile file;
+    const std::vector<std::string_view> cards = splitCards(text, &file.skippedCards);
+    // Text that holds no card at all is a file that could not be read.
+    if (cards.empty() && file.skippedCards == 0 && !trimmed(text).empty()) file.skippedCards = 1;
+    for (std::string_view card : cards) {
+        if (auto person = personOf(card))
+            file.people.push_back(std::move(*person));
+        else
+            ++file.skippedCards;
+    }
+    return file;
+}
+
+}  // namespace hv

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "addressbook/ABPerson.h"
+
+namespace hv {
+
+// The persons of one vCard file's text: vCard 2.1 (quoted-printable, CHARSET), 3.0
+// (folded lines) and 4.0, any number of cards, text between cards ignored.
+struct VCardFile {
+    std::vector<ABPerson> people;
+    // Cards nothing could be read from, and cards that never ended; 1 for a text that is
+    // not blank but holds no card at all.
+    int skippedCards = 0;
+};
+
+namespace VCardReader {
+
+VCardFile read(std::string_view text);
+
+}  // namespace VCardReader
+
+}  // namespace hv

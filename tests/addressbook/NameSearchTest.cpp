@@ -1,0 +1,25 @@
+#include "addressbook/NameSearch.h"
+
+#include <gtest/gtest.h>
+
+using namespace hv;
+using Positions = std::vector<std::size_t>;
+
+TEST(NameSearchTest, FindsTheTextAnywhereIgnoringCase) {
+    const NameSearch search({"Alice", "Bob", "Oliver", "", "张三丰", "STRASSE", "Émile"});
+    EXPECT_EQ(search.matches("LI"), (Positions{0, 2}));
+    EXPECT_EQ(search.matches("li"), (Positions{0, 2}));
+    EXPECT_EQ(search.matches("三丰"), Positions{4});
+    EXPECT_EQ(search.matches("straße"), Positions{5});
+    EXPECT_EQ(search.matches("émi"), Positions{6});
+    EXPECT_EQ(search.matches("ÉMILE"), Positions{6});
+}
+
+TEST(NameSearchTest, NothingMatchesAnEmptyTextAndNothingFindsAnEmptyName) {
+    const NameSearch search({"", "Alice", ""});
+    EXPECT_TRUE(search.matches("").empty());
+    EXPECT_TRUE(search.matches("7").empty());
+    EXPECT_TRUE(search.matches(" ").empty());
+    EXPECT_EQ(search.matches("a"), Positions{1});
+    EXPECT_TRUE(NameSearch({}).matches("a").empty());
+}

@@ -1,0 +1,176 @@
+// Address books of vCard files as phones, exporters and editors write them.
+#include "addressbook/VCardAddressBook.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "addressbook/ABContact.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+using Phones = std::vector<std::string>;
+
+namespace {
+
+class VCardAddressBookTest : public ::testing::Test {
+protected:
+    void write(const std::string& relative, const std::string& text) {
+        const std::filesystem::path path = dir.file(relative);
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    AddressBookRead read() const { return VCardAddressBook(dir.path()).copyArrayOfAllPeople(); }
+    // The one person of a book holding just this card.
+    ABPerson only(const std::string& card) {
+        write("only.vcf", card);
+        const AddressBookRead book = read();
+        EXPECT_EQ(book.skipped, 0);
+        EXPECT_EQ(book.people.size(), 1u);
+        return book.people.empty() ? ABPerson{} : book.people[0];
+    }
+
+    test::TempDir dir;
+};
+
+std::string card21(const std::string& lines) {
+    return "BEGIN:VCARD\r\nVERSION:2.1\r\n" + lines + "END:VCARD\r\n";
+}
+
+}  // namespace
+
+TEST_F(VCardAddressBookTest, Version21QuotedPrintableAndCharsets) {
+    write("1.vcf", card21("N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0;=E4=B8=89;;;\r\n"
+                          "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0=E4=B8=89\r\n"
+                          "TEL;CELL:13800138000\r\n"));
+    write("2.vcf", card21("FN;CHARSET=GBK;ENCODING=QUOTED-PRINTABLE:=C0=EE=CB=C4\r\n"));
+    // GBK bytes as they are, name and family name.
+    write("3.vcf", card21("N;CHARSET=GBK:\xCD\xF5;\xCE\xE5;;;\r\n"));
+    // A soft line break right after a character that is not encoded.
+    write("4.vcf", card21("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=\r\n"
+                          "=C3=A9r=C3=B4me Mar=\r\ntin\r\nTEL:1\r\n"));
+    const AddressBookRead book = read();
+    EXPECT_EQ(book.skipped, 0);
+    ASSERT_EQ(book.people.size(), 4u);
+    EXPECT_EQ(book.people[0].compositeName, "张三");
+    EXPECT_EQ(book.people[0].lastName, "张");
+    EXPECT_EQ(book.people[0].firstName, "三");
+    EXPECT_EQ(book.people[0].phones, Phones{"13800138000"});
+    EXPECT_EQ(book.people[1].compositeName, "李四");
+    EXPECT_EQ(book.people[2].compositeName, "王五");
+    EXPECT_EQ(book.people[2].lastName, "王");
+    EXPECT_EQ(book.people[3].compositeName, "Jérôme Martin");
+    EXPECT_EQ(book.people[3].phones, Phones{"1"});
+}
+
+TEST_F(VCardAddressBookTest, Version30FoldedLinesAndEscapes) {
+    const ABPerson person = only(
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smi\r\n th;Jo\r\n\thn;;;\r\nFN:Jo\r\n hn Smi\r\n th\r\n"
+        "TEL;TYPE=CELL:+1 555\r\n 0100\r\nTEL;TYPE=HOME:22\r\nEND:VCARD\r\n");
+    EXPECT_EQ(person.compositeName, "John Smith");
+    EXPECT_EQ(person.firstName, "John");
+    EXPECT_EQ(person.lastName, "Smith");
+    EXPECT_EQ(person.phones, (Phones{"+1 5550100", "22"}));
+
+    // Line feeds alone, an escaped comma and semicolon, and a semicolon nobody escaped.
+    EXPECT_EQ(only("BEGIN:VCARD\nVERSION:3.0\nFN:Public\\, John\\; Jr\nEND:VCARD\n").compositeName,
+              "Public, John; Jr");
+    EXPECT_EQ(only(card21("FN:Tom;Jerry\r\n")).compositeName, "Tom;Jerry");
+}
+
+TEST_F(VCardAddressBookTest, Version40TelephoneUris) {
+    const ABPerson person = only(
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Uri\nTEL;VALUE=uri:tel:+1-555-0100\n"
+        "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555-0199;ext=7\nTEL:5550000\nEND:VCARD\n");
+    EXPECT_EQ(person.phones, (Phones{"+1-555-0100", "+1-555-0199", "5550000"}));
+}
+
+TEST_F(VCardAddressBookTest, NamesAndPhonesOfCardsWithPartsMissing) {
+    write("cards.vcf",
+          "BEGIN:VCARD\nVERSION:3.0\nN:Public;John;Q;;\nTEL:1\nTEL:2\nitem1.TEL:3\nEND:VCARD\n"
+          "BEGIN:VCARD\nVERSION:3.0\nN:张;三;;;\nEND:VCARD\n"
+          "BEGIN:VCARD\nVERSION:3.0\nFN:Cher\nEND:VCARD\n"
+          "BEGIN:VCARD\nVERSION:3.0\nTEL:911\nTEL;TYPE=WORK:\nEND:VCARD\n");
+    const AddressBookRead book = read();
+    EXPECT_EQ(book.skipped, 0);
+    ASSERT_EQ(book.people.size(), 4u);
+
+    const ABContact john(book.people[0]);
+    EXPECT_EQ(john.compositeName(), "John Q Public");
+    EXPECT_EQ(john.joinedNameParts(), "JohnQPublic");
+    EXPECT_EQ(john.phoneArray(), (Phones{"1", "2", "3"}));
+
+    const ABContact zhang(book.people[1]);
+    EXPECT_EQ(zhang.compositeName(), "张三");
+    EXPECT_TRUE(zhang.phoneArray().empty());
+
+    // Known by a display name alone: the parts give it too.
+    const ABContact cher(book.people[2]);
+    EXPECT_EQ(cher.compositeName(), "Cher");
+    EXPECT_EQ(cher.joinedNameParts(), "Cher");
+
+    const ABContact nameless(book.people[3]);
+    EXPECT_EQ(nameless.compositeName(), "");
+    EXPECT_EQ(nameless.joinedNameParts(), "");
+    EXPECT_EQ(nameless.phoneArray(), Phones{"911"});
+}
+
+TEST_F(VCardAddressBookTest, EveryVcfFileBelowTheFolderInPathOrder) {
+    const std::string card = "BEGIN:VCARD\nVERSION:3.0\nFN:%\nEND:VCARD\n";
+    auto named = [&](const std::string& name) {
+        return card.substr(0, card.find('%')) + name + card.substr(card.find('%') + 1);
+    };
+    write("z.vcf", named("z"));
+    write("b/deeper/c.VCF", named("c"));
+    write("a.vcf", named("a1") + "text between cards\n" + named("a2") + named("a3"));
+    write("notes.txt", named("txt"));
+    write("a.vcf.bak", named("bak"));
+    write("empty.vcf", "");
+    // A folder named like a file is looked into, not read.
+    write("folder.vcf/d.vcf", named("d"));
+    // A byte order mark before the first card.
+    write("bom.vcf", "\xEF\xBB\xBF" + named("bom"));
+
+    const AddressBookRead book = read();
+    EXPECT_EQ(book.skipped, 0);
+    std::vector<std::string> names;
+    for (const ABPerson& person : book.people) names.push_back(person.compositeName);
+    EXPECT_EQ(names, (std::vector<std::string>{"a1", "a2", "a3", "c", "bom", "d", "z"}));
+}
+
+TEST_F(VCardAddressBookTest, BrokenFilesAndCardsAreSkippedAndCounted) {
+    const std::string good = "BEGIN:VCARD\nVERSION:3.0\nFN:Good\nEND:VCARD\n";
+    write("good.vcf", good);
+    write("garbage.vcf", std::string("\x00\x01garbage\xff\xfe", 11));
+    // Cut off at the end, and cut off before the next card.
+    write("truncated.vcf", good + "BEGIN:VCARD\nVERSION:3.0\nFN:Cut");
+    write("unended.vcf", "BEGIN:VCARD\nVERSION:3.0\nFN:Lost\n" + good);
+    // Nothing in it can be read.
+    write("hollow.vcf", "BEGIN:VCARD\n\x01\x02\nEND:VCARD\n" + good);
+    // Too large to be an address book.
+    write("huge.vcf", good);
+    std::filesystem::resize_file(dir.file("huge.vcf"), VCardAddressBook::kMaxFileSize + 1);
+
+    const AddressBookRead book = read();
+    EXPECT_EQ(book.skipped, 5);
+    EXPECT_EQ(book.people.size(), 4u);
+    for (const ABPerson& person : book.people) EXPECT_EQ(person.compositeName, "Good");
+}
+
+TEST_F(VCardAddressBookTest, AnAgentsCardInsideACardBelongsToIt) {
+    write("agent.vcf", card21("FN:Boss\r\nTEL:1\r\nAGENT:\r\n"
+                              "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Assistant\r\nEND:VCARD\r\n") +
+                           card21("FN:Next\r\n"));
+    const AddressBookRead book = read();
+    EXPECT_EQ(book.skipped, 0);
+    ASSERT_EQ(book.people.size(), 2u);
+    EXPECT_EQ(book.people[0].compositeName, "Boss");
+    EXPECT_EQ(book.people[1].compositeName, "Next");
+}
+
+TEST_F(VCardAddressBookTest, AFolderThatDoesNotExistReadsAsEmpty) {
+    const AddressBookRead book = VCardAddressBook(dir.file("missing")).copyArrayOfAllPeople();
+    EXPECT_TRUE(book.people.empty());
+    EXPECT_EQ(book.skipped, 0);
+}
