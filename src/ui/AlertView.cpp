@@ -27,10 +27,15 @@ QList<QPointer<AlertView>>& onScreen() {
 
 AlertView::AlertView(const char* titleKey, const char* messageKey, const char* cancelKey,
                      const QList<const char*>& otherKeys, Callback callback)
+    : AlertView(Layout::Centred, titleKey, messageKey, cancelKey, otherKeys, std::move(callback)) {}
+
+AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messageKey,
+                     const char* cancelKey, const QList<const char*>& otherKeys, Callback callback)
     : box_(new QWidget(this)),
       title_(new QLabel(box_)),
       message_(new QLabel(box_)),
-      callback_(std::move(callback)) {
+      callback_(std::move(callback)),
+      layout_(arrangement) {
     setObjectName("alertView");
     setFocusPolicy(Qt::StrongFocus);
     box_->setObjectName("alertBox");
@@ -52,12 +57,14 @@ AlertView::AlertView(const char* titleKey, const char* messageKey, const char* c
     layout->setSpacing(6);
     layout->addWidget(title_);
     layout->addWidget(message_);
-    auto* row = new QHBoxLayout;
+    QBoxLayout* row =
+        arrangement == Layout::Sheet ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
     row->setSpacing(0);
-    QList<const char*> keys;
-    hasCancel_ = cancelKey != nullptr;
-    if (cancelKey) keys.append(cancelKey);
-    keys.append(otherKeys);
+    QList<const char*> keys = otherKeys;
+    if (cancelKey) {
+        cancelIndex_ = arrangement == Layout::Sheet ? int(otherKeys.size()) : 0;
+        keys.insert(cancelIndex_, cancelKey);
+    }
     for (const char* key : keys) {
         auto* button = new QPushButton(localized(key), box_);
         button->setObjectName(QString("alertButton%1").arg(buttons_.size()));
@@ -87,9 +94,15 @@ void AlertView::placeBox() {
     // The box fits its texts and sits in the middle, also when a text changes while shown.
     // Wrapped labels are measured at the box's width: a size hint would guess a narrower
     // one and leave a blank line under a long single-line message.
-    box_->setFixedWidth(270);
-    box_->setFixedHeight(box_->layout()->totalHeightForWidth(270));
-    box_->move((width() - box_->width()) / 2, (height() - box_->height()) / 2);
+    const int boxWidth = layout_ == Layout::Sheet ? qMax(0, width() - 16) : 270;
+    box_->setFixedWidth(boxWidth);
+    // Without a wrapped text (a sheet of buttons alone) no height depends on the width.
+    QLayout* layout = box_->layout();
+    box_->setFixedHeight(layout->hasHeightForWidth() ? layout->totalHeightForWidth(boxWidth)
+                                                     : layout->totalSizeHint().height());
+    const int y =
+        layout_ == Layout::Sheet ? height() - box_->height() - 8 : (height() - box_->height()) / 2;
+    box_->move((width() - box_->width()) / 2, y);
 }
 
 QLineEdit* AlertView::addTextField(bool secure) {
@@ -133,15 +146,15 @@ void AlertView::show(Window* window) {
 }
 
 void AlertView::tapDefaultButton() {
-    const qsizetype others = buttons_.size() - (hasCancel_ ? 1 : 0);
+    const qsizetype others = buttons_.size() - (cancelIndex_ >= 0 ? 1 : 0);
     if (others == 1)
-        dismissWithClickedButtonIndex(int(buttons_.size()) - 1);
-    else if (others == 0 && hasCancel_)
-        dismissWithClickedButtonIndex(0);
+        dismissWithClickedButtonIndex(cancelIndex_ == 0 ? 1 : 0);
+    else if (others == 0 && cancelIndex_ >= 0)
+        dismissWithClickedButtonIndex(cancelIndex_);
 }
 
 void AlertView::tapCancelButton() {
-    if (hasCancel_) dismissWithClickedButtonIndex(0);
+    if (cancelIndex_ >= 0) dismissWithClickedButtonIndex(cancelIndex_);
 }
 
 void AlertView::dismissWithClickedButtonIndex(int index) {

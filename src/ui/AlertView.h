@@ -25,6 +25,9 @@ public:
     AlertView(const char* titleKey, const char* messageKey, const char* cancelKey,
               const QList<const char*>& otherKeys, Callback callback = {});
 
+    // The index the cancel button reports, or -1 when there is none.
+    int cancelButtonIndex() const { return cancelIndex_; }
+
     // Texts given as they are, for messages composed at run time.
     void setTitleText(const QString& text);
     void setMessageText(const QString& text);
@@ -61,6 +64,12 @@ public:
     static QList<AlertView*> visibleAlerts();
 
 protected:
+    // Centred: a box in the middle, buttons side by side, cancel first (index 0).
+    // Sheet: a box at the bottom, buttons stacked, cancel last (after the others).
+    enum class Layout { Centred, Sheet };
+    AlertView(Layout layout, const char* titleKey, const char* messageKey, const char* cancelKey,
+              const QList<const char*>& otherKeys, Callback callback);
+
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -73,7 +82,8 @@ private:
     QList<QPushButton*> buttons_;
     Callback callback_;
     QPointer<QWidget> focusBefore_;
-    bool hasCancel_ = false;
+    Layout layout_;
+    int cancelIndex_ = -1;
     int tag_ = 0;
     bool dismissed_ = false;
 };

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
 #include "ui/NavigationItem.h"
 #include "ui/Style.h"
 
@@ -75,8 +77,20 @@ QString NavigationBar::title() const {
     return fullTitle_;
 }
 
+void NavigationBar::setTitleView(QWidget* view) {
+    if (titleView_ && titleView_ != view) titleView_->hide();
+    titleView_ = view;
+    if (view) {
+        if (view->parentWidget() != this) view->setParent(this);
+        view->show();
+    }
+    layoutButtons();
+}
+
 void NavigationBar::setBackButtonTitle(const QString& title) {
     back_->setText(title);
+    // A title too long for the button gives way to "Back": a cut one says nothing.
+    if (back_->sizeHint().width() + 8 > kLongestButton) back_->setText(localized(kKeyBack));
     back_->setVisible(!title.isEmpty());
     back_->adjustSize();
     layoutButtons();
@@ -117,14 +131,24 @@ void NavigationBar::layoutButtons() {
     int leftEdge = margin;
     for (QPushButton* button : {back_, left_}) {
         if (button->isHidden()) continue;
-        button->setGeometry(leftEdge, y, qMin(button->sizeHint().width() + 8, 100), buttonHeight);
+        button->setGeometry(leftEdge, y, qMin(button->sizeHint().width() + 8, kLongestButton),
+                            buttonHeight);
         leftEdge = button->geometry().right() + margin;
     }
     int rightEdge = width() - margin;
     if (!right_->isHidden()) {
-        const int w = qMin(right_->sizeHint().width() + 8, 100);
+        const int w = qMin(right_->sizeHint().width() + 8, kLongestButton);
         right_->setGeometry(rightEdge - w, y, w, buttonHeight);
         rightEdge -= w + margin;
+    }
+    title_->setVisible(!titleView_);
+    if (titleView_) {
+        // Centred when it fits so, else in the room between the buttons.
+        const int w = qMin(titleView_->sizeHint().width(), qMax(0, rightEdge - leftEdge));
+        const int h = qMin(titleView_->sizeHint().height(), height());
+        const int x = qBound(leftEdge, (width() - w) / 2, qMax(leftEdge, rightEdge - w));
+        titleView_->setGeometry(x, (height() - h) / 2, w, h);
+        return;
     }
     fitTitle(leftEdge, rightEdge);
 }

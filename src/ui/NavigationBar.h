@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -25,6 +26,8 @@ public:
 
     void setTitle(const QString& title);
     QString title() const;
+    // A widget in the title's place (not owned; the bar only shows it), or null.
+    void setTitleView(QWidget* view);
     // A back button with the given title; an empty title hides it.
     void setBackButtonTitle(const QString& title);
     void setLeftItem(const BarButtonItem* item);
@@ -40,6 +43,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int kLongestButton = 100;
     static constexpr int kTitleFontSize = 17;
     static constexpr int kSmallestTitleFontSize = 13;
 
@@ -51,6 +55,7 @@ private:
     QPushButton* back_;
     QPushButton* left_;
     QPushButton* right_;
+    QPointer<QWidget> titleView_;
 };
 
 }  // namespace hv

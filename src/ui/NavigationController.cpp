@@ -103,6 +103,7 @@ void NavigationController::updateBar() {
     if (!top) return;
     NavigationItem* item = top->navigationItem();
     bar_->setTitle(item->title());
+    bar_->setTitleView(item->titleView());
     bar_->setLeftItem(item->leftBarButtonItem() ? &*item->leftBarButtonItem() : nullptr);
     bar_->setRightItem(item->rightBarButtonItem() ? &*item->rightBarButtonItem() : nullptr);
     QString back;

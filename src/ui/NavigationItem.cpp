@@ -1,6 +1,21 @@
 #include "ui/NavigationItem.h"
 
+#include <QWidget>
+
 namespace hv {
+
+NavigationItem::~NavigationItem() {
+    delete titleView_;
+}
+
+void NavigationItem::setTitleView(QWidget* view) {
+    if (titleView_ == view) return;
+    delete titleView_;
+    titleView_ = view;
+    // Until a bar shows it, the view waits hidden.
+    if (view) view->hide();
+    emit changed();
+}
 
 void NavigationItem::setTitle(const QString& title) {
     title_ = title;

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
+
+class QWidget;
 
 namespace hv {
 
@@ -23,6 +26,7 @@ class NavigationItem : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    ~NavigationItem() override;
 
     QString title() const { return title_; }
     void setTitle(const QString& title);
@@ -36,6 +40,10 @@ public:
     QString backBarButtonTitle() const { return backTitle_; }
     void setBackBarButtonTitle(const QString& title);
 
+    // A widget shown in the title's place (a segmented control); the item owns it.
+    QWidget* titleView() const { return titleView_; }
+    void setTitleView(QWidget* view);
+
     bool hidesBackButton() const { return hidesBack_; }
     void setHidesBackButton(bool hides);
 
@@ -47,6 +55,7 @@ private:
     std::optional<BarButtonItem> left_;
     std::optional<BarButtonItem> right_;
     QString backTitle_;
+    QPointer<QWidget> titleView_;
     bool hidesBack_ = false;
 };
 

@@ -38,6 +38,8 @@ constexpr RoleSheet kSheets[] = {
      "hv--TableRow:focus { background: #d3e2fb; }"},
     {Role::RowTitle, "color: #1c1c1e;"},
     {Role::RowLabelTitle, "font-size: 15px; color: #6d6d72;"},
+    {Role::RowActionTitle, "color: #2f6fd6;"},
+    {Role::RowDestructiveTitle, "color: #d0021b;"},
     {Role::RowSubtitle, "color: #6d6d72;"},
     {Role::RowDetail, "color: #6d6d72;"},
     {Role::Disclosure, "font-size: 22px; color: #c7c7cc;"},
@@ -52,6 +54,11 @@ constexpr RoleSheet kSheets[] = {
      " min-height: 28px; padding: 0 10px; }"
      "QPushButton:checked { background: #2f6fd6; color: white; }"},
     {Role::SectionHeader, "color: #6d6d72; font-size: 13px; padding: 0 0 4px 8px;"},
+    {Role::SectionedList, "hv--SectionedTableView, QListView { background: white; border: none; }"},
+    {Role::SearchField,
+     "QLineEdit { border: 1px solid #b8c0cc; border-radius: 14px; padding: 4px 10px;"
+     " background: white; font-size: 15px; }"},
+    {Role::TipView, "color: #8e8e93; font-size: 21px; background: transparent;"},
     {Role::WebView, "QTextBrowser { background: white; padding: 6px; }"},
     {Role::MenuNewMessage,
      "QPushButton { border: none; border-image: url(:/images/menu_new_message.png) 0 0 0 0 "

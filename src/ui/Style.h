@@ -21,6 +21,8 @@ enum class Role {
     TableRow,
     RowTitle,
     RowLabelTitle,  // a form's grey label beside its field
+    RowActionTitle,
+    RowDestructiveTitle,
     RowSubtitle,
     RowDetail,
     Disclosure,
@@ -28,6 +30,9 @@ enum class Role {
     DetailButton,
     SegmentButton,
     SectionHeader,
+    SectionedList,
+    SearchField,
+    TipView,  // the grey text over an empty list
     WebView,
     // The main menu.
     MenuNewMessage,

@@ -128,8 +128,20 @@ void TableRow::setAccessoryEnabled(bool enabled) {
 }
 
 void TableRow::setTitleStyle(TitleStyle style) {
-    Style::apply(title_,
-                 style == TitleStyle::Label ? Style::Role::RowLabelTitle : Style::Role::RowTitle);
+    switch (style) {
+        case TitleStyle::Normal:
+            Style::apply(title_, Style::Role::RowTitle);
+            return;
+        case TitleStyle::Label:
+            Style::apply(title_, Style::Role::RowLabelTitle);
+            return;
+        case TitleStyle::Action:
+            Style::apply(title_, Style::Role::RowActionTitle);
+            return;
+        case TitleStyle::Destructive:
+            Style::apply(title_, Style::Role::RowDestructiveTitle);
+            return;
+    }
 }
 
 void TableRow::setAccessoryWidget(QWidget* widget) {

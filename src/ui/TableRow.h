@@ -35,7 +35,8 @@ public:
     void setAccessoryEnabled(bool enabled);
 
     // Normal: a dark title. Label: the grey, smaller title of a form row beside its field.
-    enum class TitleStyle { Normal, Label };
+    // Action and Destructive: a row that is a button (blue), one that deletes (red).
+    enum class TitleStyle { Normal, Label, Action, Destructive };
     void setTitleStyle(TitleStyle style);
     // Replaces the accessory with a widget of the caller's (ownership taken).
     void setAccessoryWidget(QWidget* widget);

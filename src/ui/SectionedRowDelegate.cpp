@@ -1,0 +1,135 @@
+#include "ui/SectionedRowDelegate.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "ui/SectionedListModel.h"
+
+namespace hv {
+
+namespace {
+
+constexpr int kImageSize = 30;
+constexpr int kMargin = 10;
+const QColor kHeaderBand(0xe9, 0xec, 0xf2);
+const QColor kHeaderText(0x4a, 0x52, 0x60);
+const QColor kText(0x1c, 0x1c, 0x1e);
+const QColor kDetail(0x6d, 0x6d, 0x72);
+const QColor kSeparator(0xdc, 0xdc, 0xe0);
+const QColor kSelected(0xd3, 0xe2, 0xfb);
+const QColor kDelete(0xe5, 0x39, 0x35);
+
+}  // namespace
+
+SectionedRowDelegate::SectionedRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+QRect SectionedRowDelegate::deleteButton(const QRect& rowRect) {
+    const QSize size(62, 30);
+    return QRect(QPoint(rowRect.right() - kMargin - size.width(),
+                        rowRect.center().y() - size.height() / 2 + 1),
+                 size);
+}
+
+const QPixmap& SectionedRowDelegate::image(const QString& resource) const {
+    auto found = images_.find(resource);
+    if (found == images_.end())
+        found = images_.insert(resource,
+                               QPixmap(resource).scaled(kImageSize, kImageSize, Qt::KeepAspectRatio,
+                                                        Qt::SmoothTransformation));
+    return *found;
+}
+
+QSize SectionedRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
+    const bool header = index.data(SectionedListModel::IsHeaderRole).toBool();
+    return {0, header ? kHeaderHeight : kRowHeight};
+}
+
+void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    painter->save();
+    const QRect rect = option.rect;
+    QFont font = option.font;
+    if (index.data(SectionedListModel::IsHeaderRole).toBool()) {
+        painter->fillRect(rect, kHeaderBand);
+        font.setPixelSize(14);
+        font.setBold(true);
+        painter->setFont(font);
+        painter->setPen(kHeaderText);
+        painter->drawText(rect.adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+        painter->restore();
+        return;
+    }
+    painter->fillRect(rect, (option.state & QStyle::State_Selected) ? kSelected : Qt::white);
+    painter->setPen(kSeparator);
+    painter->drawLine(rect.left() + kMargin, rect.bottom(), rect.right(), rect.bottom());
+
+    int left = rect.left() + kMargin;
+    const QString imageResource = index.data(SectionedListModel::ImageRole).toString();
+    if (!imageResource.isEmpty()) {
+        const QPixmap& pixmap = image(imageResource);
+        painter->drawPixmap(left, rect.center().y() - pixmap.height() / 2 + 1, pixmap);
+        left += kImageSize + 8;
+    }
+    int right = editing_ ? deleteButton(rect).left() - 6 : rect.right() - kMargin;
+
+    // Both texts whole when they fit; else the detail keeps what the text leaves it, at
+    // least 45% of the room, and both are cut.
+    const QString text = index.data().toString();
+    const QString detail = index.data(SectionedListModel::DetailRole).toString();
+    font.setPixelSize(14);
+    const QFontMetrics detailMetrics(font);
+    if (!detail.isEmpty()) {
+        QFont textFont = font;
+        textFont.setPixelSize(16);
+        const int room = right - left - 8;
+        const int textNeeds = QFontMetrics(textFont).horizontalAdvance(text) + 2;
+        const int width =
+            qMin(detailMetrics.horizontalAdvance(detail), qMax(room * 45 / 100, room - textNeeds));
+        painter->setFont(font);
+        painter->setPen(kDetail);
+        painter->drawText(QRect(right - width, rect.top(), width, rect.height()),
+                          Qt::AlignRight | Qt::AlignVCenter,
+                          detailMetrics.elidedText(detail, Qt::ElideMiddle, width));
+        right -= width + 8;
+    }
+    font.setPixelSize(16);
+    const QFontMetrics textMetrics(font);
+    painter->setFont(font);
+    painter->setPen(kText);
+    painter->drawText(QRect(left, rect.top(), qMax(0, right - left), rect.height()),
+                      Qt::AlignLeft | Qt::AlignVCenter,
+                      textMetrics.elidedText(text, Qt::ElideRight, qMax(0, right - left)));
+
+    if (editing_) {
+        const QRect button = deleteButton(rect);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(kDelete);
+        painter->drawRoundedRect(button, 6, 6);
+        QFont bold = option.font;
+        bold.setPixelSize(13);
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->setPen(Qt::white);
+        painter->drawText(button, Qt::AlignCenter, localized(kKeyDelete));
+    }
+    painter->restore();
+}
+
+bool SectionedRowDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
+                                       const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) {
+    if (!editing_ || event->type() != QEvent::MouseButtonRelease) return false;
+    if (index.data(SectionedListModel::IsHeaderRole).toBool()) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton ||
+        !deleteButton(option.rect).contains(mouse->position().toPoint()))
+        return false;
+    emit deleteRequested(index.row());
+    return true;
+}
+
+}  // namespace hv

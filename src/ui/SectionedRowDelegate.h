@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QStyledItemDelegate>
+
+namespace hv {
+
+// Paints the rows of a SectionedListModel: a section's header as a grey band with its
+// title; an entry with its image at the left, its text, and its detail text after it. In
+// editing mode a "Delete" button stands at the right of every entry; a tap on it asks for
+// the deletion of that row.
+class SectionedRowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    static constexpr int kHeaderHeight = 22;
+    static constexpr int kRowHeight = 44;
+
+    explicit SectionedRowDelegate(QObject* parent = nullptr);
+
+    void setEditing(bool editing) { editing_ = editing; }
+    bool isEditing() const { return editing_; }
+    // Where the "Delete" button of a row is, in the view's coordinates.
+    static QRect deleteButton(const QRect& rowRect);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+signals:
+    void deleteRequested(int row);
+
+protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+private:
+    const QPixmap& image(const QString& resource) const;
+
+    mutable QHash<QString, QPixmap> images_;
+    bool editing_ = false;
+};
+
+}  // namespace hv

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QListView>
+#include <QTest>
+
+#include "support/UiHelpers.h"
+#include "ui/ActionSheet.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationController.h"
+#include "ui/SectionIndex.h"
+#include "ui/SectionedListModel.h"
+#include "ui/SectionedRowDelegate.h"
+#include "ui/SectionedTableView.h"
+#include "ui/SegmentedControl.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+using Section = SectionedListModel::Section;
+
+std::vector<Section> twoSections() {
+    return {Section{"#", {{"9lives", "555", ""}}},
+            Section{"A", {{"Alice", "", ":/images/key.png"}, {"Amy", "", ""}}}};
+}
+
+QStringList shownTexts(const SectionedListModel& model) {
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row);
+        const bool header = index.data(SectionedListModel::IsHeaderRole).toBool();
+        texts.append((header ? "[" : "") + index.data().toString() + (header ? "]" : ""));
+    }
+    return texts;
+}
+
+// Where a row of the table is, for a click.
+QPoint centreOf(SectionedTableView& table, int row) {
+    return table.listView()->visualRect(table.model()->index(row)).center();
+}
+
+}  // namespace
+
+TEST(SectionedList, FlattensSectionsAndKeepsAnEmptiedSectionsHeader) {
+    SectionedListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setSections(twoSections());
+    EXPECT_EQ(shownTexts(model), QStringList({"[#]", "9lives", "[A]", "Alice", "Amy"}));
+    EXPECT_EQ(model.sectionIndexTitles(), QStringList({"#", "A"}));
+    EXPECT_EQ(model.rowOfEntry(1, 1), 4);
+    EXPECT_EQ(model.rowOfEntry(1, 2), -1);
+    EXPECT_EQ(model.index(3).data(SectionedListModel::ImageRole), ":/images/key.png");
+    EXPECT_FALSE(model.flags(model.index(0)) & Qt::ItemIsSelectable);
+    EXPECT_TRUE(model.flags(model.index(1)) & Qt::ItemIsSelectable);
+
+    model.removeEntry(0, 0);
+    EXPECT_EQ(shownTexts(model), QStringList({"[#]", "[A]", "Alice", "Amy"}));
+    EXPECT_EQ(model.index(2).data(SectionedListModel::EntryRole), 0);
+    model.removeEntry(5, 0);  // no such section: nothing happens
+    EXPECT_EQ(model.rowCount(), 4);
+
+    // Search results: one section without a header and without an index.
+    model.setSections({Section{"", {{"Alice", "", ""}}}}, false);
+    EXPECT_EQ(shownTexts(model), QStringList({"Alice"}));
+    EXPECT_TRUE(model.sectionIndexTitles().isEmpty());
+    EXPECT_EQ(model.rowOfSection(0), 0);
+}
+
+TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
+    SectionedListModel model;
+    model.setSections(twoSections());
+    SectionedTableView table;
+    table.setModel(&model);
+    table.resize(320, 400);
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    EXPECT_TRUE(table.sectionIndex()->isVisible());
+    EXPECT_EQ(table.sectionIndex()->titles(), QStringList({"#", "A"}));
+
+    QList<std::pair<int, int>> chosen, deleted;
+    QObject::connect(&table, &SectionedTableView::entrySelected, [&](int s, int e) {
+        chosen.append({s, e});
+    });
+    QObject::connect(&table, &SectionedTableView::deleteRequested, [&](int s, int e) {
+        deleted.append({s, e});
+    });
+    QWidget* viewport = table.listView()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centreOf(table, 0));  // a header
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centreOf(table, 4));
+    EXPECT_EQ(chosen, (QList<std::pair<int, int>>{{1, 1}}));
+
+    // Not deletable: editing shows no buttons and the Delete key does nothing.
+    table.setEditing(true);
+    EXPECT_FALSE(table.isEditing());
+    QTest::keyClick(table.listView(), Qt::Key_Delete);
+    EXPECT_TRUE(deleted.isEmpty());
+
+    table.setDeletable(true);
+    table.setEditing(true);
+    const QRect row = table.listView()->visualRect(model.index(3));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, row.center());  // beside the button
+    QTest::mouseClick(viewport, Qt::LeftButton, {},
+                      SectionedRowDelegate::deleteButton(row).center());
+    EXPECT_EQ(deleted, (QList<std::pair<int, int>>{{1, 0}}));
+    EXPECT_EQ(chosen.size(), 1) << "a tap in editing mode chooses nothing";
+
+    // Outside editing mode the selected row goes with the Delete key; Enter chooses it.
+    table.setEditing(false);
+    table.listView()->setCurrentIndex(model.index(1));
+    QTest::keyClick(table.listView(), Qt::Key_Return);
+    QTest::keyClick(table.listView(), Qt::Key_Delete);
+    EXPECT_EQ(chosen.last(), std::make_pair(0, 0));
+    EXPECT_EQ(deleted.last(), std::make_pair(0, 0));
+
+    // The index scrolls to a section.
+    std::vector<Section> many;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        many.push_back(Section{QString(c), {{"x", "", ""}, {"y", "", ""}}});
+    model.setSections(std::move(many));
+    emit table.sectionIndex()->sectionSelected(20);
+    EXPECT_EQ(table.listView()->indexAt(QPoint(5, 1)).row(), model.rowOfSection(20));
+}
+
+TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
+    Window window;
+    window.setRootViewController(new ViewController);
+    window.show();
+    test::activate(&window);
+    QList<int> tapped;
+    auto* sheet = new ActionSheet(nullptr, "Cancel", {"write", "choose"},
+                                  [&](AlertView*, int index) { tapped.append(index); });
+    sheet->show(&window);
+    EXPECT_EQ(sheet->buttonTitles(), QStringList({"write", "choose", "Cancel"}));
+    EXPECT_EQ(sheet->cancelButtonIndex(), 2);
+    // It sits at the bottom of the window.
+    EXPECT_GT(sheet->box()->geometry().bottom(), window.height() - 20);
+    test::tapAlertButton(sheet, 1);
+    EXPECT_EQ(tapped, QList<int>({1}));
+
+    sheet = new ActionSheet(nullptr, "Cancel", {"write", "choose"},
+                            [&](AlertView*, int index) { tapped.append(index); });
+    sheet->show(&window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // no single default
+    EXPECT_EQ(test::visibleAlert(), sheet);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(tapped, QList<int>({1, 2}));
+    EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST(TitleView, ShowsInTheBarWhileItsScreenIsOnTopAndGoesWithIt) {
+    auto* root = new ViewController;
+    auto* nav = new NavigationController(root);
+    Window window;
+    window.setRootViewController(nav);
+    window.show();
+    auto* list = new ViewController;
+    list->setTitle("Contacts");
+    QPointer<SegmentedControl> segments = new SegmentedControl({"Friends", "All"});
+    list->navigationItem()->setTitleView(segments);
+    nav->pushViewController(list, false);
+    ASSERT_TRUE(segments);
+    EXPECT_TRUE(segments->isVisible());
+    EXPECT_EQ(segments->parentWidget(), nav->navigationBar());
+    EXPECT_NEAR(segments->geometry().center().x(), nav->navigationBar()->width() / 2, 2);
+
+    auto* above = new ViewController;
+    above->setTitle("Above");
+    nav->pushViewController(above, false);
+    EXPECT_FALSE(segments->isVisible());
+    nav->popViewControllerAnimated(false);
+    EXPECT_TRUE(segments->isVisible());
+    nav->popViewControllerAnimated(false);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(segments) << "the title view goes with its screen";
+}
