@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchNames.h"
 #include "addressbook/LocalizedCompare.h"
 #include "addressbook/NameSearch.h"
 #include "addressbook/NameSections.h"
@@ -18,41 +19,8 @@ namespace {
 
 constexpr int kPeople = 10000;
 
-// Names as a phone book mixes them: Latin given and family names, Chinese names, and a
-// few that start with digits or have none. Always the same ones.
-std::vector<std::string> names() {
-    static const char* const given[] = {"Alice", "Bob",   "Émile", "Lin",  "oliver",
-                                        "Zoë",   "Ｍari", "Karl",  "Lina", "Ian"};
-    static const char* const family[] = {"Lindqvist", "Smith",    "Ólafsson", "Berlin",
-                                         "Nguyen",    "Kowalski", "Ruiz",     "Sato"};
-    static const char* const han[] = {"张", "王", "李", "林", "陈", "刘", "杨", "黄"};
-    std::mt19937 random(20260501);
-    std::vector<std::string> all;
-    all.reserve(kPeople);
-    for (int i = 0; i < kPeople; ++i) {
-        switch (random() % 10) {
-            case 0:
-            case 1:
-            case 2:
-                all.push_back(std::string(han[random() % 8]) + han[random() % 8] +
-                              han[random() % 8]);
-                break;
-            case 3:
-                all.push_back(std::to_string(random() % 1000) + " Taxi");
-                break;
-            case 4:
-                all.push_back(i % 20 == 0 ? "" : given[random() % 10]);
-                break;
-            default:
-                all.push_back(std::string(given[random() % 10]) + " " + family[random() % 8] + " " +
-                              std::to_string(i));
-        }
-    }
-    return all;
-}
-
 void BM_NameSections_10000(benchmark::State& state, const char* locale) {
-    const std::vector<std::string> all = names();
+    const std::vector<std::string> all = hv::bench::names(kPeople);
     const hv::LocalizedCompare compare(locale);
     for (auto _ : state) {
         auto sections = hv::NameSections::make(
@@ -64,7 +32,7 @@ BENCHMARK_CAPTURE(BM_NameSections_10000, en, "en")->Unit(benchmark::kMillisecond
 BENCHMARK_CAPTURE(BM_NameSections_10000, zh_CN, "zh_CN")->Unit(benchmark::kMillisecond);
 
 void BM_SearchKeystroke_10000(benchmark::State& state, const char* text) {
-    const hv::NameSearch search(names());
+    const hv::NameSearch search(hv::bench::names(kPeople));
     for (auto _ : state) {
         auto found = search.matches(text);
         benchmark::DoNotOptimize(found);
@@ -94,7 +62,7 @@ public:
         path_ = std::filesystem::temp_directory_path() /
                 ("hushvault-bench-cards-" + std::to_string(::getpid()) + (oneFile ? "-1" : "-n"));
         std::filesystem::create_directories(path_);
-        const std::vector<std::string> all = names();
+        const std::vector<std::string> all = hv::bench::names(kPeople);
         std::ofstream single;
         if (oneFile) single.open(path_ / "all.vcf", std::ios::binary);
         for (int i = 0; i < kPeople; ++i) {

@@ -295,5 +295,101 @@
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
+    <message id="Friends">
+        <source>Friends</source>
+        <translation>Friends</translation>
+    </message>
+    <message id="All">
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message id="No added">
+        <source>No added</source>
+        <translation>No secret contacts yet</translation>
+    </message>
+    <message id="add friends">
+        <source>add friends</source>
+        <translation>Tap Edit, then + to add a friend</translation>
+    </message>
+    <message id="No Name">
+        <source>No Name</source>
+        <translation>No Name</translation>
+    </message>
+    <message id="No Contracts">
+        <source>No Contracts</source>
+        <translation>This person has no phone number.</translation>
+    </message>
+    <message id="Choose Number">
+        <source>Choose Number</source>
+        <translation>Choose Number</translation>
+    </message>
+    <message id="AFManagement">
+        <source>AFManagement</source>
+        <translation>New Contact</translation>
+    </message>
+    <message id="name :">
+        <source>name :</source>
+        <translation>Name</translation>
+    </message>
+    <message id="Phone Number">
+        <source>Phone Number</source>
+        <translation>Number</translation>
+    </message>
+    <message id="password">
+        <source>password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="iPhone Friends">
+        <source>iPhone Friends</source>
+        <translation>Has Hushvault</translation>
+    </message>
+    <message id="password in plaintext">
+        <source>password in plaintext</source>
+        <translation>Show password</translation>
+    </message>
+    <message id="Name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="TPNumber">
+        <source>TPNumber</source>
+        <translation>Phone number</translation>
+    </message>
+    <message id="Information uncomplete">
+        <source>Information uncomplete</source>
+        <translation>The name, number or preset password is missing. Save anyway?</translation>
+    </message>
+    <message id="write">
+        <source>write</source>
+        <translation>Type In</translation>
+    </message>
+    <message id="choose">
+        <source>choose</source>
+        <translation>From Address Book</translation>
+    </message>
+    <message id="Search">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="Address Book">
+        <source>Address Book</source>
+        <translation>Address Book</translation>
+    </message>
+    <message id="No People">
+        <source>No People</source>
+        <translation>The address book is empty.</translation>
+    </message>
+    <message id="save failed">
+        <source>save failed</source>
+        <translation>The contact could not be saved. Nothing was changed.</translation>
+    </message>
+    <message id="delete failed">
+        <source>delete failed</source>
+        <translation>The contact could not be deleted.</translation>
+    </message>
+    <message id="Delete Contact">
+        <source>Delete Contact</source>
+        <translation>Delete Contact</translation>
+    </message>
 </context>
 </TS>

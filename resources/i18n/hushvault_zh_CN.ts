@@ -295,5 +295,101 @@
         <source>Delete</source>
         <translation>删除</translation>
     </message>
+    <message id="Friends">
+        <source>Friends</source>
+        <translation>好友</translation>
+    </message>
+    <message id="All">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="No added">
+        <source>No added</source>
+        <translation>还没有秘密联系人</translation>
+    </message>
+    <message id="add friends">
+        <source>add friends</source>
+        <translation>点“编辑”，再点“+”添加好友</translation>
+    </message>
+    <message id="No Name">
+        <source>No Name</source>
+        <translation>无姓名</translation>
+    </message>
+    <message id="No Contracts">
+        <source>No Contracts</source>
+        <translation>此联系人没有电话号码。</translation>
+    </message>
+    <message id="Choose Number">
+        <source>Choose Number</source>
+        <translation>选择号码</translation>
+    </message>
+    <message id="AFManagement">
+        <source>AFManagement</source>
+        <translation>新建联系人</translation>
+    </message>
+    <message id="name :">
+        <source>name :</source>
+        <translation>姓名</translation>
+    </message>
+    <message id="Phone Number">
+        <source>Phone Number</source>
+        <translation>号码</translation>
+    </message>
+    <message id="password">
+        <source>password</source>
+        <translation>密码</translation>
+    </message>
+    <message id="iPhone Friends">
+        <source>iPhone Friends</source>
+        <translation>使用私密短信</translation>
+    </message>
+    <message id="password in plaintext">
+        <source>password in plaintext</source>
+        <translation>显示密码</translation>
+    </message>
+    <message id="Name">
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message id="TPNumber">
+        <source>TPNumber</source>
+        <translation>电话号码</translation>
+    </message>
+    <message id="Information uncomplete">
+        <source>Information uncomplete</source>
+        <translation>姓名、号码或预设密码未填写，仍要保存吗？</translation>
+    </message>
+    <message id="write">
+        <source>write</source>
+        <translation>手动输入</translation>
+    </message>
+    <message id="choose">
+        <source>choose</source>
+        <translation>从通讯录选择</translation>
+    </message>
+    <message id="Search">
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message id="Address Book">
+        <source>Address Book</source>
+        <translation>通讯录</translation>
+    </message>
+    <message id="No People">
+        <source>No People</source>
+        <translation>通讯录是空的。</translation>
+    </message>
+    <message id="save failed">
+        <source>save failed</source>
+        <translation>联系人未能保存，没有任何改动。</translation>
+    </message>
+    <message id="delete failed">
+        <source>delete failed</source>
+        <translation>联系人未能删除。</translation>
+    </message>
+    <message id="Delete Contact">
+        <source>Delete Contact</source>
+        <translation>删除联系人</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,101 @@
         <source>Delete</source>
         <translation>刪除</translation>
     </message>
+    <message id="Friends">
+        <source>Friends</source>
+        <translation>好友</translation>
+    </message>
+    <message id="All">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="No added">
+        <source>No added</source>
+        <translation>還沒有秘密聯絡人</translation>
+    </message>
+    <message id="add friends">
+        <source>add friends</source>
+        <translation>點「編輯」，再點「+」新增好友</translation>
+    </message>
+    <message id="No Name">
+        <source>No Name</source>
+        <translation>無姓名</translation>
+    </message>
+    <message id="No Contracts">
+        <source>No Contracts</source>
+        <translation>此聯絡人沒有電話號碼。</translation>
+    </message>
+    <message id="Choose Number">
+        <source>Choose Number</source>
+        <translation>選擇號碼</translation>
+    </message>
+    <message id="AFManagement">
+        <source>AFManagement</source>
+        <translation>新增聯絡人</translation>
+    </message>
+    <message id="name :">
+        <source>name :</source>
+        <translation>姓名</translation>
+    </message>
+    <message id="Phone Number">
+        <source>Phone Number</source>
+        <translation>號碼</translation>
+    </message>
+    <message id="password">
+        <source>password</source>
+        <translation>密碼</translation>
+    </message>
+    <message id="iPhone Friends">
+        <source>iPhone Friends</source>
+        <translation>使用私密簡訊</translation>
+    </message>
+    <message id="password in plaintext">
+        <source>password in plaintext</source>
+        <translation>顯示密碼</translation>
+    </message>
+    <message id="Name">
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message id="TPNumber">
+        <source>TPNumber</source>
+        <translation>電話號碼</translation>
+    </message>
+    <message id="Information uncomplete">
+        <source>Information uncomplete</source>
+        <translation>姓名、號碼或預設密碼未填寫，仍要儲存嗎？</translation>
+    </message>
+    <message id="write">
+        <source>write</source>
+        <translation>手動輸入</translation>
+    </message>
+    <message id="choose">
+        <source>choose</source>
+        <translation>從通訊錄選擇</translation>
+    </message>
+    <message id="Search">
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message id="Address Book">
+        <source>Address Book</source>
+        <translation>通訊錄</translation>
+    </message>
+    <message id="No People">
+        <source>No People</source>
+        <translation>通訊錄是空的。</translation>
+    </message>
+    <message id="save failed">
+        <source>save failed</source>
+        <translation>聯絡人未能儲存，沒有任何變更。</translation>
+    </message>
+    <message id="delete failed">
+        <source>delete failed</source>
+        <translation>聯絡人未能刪除。</translation>
+    </message>
+    <message id="Delete Contact">
+        <source>Delete Contact</source>
+        <translation>刪除聯絡人</translation>
+    </message>
 </context>
 </TS>

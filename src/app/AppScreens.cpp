@@ -5,6 +5,7 @@
 #include "access/LoginViewController.h"
 #include "access/SettingViewFirstController.h"
 #include "app/HushvaultViewController.h"
+#include "contacts/SMSContractsListViewController.h"
 #include "info/ChoosePhoneTypeViewController.h"
 #include "messaging/CreatNewMessageViewContrller.h"
 #include "messaging/ManageHiddenMSGController.h"
@@ -15,8 +16,11 @@ namespace hv {
 namespace {
 
 // The screens a composer opens.
-ComposerScreens makeComposerScreens() {
+ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& addressBook) {
     ComposerScreens screens;
+    screens.contactList = [paths, &addressBook]() -> ViewController* {
+        return new SMSContractsListViewController(paths, addressBook);
+    };
     screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
         return ChoosePhoneTypeViewController::create(std::move(chosen));
     };
@@ -25,10 +29,13 @@ ComposerScreens makeComposerScreens() {
 
 }  // namespace
 
-MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService) {
+MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
+                            const AddressBook& addressBook) {
     MenuScreens screens;
-    screens.composer = [paths, smsService](HushvaultViewController*) -> ViewController* {
-        auto* composer = new CreatNewMessageViewContrller(smsService, paths, makeComposerScreens());
+    screens.composer = [paths, smsService,
+                        &addressBook](HushvaultViewController*) -> ViewController* {
+        auto* composer = new CreatNewMessageViewContrller(smsService, paths,
+                                                          makeComposerScreens(paths, addressBook));
         composer->setContract(Contacts{});
         return composer;
     };
@@ -40,19 +47,23 @@ MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService) {
     screens.login = [paths](HushvaultViewController* menu) -> ViewController* {
         return new LoginViewController(paths, menu);
     };
+    screens.contactList = [paths, &addressBook](HushvaultViewController*) -> ViewController* {
+        return new SMSContractsListViewController(paths, addressBook);
+    };
     screens.records = [paths](HushvaultViewController*) -> ViewController* {
         return new ManageHiddenMSGController(paths);
     };
     return screens;
 }
 
-std::function<ViewController*(const QString& link)> makeReaderFactory(const StorePaths& paths,
-                                                                      SmsService* smsService) {
-    return [paths, smsService](const QString& link) -> ViewController* {
+std::function<ViewController*(const QString& link)> makeReaderFactory(
+    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook) {
+    return [paths, smsService, &addressBook](const QString& link) -> ViewController* {
         ReaderScreens screens;
         screens.login = [paths]() -> ViewController* { return new LoginViewController(paths); };
-        screens.composer = [paths, smsService]() -> ViewController* {
-            return new CreatNewMessageViewContrller(smsService, paths, makeComposerScreens());
+        screens.composer = [paths, smsService, &addressBook]() -> ViewController* {
+            return new CreatNewMessageViewContrller(smsService, paths,
+                                                    makeComposerScreens(paths, addressBook));
         };
         screens.exitApplication = [] { QCoreApplication::exit(0); };
         auto* reader = new SMSReadViewController(paths, std::move(screens));

@@ -7,16 +7,18 @@
 
 namespace hv {
 
+class AddressBook;
 class SmsService;
 class StorePaths;
 
-// The screens the main menu opens, wired to the profile's files and the SMS service
-// (not owned; it must outlive the screens).
-MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService);
+// The screens the main menu opens, wired to the profile's files, the SMS service and the
+// address book (neither owned; both must outlive the screens).
+MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
+                            const AddressBook& addressBook);
 
 // The message reader for a link, with what it opens: the login, a composer for replies,
 // and the end of the application.
-std::function<ViewController*(const QString& link)> makeReaderFactory(const StorePaths& paths,
-                                                                      SmsService* smsService);
+std::function<ViewController*(const QString& link)> makeReaderFactory(
+    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook);
 
 }  // namespace hv

@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include "addressbook/AddressBookLocation.h"
+#include "addressbook/VCardAddressBook.h"
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "platform/Localization.h"
@@ -43,8 +45,11 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         sms_ = SmsServiceChoice::make("outbox", paths_);
     }
     TelephonyCenter::defaultCenter().connectService(*sms_);
-    delegate_ = std::make_unique<HushvaultAppDelegate>(paths_, makeMenuScreens(paths_, sms_.get()));
-    delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get()));
+    addressBook_ = std::make_unique<VCardAddressBook>(
+        AddressBookLocation::folder(options_.contactsDirectory, paths_.documentsDirectory()));
+    delegate_ = std::make_unique<HushvaultAppDelegate>(
+        paths_, makeMenuScreens(paths_, sms_.get(), *addressBook_));
+    delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get(), *addressBook_));
     delegate_->didFinishLaunchingWithOptions();
     // A link from a later start opens the reader, or at least shows the window.
     connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),

@@ -10,6 +10,7 @@ class QTextStream;
 
 namespace hv {
 
+class AddressBook;
 class HushvaultAppDelegate;
 class SingleInstance;
 class SmsService;
@@ -38,6 +39,7 @@ private:
     LaunchOptions options_;
     StorePaths paths_;
     std::unique_ptr<SmsService> sms_;
+    std::unique_ptr<AddressBook> addressBook_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<HushvaultAppDelegate> delegate_;
 };

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "addressbook/AddressBookLocation.h"
 #include "platform/SmsServiceChoice.h"
 #include "store/DataDirectoryOption.h"
 
@@ -15,6 +16,9 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption dataDirectory{DataDirectoryOption::kName, DataDirectoryOption::kDescription,
                                      DataDirectoryOption::kValueName};
+    QCommandLineOption contactsDirectory{AddressBookLocation::kOptionName,
+                                         AddressBookLocation::kOptionDescription,
+                                         AddressBookLocation::kOptionValueName};
     QCommandLineOption language{"lang", "Shows Hushvault in LANG: en, zh_CN or zh_TW.", "LANG"};
     QCommandLineOption sms{"sms",
                            "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
@@ -27,7 +31,7 @@ struct Parser {
         parser.setApplicationDescription(
             "Opens Hushvault, or hands the link to the Hushvault already running.");
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({dataDirectory, language, sms, help, version});
+        parser.addOptions({dataDirectory, contactsDirectory, language, sms, help, version});
         parser.addPositionalArgument("link", "A hiddenmsg:// link to read.", "[hiddenmsg://...]");
     }
 };
@@ -52,6 +56,9 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
         return std::nullopt;
     }
     options.paths = *paths;
+    if (p.parser.isSet(p.contactsDirectory))
+        options.contactsDirectory =
+            QFile::encodeName(p.parser.value(p.contactsDirectory)).toStdString();
     options.language = p.parser.value(p.language);
     options.sms = p.parser.value(p.sms);
     if (!SmsServiceChoice::names().contains(options.sms)) {

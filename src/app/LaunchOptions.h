@@ -3,18 +3,21 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 #include "store/StorePaths.h"
 
 namespace hv {
 
 // The command line of the application, read with QCommandLineParser:
-//   hushvault [--data-dir=DIR] [--lang=LANG] [--sms=SERVICE] [hiddenmsg://...]
+//   hushvault [--data-dir=DIR] [--contacts-dir=DIR] [--lang=LANG] [--sms=SERVICE]
+//             [hiddenmsg://...]
 struct LaunchOptions {
-    StorePaths paths = StorePaths::forUser();  // the profile (--data-dir)
-    QString language;                          // empty: the system's
-    QString sms = "auto";                      // the SMS service (see SmsServiceChoice)
-    QString link;                              // the link the application was opened with, as given
+    StorePaths paths = StorePaths::forUser();      // the profile (--data-dir)
+    QString language;                              // empty: the system's
+    std::optional<std::string> contactsDirectory;  // the address book (--contacts-dir)
+    QString sms = "auto";                          // the SMS service (see SmsServiceChoice)
+    QString link;  // the link the application was opened with, as given
     bool help = false;
     bool version = false;
 

@@ -40,6 +40,11 @@ bool Localization::install(const QString& language) {
     return QCoreApplication::installTranslator(translator.get());
 }
 
+QString Localization::installedLanguage() {
+    const auto& translator = installedTranslator();
+    return translator && !translator->language().isEmpty() ? translator->language() : "en";
+}
+
 bool Localization::hasText(const char* key) {
     const auto& translator = installedTranslator();
     return translator && !translator->translate(nullptr, key).isEmpty();

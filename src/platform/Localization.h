@@ -20,6 +20,8 @@ QString chooseLanguage(const QString& requested);
 // Loads the language's translations into the application. False when they could not
 // be loaded; keys then show as themselves.
 bool install(const QString& language);
+// The installed language ("en", "zh_CN", "zh_TW"), or "en" when none is.
+QString installedLanguage();
 // True when the installed language gives the key a text of its own.
 bool hasText(const char* key);
 

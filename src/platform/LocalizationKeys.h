@@ -81,7 +81,32 @@ namespace hv {
     KEY(kKeyNoRecords, "NO Records")                                                      \
     KEY(kKeyEdit, "Edit")                                                                 \
     KEY(kKeyDone, "Done")                                                                 \
-    KEY(kKeyDelete, "Delete")
+    KEY(kKeyDelete, "Delete")                                                             \
+    /* Secret contacts and the address book. */                                           \
+    KEY(kKeyFriends, "Friends")                                                           \
+    KEY(kKeyAll, "All")                                                                   \
+    KEY(kKeyNoAdded, "No added")                                                          \
+    KEY(kKeyAddFriends, "add friends")                                                    \
+    KEY(kKeyNoName, "No Name")                                                            \
+    KEY(kKeyNoContracts, "No Contracts")                                                  \
+    KEY(kKeyChooseNumber, "Choose Number")                                                \
+    KEY(kKeyAddContactTitle, "AFManagement")                                              \
+    KEY(kKeyNameLabel, "name :")                                                          \
+    KEY(kKeyPhoneNumber, "Phone Number")                                                  \
+    KEY(kKeyPasswordLabel, "password")                                                    \
+    KEY(kKeyIphoneFriends, "iPhone Friends")                                              \
+    KEY(kKeyPasswordInPlaintext, "password in plaintext")                                 \
+    KEY(kKeyNamePlaceholder, "Name")                                                      \
+    KEY(kKeyTelephonePlaceholder, "TPNumber")                                             \
+    KEY(kKeyInformationUncomplete, "Information uncomplete")                              \
+    KEY(kKeyWrite, "write")                                                               \
+    KEY(kKeyChoose, "choose")                                                             \
+    KEY(kKeySearch, "Search")                                                             \
+    KEY(kKeyAddressBook, "Address Book")                                                  \
+    KEY(kKeyNoPeople, "No People")                                                        \
+    KEY(kKeySaveFailed, "save failed")                                                    \
+    KEY(kKeyDeleteFailed, "delete failed")                                                \
+    KEY(kKeyDeleteContact, "Delete Contact")
 
 #define HV_DEFINE_LOCALIZATION_KEY(name, text) inline constexpr const char* name = text;
 HV_LOCALIZATION_KEYS(HV_DEFINE_LOCALIZATION_KEY)

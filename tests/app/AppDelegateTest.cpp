@@ -16,6 +16,7 @@
 #include "platform/Localization.h"
 #include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
+#include "support/FakeAddressBook.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
@@ -31,6 +32,7 @@ class AppDelegateTest : public ::testing::Test {
 protected:
     test::TempDir dir;
     test::ManualClock clock;
+    test::FakeAddressBook addressBook;
 };
 
 }  // namespace
@@ -103,8 +105,8 @@ TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
 
 TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {
     OutboxSmsService outbox(dir.path());
-    HushvaultAppDelegate delegate(dir.paths(), makeMenuScreens(dir.paths(), &outbox));
-    delegate.setReaderFactory(makeReaderFactory(dir.paths(), &outbox));
+    HushvaultAppDelegate delegate(dir.paths(), makeMenuScreens(dir.paths(), &outbox, addressBook));
+    delegate.setReaderFactory(makeReaderFactory(dir.paths(), &outbox, addressBook));
     delegate.didFinishLaunchingWithOptions();
 
     delegate.openURL("hiddenmsg://abc");  // 15 characters
@@ -138,6 +140,7 @@ TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
         {"hushvault", "--data-dir", "/tmp/p", "--lang=zh_TW", "hiddenmsg://ABCD"}, &error);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->paths.documentsDirectory(), "/tmp/p");
+    EXPECT_FALSE(options->contactsDirectory);
     EXPECT_EQ(options->language, "zh_TW");
     EXPECT_EQ(options->link, "hiddenmsg://ABCD");
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--frobnicate"}, &error));
@@ -148,6 +151,9 @@ TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
     options = LaunchOptions::parse({"hushvault", "--sms=outbox"}, &error);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->sms, "outbox");
+    options = LaunchOptions::parse({"hushvault", "--contacts-dir=/media/phone vcards"}, &error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->contactsDirectory, "/media/phone vcards");
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--sms", "carrier-pigeon"}, &error));
     EXPECT_NE(error.indexOf("carrier-pigeon"), -1);
 }

@@ -23,6 +23,7 @@ void Journey::start(const QString& link) {
     LaunchOptions options;
     options.paths = StorePaths::forUser(profile_.path());
     options.language = "en";
+    options.contactsDirectory = contactsDirectory().toStdString();
     options.sms = "outbox";
     options.link = link;
     app_ = std::make_unique<HushvaultApplication>(options);

@@ -31,6 +31,8 @@ public:
     Window* window() const;
     const TempDir& profile() const { return profile_; }
     QString dataDirectory() const { return QString::fromStdString(profile_.path()); }
+    // The folder of vCards the application reads as its address book (<profile>/vcards).
+    QString contactsDirectory() const { return dataDirectory() + "/vcards"; }
 
     // A person's hands: taps the visible button of that name, types into whatever has the
     // keyboard, presses a key there.

@@ -278,3 +278,122 @@ TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
     EXPECT_TRUE(output.contains("no MD5")) << output.toStdString();
     EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
 }
+
+namespace {
+
+// Clicks the row of the visible list that shows the text.
+void clickListRow(Journey& journey, const QString& text) {
+    QListView* list = nullptr;
+    for (QListView* candidate : journey.window()->findChildren<QListView*>("tableView"))
+        if (candidate->isVisible()) list = candidate;
+    ASSERT_NE(list, nullptr) << "no list on screen";
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (index.data().toString() != text) continue;
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+        QTest::qWait(0);
+        return;
+    }
+    FAIL() << "no row " << text.toStdString();
+}
+
+QStringList listRows(Journey& journey) {
+    QStringList rows;
+    for (QListView* list : journey.window()->findChildren<QListView*>("tableView"))
+        if (list->isVisible())
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                rows.append(list->model()->index(row, 0).data().toString());
+    return rows;
+}
+
+}  // namespace
+
+TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
+    Journey journey;
+    QDir().mkpath(journey.contactsDirectory() + "/phone");
+    QFile cards(journey.contactsDirectory() + "/phone/export.vcf");
+    ASSERT_TRUE(cards.open(QIODevice::WriteOnly));
+    cards.write(
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wang Fang\r\nN:Wang;Fang;;;\r\n"
+        "TEL:+86 139 0000 0001\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Lei Li\r\nN:Li;Lei;;;\r\n"
+        "TEL;TYPE=HOME:+86 10 6000 0000\r\nTEL;TYPE=CELL:+86 138 0013 8000\r\n"
+        "END:VCARD\r\n");
+    cards.close();
+    journey.start();
+    {
+        HushvaultSqlite store(journey.profile().path());
+        store.updatetel("PassWord", "2468");
+    }
+
+    // Behind the login: the secret contacts, none yet.
+    journey.tap("smsContractsButton");
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_EQ(journey.barTitle(), localized("Management"));
+    EXPECT_EQ(journey.find<QLabel>("tipView")->text(), localized("add friends"));
+
+    // "+", "choose", a person with two numbers, the mobile one.
+    journey.tap("editButton");
+    journey.tap("addButton");
+    journey.tap("alertButton1");
+    ASSERT_EQ(journey.barTitle(), localized("Address Book"));
+    clickListRow(journey, "Lei Li");
+    ASSERT_EQ(journey.barTitle(), localized("Choose Number"));
+    journey.click("numberRow1");
+    journey.wait(50);
+    ASSERT_EQ(journey.barTitle(), localized("AFManagement"));
+    EXPECT_EQ(journey.find<QLineEdit>("nameTextField")->text(), "LeiLi");
+    journey.click("passWordTextField");
+    journey.type("tea");
+    journey.tap("typeSwitch");
+    journey.tap("saveButton");
+    ASSERT_EQ(journey.barTitle(), localized("Management"));
+    EXPECT_EQ(listRows(journey), QStringList({"L", "LeiLi"}));
+
+    // Edited: the name as the user writes it, kept by going back.
+    journey.tap("editButton");  // "Done"
+    clickListRow(journey, "LeiLi");
+    ASSERT_EQ(journey.barTitle(), "LeiLi");
+    journey.click("nameTextField");
+    journey.press(Qt::Key_A, Qt::ControlModifier);
+    journey.type("Li Lei");
+    journey.press(Qt::Key_Escape);
+    ASSERT_EQ(journey.barTitle(), localized("Management"));
+    EXPECT_EQ(listRows(journey), QStringList({"L", "Li Lei"}));
+
+    // Picked in the composer, sent to the friend's Hushvault.
+    journey.press(Qt::Key_Escape);
+    journey.wait(50);
+    journey.tap("newMessageButton");
+    journey.tap("detailButton");
+    ASSERT_EQ(journey.find<QWidget>("chooseSegmentController") != nullptr, true);
+    clickListRow(journey, "Li Lei");
+    ASSERT_EQ(journey.barTitle(), localized("NMessage"));
+    EXPECT_EQ(journey.find<QLineEdit>("personTextField")->text(), "Li Lei");
+    EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
+    journey.click("internalTextView");
+    journey.type("north gate at eight");
+    journey.tap("sendButton");
+    journey.wait(2200);
+    ASSERT_EQ(outboxFiles(journey).size(), 1);
+    QFile sent(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    const QString body = QString::fromUtf8(sent.readAll());
+    EXPECT_NE(body.indexOf("hiddenmsg://"), -1) << "the friend runs Hushvault";
+    HushvaultSqlite records(journey.profile().path());
+    ASSERT_EQ(records.findAllSMS().size(), 1u);
+    EXPECT_EQ(records.findAllSMS()[0].telePhoneNumber, "13800138000");
+
+    // Deleted again.
+    journey.press(Qt::Key_Escape);
+    journey.wait(50);
+    journey.tap("smsContractsButton");
+    clickListRow(journey, "Li Lei");
+    journey.click("deleteRow");
+    journey.tap("alertButton1");
+    ASSERT_EQ(journey.barTitle(), localized("Management"));
+    EXPECT_TRUE(journey.find<QLabel>("tipView")->isVisible());
+    EXPECT_TRUE(HushvaultSqlite(journey.profile().path()).findAllContracts().empty());
+}

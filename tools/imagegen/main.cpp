@@ -258,6 +258,56 @@ QImage actionButton(const QColor& top, const QColor& bottom) {
     return image;
 }
 
+// The round badge, 30 x 30 points, that the contact lists' row images sit on.
+QImage rowBadge(const QColor& fill, const QColor& rim) {
+    QImage image = canvas(60, 60);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(rim, 2));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(3, 3, 54, 54));
+    return image;
+}
+
+// A secret contact with a preset password: a gold key on the badge.
+QImage keyImage() {
+    QImage image = rowBadge(QColor(0xfd, 0xf3, 0xd8), QColor(0xd9, 0xa4, 0x1e));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor gold(0xc8, 0x8a, 0x0c);
+    p.setPen(QPen(gold, 5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(21, 30), 8, 8);
+    p.drawLine(QPointF(29, 30), QPointF(46, 30));
+    p.drawLine(QPointF(41, 30), QPointF(41, 38));
+    p.drawLine(QPointF(46, 30), QPointF(46, 37));
+    return image;
+}
+
+// A secret contact without one: the badge alone, faint.
+QImage blankImage() {
+    return rowBadge(QColor(0xf4, 0xf5, 0xf8), QColor(0xd5, 0xd9, 0xe0));
+}
+
+// A person of the address book, with one dot for one number or three for several.
+QImage personImage(int dots) {
+    QImage image = rowBadge(QColor(0xe4, 0xec, 0xf8), QColor(0x9d, 0xb3, 0xd6));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x5a, 0x74, 0x9c));
+    p.drawEllipse(QPointF(30, 22), 8, 8);
+    QPainterPath shoulders;
+    shoulders.moveTo(15, 44);
+    shoulders.cubicTo(15, 30, 45, 30, 45, 44);
+    shoulders.closeSubpath();
+    p.drawPath(shoulders);
+    p.setBrush(kBlue);
+    for (int i = 0; i < dots; ++i)
+        p.drawEllipse(QPointF(30 + (i - (dots - 1) / 2.0) * 8, 51), 3, 3);
+    return image;
+}
+
 bool save(const QImage& image, const QDir& dir, const char* name) {
     if (image.save(dir.filePath(name), "PNG")) return true;
     std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
@@ -274,28 +324,31 @@ int main(int argc, char** argv) {
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(".");
-    bool ok =
-        save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
-        save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
-        save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
-        save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
-             "tabNavigation_cg.png") &&
-        save(menuBackground(), dir, "menu_background.png") &&
-        save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
-        save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
-             "menu_new_message_pressed.png") &&
-        save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
-             "menu_new_message_disabled.png") &&
-        save(tileIcon(contacts), dir, "menu_contacts.png") &&
-        save(tileIcon(records), dir, "menu_records.png") &&
-        save(tileIcon(settings), dir, "menu_settings.png") &&
-        save(tileIcon(guide), dir, "menu_guide.png") &&
-        save(entryBackground(), dir, "MessageEntryBackground.png") &&
-        save(entryField(), dir, "MessageEntryInputField.png") &&
-        save(sendButton(), dir, "MessageEntrySendButton.png") &&
-        save(padBackground(), dir, "bg3.png") && save(bubble(false), dir, "bubble.png") &&
-        save(bubble(true), dir, "bubbleSelf.png") &&
-        save(actionButton(kSky, kBlue.darker(115)), dir, "button5.png") &&
-        save(actionButton(QColor(0x5c, 0xc8, 0x7a), QColor(0x2f, 0x96, 0x4e)), dir, "button2.png");
+    bool ok = save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
+              save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
+              save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
+              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
+                   "tabNavigation_cg.png") &&
+              save(menuBackground(), dir, "menu_background.png") &&
+              save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
+              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
+                   "menu_new_message_pressed.png") &&
+              save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
+                   "menu_new_message_disabled.png") &&
+              save(tileIcon(contacts), dir, "menu_contacts.png") &&
+              save(tileIcon(records), dir, "menu_records.png") &&
+              save(tileIcon(settings), dir, "menu_settings.png") &&
+              save(tileIcon(guide), dir, "menu_guide.png") &&
+              save(entryBackground(), dir, "MessageEntryBackground.png") &&
+              save(entryField(), dir, "MessageEntryInputField.png") &&
+              save(sendButton(), dir, "MessageEntrySendButton.png") &&
+              save(padBackground(), dir, "bg3.png") && save(bubble(false), dir, "bubble.png") &&
+              save(bubble(true), dir, "bubbleSelf.png") &&
+              save(actionButton(kSky, kBlue.darker(115)), dir, "button5.png") &&
+              save(actionButton(QColor(0x5c, 0xc8, 0x7a), QColor(0x2f, 0x96, 0x4e)), dir,
+                   "button2.png") &&
+              save(keyImage(), dir, "key.png") && save(blankImage(), dir, "blank.png") &&
+              save(personImage(1), dir, "multinum2.png") &&
+              save(personImage(3), dir, "multinum3.png");
     return ok ? 0 : 1;
 }

@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "ContactShots.h"
+#include "Shoot.h"
 #include "access/SettingViewFirstController.h"
+#include "addressbook/VCardAddressBook.h"
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
@@ -31,17 +34,6 @@
 #include "ui/Window.h"
 
 namespace {
-
-bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QString& language) {
-    QApplication::processEvents();
-    const QString file = out.filePath(screen + "-" + language + ".png");
-    if (window->grab().save(file)) {
-        std::printf("%s\n", qPrintable(file));
-        return true;
-    }
-    std::fprintf(stderr, "hv_screenshots: cannot write %s\n", qPrintable(file));
-    return false;
-}
 
 // The records screen: empty, with both kinds of bubble and a long text, and editing.
 bool shootRecords(hv::HushvaultAppDelegate& delegate, const QDir& out, const QString& language,
@@ -95,11 +87,12 @@ bool shootReader(hv::HushvaultAppDelegate& delegate, const QDir& out, const QStr
     return ok;
 }
 
-bool shootLanguage(const QString& language, const QDir& out, const hv::StorePaths& paths) {
+bool shootLanguage(const QString& language, const QDir& out, const hv::StorePaths& paths,
+                   const hv::AddressBook& book) {
     hv::Localization::install(language);
     hv::OutboxSmsService sms(paths.documentsDirectory());
-    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms));
-    delegate.setReaderFactory(hv::makeReaderFactory(paths, &sms));
+    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms, book));
+    delegate.setReaderFactory(hv::makeReaderFactory(paths, &sms, book));
     delegate.didFinishLaunchingWithOptions();
     hv::Window* window = delegate.window();
     hv::HushvaultViewController* menu = delegate.viewController();
@@ -151,6 +144,7 @@ bool shootLanguage(const QString& language, const QDir& out, const hv::StorePath
     menu->dismissModalViewController(false);
 
     ok &= shootRecords(delegate, out, language, paths);
+    ok &= shootContacts(delegate, book, out, language, paths);
     ok &= shootReader(delegate, out, language);  // last: the reader stays for the run
     return ok;
 }
@@ -194,9 +188,11 @@ int main(int argc, char** argv) {
     out.mkpath(".");
     QTemporaryDir scratch;
     const auto paths = hv::StorePaths::inDirectory(scratch.path().toStdString());
+    writeSampleAddressBook(scratch.filePath("vcards"));
+    const hv::VCardAddressBook book(scratch.filePath("vcards").toStdString());
     bool ok = true;
     for (const QString& language : hv::Localization::shippedLanguages())
-        ok &= shootLanguage(language, out, paths);
+        ok &= shootLanguage(language, out, paths, book);
     ok &= drawSheets(out);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,269 @@
+#include "contacts/AddContractViewController.h"
+
+#include <QLineEdit>
+
+#include "addressbook/ABContact.h"
+#include "contacts/PickedContact.h"
+#include "info/PresetPassWordViewController.h"
+#include "peoplepicker/PeoplePickerNavigationController.h"
+#include "peoplepicker/PhoneNumberPick.h"
+#include "platform/ContactsMetaType.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
+#include "store/NumberText.h"
+#include "ui/AlertView.h"
+#include "ui/GroupedTableView.h"
+#include "ui/NavigationController.h"
+#include "ui/Style.h"
+#include "ui/SwitchControl.h"
+#include "ui/TableRow.h"
+
+namespace hv {
+
+namespace {
+
+// The fixed texts of the delete confirmation, the same in every language.
+constexpr const char* kDeleteTitle = "提示";
+constexpr const char* kDeleteMessage = "你确实要删除此联系人";
+
+std::string textOf(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+bool isOn(const std::optional<std::string>& flag) {
+    return leadingInt32(flag.value_or("")) != 0;
+}
+
+}  // namespace
+
+AddContractViewController::AddContractViewController(StorePaths paths,
+                                                     const AddressBook& addressBook,
+                                                     QWidget* parent)
+    : ViewController(parent), paths_(std::move(paths)), addressBook_(addressBook) {
+    setObjectName("AddContractViewController");
+}
+
+AddContractViewController::~AddContractViewController() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void AddContractViewController::setContracts(const Contacts& contact) {
+    contracts_ = contact;
+    hasContracts_ = true;
+}
+
+void AddContractViewController::viewDidLoad() {
+    addMode_ = title() == localized(kKeyAddContactTitle);
+    if (addMode_) {
+        // A contact pre-filled from the address book keeps its name and number.
+        if (!hasContracts_ || contracts_.telePhoneNumber.empty()) contracts_ = Contacts{};
+        navigationItem()->setRightBarButtonItem(
+            BarButtonItem{localized(kKeySave), {}, [this] { Save(); }, "saveButton"});
+    }
+    Style::useGroupedBackground(this);
+    buildTable();
+    fillFields();
+    NotificationCenter::defaultCenter().addObserver(
+        this, kNotificationGetContractInfo, [this](const Notification& notification) {
+            if (notification.object.canConvert<Contacts>())
+                getContractInfo(notification.object.value<Contacts>());
+        });
+}
+
+void AddContractViewController::buildTable() {
+    table_ = new GroupedTableView;
+    table_->setObjectName("tableView");
+    setContentView(table_);
+
+    nameTextField = new QLineEdit;
+    nameTextField->setObjectName("nameTextField");
+    nameTextField->setPlaceholderText(localized(kKeyNamePlaceholder));
+    telephoneNumberTextField = new QLineEdit;
+    telephoneNumberTextField->setObjectName("telephoneNumberTextField");
+    telephoneNumberTextField->setPlaceholderText(localized(kKeyTelephonePlaceholder));
+    telephoneNumberTextField->setInputMethodHints(Qt::ImhDialableCharactersOnly);
+    passWordTextField = new QLineEdit;
+    passWordTextField->setObjectName("passWordTextField");
+    passWordTextField->setPlaceholderText(localized(kKeyPresetPassword));
+    passWordTextField->setEchoMode(QLineEdit::Password);
+    passWordTextField->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+    typeSwitch = new SwitchControl;
+    typeSwitch->setObjectName("typeSwitch");
+    connect(typeSwitch, &SwitchControl::toggled, this, &AddContractViewController::iphoneFriend);
+    passSwitch = new SwitchControl;
+    passSwitch->setObjectName("passSwitch");
+    connect(passSwitch, &SwitchControl::toggled, this, &AddContractViewController::switchChange);
+
+    struct RowSpec {
+        const char* label;
+        QWidget* field;
+        QWidget* accessory;
+    };
+    const RowSpec specs[] = {
+        {kKeyNameLabel, nameTextField, nullptr},
+        {kKeyPhoneNumber, telephoneNumberTextField, nullptr},
+        {kKeyPasswordLabel, passWordTextField, nullptr},
+        {kKeyIphoneFriends, nullptr, typeSwitch},
+        {kKeyPasswordInPlaintext, nullptr, passSwitch},
+    };
+    int index = 0;
+    for (const RowSpec& spec : specs) {
+        TableRow* row = table_->addRow();
+        row->setObjectName(QString("row%1").arg(index++));
+        row->setRowHeight(kRowHeight);
+        row->setTitle(localized(spec.label));
+        row->setTitleStyle(TableRow::TitleStyle::Label);
+        if (spec.field) {
+            row->setTitleWidth(96);
+            row->setContentWidget(spec.field);
+            Style::apply(spec.field, Style::Role::FormField);
+        }
+        if (spec.accessory) row->setAccessoryWidget(spec.accessory);
+        if (spec.field == passWordTextField) {
+            row->setAccessory(TableRow::Accessory::DetailButton);
+            connect(row, &TableRow::accessoryTapped, this, [this] {
+                if (NavigationController* nav = navigationController())
+                    nav->pushViewController(new PresetPassWordViewController, true);
+            });
+        }
+    }
+
+    // The editor's own controls: the pick for a new contact, delete for a stored one.
+    if (addMode_) {
+        table_->addSection(QStringLiteral(" "));
+        TableRow* choose = table_->addRow();
+        choose->setObjectName("chooseRow");
+        choose->setTitle(localized(kKeyChoose));
+        choose->setTitleStyle(TableRow::TitleStyle::Action);
+        choose->setAccessory(TableRow::Accessory::Disclosure);
+        connect(choose, &TableRow::tapped, this,
+                &AddContractViewController::chooseFromSystemContract);
+    } else if (contracts_.contract_id != 0) {
+        table_->addSection(QStringLiteral(" "));
+        TableRow* remove = table_->addRow();
+        remove->setObjectName("deleteRow");
+        remove->setTitle(localized(kKeyDeleteContact));
+        remove->setTitleStyle(TableRow::TitleStyle::Destructive);
+        connect(remove, &TableRow::tapped, this, &AddContractViewController::deleteContract);
+    }
+}
+
+void AddContractViewController::fillFields() {
+    telephoneNumberTextField->setText(QString::fromStdString(contracts_.telePhoneNumber));
+    nameTextField->setText(QString::fromStdString(contracts_.name));
+    passWordTextField->setText(QString::fromStdString(contracts_.passWord));
+    typeSwitch->blockSignals(true);
+    typeSwitch->setOn(isOn(contracts_.iphoneFriend));
+    typeSwitch->blockSignals(false);
+}
+
+void AddContractViewController::viewWillAppear(bool) {
+    fillFields();
+}
+
+void AddContractViewController::viewWillDisappear(bool) {
+    // Edit mode saves this way; a contact not stored yet (id 0) matches nothing.
+    contracts_.name = textOf(nameTextField);
+    contracts_.telePhoneNumber = textOf(telephoneNumberTextField);
+    contracts_.passWord = textOf(passWordTextField);
+    if (contracts_.contract_id == 0 || closing_) return;
+    HushvaultSqlite sqlite(paths_.documentsDirectory());
+    sqlite.update(contracts_.name, contracts_.telePhoneNumber, contracts_.passWord,
+                  contracts_.iphoneFriend.value_or(""), contracts_.contract_id);
+    if (!sqlite.lastError().empty())
+        (new AlertView(kKeyWarning, kKeySaveFailed, nullptr, {kKeyDone}))->show();
+}
+
+void AddContractViewController::iphoneFriend(bool on) {
+    for (QLineEdit* field : {nameTextField, telephoneNumberTextField, passWordTextField})
+        field->clearFocus();
+    contracts_.iphoneFriend = on ? "1" : "0";
+}
+
+void AddContractViewController::switchChange(bool on) {
+    passWordTextField->clearFocus();
+    passWordTextField->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+void AddContractViewController::getContractInfo(const Contacts& contact) {
+    telephoneNumberTextField->setText(QString::fromStdString(contact.telePhoneNumber));
+    nameTextField->setText(QString::fromStdString(contact.name));
+}
+
+void AddContractViewController::Save() {
+    const QString password = passWordTextField->text();
+    if (password.size() < 3) {
+        (new AlertView(kKeyCancel, kKeyInputPassword, nullptr, {kKeySure}))->show();
+        return;
+    }
+    if (nameTextField->text().isEmpty() || telephoneNumberTextField->text().isEmpty() ||
+        password.isEmpty()) {
+        auto* alert = new AlertView(kKeyWarning, kKeyInformationUncomplete, kKeyCancel, {kKeySure},
+                                    [this](AlertView*, int index) {
+                                        if (index == 1) insertAndClose("1");
+                                    });
+        alert->show();
+        return;
+    }
+    insertAndClose(typeSwitch->isOn() ? "1" : "0");
+}
+
+void AddContractViewController::insertAndClose(const std::string& iphoneFriend) {
+    contracts_.iphoneFriend = iphoneFriend;
+    contracts_.name = textOf(nameTextField);
+    contracts_.telePhoneNumber = textOf(telephoneNumberTextField);
+    contracts_.passWord = textOf(passWordTextField);
+    HushvaultSqlite sqlite(paths_.documentsDirectory());
+    sqlite.addContracts(contracts_.name, contracts_.telePhoneNumber, contracts_.passWord,
+                        iphoneFriend);
+    if (!sqlite.lastError().empty()) {
+        // Nothing was stored: the user stays with what they typed.
+        (new AlertView(kKeyWarning, kKeySaveFailed, nullptr, {kKeyDone}))->show();
+        return;
+    }
+    if (NavigationController* nav = navigationController()) nav->popViewControllerAnimated(true);
+}
+
+void AddContractViewController::deleteContract() {
+    auto* alert =
+        new AlertView(nullptr, nullptr, kKeyCancel, {kKeyDone}, [this](AlertView*, int index) {
+            if (index != 1) return;
+            HushvaultSqlite sqlite(paths_.documentsDirectory());
+            sqlite.deleteContractByid(contracts_.contract_id);
+            if (!sqlite.lastError().empty()) {
+                (new AlertView(kKeyWarning, kKeyDeleteFailed, nullptr, {kKeyDone}))->show();
+                return;
+            }
+            closing_ = true;
+            if (NavigationController* nav = navigationController())
+                nav->popViewControllerAnimated(false);
+        });
+    alert->setTitleText(QString::fromUtf8(kDeleteTitle));
+    alert->setMessageText(QString::fromUtf8(kDeleteMessage));
+    alert->setTag(kDeleteAlertTag);
+    alert->show();
+}
+
+void AddContractViewController::chooseFromSystemContract() {
+    auto* picker = PhoneNumberPick::makePicker(
+        addressBook_, [this](PeoplePickerNavigationController* p, const ABContact& person,
+                             const std::string& number) {
+            takePicked(PickedContact::byNameParts(person, number));
+            p->dismissModalViewController(true);
+        });
+    presentModalViewController(picker, true);
+}
+
+void AddContractViewController::takePicked(const Contacts& picked) {
+    NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
+                                                         QVariant::fromValue(picked));
+    // Carried into the contact too, so that the fields keep them when the screen shows
+    // again and refills them.
+    contracts_.name = picked.name;
+    contracts_.telePhoneNumber = picked.telePhoneNumber;
+}
+
+}  // namespace hv

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "store/Contacts.h"
+#include "store/StorePaths.h"
+#include "ui/ViewController.h"
+
+class QLineEdit;
+
+namespace hv {
+
+class AddressBook;
+class GroupedTableView;
+class SwitchControl;
+
+// Adds a secret contact or changes a stored one. Its title when it loads decides:
+// "AFManagement" (add mode) brings a "Save" button that checks the fields and stores a
+// new contact, and a row that takes name and number from the address book; any other
+// title (edit mode, the contact's name) writes the fields back to the stored contact
+// whenever the screen goes out of sight, and offers to delete it. Five rows: name,
+// number, preset password (whose detail button opens the guide on preset passwords), and
+// two switches: the friend runs Hushvault, and the password shows in plain text.
+class AddContractViewController : public ViewController {
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 50;
+    static constexpr int kDeleteAlertTag = 113;
+
+    // The address book is not owned and must outlive the screen.
+    AddContractViewController(StorePaths paths, const AddressBook& addressBook,
+                              QWidget* parent = nullptr);
+    ~AddContractViewController() override;
+
+    void setContracts(const Contacts& contact);
+    const Contacts& contracts() const { return contracts_; }
+    bool isAddMode() const { return addMode_; }
+
+    void Save();
+    void deleteContract();
+    void chooseFromSystemContract();
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+
+private:
+    void buildTable();
+    void fillFields();
+    void iphoneFriend(bool on);
+    void switchChange(bool on);
+    void getContractInfo(const Contacts& contact);
+    void insertAndClose(const std::string& iphoneFriend);
+    void takePicked(const Contacts& picked);
+
+    StorePaths paths_;
+    const AddressBook& addressBook_;
+    Contacts contracts_;
+    bool hasContracts_ = false;
+    bool addMode_ = false;
+    bool closing_ = false;
+    GroupedTableView* table_ = nullptr;
+    QLineEdit* nameTextField = nullptr;
+    QLineEdit* telephoneNumberTextField = nullptr;
+    QLineEdit* passWordTextField = nullptr;
+    SwitchControl* typeSwitch = nullptr;
+    SwitchControl* passSwitch = nullptr;
+};
+
+}  // namespace hv

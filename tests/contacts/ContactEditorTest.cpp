@@ -1,0 +1,229 @@
+#include <sqlite3.h>
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "ContactsTestBase.h"
+#include "contacts/AddContractViewController.h"
+#include "info/PresetPassWordViewController.h"
+#include "peoplepicker/PeoplePickerNavigationController.h"
+#include "peoplepicker/PersonViewController.h"
+#include "platform/Localization.h"
+#include "platform/NotificationNames.h"
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/SwitchControl.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+class ContactEditorTest : public test::ContactsTestBase {
+protected:
+    AddContractViewController* open(const QString& title, const Contacts& contact = {}) {
+        // Under a list stand-in, so that the editor can be popped.
+        host.nav->pushViewController(new ViewController, false);
+        editor = new AddContractViewController(dir.paths(), addressBook);
+        editor->setTitle(title);
+        editor->setContracts(contact);
+        host.nav->pushViewController(editor, false);
+        return editor;
+    }
+    AddContractViewController* openAdd() { return open(localized("AFManagement")); }
+    AddContractViewController* openStored(const std::string& name) {
+        const std::int32_t id = store.addContracts(name, "555 0100", "tea", "1");
+        Contacts contact = store.findContractByTelephoneNumber("555 0100");
+        EXPECT_EQ(contact.contract_id, id);
+        return open(QString::fromStdString(name), contact);
+    }
+    QLineEdit* field(const char* name) { return editor->findChild<QLineEdit*>(name); }
+    SwitchControl* switchNamed(const char* name) { return editor->findChild<SwitchControl*>(name); }
+    void fill(const QString& name, const QString& tel, const QString& password) {
+        field("nameTextField")->setText(name);
+        field("telephoneNumberTextField")->setText(tel);
+        field("passWordTextField")->setText(password);
+    }
+    bool editorShows() { return host.nav->topViewController() == editor; }
+    // From now on the store refuses that kind of change of secret contacts.
+    void refuse(const char* change) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
+        const std::string trigger = std::string("CREATE TRIGGER refuse BEFORE ") + change +
+                                    " ON SecContract BEGIN SELECT RAISE(ABORT, 'refused'); END;";
+        EXPECT_EQ(sqlite3_exec(db, trigger.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+
+    AddContractViewController* editor = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ContactEditorTest, AddModeHasFiveRowsSaveAndThePickButNoDelete) {
+    openAdd();
+    for (int row = 0; row < 5; ++row) {
+        auto* shown = editor->findChild<TableRow*>(QString("row%1").arg(row));
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->height(), 50);
+    }
+    EXPECT_EQ(editor->findChild<TableRow*>("row2")->accessory(), TableRow::Accessory::DetailButton);
+    EXPECT_TRUE(editor->findChild<TableRow*>("chooseRow"));
+    EXPECT_FALSE(editor->findChild<TableRow*>("deleteRow"));
+    EXPECT_EQ(field("passWordTextField")->echoMode(), QLineEdit::Password);
+    test::tap(editor, "passSwitch");
+    EXPECT_EQ(field("passWordTextField")->echoMode(), QLineEdit::Normal);
+    test::tap(editor, "passSwitch");
+    EXPECT_EQ(field("passWordTextField")->echoMode(), QLineEdit::Password);
+}
+
+TEST_F(ContactEditorTest, SaveChecksThePasswordLengthFirstThenMissingFields) {
+    openAdd();
+    fill("", "", "ab");
+    test::tap(&host.window, "saveButton");
+    AlertView* alert = test::visibleAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->titleText(), localized("Cancel"));
+    EXPECT_EQ(alert->messageText(), localized("Input En-PWD"));
+    EXPECT_EQ(alert->buttonTitles(), QStringList({localized("Sure")}));
+    test::tapAlertButton(alert, 0);
+    EXPECT_TRUE(store.findAllContracts().empty());
+    EXPECT_TRUE(editorShows());
+
+    field("passWordTextField")->setText("abc");
+    test::tap(&host.window, "saveButton");
+    alert = test::visibleAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->messageText(), localized("Information uncomplete"));
+    test::tapAlertButton(alert, 0);  // "Cancel"
+    EXPECT_TRUE(store.findAllContracts().empty());
+
+    test::tap(&host.window, "saveButton");
+    test::tapAlertButton(test::visibleAlert(), 1);  // "Sure"
+    const auto stored = store.findAllContracts();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].name, "");
+    EXPECT_EQ(stored[0].passWord, "abc");
+    EXPECT_EQ(stored[0].iphoneFriend, "1") << "stored as a Hushvault friend, switch or not";
+    EXPECT_FALSE(editorShows());
+}
+
+TEST_F(ContactEditorTest, ACompleteContactIsStoredWithTheSwitchsValue) {
+    openAdd();
+    fill("Alice", "+1 555 0100", "tea");
+    test::tap(editor, "typeSwitch");
+    test::tap(&host.window, "saveButton");
+    const auto stored = store.findAllContracts();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].name, "Alice");
+    EXPECT_EQ(stored[0].iphoneFriend, "1");
+    EXPECT_FALSE(editorShows());
+}
+
+TEST_F(ContactEditorTest, EditModeWritesBackOnEveryDepartureWithoutChecks) {
+    openStored("Alice");
+    EXPECT_FALSE(editor->findChild<TableRow*>("chooseRow"));
+    EXPECT_TRUE(switchNamed("typeSwitch")->isOn());
+    field("nameTextField")->clear();
+    field("passWordTextField")->setText("x");
+
+    // Covered by the guide: written back already.
+    QTest::mouseClick(editor->findChild<TableRow*>("row2")->findChild<QAbstractButton*>(),
+                      Qt::LeftButton);
+    ASSERT_TRUE(qobject_cast<PresetPassWordViewController*>(host.nav->topViewController()));
+    EXPECT_EQ(store.findAllContracts()[0].passWord, "x");
+    host.nav->popViewControllerAnimated(false);
+    EXPECT_EQ(field("passWordTextField")->text(), "x");
+
+    test::tap(editor, "typeSwitch");
+    host.nav->popViewControllerAnimated(false);  // "Back"
+    const auto stored = store.findAllContracts();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].name, "") << "no validation on the way out";
+    EXPECT_EQ(stored[0].iphoneFriend, "0");
+}
+
+TEST_F(ContactEditorTest, DeleteAsksWithItsFixedTextsAndTag) {
+    openStored("Alice");
+    QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);
+    AlertView* alert = test::visibleAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->tag(), 113);
+    EXPECT_EQ(alert->titleText(), QString::fromUtf8("提示"));
+    EXPECT_EQ(alert->messageText(), QString::fromUtf8("你确实要删除此联系人"));
+    EXPECT_EQ(alert->buttonTitles(), QStringList({localized("Cancel"), localized("Done")}));
+    test::tapAlertButton(alert, 0);
+    EXPECT_EQ(store.findAllContracts().size(), 1u);
+    EXPECT_TRUE(editorShows());
+
+    QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);
+    test::tapAlertButton(test::visibleAlert(), 1);
+    EXPECT_TRUE(store.findAllContracts().empty());
+    EXPECT_FALSE(editorShows());
+}
+
+TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
+    addressBook.book.people = {person("None", {}, "None"),
+                               person("Li Lei", {"139"}, "Lei", "", "Li"),
+                               person("Han Meimei", {"1", "2"}, "Meimei", "", "Han")};
+    openAdd();
+    editor->chooseFromSystemContract();
+    auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
+    ASSERT_NE(picker, nullptr);
+    tapRow(picker, "None");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
+    test::tapAlertButton(test::visibleAlert(), 0);
+    EXPECT_EQ(host.window.topController(), picker);
+
+    tapRow(picker, "Han Meimei");
+    auto* details = qobject_cast<PersonViewController*>(picker->topViewController());
+    ASSERT_NE(details, nullptr);
+    QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
+    EXPECT_NE(host.window.topController(), picker);
+    EXPECT_EQ(field("nameTextField")->text(), "MeimeiHan");
+    EXPECT_EQ(field("telephoneNumberTextField")->text(), "2");
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(editor->contracts().telePhoneNumber, "2");
+
+    editor->chooseFromSystemContract();
+    tapRow(qobject_cast<PeoplePickerNavigationController*>(host.window.topController()), "Li Lei");
+    EXPECT_TRUE(editorShows());
+    EXPECT_EQ(field("nameTextField")->text(), "LeiLi");
+    EXPECT_EQ(field("telephoneNumberTextField")->text(), "139");
+}
+
+TEST_F(ContactEditorTest, AContactFromElsewhereFillsTheFieldsButNotTheRecord) {
+    openStored("Alice");
+    Contacts other;
+    other.name = "Bob";
+    other.telePhoneNumber = "777";
+    NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
+                                                         QVariant::fromValue(other));
+    EXPECT_EQ(field("nameTextField")->text(), "Bob");
+    EXPECT_EQ(field("telephoneNumberTextField")->text(), "777");
+    EXPECT_EQ(editor->contracts().name, "Alice");
+}
+
+TEST_F(ContactEditorTest, AStoreThatRefusesTheContactSaysSoAndKeepsTheEditor) {
+    refuse("INSERT");
+    openAdd();
+    fill("Alice", "555", "tea");
+    test::tap(&host.window, "saveButton");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("save failed"));
+    EXPECT_TRUE(editorShows()) << "what was typed is still there";
+    EXPECT_EQ(field("nameTextField")->text(), "Alice");
+}
+
+TEST_F(ContactEditorTest, AStoreThatRefusesTheDeleteSaysSoAndKeepsTheContact) {
+    openStored("Alice");
+    refuse("DELETE");
+    QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);
+    test::tapAlertButton(test::visibleAlert(), 1);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("delete failed"));
+    EXPECT_TRUE(editorShows());
+    EXPECT_EQ(store.findAllContracts().size(), 1u);
+}

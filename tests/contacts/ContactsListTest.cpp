@@ -1,0 +1,274 @@
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "ContactsTestBase.h"
+#include "contacts/AddContractViewController.h"
+#include "contacts/SMSContractsListViewController.h"
+#include "peoplepicker/PeoplePickerNavigationController.h"
+#include "peoplepicker/PersonViewController.h"
+#include "platform/Localization.h"
+#include "support/UiHelpers.h"
+#include "ui/ActionSheet.h"
+#include "ui/AlertView.h"
+#include "ui/NavigationBar.h"
+#include "ui/SectionIndex.h"
+#include "ui/SectionedRowDelegate.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+using namespace hv;
+
+namespace {
+
+class ContactsListTest : public test::ContactsTestBase {
+protected:
+    // The list as the main menu opens it.
+    SMSContractsListViewController* openManagement() {
+        auto* list = new SMSContractsListViewController(dir.paths(), addressBook);
+        list->setTitle(localized("Management"));
+        host.nav->pushViewController(list, false);
+        return list;
+    }
+    // The list as the composer opens it, over a stand-in for the composer.
+    SMSContractsListViewController* openChoosing() {
+        composer = new ViewController;
+        composer->setTitle("composer");
+        host.nav->pushViewController(composer, false);
+        auto* list = new SMSContractsListViewController(dir.paths(), addressBook);
+        list->setTitle(localized("Contracts"));
+        host.nav->pushViewController(list, false);
+        return list;
+    }
+    void search(QWidget* list, const QString& text) {
+        auto* field = list->findChild<QLineEdit*>("searchBar");
+        field->selectAll();
+        if (text.isEmpty())
+            field->clear();
+        else
+            QTest::keyClicks(field, text);
+    }
+    QLabel* tip(QWidget* list) { return list->findChild<QLabel*>("tipView"); }
+    void tapSegment(int index) { test::tap(&host.window, QString("segment%1").arg(index)); }
+
+    ViewController* composer = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ContactsListTest, SectionsFollowTheInitialNamelessAndDigitsFirst) {
+    store.addContracts("bob", "1", "pw1", "0");
+    store.addContracts("Alice", "2", "", "1");
+    store.addContracts("9lives", "3", "pw3", "0");
+    store.addContracts("", "4", "", "0");
+    store.addContracts("Émile", "5", "", "0");
+    store.addContracts("王芳", "6", "", "0");
+    auto* list = openManagement();
+    QAbstractItemModelTester tester(test::ContactsTestBase::listOf(list)->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(shownRows(list), QStringList({"[#]", "", "9lives", "[A]", "Alice", "[B]", "bob",
+                                            "[É]", "Émile", "[王]", "王芳"}));
+    EXPECT_EQ(list->findChild<SectionIndex*>()->titles(), QStringList({"#", "A", "B", "É", "王"}));
+    const QAbstractItemModel* model = listOf(list)->model();
+    EXPECT_EQ(model->index(2, 0).data(SectionedListModel::ImageRole), ":/images/key.png");
+    EXPECT_EQ(model->index(4, 0).data(SectionedListModel::ImageRole), ":/images/blank.png");
+    EXPECT_EQ(model->index(4, 0).data(SectionedListModel::DetailRole), "2");
+    EXPECT_FALSE(tip(list)->isVisible());
+    EXPECT_EQ(test::barTitle(&host.window), localized("Management"));
+}
+
+TEST_F(ContactsListTest, SearchMatchesNamesOnlyAndClearingBringsTheSectionsBack) {
+    for (const char* name : {"Alice", "Oliver", "Bob", "Linus"})
+        store.addContracts(name, "555 0100", "pw", "0");
+    store.addContracts("", "555 0199", "pw", "0");
+    auto* list = openManagement();
+    search(list, "LI");
+    EXPECT_EQ(shownRows(list), QStringList({"Alice", "Linus", "Oliver"}));
+    EXPECT_FALSE(list->findChild<SectionIndex*>()->isVisible());
+    EXPECT_TRUE(listOf(list)
+                    ->model()
+                    ->index(0, 0)
+                    .data(SectionedListModel::ImageRole)
+                    .toString()
+                    .isEmpty());
+    search(list, "LIN");
+    EXPECT_EQ(shownRows(list), QStringList({"Linus"}));
+    QTest::keyClick(list->findChild<QLineEdit*>("searchBar"), Qt::Key_Backspace);
+    EXPECT_EQ(shownRows(list).size(), 3) << "deleting a character widens the results";
+    search(list, "555");
+    EXPECT_TRUE(shownRows(list).isEmpty()) << "numbers are not searched";
+    search(list, "");
+    EXPECT_EQ(shownRows(list).first(), "[#]");
+    EXPECT_TRUE(list->findChild<SectionIndex*>()->isVisible());
+}
+
+TEST_F(ContactsListTest, ChoosingHandsAStoredContactWithItsPasswordAndFlag) {
+    store.addContracts("Alice", "+1 555 0100", "tea", "1");
+    auto* list = openChoosing();
+    EXPECT_TRUE(host.nav->navigationBar()->findChild<QWidget*>("chooseSegmentController"));
+    tapRow(list, "Alice");
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].name, "Alice");
+    EXPECT_EQ(handed[0].passWord, "tea");
+    EXPECT_EQ(handed[0].iphoneFriend, "1");
+    EXPECT_EQ(host.nav->topViewController(), composer);
+}
+
+TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
+    addressBook.book.people = {person("Ann Lee", {"+1 555 0100"}, "Ann", "", "Lee"),
+                               person("Bo Chen", {"111", "222"}, "Bo", "X", "Chen"),
+                               person("", {}, "", "", "")};
+    auto* list = openChoosing();  // no secret contacts: the address book shows
+    EXPECT_EQ(shownRows(list), QStringList({"[#]", "No Name", "[A]", "Ann Lee", "[B]", "Bo Chen"}));
+    const QAbstractItemModel* model = listOf(list)->model();
+    EXPECT_EQ(model->index(3, 0).data(SectionedListModel::DetailRole), "+1 555 0100");
+    EXPECT_EQ(model->index(3, 0).data(SectionedListModel::ImageRole), ":/images/multinum2.png");
+    EXPECT_EQ(model->index(5, 0).data(SectionedListModel::DetailRole), "...");
+    EXPECT_EQ(model->index(1, 0).data(SectionedListModel::ImageRole), ":/images/multinum3.png");
+
+    tapRow(list, "No Name");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
+    EXPECT_EQ(test::visibleAlert()->buttonTitles(), QStringList({localized("Done")}));
+    test::tapAlertButton(test::visibleAlert(), 0);
+    EXPECT_TRUE(handed.empty());
+
+    tapRow(list, "Bo Chen");
+    auto* details = qobject_cast<PersonViewController*>(host.nav->topViewController());
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(test::barTitle(&host.window), localized("Choose Number"));
+    ASSERT_EQ(details->findChildren<TableRow*>().size(), 2);
+    QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].name, "BoXChen");  // the parts run together
+    EXPECT_EQ(handed[0].telePhoneNumber, "222");
+    EXPECT_EQ(handed[0].iphoneFriend, "0");
+    EXPECT_EQ(handed[0].passWord, "");
+    EXPECT_EQ(host.nav->topViewController(), composer);
+
+    list = openChoosing();
+    tapRow(list, "Ann Lee");
+    ASSERT_EQ(handed.size(), 2u);
+    EXPECT_EQ(handed[1].name, "Ann Lee");  // the display name
+    EXPECT_EQ(handed[1].iphoneFriend, "0");
+    EXPECT_EQ(host.nav->topViewController(), composer);
+}
+
+TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
+    addressBook.book.people = {person("Zed", {"9"})};
+    auto* list = openChoosing();
+    EXPECT_EQ(shownRows(list), QStringList({"[Z]", "Zed"}));
+    tapSegment(0);
+    EXPECT_TRUE(tip(list)->isVisible());
+    EXPECT_EQ(tip(list)->text(), localized("No added"));
+
+    store.addContracts("Amy", "1", "pw", "0");
+    tapSegment(1);
+    search(list, "ze");
+    EXPECT_EQ(shownRows(list), QStringList({"Zed"}));
+    tapSegment(0);
+    EXPECT_FALSE(tip(list)->isVisible());
+    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Amy"}));
+    EXPECT_TRUE(list->findChild<QLineEdit*>("searchBar")->text().isEmpty());
+}
+
+TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilTheListReturns) {
+    store.addContracts("Alice", "1", "pw", "0");
+    store.addContracts("Bob", "2", "pw", "0");
+    auto* list = openManagement();
+    list->setEditing(true, false);
+    EXPECT_EQ(hidden, QStringList({"YES"}));
+    QListView* view = listOf(list);
+    const QRect bob = view->visualRect(view->model()->index(3, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      SectionedRowDelegate::deleteButton(bob).center());
+    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice", "[B]"}));
+    EXPECT_EQ(store.findAllContracts().size(), 1u);
+
+    list->setEditing(false, false);
+    EXPECT_EQ(hidden, QStringList({"YES", "NO"}));
+    host.nav->pushViewController(new ViewController, false);
+    host.nav->popViewControllerAnimated(false);
+    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice"}));
+
+    // Deleting a search result.
+    search(list, "ali");
+    view->setCurrentIndex(view->model()->index(0, 0));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_TRUE(store.findAllContracts().empty());
+    EXPECT_TRUE(shownRows(list).isEmpty());
+}
+
+TEST_F(ContactsListTest, ManagementEditsAddsAndShowsTheTipWhenEmpty) {
+    auto* list = openManagement();
+    EXPECT_TRUE(tip(list)->isVisible());
+    EXPECT_EQ(tip(list)->text(), localized("add friends"));
+    EXPECT_FALSE(host.nav->navigationBar()->findChild<QWidget*>("chooseSegmentController"));
+
+    test::tap(&host.window, "editButton");
+    EXPECT_TRUE(list->isEditing());
+    test::tap(&host.window, "addButton");
+    auto* sheet = qobject_cast<ActionSheet*>(test::visibleAlert());
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->buttonTitles(),
+              QStringList({localized("write"), localized("choose"), localized("Cancel")}));
+    test::tapAlertButton(sheet, 2);
+    EXPECT_EQ(host.nav->topViewController(), list);
+
+    list->add();
+    test::tapAlertButton(test::visibleAlert(), 0);  // "write"
+    auto* editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isAddMode());
+    editor->findChild<QLineEdit*>("nameTextField")->setText("Alice");
+    editor->findChild<QLineEdit*>("telephoneNumberTextField")->setText("555");
+    editor->findChild<QLineEdit*>("passWordTextField")->setText("tea");
+    test::tap(&host.window, "saveButton");
+    EXPECT_EQ(host.nav->topViewController(), list);
+    EXPECT_FALSE(tip(list)->isVisible());
+    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice"}));
+
+    test::tap(&host.window, "editButton");  // "Done"
+    tapRow(list, "Alice");
+    editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->isAddMode());
+    EXPECT_EQ(test::barTitle(&host.window), "Alice");
+}
+
+TEST_F(ContactsListTest, ChooseTakesAPersonFromThePickerIntoANewContact) {
+    addressBook.book.people = {person("Nobody", {}),
+                               person("Wang Fang", {"138"}, "Fang", "", "Wang"),
+                               person("Two", {"1", "2"}, "T", "", "Wo")};
+    auto* list = openManagement();
+    list->setEditing(true, false);
+    list->add();
+    test::tapAlertButton(test::visibleAlert(), 1);  // "choose"
+    auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(shownRows(picker), QStringList({"[N]", "Nobody", "[T]", "Two", "[W]", "Wang Fang"}));
+
+    tapRow(picker, "Nobody");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->buttonTitles(), QStringList({localized("Cancel")}));
+    test::tapAlertButton(test::visibleAlert(), 0);
+    EXPECT_EQ(host.window.topController(), picker) << "the picker stays open";
+
+    tapRow(picker, "Wang Fang");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_NE(host.window.topController(), picker);
+    auto* editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isAddMode());
+    EXPECT_EQ(editor->findChild<QLineEdit*>("nameTextField")->text(), "FangWang");
+    EXPECT_EQ(editor->findChild<QLineEdit*>("telephoneNumberTextField")->text(), "138");
+    EXPECT_TRUE(handed.empty()) << "the list's pick goes to its editor, not to a composer";
+
+    // Cancel closes the picker.
+    host.nav->popViewControllerAnimated(false);
+    list->add();
+    test::tapAlertButton(test::visibleAlert(), 1);
+    test::tap(&host.window, "cancelButton");
+    EXPECT_EQ(host.window.topController(), host.nav);
+}

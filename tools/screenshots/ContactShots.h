@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+namespace hv {
+class AddressBook;
+class HushvaultAppDelegate;
+class StorePaths;
+}  // namespace hv
+
+// A small address book of vCards written into the folder, in both scripts.
+void writeSampleAddressBook(const QString& folder);
+
+// The contact list in both roles (with contacts, empty, searching, editing, the action
+// sheet, the address book), the editor in both modes, the picker and the person view.
+bool shootContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& book, const QDir& out,
+                   const QString& language, const hv::StorePaths& paths);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+namespace hv {
+class Window;
+}
+
+// Saves what the window shows as <out>/<screen>-<language>.png and prints its name.
+bool shoot(hv::Window* window, const QDir& out, const QString& screen, const QString& language);
