@@ -24,14 +24,18 @@ bool isVCardFile(const fs::directory_entry& entry) {
     return extension == ".vcf";
 }
 
-std::vector<fs::path> vcardFiles(const fs::path& folder) {
+// The files below the folder; a walk that breaks off on the way (a folder removed while
+// it is read, say) counts as one file left unread.
+std::vector<fs::path> vcardFiles(const fs::path& folder, int* unread) {
     std::vector<fs::path> files;
     std::error_code error;
     // Links to folders are not followed: a link back up would never end.
     fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
                                         error);
+    if (error) return files;  // no folder: an empty book
     for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
         if (isVCardFile(*it)) files.push_back(it->path());
+    if (error) ++*unread;
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -53,7 +57,7 @@ VCardAddressBook::VCardAddressBook(std::filesystem::path folder) : folder_(std::
 
 AddressBookRead VCardAddressBook::copyArrayOfAllPeople() const {
     AddressBookRead book;
-    for (const fs::path& file : vcardFiles(folder_)) {
+    for (const fs::path& file : vcardFiles(folder_, &book.skipped)) {
         const auto text = contentsOf(file);
         if (!text) {
             ++book.skipped;

@@ -146,10 +146,6 @@ std::optional<ABPerson> personOf(std::string_view card) {
         e_contact_name_free(name);
     }
     if (person.compositeName.empty()) person.compositeName = nameOfParts(person);
-    // A person known by a display name alone has it as the first name too, so that a name
-    // made of the parts is not empty.
-    if (person.firstName.empty() && person.middleName.empty() && person.lastName.empty())
-        person.firstName = person.compositeName;
 
     for (GList* item = e_vcard_get_attributes(vcard); item; item = item->next) {
         auto* attribute = static_cast<EVCardAttribute*>(item->data);

@@ -56,9 +56,14 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
         return std::nullopt;
     }
     options.paths = *paths;
-    if (p.parser.isSet(p.contactsDirectory))
+    if (p.parser.isSet(p.contactsDirectory)) {
+        if (p.parser.value(p.contactsDirectory).isEmpty()) {
+            *error = "--contacts-dir needs a directory";
+            return std::nullopt;
+        }
         options.contactsDirectory =
             QFile::encodeName(p.parser.value(p.contactsDirectory)).toStdString();
+    }
     options.language = p.parser.value(p.language);
     options.sms = p.parser.value(p.sms);
     if (!SmsServiceChoice::names().contains(options.sms)) {

@@ -48,6 +48,8 @@ AddContractViewController::AddContractViewController(StorePaths paths,
 
 AddContractViewController::~AddContractViewController() {
     NotificationCenter::defaultCenter().removeObserver(this);
+    // Closing the window leaves no screen: what the editor shows is saved all the same.
+    if (isVisibleScreen()) writeBack();
 }
 
 void AddContractViewController::setContracts(const Contacts& contact) {
@@ -97,12 +99,12 @@ void AddContractViewController::buildTable() {
     passSwitch->setObjectName("passSwitch");
     connect(passSwitch, &SwitchControl::toggled, this, &AddContractViewController::switchChange);
 
-    struct RowSpec {
+    struct FormRow {
         const char* label;
         QWidget* field;
         QWidget* accessory;
     };
-    const RowSpec specs[] = {
+    const FormRow formRows[] = {
         {kKeyNameLabel, nameTextField, nullptr},
         {kKeyPhoneNumber, telephoneNumberTextField, nullptr},
         {kKeyPasswordLabel, passWordTextField, nullptr},
@@ -110,19 +112,19 @@ void AddContractViewController::buildTable() {
         {kKeyPasswordInPlaintext, nullptr, passSwitch},
     };
     int index = 0;
-    for (const RowSpec& spec : specs) {
+    for (const FormRow& form : formRows) {
         TableRow* row = table_->addRow();
         row->setObjectName(QString("row%1").arg(index++));
         row->setRowHeight(kRowHeight);
-        row->setTitle(localized(spec.label));
+        row->setTitle(localized(form.label));
         row->setTitleStyle(TableRow::TitleStyle::Label);
-        if (spec.field) {
+        if (form.field) {
             row->setTitleWidth(96);
-            row->setContentWidget(spec.field);
-            Style::apply(spec.field, Style::Role::FormField);
+            row->setContentWidget(form.field);
+            Style::apply(form.field, Style::Role::FormField);
         }
-        if (spec.accessory) row->setAccessoryWidget(spec.accessory);
-        if (spec.field == passWordTextField) {
+        if (form.accessory) row->setAccessoryWidget(form.accessory);
+        if (form.field == passWordTextField) {
             row->setAccessory(TableRow::Accessory::DetailButton);
             connect(row, &TableRow::accessoryTapped, this, [this] {
                 if (NavigationController* nav = navigationController())
@@ -165,16 +167,19 @@ void AddContractViewController::viewWillAppear(bool) {
 }
 
 void AddContractViewController::viewWillDisappear(bool) {
+    if (!writeBack()) (new AlertView(kKeyWarning, kKeySaveFailed, nullptr, {kKeyDone}))->show();
+}
+
+bool AddContractViewController::writeBack() {
     // Edit mode saves this way; a contact not stored yet (id 0) matches nothing.
     contracts_.name = textOf(nameTextField);
     contracts_.telePhoneNumber = textOf(telephoneNumberTextField);
     contracts_.passWord = textOf(passWordTextField);
-    if (contracts_.contract_id == 0 || closing_) return;
+    if (contracts_.contract_id == 0 || closing_) return true;
     HushvaultSqlite sqlite(paths_.documentsDirectory());
     sqlite.update(contracts_.name, contracts_.telePhoneNumber, contracts_.passWord,
                   contracts_.iphoneFriend.value_or(""), contracts_.contract_id);
-    if (!sqlite.lastError().empty())
-        (new AlertView(kKeyWarning, kKeySaveFailed, nullptr, {kKeyDone}))->show();
+    return sqlite.lastError().empty();
 }
 
 void AddContractViewController::iphoneFriend(bool on) {

@@ -50,6 +50,9 @@ private:
     void switchChange(bool on);
     void getContractInfo(const Contacts& contact);
     void insertAndClose(const std::string& iphoneFriend);
+    // The fields into the contact, and a stored contact rewritten with them; false when the
+    // store refused.
+    bool writeBack();
     void takePicked(const Contacts& picked);
 
     StorePaths paths_;

@@ -15,7 +15,7 @@ namespace PickedContact {
 // Named by the person's display name (a person chosen by their only number).
 Contacts byCompositeName(const ABContact& person, const std::string& number);
 // Named by first, middle and last name run together (a number picked among several, or
-// any pick in the address-book picker).
+// any pick in the address-book picker); by the display name when the person has no parts.
 Contacts byNameParts(const ABContact& person, const std::string& number);
 
 }  // namespace PickedContact

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "addressbook/ABContact.h"
@@ -83,7 +84,7 @@ void SMSContractsListViewController::viewDidLoad() {
     model_ = new SectionedListModel(this);
     tableView = new SectionedTableView;
     tableView->setModel(model_);
-    tableView->setDeletable(management_);
+    tableView->setDeletable(true);  // the secret contacts; the address book's persons not
     connect(tableView, &SectionedTableView::entrySelected, this,
             &SMSContractsListViewController::didSelectRow);
     connect(tableView, &SectionedTableView::deleteRequested, this,
@@ -118,9 +119,12 @@ void SMSContractsListViewController::viewDidLoad() {
 
 void SMSContractsListViewController::viewWillAppear(bool) {
     tableView->clearSelection();
+    // Back from the editor, the list shows where it was.
+    QScrollBar* scroll = tableView->listView()->verticalScrollBar();
+    const int position = scroll->value();
     if (management_) {
         // Changes made in the editor show on return.
-        searchBar_->clear();
+        clearSearchBar();
         contactsDictFlip();
         if (contactsFilterDict->isEmpty())
             showTip(kKeyAddFriends);
@@ -129,14 +133,33 @@ void SMSContractsListViewController::viewWillAppear(bool) {
         resetSearch();
     }
     reloadTable();
+    tableView->listView()->doItemsLayout();
+    scroll->setValue(position);
 }
 
 void SMSContractsListViewController::contactsDictFlip() {
-    contactsFilterDict->loadFriends(sqlite->findAllContracts());
+    std::vector<Contacts> contacts = sqlite->findAllContracts();
+    if (!sqlite->lastError().empty() && !storeErrorShown_) {
+        // An unreadable store is not an empty one: the user is told, once.
+        storeErrorShown_ = true;
+        auto* alert = new AlertView(kKeyWarning, nullptr, nullptr, {kKeyDone});
+        alert->setMessageText(
+            localized(kKeyDatabaseError).arg(QString::fromStdString(sqlite->dataBasePath())));
+        alert->show();
+    }
+    contactsFilterDict->loadFriends(std::move(contacts));
+    tableView->setDeletable(true);
 }
 
 void SMSContractsListViewController::loadAddressBook() {
     contactsFilterDict->loadAll(addressBook_);
+    tableView->setDeletable(false);
+}
+
+void SMSContractsListViewController::clearSearchBar() {
+    searchBar_->blockSignals(true);
+    searchBar_->clear();
+    searchBar_->blockSignals(false);
 }
 
 void SMSContractsListViewController::resetSearch() {
@@ -144,9 +167,7 @@ void SMSContractsListViewController::resetSearch() {
 }
 
 void SMSContractsListViewController::segmenteControlMethod(int index) {
-    searchBar_->blockSignals(true);
-    searchBar_->clear();
-    searchBar_->blockSignals(false);
+    clearSearchBar();
     if (index == kAll) {
         loadAddressBook();
         showTable();
@@ -163,11 +184,9 @@ void SMSContractsListViewController::segmenteControlMethod(int index) {
 
 void SMSContractsListViewController::shouldReloadTableForSearchString(const QString& text) {
     if (text.isEmpty()) {
-        // The search is over: the sections of the segment come back as they are now.
-        if (!management_ && chooseSegmentController->selectedSegmentIndex() == kAll)
-            loadAddressBook();
-        else
-            contactsDictFlip();
+        // The search is over: the sections of the segment come back, the secret contacts
+        // as they are now; the address book is not read again for it (it can be large).
+        if (contactsFilterDict->kind() == ContractsListData::Kind::Friends) contactsDictFlip();
         resetSearch();
     } else {
         contactsFilterDict->search(text);
@@ -311,7 +330,7 @@ void SMSContractsListViewController::handToComposer(const Contacts& contact) {
 
 void SMSContractsListViewController::commitDelete(int section, int entry) {
     const Contacts* contact = contactsFilterDict->contactAt(section, entry);
-    if (!management_ || !contact) return;
+    if (!contact) return;  // only secret contacts are deleted
     sqlite->deleteContractByid(contact->contract_id);
     if (!sqlite->lastError().empty()) {
         (new AlertView(kKeyWarning, kKeyDeleteFailed, nullptr, {kKeyDone}))->show();

@@ -52,6 +52,7 @@ protected:
 private:
     void contactsDictFlip();
     void loadAddressBook();
+    void clearSearchBar();
     void resetSearch();
     void segmenteControlMethod(int index);
     void shouldReloadTableForSearchString(const QString& text);
@@ -79,6 +80,7 @@ private:
     QLabel* tipView = nullptr;
     bool management_ = false;
     bool editing_ = false;
+    bool storeErrorShown_ = false;
 };
 
 }  // namespace hv

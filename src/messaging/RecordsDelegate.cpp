@@ -5,15 +5,13 @@
 
 #include "messaging/RecordBubble.h"
 #include "messaging/RecordsModel.h"
-#include "platform/Localization.h"
-#include "platform/LocalizationKeys.h"
+#include "ui/DeleteButtonPainter.h"
 
 namespace hv {
 
 namespace {
 
 const QColor kSelected(47, 111, 214, 40);  // over the list's own background
-const QColor kDelete(0xe5, 0x39, 0x35);
 
 const RecordBubble* bubbleOf(const QModelIndex& index) {
     return index.data(RecordsModel::BubbleRole).value<const RecordBubble*>();
@@ -76,17 +74,7 @@ void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
     if (editing_) {
         painter->translate(-rightShift(*bubble, rowWidth), -RecordBubble::kHeaderHeight);
-        const QRect button = deleteButton(*bubble, rowWidth);
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(kDelete);
-        painter->drawRoundedRect(button, 6, 6);
-        QFont bold = option.font;
-        bold.setPixelSize(13);
-        bold.setBold(true);
-        painter->setFont(bold);
-        painter->setPen(Qt::white);
-        painter->drawText(button, Qt::AlignCenter, localized(kKeyDelete));
+        DeleteButtonPainter::paint(painter, deleteButton(*bubble, rowWidth), option.font);
     }
     painter->restore();
 }

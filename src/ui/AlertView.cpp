@@ -53,7 +53,9 @@ AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messa
     message_->setVisible(messageKey != nullptr);
 
     auto* layout = new QVBoxLayout(box_);
-    layout->setContentsMargins(0, 14, 0, 0);
+    // A sheet of buttons alone starts with its first button.
+    layout->setContentsMargins(0, titleKey || messageKey || arrangement != Layout::Sheet ? 14 : 0,
+                               0, 0);
     layout->setSpacing(6);
     layout->addWidget(title_);
     layout->addWidget(message_);

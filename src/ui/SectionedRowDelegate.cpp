@@ -3,8 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/Localization.h"
-#include "platform/LocalizationKeys.h"
+#include "ui/DeleteButtonPainter.h"
 #include "ui/SectionedListModel.h"
 
 namespace hv {
@@ -19,7 +18,6 @@ const QColor kText(0x1c, 0x1c, 0x1e);
 const QColor kDetail(0x6d, 0x6d, 0x72);
 const QColor kSeparator(0xdc, 0xdc, 0xe0);
 const QColor kSelected(0xd3, 0xe2, 0xfb);
-const QColor kDelete(0xe5, 0x39, 0x35);
 
 }  // namespace
 
@@ -86,8 +84,9 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         textFont.setPixelSize(16);
         const int room = right - left - 8;
         const int textNeeds = QFontMetrics(textFont).horizontalAdvance(text) + 2;
-        const int width =
-            qMin(detailMetrics.horizontalAdvance(detail), qMax(room * 45 / 100, room - textNeeds));
+        // (Advances are rounded; the slack keeps a text that fits from being elided.)
+        const int width = qMin(detailMetrics.horizontalAdvance(detail) + 2,
+                               qMax(room * 45 / 100, room - textNeeds));
         painter->setFont(font);
         painter->setPen(kDetail);
         painter->drawText(QRect(right - width, rect.top(), width, rect.height()),
@@ -104,17 +103,7 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                       textMetrics.elidedText(text, Qt::ElideRight, qMax(0, right - left)));
 
     if (editing_) {
-        const QRect button = deleteButton(rect);
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(kDelete);
-        painter->drawRoundedRect(button, 6, 6);
-        QFont bold = option.font;
-        bold.setPixelSize(13);
-        bold.setBold(true);
-        painter->setFont(bold);
-        painter->setPen(Qt::white);
-        painter->drawText(button, Qt::AlignCenter, localized(kKeyDelete));
+        DeleteButtonPainter::paint(painter, deleteButton(rect), option.font);
     }
     painter->restore();
 }

@@ -105,10 +105,10 @@ TEST_F(VCardAddressBookTest, NamesAndPhonesOfCardsWithPartsMissing) {
     EXPECT_EQ(zhang.compositeName(), "张三");
     EXPECT_TRUE(zhang.phoneArray().empty());
 
-    // Known by a display name alone: the parts give it too.
+    // Known by a display name alone: no parts are made up for it.
     const ABContact cher(book.people[2]);
     EXPECT_EQ(cher.compositeName(), "Cher");
-    EXPECT_EQ(cher.joinedNameParts(), "Cher");
+    EXPECT_EQ(cher.joinedNameParts(), "");
 
     const ABContact nameless(book.people[3]);
     EXPECT_EQ(nameless.compositeName(), "");

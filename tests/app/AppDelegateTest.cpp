@@ -154,6 +154,7 @@ TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {
     options = LaunchOptions::parse({"hushvault", "--contacts-dir=/media/phone vcards"}, &error);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->contactsDirectory, "/media/phone vcards");
+    EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--contacts-dir="}, &error));
     EXPECT_FALSE(LaunchOptions::parse({"hushvault", "--sms", "carrier-pigeon"}, &error));
     EXPECT_NE(error.indexOf("carrier-pigeon"), -1);
 }

@@ -114,11 +114,22 @@ TEST_F(ContactEditorTest, ACompleteContactIsStoredWithTheSwitchsValue) {
     fill("Alice", "+1 555 0100", "tea");
     test::tap(editor, "typeSwitch");
     test::tap(&host.window, "saveButton");
-    const auto stored = store.findAllContracts();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].name, "Alice");
-    EXPECT_EQ(stored[0].iphoneFriend, "1");
     EXPECT_FALSE(editorShows());
+    openAdd();
+    fill("Bob", "+1 555 0101", "pie");
+    test::tap(&host.window, "saveButton");
+    const auto stored = store.findAllContracts();  // newest first
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[1].name, "Alice");
+    EXPECT_EQ(stored[1].iphoneFriend, "1");
+    EXPECT_EQ(stored[0].name, "Bob");
+    EXPECT_EQ(stored[0].iphoneFriend, "0");
+
+    // Leaving a new contact by Back stores nothing.
+    openAdd();
+    fill("Carol", "+1 555 0102", "jam");
+    host.nav->popViewControllerAnimated(false);
+    EXPECT_EQ(store.findAllContracts().size(), 2u);
 }
 
 TEST_F(ContactEditorTest, EditModeWritesBackOnEveryDepartureWithoutChecks) {
@@ -142,6 +153,13 @@ TEST_F(ContactEditorTest, EditModeWritesBackOnEveryDepartureWithoutChecks) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].name, "") << "no validation on the way out";
     EXPECT_EQ(stored[0].iphoneFriend, "0");
+}
+
+TEST_F(ContactEditorTest, ClosingTheWindowOnTheEditorKeepsTheChanges) {
+    openStored("Alice");
+    field("nameTextField")->setText("Alice Martin");
+    delete editor;  // as when the application ends with the editor on screen
+    EXPECT_EQ(store.findAllContracts()[0].name, "Alice Martin");
 }
 
 TEST_F(ContactEditorTest, DeleteAsksWithItsFixedTextsAndTag) {
@@ -168,6 +186,7 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
                                person("Li Lei", {"139"}, "Lei", "", "Li"),
                                person("Han Meimei", {"1", "2"}, "Meimei", "", "Han")};
     openAdd();
+    field("passWordTextField")->setText("typed first");
     editor->chooseFromSystemContract();
     auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
     ASSERT_NE(picker, nullptr);
@@ -184,6 +203,7 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     EXPECT_NE(host.window.topController(), picker);
     EXPECT_EQ(field("nameTextField")->text(), "MeimeiHan");
     EXPECT_EQ(field("telephoneNumberTextField")->text(), "2");
+    EXPECT_EQ(field("passWordTextField")->text(), "typed first");
     ASSERT_EQ(handed.size(), 1u);
     EXPECT_EQ(editor->contracts().telePhoneNumber, "2");
 

@@ -147,11 +147,27 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
     EXPECT_EQ(handed[0].passWord, "");
     EXPECT_EQ(host.nav->topViewController(), composer);
 
+    // From the search results, the same ways; a person known by a display name alone is
+    // named by it.
+    addressBook.book.people.push_back(person("Cher", {"31", "32"}));
+    host.nav->popToRootViewControllerAnimated(false);
+    list = openChoosing();
+    search(list, "ch");
+    EXPECT_EQ(shownRows(list), QStringList({"Bo Chen", "Cher"}));
+    tapRow(list, "Cher");
+    QTest::mouseClick(host.nav->topViewController()->findChild<TableRow*>("numberRow0"),
+                      Qt::LeftButton);
+    ASSERT_EQ(handed.size(), 2u);
+    EXPECT_EQ(handed[1].name, "Cher");
+    EXPECT_EQ(handed[1].telePhoneNumber, "31");
+    EXPECT_EQ(host.nav->topViewController(), composer);
+
+    host.nav->popToRootViewControllerAnimated(false);
     list = openChoosing();
     tapRow(list, "Ann Lee");
-    ASSERT_EQ(handed.size(), 2u);
-    EXPECT_EQ(handed[1].name, "Ann Lee");  // the display name
-    EXPECT_EQ(handed[1].iphoneFriend, "0");
+    ASSERT_EQ(handed.size(), 3u);
+    EXPECT_EQ(handed[2].name, "Ann Lee");  // the display name
+    EXPECT_EQ(handed[2].iphoneFriend, "0");
     EXPECT_EQ(host.nav->topViewController(), composer);
 }
 
@@ -171,6 +187,17 @@ TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     EXPECT_FALSE(tip(list)->isVisible());
     EXPECT_EQ(shownRows(list), QStringList({"[A]", "Amy"}));
     EXPECT_TRUE(list->findChild<QLineEdit*>("searchBar")->text().isEmpty());
+
+    // A secret contact can be deleted here too (Delete key); a person of the book cannot.
+    QListView* view = listOf(list);
+    view->setCurrentIndex(view->model()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_TRUE(store.findAllContracts().empty());
+    EXPECT_EQ(shownRows(list), QStringList({"[A]"}));
+    tapSegment(1);
+    view->setCurrentIndex(view->model()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(shownRows(list), QStringList({"[Z]", "Zed"}));
 }
 
 TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilTheListReturns) {
