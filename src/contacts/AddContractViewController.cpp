@@ -92,6 +92,9 @@ void AddContractViewController::buildTable() {
     passWordTextField->setPlaceholderText(localized(kKeyPresetPassword));
     passWordTextField->setEchoMode(QLineEdit::Password);
     passWordTextField->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+    if (addMode_)
+        for (QLineEdit* field : {nameTextField, telephoneNumberTextField, passWordTextField})
+            connect(field, &QLineEdit::returnPressed, this, &AddContractViewController::Save);
     typeSwitch = new SwitchControl;
     typeSwitch->setObjectName("typeSwitch");
     connect(typeSwitch, &SwitchControl::toggled, this, &AddContractViewController::iphoneFriend);

@@ -1,6 +1,7 @@
 #include "contacts/SMSContractsListViewController.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -72,6 +73,7 @@ void SMSContractsListViewController::viewDidLoad() {
     searchBar_->setPlaceholderText(localized(kKeySearch));
     searchBar_->setClearButtonEnabled(true);
     Style::apply(searchBar_, Style::Role::SearchField);
+    searchBar_->installEventFilter(this);
     connect(searchBar_, &QLineEdit::textChanged, this,
             &SMSContractsListViewController::shouldReloadTableForSearchString);
     auto* searchHolder = new QWidget;
@@ -157,9 +159,40 @@ void SMSContractsListViewController::loadAddressBook() {
 }
 
 void SMSContractsListViewController::clearSearchBar() {
-    searchBar_->blockSignals(true);
+    // The field itself hears the change (its clear button goes); the search does not.
+    clearingSearchBar_ = true;
     searchBar_->clear();
-    searchBar_->blockSignals(false);
+    clearingSearchBar_ = false;
+}
+
+void SMSContractsListViewController::keyPressEvent(QKeyEvent* event) {
+    // In editing mode the bar has "+" and "Done" instead of "Back": Escape is "Done",
+    // "+" (or Insert) adds.
+    if (editing_ && event->key() == Qt::Key_Escape) {
+        setEditing(false, true);
+        return;
+    }
+    if (editing_ && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Insert)) {
+        add();
+        return;
+    }
+    ViewController::keyPressEvent(event);
+}
+
+bool SMSContractsListViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tableView && event->type() == QEvent::Resize) placeTip();
+    if (watched == searchBar_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        // Down from the search field goes to the first entry shown.
+        QListView* list = tableView->listView();
+        for (int row = 0; row < model_->rowCount(); ++row)
+            if (model_->flags(model_->index(row)) & Qt::ItemIsSelectable) {
+                list->setFocus();
+                list->setCurrentIndex(model_->index(row));
+                return true;
+            }
+    }
+    return ViewController::eventFilter(watched, event);
 }
 
 void SMSContractsListViewController::resetSearch() {
@@ -183,6 +216,7 @@ void SMSContractsListViewController::segmenteControlMethod(int index) {
 }
 
 void SMSContractsListViewController::shouldReloadTableForSearchString(const QString& text) {
+    if (clearingSearchBar_) return;
     if (text.isEmpty()) {
         // The search is over: the sections of the segment come back, the secret contacts
         // as they are now; the address book is not read again for it (it can be large).
@@ -217,11 +251,6 @@ void SMSContractsListViewController::placeTip() {
     const QRect table = tableView->rect();
     tipView->setGeometry(table.adjusted(16, 0, -16, -table.height() / 4));
     tipView->raise();
-}
-
-bool SMSContractsListViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tableView && event->type() == QEvent::Resize) placeTip();
-    return ViewController::eventFilter(watched, event);
 }
 
 void SMSContractsListViewController::setEditing(bool editing, bool) {

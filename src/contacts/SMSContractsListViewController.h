@@ -48,6 +48,7 @@ protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void contactsDictFlip();
@@ -81,6 +82,7 @@ private:
     bool management_ = false;
     bool editing_ = false;
     bool storeErrorShown_ = false;
+    bool clearingSearchBar_ = false;
 };
 
 }  // namespace hv

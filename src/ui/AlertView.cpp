@@ -46,6 +46,7 @@ AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messa
     for (QLabel* label : {title_, message_}) {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
+        label->setContentsMargins(12, 0, 12, 0);
     }
     title_->setText(titleKey ? localized(titleKey) : QString());
     message_->setText(messageKey ? localized(messageKey) : QString());
@@ -156,7 +157,11 @@ void AlertView::tapDefaultButton() {
 }
 
 void AlertView::tapCancelButton() {
-    if (cancelIndex_ >= 0) dismissWithClickedButtonIndex(cancelIndex_);
+    // An alert with one button (a notice) closes with it.
+    if (cancelIndex_ >= 0)
+        dismissWithClickedButtonIndex(cancelIndex_);
+    else if (buttons_.size() == 1)
+        dismissWithClickedButtonIndex(0);
 }
 
 void AlertView::dismissWithClickedButtonIndex(int index) {

@@ -53,7 +53,7 @@ public:
     void dismiss();
     // Enter: taps the only button other than cancel (or the only button there is).
     void tapDefaultButton();
-    // Escape: taps the cancel button, when there is one.
+    // Escape: taps the cancel button, or the only button of an alert that has one.
     void tapCancelButton();
 
     QString titleText() const;

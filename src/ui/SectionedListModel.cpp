@@ -92,7 +92,8 @@ QVariant SectionedListModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags SectionedListModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || index.row() >= int(rows_.size())) return Qt::NoItemFlags;
-    if (rows_[std::size_t(index.row())].entry < 0) return Qt::ItemIsEnabled;
+    // Headers are not rows to stop at: the keyboard's arrows pass over them.
+    if (rows_[std::size_t(index.row())].entry < 0) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 

@@ -256,8 +256,19 @@ TEST_F(ContactsListTest, ManagementEditsAddsAndShowsTheTipWhenEmpty) {
     EXPECT_FALSE(tip(list)->isVisible());
     EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice"}));
 
-    test::tap(&host.window, "editButton");  // "Done"
-    tapRow(list, "Alice");
+    // At the keyboard: Escape ends editing, Down goes from the search to the results and
+    // Enter opens the one chosen.
+    test::activate(&host.window);
+    ASSERT_TRUE(list->isEditing());
+    QTest::keyClick(listOf(list), Qt::Key_Escape);
+    EXPECT_FALSE(list->isEditing());
+    EXPECT_EQ(host.nav->topViewController(), list);
+    auto* field = list->findChild<QLineEdit*>("searchBar");
+    field->setFocus();
+    QTest::keyClicks(field, "al");
+    QTest::keyClick(field, Qt::Key_Down);
+    ASSERT_EQ(QApplication::focusWidget(), listOf(list));
+    QTest::keyClick(listOf(list), Qt::Key_Return);
     editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(editor->isAddMode());

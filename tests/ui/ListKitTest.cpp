@@ -114,6 +114,12 @@ TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
     EXPECT_EQ(chosen.last(), std::make_pair(0, 0));
     EXPECT_EQ(deleted.last(), std::make_pair(0, 0));
 
+    // The arrows pass over headers.
+    table.listView()->setFocus();
+    table.listView()->setCurrentIndex(model.index(1));
+    QTest::keyClick(table.listView(), Qt::Key_Down);
+    EXPECT_EQ(table.listView()->currentIndex().row(), 3);
+
     // The index scrolls to a section.
     std::vector<Section> many;
     for (char c = 'A'; c <= 'Z'; ++c)
@@ -147,6 +153,13 @@ TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(tapped, QList<int>({1, 2}));
     EXPECT_EQ(test::visibleAlert(), nullptr);
+
+    // Escape closes a notice whose one button is not a cancel button.
+    auto* notice = new AlertView("Warning", "No Contracts", nullptr, {"Done"},
+                                 [&](AlertView*, int index) { tapped.append(10 + index); });
+    notice->show(&window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(tapped.last(), 10);
 }
 
 TEST(TitleView, ShowsInTheBarWhileItsScreenIsOnTopAndGoesWithIt) {
