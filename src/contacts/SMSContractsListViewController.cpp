@@ -95,6 +95,7 @@ void SMSContractsListViewController::viewDidLoad() {
     setContentView(content);
 
     tableView->installEventFilter(this);
+    tableView->listView()->installEventFilter(this);
     tipView = new QLabel(tableView);
     tipView->setObjectName("tipView");
     tipView->setAlignment(Qt::AlignCenter);
@@ -166,14 +167,9 @@ void SMSContractsListViewController::clearSearchBar() {
 }
 
 void SMSContractsListViewController::keyPressEvent(QKeyEvent* event) {
-    // In editing mode the bar has "+" and "Done" instead of "Back": Escape is "Done",
-    // "+" (or Insert) adds.
+    // In editing mode the bar has "+" and "Done" instead of "Back": Escape is "Done".
     if (editing_ && event->key() == Qt::Key_Escape) {
         setEditing(false, true);
-        return;
-    }
-    if (editing_ && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Insert)) {
-        add();
         return;
     }
     ViewController::keyPressEvent(event);
@@ -181,6 +177,15 @@ void SMSContractsListViewController::keyPressEvent(QKeyEvent* event) {
 
 bool SMSContractsListViewController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tableView && event->type() == QEvent::Resize) placeTip();
+    // "+" (or Insert) in editing mode adds; the list would take "+" for a type-ahead.
+    if (tableView && watched == tableView->listView() && event->type() == QEvent::KeyPress &&
+        editing_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Plus || key == Qt::Key_Insert) {
+            add();
+            return true;
+        }
+    }
     if (watched == searchBar_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
         // Down from the search field goes to the first entry shown.

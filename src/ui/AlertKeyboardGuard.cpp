@@ -48,13 +48,15 @@ bool AlertKeyboardGuard::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!watched->isWidgetType()) return false;  // the window's copy; its widget follows
     const auto* key = static_cast<QKeyEvent*>(event);
+    const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
     if (isEnter(key) || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab ||
-        key->key() == Qt::Key_Backtab) {
+        key->key() == Qt::Key_Backtab || (arrow && !alert->textField())) {
         // Only a key the alert itself was given taps a button: the Enter that opened the
         // alert (a field under it passing the key on to its parent) must not close it.
         if (type == QEvent::KeyPress && !key->isAutoRepeat() && inside(alert, watched)) {
             if (isEnter(key)) alert->tapDefaultButton();
             if (key->key() == Qt::Key_Escape) alert->tapCancelButton();
+            if (arrow) alert->focusNextButton(key->key() == Qt::Key_Down);
         }
         return true;
     }

@@ -148,7 +148,21 @@ void AlertView::show(Window* window) {
         setFocus();
 }
 
+void AlertView::focusNextButton(bool forward) {
+    const int count = int(buttons_.size());
+    if (count == 0) return;
+    int next = forward ? 0 : count - 1;
+    for (int i = 0; i < count; ++i)
+        if (buttons_[i]->hasFocus()) next = (i + (forward ? 1 : count - 1)) % count;
+    buttons_[next]->setFocus();
+}
+
 void AlertView::tapDefaultButton() {
+    for (int i = 0; i < int(buttons_.size()); ++i)
+        if (buttons_[i]->hasFocus()) {
+            dismissWithClickedButtonIndex(i);
+            return;
+        }
     const qsizetype others = buttons_.size() - (cancelIndex_ >= 0 ? 1 : 0);
     if (others == 1)
         dismissWithClickedButtonIndex(cancelIndex_ == 0 ? 1 : 0);

@@ -51,8 +51,11 @@ public:
     void dismissWithClickedButtonIndex(int index);
     // Closes without a button: the callback does not run.
     void dismiss();
-    // Enter: taps the only button other than cancel (or the only button there is).
+    // Enter: taps the button picked with Up or Down, else the only button other than
+    // cancel (or the only button there is).
     void tapDefaultButton();
+    // Up and Down: pick the next or previous button, for Enter to tap.
+    void focusNextButton(bool forward);
     // Escape: taps the cancel button, or the only button of an alert that has one.
     void tapCancelButton();
 

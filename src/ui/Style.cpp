@@ -29,7 +29,7 @@ constexpr RoleSheet kSheets[] = {
      "QLabel { color: #1c1c1e; }"
      "QPushButton { border: none; border-top: 1px solid #c8c8cc; color: #2f6fd6;"
      " font-size: 15px; min-height: 40px; background: transparent; }"
-     "QPushButton:pressed { background: #dcdce0; }"
+     "QPushButton:pressed, QPushButton:focus { background: #dcdce0; }"
      "QLineEdit { border: 1px solid #c8c8cc; border-radius: 4px; padding: 4px; background: "
      "white; }"},
     {Role::AlertTitle, "font-weight: bold; font-size: 16px;"},

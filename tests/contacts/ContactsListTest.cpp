@@ -260,6 +260,9 @@ TEST_F(ContactsListTest, ManagementEditsAddsAndShowsTheTipWhenEmpty) {
     // Enter opens the one chosen.
     test::activate(&host.window);
     ASSERT_TRUE(list->isEditing());
+    QTest::keyClick(listOf(list), Qt::Key_Plus);
+    ASSERT_NE(qobject_cast<ActionSheet*>(test::visibleAlert()), nullptr);
+    QTest::keyClick(test::visibleAlert(), Qt::Key_Escape);
     QTest::keyClick(listOf(list), Qt::Key_Escape);
     EXPECT_FALSE(list->isEditing());
     EXPECT_EQ(host.nav->topViewController(), list);

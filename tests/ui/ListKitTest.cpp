@@ -150,8 +150,15 @@ TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
     sheet->show(&window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // no single default
     EXPECT_EQ(test::visibleAlert(), sheet);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the second: "choose"
+    EXPECT_EQ(tapped, QList<int>({1, 1}));
+    sheet = new ActionSheet(nullptr, "Cancel", {"write", "choose"},
+                            [&](AlertView*, int index) { tapped.append(index); });
+    sheet->show(&window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(tapped, QList<int>({1, 2}));
+    EXPECT_EQ(tapped, QList<int>({1, 1, 2}));
     EXPECT_EQ(test::visibleAlert(), nullptr);
 
     // Escape closes a notice whose one button is not a cancel button.
