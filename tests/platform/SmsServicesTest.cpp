@@ -1,0 +1,179 @@
+// The real SMS services against fakes of what they talk to: ModemManager on a private
+// D-Bus (python-dbusmock) and a kdeconnect-cli on disk that records its arguments.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "FakeModemManager.h"
+#include "platform/KdeConnectSmsService.h"
+#include "platform/ModemManagerSmsService.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+
+namespace {
+
+// Every report of the service, in order.
+struct Reports {
+    explicit Reports(SmsService& service) {
+        service.setReportSink([this](const std::string& name) { names.push_back(name); });
+    }
+    // Waits (on the event loop) for the next report.
+    bool waitFor(std::size_t count, int milliseconds = 10000) {
+        for (int waited = 0; names.size() < count && waited < milliseconds; waited += 10)
+            QTest::qWait(10);
+        return names.size() >= count;
+    }
+    std::vector<std::string> names;
+};
+
+const std::string kSent = kCTMessageSentNotification;
+const std::string kError = kCTMessageSendErrorNotification;
+
+}  // namespace
+
+TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndDeletesTheMessageAfterwards) {
+    test::FakeModemManager fake;
+    ModemManagerSmsService service(fake.connection());
+    Reports reports(service);
+    ASSERT_TRUE(service.isManagerPresent());
+    EXPECT_EQ(service.modemPath(), "/org/freedesktop/ModemManager1/Modem/0");
+    const std::string body = "Hushvault message: hiddenmsg://AbC+/9=\n第二行 \"quoted\"; --x";
+    ASSERT_TRUE(service.sendSMSWithText(body, "", "+8613800138000"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(reports.names, std::vector<std::string>({kSent}));
+    const auto sent = fake.sent();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].number, "+8613800138000");
+    EXPECT_EQ(sent[0].text.toStdString(), body);
+    for (int waited = 0; !fake.smsObjects().isEmpty() && waited < 5000; waited += 20)
+        QTest::qWait(20);
+    EXPECT_TRUE(fake.smsObjects().isEmpty()) << "sent messages do not pile up on the modem";
+}
+
+TEST(ModemManagerSms, AnErrorOrNoReplyFromTheModemIsASendError) {
+    test::FakeModemManager fake(1, "fail");
+    ModemManagerSmsService service(fake.connection(), 1000);
+    Reports reports(service);
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(reports.names.back(), kError);
+
+    fake.setOutcome("silent");  // the reply never comes in time
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(reports.names.back(), kError);
+    EXPECT_EQ(fake.sent().size(), 2u);
+}
+
+TEST(ModemManagerSms, FollowsModemsThatComeAndGoAndTakesTheFirstInPathOrder) {
+    test::FakeModemManager fake(0);
+    ModemManagerSmsService service(fake.connection());
+    Reports reports(service);
+    EXPECT_TRUE(service.isManagerPresent());
+    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086")) << "no modem: refused at once";
+    EXPECT_FALSE(service.absenceReason().isEmpty());
+
+    QStringList modems;
+    for (int i = 0; i < 11; ++i) modems.append(fake.addModem());
+    for (int waited = 0; service.modemPath() != modems[0] && waited < 5000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_EQ(service.modemPath(), modems[0]);
+    fake.removeModem(modems[0]);
+    for (int waited = 0; service.modemPath() == modems[0] && waited < 5000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_EQ(service.modemPath(), modems[1]) << "Modem/1 comes before Modem/10";
+
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(fake.sent().at(0).modem, modems[1]);
+    for (int i = 1; i < 11; ++i) fake.removeModem(modems[i]);
+    for (int waited = 0; !service.modemPath().isEmpty() && waited < 5000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
+}
+
+TEST(ModemManagerSms, WithoutModemManagerNothingIsSentAndItSaysWhy) {
+    test::FakeModemManager busAlone(-1);
+    ModemManagerSmsService service(busAlone.connection());
+    EXPECT_FALSE(service.isManagerPresent());
+    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
+    EXPECT_TRUE(service.absenceReason().contains("ModemManager"));
+    EXPECT_FALSE(ModemManagerSmsService(QDBusConnection("not connected")).isManagerPresent());
+}
+
+namespace {
+
+// A kdeconnect-cli that lists two devices and records each argument of a send, NUL-ended.
+QString writeFakeKdeConnect(const test::TempDir& dir, int exitCode, int seconds = 0) {
+    const QString program = QString::fromStdString(dir.file("kdeconnect-cli"));
+    QFile file(program);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        QString("#!/bin/sh\n"
+                "if [ \"$1\" = --list-available ]; then printf 'phone1\\nphone2\\n'; exit 0; "
+                "fi\n"
+                "for a in \"$@\"; do printf '%s\\0' \"$a\"; done >> '%1'\n"
+                "sleep %2\nexit %3\n")
+            .arg(QString::fromStdString(dir.file("arguments")))
+            .arg(seconds)
+            .arg(exitCode)
+            .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return program;
+}
+
+QStringList recordedArguments(const test::TempDir& dir) {
+    QFile file(QString::fromStdString(dir.file("arguments")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList arguments;
+    for (const QByteArray& part : file.readAll().split('\0'))
+        arguments.append(QString::fromUtf8(part));
+    arguments.removeLast();  // after the last NUL
+    return arguments;
+}
+
+}  // namespace
+
+TEST(KdeConnectSms, ATextThatLooksLikeOptionsOrShellArrivesAsOneArgumentUnchanged) {
+    test::TempDir dir;
+    const QString program = writeFakeKdeConnect(dir, 0);
+    EXPECT_EQ(KdeConnectSmsService::availableDevices(program), QStringList({"phone1", "phone2"}));
+    KdeConnectSmsService service(program, "phone1");
+    Reports reports(service);
+    const std::string text = "--device evil \"quoted\" 'single'; rm -rf ~\n$(id) `id`\nend";
+    ASSERT_TRUE(service.sendSMSWithText(text, "", "+8613800138000"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(reports.names, std::vector<std::string>({kSent}));
+    EXPECT_EQ(recordedArguments(dir),
+              QStringList({"--send-sms", QString::fromStdString(text), "--destination",
+                           "+8613800138000", "--device", "phone1"}));
+}
+
+TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
+    test::TempDir dir;
+    KdeConnectSmsService failing(writeFakeKdeConnect(dir, 1), "phone1");
+    Reports failed(failing);
+    ASSERT_TRUE(failing.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(failed.waitFor(1));
+    EXPECT_EQ(failed.names, std::vector<std::string>({kError}));
+
+    test::TempDir slowDir;
+    KdeConnectSmsService slow(writeFakeKdeConnect(slowDir, 0, 5), "phone1", 300);
+    Reports late(slow);
+    ASSERT_TRUE(slow.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(late.waitFor(1));
+    QTest::qWait(100);
+    EXPECT_EQ(late.names, std::vector<std::string>({kError})) << "reported once";
+
+    KdeConnectSmsService missing(QString::fromStdString(dir.file("nothing-here")), "phone1");
+    Reports none(missing);
+    missing.sendSMSWithText("hi", "", "10086");
+    ASSERT_TRUE(none.waitFor(1));
+    EXPECT_EQ(none.names, std::vector<std::string>({kError}));
+    EXPECT_FALSE(KdeConnectSmsService("kdeconnect-cli", "").sendSMSWithText("hi", "", "1"))
+        << "no device: refused at once";
+}
