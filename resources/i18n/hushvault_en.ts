@@ -391,5 +391,21 @@
         <source>Delete Contact</source>
         <translation>Delete Contact</translation>
     </message>
+    <message id="Sends through">
+        <source>Sends through</source>
+        <translation>Messages go out through %1.</translation>
+    </message>
+    <message id="via modem">
+        <source>via modem</source>
+        <translation>this phone's modem</translation>
+    </message>
+    <message id="via KDE Connect">
+        <source>via KDE Connect</source>
+        <translation>KDE Connect and the paired phone</translation>
+    </message>
+    <message id="via Outbox">
+        <source>via Outbox</source>
+        <translation>the Outbox folder</translation>
+    </message>
 </context>
 </TS>

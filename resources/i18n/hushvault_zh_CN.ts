@@ -391,5 +391,21 @@
         <source>Delete Contact</source>
         <translation>删除联系人</translation>
     </message>
+    <message id="Sends through">
+        <source>Sends through</source>
+        <translation>信息经由%1发出。</translation>
+    </message>
+    <message id="via modem">
+        <source>via modem</source>
+        <translation>本机的调制解调器</translation>
+    </message>
+    <message id="via KDE Connect">
+        <source>via KDE Connect</source>
+        <translation>KDE Connect 与配对的手机</translation>
+    </message>
+    <message id="via Outbox">
+        <source>via Outbox</source>
+        <translation>发件箱文件夹</translation>
+    </message>
 </context>
 </TS>

@@ -391,5 +391,21 @@
         <source>Delete Contact</source>
         <translation>刪除聯絡人</translation>
     </message>
+    <message id="Sends through">
+        <source>Sends through</source>
+        <translation>訊息經由%1送出。</translation>
+    </message>
+    <message id="via modem">
+        <source>via modem</source>
+        <translation>本機的數據機</translation>
+    </message>
+    <message id="via KDE Connect">
+        <source>via KDE Connect</source>
+        <translation>KDE Connect 與配對的手機</translation>
+    </message>
+    <message id="via Outbox">
+        <source>via Outbox</source>
+        <translation>寄件匣資料夾</translation>
+    </message>
 </context>
 </TS>

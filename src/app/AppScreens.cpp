@@ -6,10 +6,13 @@
 #include "access/SettingViewFirstController.h"
 #include "app/HushvaultViewController.h"
 #include "contacts/SMSContractsListViewController.h"
+#include "info/AboutUSViewController.h"
 #include "info/ChoosePhoneTypeViewController.h"
 #include "messaging/CreatNewMessageViewContrller.h"
 #include "messaging/ManageHiddenMSGController.h"
 #include "messaging/SMSReadViewController.h"
+#include "platform/Localization.h"
+#include "platform/LocalizationKeys.h"
 
 namespace hv {
 
@@ -27,11 +30,24 @@ ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& 
     return screens;
 }
 
+// "Sends through the phone's modem", in the installed language.
+QString smsServiceLine(const QString& name) {
+    const char* service = name == "modem"        ? kKeyViaModem
+                          : name == "kdeconnect" ? kKeyViaKdeConnect
+                                                 : kKeyViaOutbox;
+    return localized(kKeySendsThrough).arg(localized(service));
+}
+
 }  // namespace
 
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
-                            const AddressBook& addressBook) {
+                            const AddressBook& addressBook, const QString& smsServiceName) {
     MenuScreens screens;
+    screens.about = [smsServiceName](HushvaultViewController*) -> ViewController* {
+        auto* about = new AboutUSViewController;
+        if (!smsServiceName.isEmpty()) about->setSmsServiceLine(smsServiceLine(smsServiceName));
+        return about;
+    };
     screens.composer = [paths, smsService,
                         &addressBook](HushvaultViewController*) -> ViewController* {
         auto* composer = new CreatNewMessageViewContrller(smsService, paths,

@@ -221,7 +221,8 @@ void HushvaultViewController::usingHelp() {
 }
 
 void HushvaultViewController::about() {
-    presentModalViewController(new NavigationController(new AboutUSViewController), true);
+    ViewController* screen = screens_.about ? screens_.about(this) : new AboutUSViewController;
+    presentModalViewController(new NavigationController(screen), true);
 }
 
 void HushvaultViewController::login() {

@@ -18,6 +18,7 @@ struct MenuScreens {
     Factory records;      // "Crecords", tag 103, needs a login
     Factory settings;     // "Setting"
     Factory login;        // presented when a guarded entry is locked
+    Factory about;        // the info button's; a plain about screen without it
 };
 
 }  // namespace hv

@@ -30,6 +30,7 @@ int setConfig(CommandContext& context);
 int listAddressBook(CommandContext& context);
 
 int sendMessage(CommandContext& context);
+int smsStatus(CommandContext& context);
 int readMessage(CommandContext& context);
 
 }  // namespace hv::cli

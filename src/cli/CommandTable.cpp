@@ -32,10 +32,13 @@ std::span<const Command> commands() {
          "ContactsDirectory, else under $XDG_DATA_HOME/kpeoplevcard) in sections, as the "
          "contact screens show it",
          listAddressBook},
-        {"send", "", "--to NUMBER --password P [--friend] [--] TEXT",
-         "send a secret message through <DIR>/Outbox and print the SMS body (--friend: the "
-         "friend runs Hushvault, so the body holds a hiddenmsg:// link)",
+        {"send", "", "--to NUMBER --password P [--friend] [--sms S] [--] TEXT",
+         "send a secret message and print the SMS body (--friend: the friend runs Hushvault, "
+         "so the body holds a hiddenmsg:// link); --sms auto (default), modem, kdeconnect or "
+         "outbox (<DIR>/Outbox); exit 1 when it could not be sent",
          sendMessage},
+        {"sms", "status", "[--sms S]", "print the SMS service a send would use, and why",
+         smsStatus},
         {"read", "", "[--password P] [--] LINK-OR-TOKEN",
          "print the text of a secret message, decrypted with P or else with the first stored "
          "contact's preset password that fits (newest first), and record it as the reader "

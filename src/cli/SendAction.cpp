@@ -1,19 +1,27 @@
 #include "Version.h"
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
+#include "cli/SmsRun.h"
 #include "sms/MessageSender.h"
-#include "sms/OutboxSmsService.h"
 #include "sms/SmsBody.h"
+#include "sms/SmsService.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/StartupSequence.h"
 
 namespace hv::cli {
 
-// Sends a secret message the way the composer does (same checks, body, service and
-// records) through the outbox of the data directory, and prints the body it sent.
+namespace {
+
+// As long as the composer's watcher waits, and a little more.
+constexpr int kReportTimeout = 130000;
+
+}  // namespace
+
+// Sends a secret message the way the composer does (same checks, body and records)
+// through the chosen SMS service, waits for its report, and prints the body it sent.
 int sendMessage(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--to", "--password"}, {"--friend"}});
+    const CommandLine line(context.arguments, {{"--to", "--password", "--sms"}, {"--friend"}});
     const std::string text = line.positionals(1, "TEXT")[0];
     const std::string to = line.required("--to");
     Contacts contact;
@@ -33,12 +41,19 @@ int sendMessage(CommandContext& context) {
     // A first send prepares the store as the application's first start would, so that its
     // record is kept by the default setting.
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
-    OutboxSmsService service(context.paths.documentsDirectory());
-    MessageSender sender(service, store);
+    SmsServiceChoice::Choice choice = chooseService(line, context);
+    std::optional<std::string> report;
+    choice.service->setReportSink([&report](const std::string& name) {
+        if (!report) report = name;
+    });
+    MessageSender sender(*choice.service, store);
     const auto outcome = sender.send(contact, line.flag("--friend"), text, SmsBody::kDefaultLabel,
                                      secondsSinceEpochNow());
-    if (!outcome.accepted) throw CommandFailed("the outbox refused the message");
+    const std::string service = choice.name.toStdString();
+    if (!outcome.accepted) throw CommandFailed("the " + service + " service refused the message");
     context.out << outcome.body << '\n';
+    if (waitForReport(report, kReportTimeout) != kCTMessageSentNotification)
+        throw CommandFailed("the " + service + " service could not send the message");
     if (!store.lastError().empty())
         throw CommandFailed("the message was sent, but its record could not be stored in " +
                             store.dataBasePath() + ": " + store.lastError());

@@ -65,6 +65,8 @@ void AboutUSViewController::buildLayout() {
     layout->addWidget(enProperty);
     layout->addStretch(1);
     layout->addWidget(version);
+    if (!smsServiceLine_.isEmpty())
+        layout->addWidget(makeLabel(content, "smsServiceLabel", smsServiceLine_, kPropertyStyle));
     setContentView(content);
 }
 

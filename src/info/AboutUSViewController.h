@@ -14,6 +14,9 @@ class AboutUSViewController : public ViewController {
 public:
     explicit AboutUSViewController(QWidget* parent = nullptr);
 
+    // The line under the version that says how messages leave the phone; none when empty.
+    void setSmsServiceLine(const QString& line) { smsServiceLine_ = line; }
+
     void back();
 
 protected:
@@ -29,6 +32,7 @@ private:
     QLabel* enCompanyName = nullptr;
     QLabel* enProperty = nullptr;
     QLabel* imageView = nullptr;
+    QString smsServiceLine_;
 };
 
 }  // namespace hv

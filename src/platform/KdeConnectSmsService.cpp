@@ -17,6 +17,7 @@ KdeConnectSmsService::KdeConnectSmsService(QString program, QString device, int 
       timeout_(timeout) {}
 
 QString KdeConnectSmsService::findProgram() {
+    if (qEnvironmentVariableIsSet(kProgramVariable)) return qEnvironmentVariable(kProgramVariable);
     return QStandardPaths::findExecutable(kProgram);
 }
 

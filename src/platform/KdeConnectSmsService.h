@@ -16,6 +16,8 @@ class KdeConnectSmsService : public QObject, public SmsService {
     Q_OBJECT
 public:
     static constexpr const char* kProgram = "kdeconnect-cli";
+    // The environment variable that names another tool (set but empty: none).
+    static constexpr const char* kProgramVariable = "HUSHVAULT_KDECONNECT_CLI";
     static constexpr const char* kDeviceKey = "KdeConnectDevice";  // in Conf.ini
     static constexpr int kDefaultTimeout = 60000;                  // ms
 
@@ -23,7 +25,7 @@ public:
     KdeConnectSmsService(QString program, QString device, int timeout = kDefaultTimeout,
                          QObject* parent = nullptr);
 
-    // The tool on PATH, or empty.
+    // The tool $HUSHVAULT_KDECONNECT_CLI names, else the one on PATH; empty for none.
     static QString findProgram();
     // The reachable devices' ids, as the tool lists them (empty when it fails).
     static QStringList availableDevices(const QString& program, int timeout = 5000);

@@ -106,7 +106,12 @@ namespace hv {
     KEY(kKeyNoPeople, "No People")                                                        \
     KEY(kKeySaveFailed, "save failed")                                                    \
     KEY(kKeyDeleteFailed, "delete failed")                                                \
-    KEY(kKeyDeleteContact, "Delete Contact")
+    KEY(kKeyDeleteContact, "Delete Contact")                                              \
+    /* How messages leave the phone (the about screen). */                                \
+    KEY(kKeySendsThrough, "Sends through")                                                \
+    KEY(kKeyViaModem, "via modem")                                                        \
+    KEY(kKeyViaKdeConnect, "via KDE Connect")                                             \
+    KEY(kKeyViaOutbox, "via Outbox")
 
 #define HV_DEFINE_LOCALIZATION_KEY(name, text) inline constexpr const char* name = text;
 HV_LOCALIZATION_KEYS(HV_DEFINE_LOCALIZATION_KEY)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include <QLabel>
 #include <QTextEdit>
 
 #include "Version.h"
@@ -101,6 +102,19 @@ TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
 
     EXPECT_TRUE(delegate.openURL("hiddenmsg://second-link"));  // a reader is open
     EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd"}));
+}
+
+TEST_F(AppDelegateTest, TheAboutScreenSaysHowMessagesLeaveThePhone) {
+    Localization::install("en");
+    OutboxSmsService outbox(dir.path());
+    HushvaultAppDelegate delegate(dir.paths(),
+                                  makeMenuScreens(dir.paths(), &outbox, addressBook, "modem"));
+    delegate.didFinishLaunchingWithOptions();
+    delegate.viewController()->about();
+    auto* line = delegate.window()->findChild<QLabel*>("smsServiceLabel");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), localized("Sends through").arg(localized("via modem")));
+    EXPECT_NE(line->text().indexOf("modem"), -1);
 }
 
 TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {

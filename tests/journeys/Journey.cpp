@@ -24,7 +24,7 @@ void Journey::start(const QString& link) {
     options.paths = StorePaths::forUser(profile_.path());
     options.language = "en";
     options.contactsDirectory = contactsDirectory().toStdString();
-    options.sms = "outbox";
+    options.sms = sms_;
     options.link = link;
     app_ = std::make_unique<HushvaultApplication>(options);
     QString problems;

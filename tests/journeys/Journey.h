@@ -23,6 +23,8 @@ public:
     Journey();
     ~Journey();
 
+    // The SMS service the next start sends through (--sms); the Outbox by default.
+    void setSms(const QString& service) { sms_ = service; }
     // Starts the application (again), with a link on its command line if one is given.
     void start(const QString& link = {});
     void quit();
@@ -56,6 +58,7 @@ private:
     TempDir profile_;
     std::unique_ptr<HushvaultApplication> app_;
     QStringList links_;
+    QString sms_ = "outbox";
 };
 
 template <class Widget>

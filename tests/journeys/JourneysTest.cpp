@@ -21,6 +21,7 @@
 #include "platform/Localization.h"
 #include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
+#include "support/FakeModemManager.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
@@ -396,4 +397,33 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     ASSERT_EQ(journey.barTitle(), localized("Management"));
     EXPECT_TRUE(journey.find<QLabel>("tipView")->isVisible());
     EXPECT_TRUE(HushvaultSqlite(journey.profile().path()).findAllContracts().empty());
+}
+
+TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
+    test::FakeModemManager modemManager;
+    // The application's system bus is the fake's (read when it first connects).
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", modemManager.address().toUtf8());
+    Journey journey;
+    journey.setSms("modem");
+    journey.start();
+    journey.tap("newMessageButton");
+    writeMessage(journey, "north gate at eight");
+    journey.tap("sendButton");
+    journey.wait(1700);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->titleText(), localized("F-send"));
+    ASSERT_EQ(modemManager.sent().size(), 1u);
+    EXPECT_EQ(modemManager.sent()[0].number, "13800138000");
+    EXPECT_TRUE(outboxFiles(journey).isEmpty());
+    journey.wait(2500);
+
+    modemManager.setOutcome("fail");
+    journey.click("internalTextView");
+    journey.type("second");
+    journey.tap("sendButton");
+    journey.wait(1700);
+    AlertView* warning = test::visibleAlert();
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->messageText(), localized("send error"));
+    journey.quit();
 }

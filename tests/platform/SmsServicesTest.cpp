@@ -4,11 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
-#include "FakeModemManager.h"
 #include "platform/KdeConnectSmsService.h"
 #include "platform/ModemManagerSmsService.h"
+#include "support/FakeModemManager.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -176,4 +177,67 @@ TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
     EXPECT_EQ(none.names, std::vector<std::string>({kError}));
     EXPECT_FALSE(KdeConnectSmsService("kdeconnect-cli", "").sendSMSWithText("hi", "", "1"))
         << "no device: refused at once";
+}
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out, err;
+};
+
+// hushvault-cli in a process of its own (its system bus is its own), on the profile.
+CliRun runCli(const test::TempDir& profile, QStringList arguments,
+              const QList<std::pair<QString, QString>>& environment) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : environment) env.insert(name, value);
+    process.setProcessEnvironment(env);
+    arguments.prepend("--data-dir=" + QString::fromStdString(profile.path()));
+    process.start(HV_CLI, arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+}  // namespace
+
+TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
+    test::TempDir profile;
+    test::FakeModemManager fake;
+    const QList<std::pair<QString, QString>> modemBus = {
+        {"DBUS_SYSTEM_BUS_ADDRESS", fake.address()}};
+    CliRun run = runCli(profile, {"sms", "status"}, modemBus);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "modem: ModemManager's modem /org/freedesktop/ModemManager1/Modem/0\n");
+
+    const QStringList send = {"send", "--to",     "+86 138 0013 8000",  "--password",
+                              "tea",  "--friend", "north gate at eight"};
+    run = runCli(profile, send, modemBus);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ASSERT_EQ(fake.sent().size(), 1u);
+    EXPECT_EQ(fake.sent()[0].text + "\n", run.out) << "the whole body, as printed";
+    EXPECT_NE(fake.sent()[0].number.indexOf("13800138000"), -1);
+    fake.setOutcome("fail");
+    run = runCli(profile, send, modemBus);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.indexOf("could not send"), -1) << run.err.toStdString();
+
+    test::TempDir tools;
+    test::FakeModemManager busAlone(-1);
+    run = runCli(profile, {"sms", "status"},
+                 {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()},
+                  {"HUSHVAULT_KDECONNECT_CLI", writeFakeKdeConnect(tools, 0)}});
+    EXPECT_EQ(run.out, "kdeconnect: KDE Connect: the reachable device phone1\n");
+
+    run =
+        runCli(profile, {"sms", "status"},
+               {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()}, {"HUSHVAULT_KDECONNECT_CLI", ""}});
+    EXPECT_TRUE(run.out.startsWith("outbox: no other service: modem: ModemManager does not answer"))
+        << run.out.toStdString();
+    EXPECT_NE(run.out.indexOf("KDE Connect: kdeconnect-cli is not installed"), -1);
+    EXPECT_EQ(runCli(profile, {"sms", "status", "--sms", "carrier-pigeon"}, {}).status, 2);
 }

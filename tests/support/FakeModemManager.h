@@ -11,7 +11,7 @@
 namespace hv::test {
 
 // A private D-Bus daemon of the test's own, and on it (unless asked not to) a fake
-// ModemManager made by python-dbusmock from tests/platform/fake_modemmanager.py. Both
+// ModemManager made by python-dbusmock from tests/support/fake_modemmanager.py. Both
 // stop with the object; nothing is left running.
 class FakeModemManager {
 public:

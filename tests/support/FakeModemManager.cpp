@@ -1,4 +1,4 @@
-#include "FakeModemManager.h"
+#include "support/FakeModemManager.h"
 
 #include <gtest/gtest.h>
 
