@@ -13,8 +13,9 @@ namespace hv::cli {
 
 namespace {
 
-// As long as the composer's watcher waits, and a little more.
-constexpr int kReportTimeout = 130000;
+// Longer than a service may take: a modem's two calls of two minutes each, and a margin,
+// so that a message is not called failed while it may still go out.
+constexpr int kReportTimeout = 250000;
 
 }  // namespace
 

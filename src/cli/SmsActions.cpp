@@ -40,7 +40,14 @@ std::optional<std::string> waitForReport(std::optional<std::string>& report, int
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     timeout.start(milliseconds);
-    while (!report && timeout.isActive()) loop.processEvents(QEventLoop::WaitForMoreEvents, 100);
+    // Sleeps in the loop until something happens; a check every 50 ms ends it once the
+    // report is there.
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (report) loop.quit();
+    });
+    check.start(50);
+    if (!report) loop.exec();
     return report;
 }
 

@@ -49,23 +49,26 @@ bool KdeConnectSmsService::sendSMSWithText(const std::string& text, const std::s
     process->setStandardOutputFile(QProcess::nullDevice());
     auto* timer = new QTimer(process);
     timer->setSingleShot(true);
+    // One report per message; the process object goes once the process has ended.
     auto finish = [this, process](bool sent) {
         if (process->property("reported").toBool()) return;
         process->setProperty("reported", true);
         if (!sent) qCWarning(lcPlatform) << "KDE Connect did not send the message";
         report(sent ? kCTMessageSentNotification : kCTMessageSendErrorNotification);
-        process->deleteLater();
     };
     connect(process, &QProcess::finished, this,
             [finish, process](int code, QProcess::ExitStatus status) {
                 finish(status == QProcess::NormalExit && code == 0);
+                process->deleteLater();
             });
     connect(process, &QProcess::errorOccurred, this, [finish, process](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart) finish(false);
+        if (e != QProcess::FailedToStart) return;
+        finish(false);
+        process->deleteLater();
     });
     connect(timer, &QTimer::timeout, this, [finish, process] {
-        process->kill();
         finish(false);
+        process->kill();  // "finished" follows
     });
     timer->start(timeout_);
     process->start();

@@ -52,19 +52,39 @@ ModemManagerSmsService::ModemManagerSmsService(QDBusConnection bus, int timeout,
                  SLOT(interfacesAdded(QDBusMessage)));
     bus_.connect(kService, kManagerPath, kObjectManager, "InterfacesRemoved", this,
                  SLOT(interfacesRemoved(QDBusMessage)));
-    // ModemManager started or stopped while the application runs.
+    // ModemManager started or stopped while the application runs: its modems are read
+    // again without waiting, or forgotten.
     auto* watcher =
         new QDBusServiceWatcher(kService, bus_, QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] { scan(); });
-    scan();
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                if (newOwner.isEmpty()) {
+                    takeObjects(QDBusMessage::createError("gone", "ModemManager stopped"));
+                    return;
+                }
+                auto* pending = new QDBusPendingCallWatcher(
+                    bus_.asyncCall(managedObjectsCall(), kScanTimeout), this);
+                connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending] {
+                    pending->deleteLater();
+                    takeObjects(pending->reply());
+                });
+            });
+    // At the start the answer is awaited, briefly: the choice of a service depends on it.
+    takeObjects(bus_.call(managedObjectsCall(), QDBus::Block, kScanTimeout));
 }
 
-void ModemManagerSmsService::scan() {
+QDBusMessage ModemManagerSmsService::managedObjectsCall() {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kManagerPath, kObjectManager, "GetManagedObjects");
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, 5000);
+    // Asking must not start a ModemManager the user stopped.
+    call.setAutoStartService(false);
+    return call;
+}
+
+void ModemManagerSmsService::takeObjects(const QDBusMessage& reply) {
     modems_.clear();
-    managerPresent_ = reply.type() == QDBusMessage::ReplyMessage;
+    managerPresent_ =
+        reply.type() == QDBusMessage::ReplyMessage && reply.signature() == "a{oa{sa{sv}}}";
     if (!managerPresent_) {
         absence_ = "ModemManager does not answer (" + reply.errorName() + ")";
         emit modemsChanged();

@@ -44,7 +44,11 @@ private slots:
     void interfacesRemoved(const QDBusMessage& message);
 
 private:
-    void scan();
+    static constexpr int kScanTimeout = 3000;  // ms
+
+    static QDBusMessage managedObjectsCall();
+    // The modems of a GetManagedObjects reply (none for an error).
+    void takeObjects(const QDBusMessage& reply);
     void addModem(const QString& path);
     void removeModem(const QString& path);
     void send(const QString& modem, const QString& sms);

@@ -409,7 +409,11 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
     journey.tap("newMessageButton");
     writeMessage(journey, "north gate at eight");
     journey.tap("sendButton");
-    journey.wait(1700);
+    for (int waited = 0;
+         waited < 10000 &&
+         !(test::visibleAlert() && test::visibleAlert()->titleText() == localized("F-send"));
+         waited += 50)
+        journey.wait(50);
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->titleText(), localized("F-send"));
     ASSERT_EQ(modemManager.sent().size(), 1u);
@@ -421,7 +425,11 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
     journey.click("internalTextView");
     journey.type("second");
     journey.tap("sendButton");
-    journey.wait(1700);
+    for (int waited = 0;
+         waited < 10000 &&
+         !(test::visibleAlert() && test::visibleAlert()->messageText() == localized("send error"));
+         waited += 50)
+        journey.wait(50);
     AlertView* warning = test::visibleAlert();
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->messageText(), localized("send error"));

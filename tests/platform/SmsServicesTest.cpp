@@ -7,8 +7,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include "platform/AutoSmsService.h"
 #include "platform/KdeConnectSmsService.h"
 #include "platform/ModemManagerSmsService.h"
+#include "sms/OutboxSmsService.h"
 #include "support/FakeModemManager.h"
 #include "support/TempDir.h"
 
@@ -56,7 +58,7 @@ TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndDeletesTheMessageAfterward
 
 TEST(ModemManagerSms, AnErrorOrNoReplyFromTheModemIsASendError) {
     test::FakeModemManager fake(1, "fail");
-    ModemManagerSmsService service(fake.connection(), 1000);
+    ModemManagerSmsService service(fake.connection(), 2000);
     Reports reports(service);
     ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(reports.waitFor(1));
@@ -105,6 +107,27 @@ TEST(ModemManagerSms, WithoutModemManagerNothingIsSentAndItSaysWhy) {
     EXPECT_FALSE(ModemManagerSmsService(QDBusConnection("not connected")).isManagerPresent());
 }
 
+TEST(AutoSms, TakesAModemThatComesAfterTheStartAndTheFallbackBefore) {
+    test::FakeModemManager fake(0);
+    test::TempDir documents;
+    AutoSmsService service(std::make_unique<ModemManagerSmsService>(fake.connection()),
+                           std::make_unique<OutboxSmsService>(documents.path()));
+    Reports reports(service);
+    ASSERT_TRUE(service.sendSMSWithText("first", "", "10086"));
+    EXPECT_EQ(
+        QDir(QString::fromStdString(documents.path() + "/Outbox")).entryList(QDir::Files).size(),
+        1);
+    EXPECT_FALSE(service.usesModem());
+    fake.addModem();
+    for (int waited = 0; !service.usesModem() && waited < 5000; waited += 10) QTest::qWait(10);
+    EXPECT_TRUE(service.usesModem());
+    ASSERT_TRUE(service.sendSMSWithText("second", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(reports.names, std::vector<std::string>({kSent, kSent}));
+    ASSERT_EQ(fake.sent().size(), 1u);
+    EXPECT_EQ(fake.sent()[0].text, "second");
+}
+
 namespace {
 
 // A kdeconnect-cli that lists two devices and records each argument of a send, NUL-ended.
@@ -117,7 +140,7 @@ QString writeFakeKdeConnect(const test::TempDir& dir, int exitCode, int seconds 
                 "if [ \"$1\" = --list-available ]; then printf 'phone1\\nphone2\\n'; exit 0; "
                 "fi\n"
                 "for a in \"$@\"; do printf '%s\\0' \"$a\"; done >> '%1'\n"
-                "sleep %2\nexit %3\n")
+                "[ %2 -gt 0 ] && exec sleep %2\nexit %3\n")
             .arg(QString::fromStdString(dir.file("arguments")))
             .arg(seconds)
             .arg(exitCode)
@@ -213,6 +236,8 @@ TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
     CliRun run = runCli(profile, {"sms", "status"}, modemBus);
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "modem: ModemManager's modem /org/freedesktop/ModemManager1/Modem/0\n");
+    run = runCli(profile, {"sms", "status", "--sms=kdeconnect"}, modemBus);
+    EXPECT_TRUE(run.out.startsWith("kdeconnect: ")) << "asked for by name";
 
     const QStringList send = {"send", "--to",     "+86 138 0013 8000",  "--password",
                               "tea",  "--friend", "north gate at eight"};
@@ -220,7 +245,7 @@ TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     ASSERT_EQ(fake.sent().size(), 1u);
     EXPECT_EQ(fake.sent()[0].text + "\n", run.out) << "the whole body, as printed";
-    EXPECT_NE(fake.sent()[0].number.indexOf("13800138000"), -1);
+    EXPECT_EQ(fake.sent()[0].number, "13800138000") << "the normalised number";
     fake.setOutcome("fail");
     run = runCli(profile, send, modemBus);
     EXPECT_EQ(run.status, 1);
@@ -231,12 +256,13 @@ TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
     run = runCli(profile, {"sms", "status"},
                  {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()},
                   {"HUSHVAULT_KDECONNECT_CLI", writeFakeKdeConnect(tools, 0)}});
-    EXPECT_EQ(run.out, "kdeconnect: KDE Connect: the reachable device phone1\n");
+    EXPECT_TRUE(run.out.startsWith("kdeconnect: no modem")) << run.out.toStdString();
+    EXPECT_NE(run.out.indexOf("the reachable device phone1"), -1);
 
     run =
         runCli(profile, {"sms", "status"},
                {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()}, {"HUSHVAULT_KDECONNECT_CLI", ""}});
-    EXPECT_TRUE(run.out.startsWith("outbox: no other service: modem: ModemManager does not answer"))
+    EXPECT_TRUE(run.out.startsWith("outbox: no modem (ModemManager does not answer"))
         << run.out.toStdString();
     EXPECT_NE(run.out.indexOf("KDE Connect: kdeconnect-cli is not installed"), -1);
     EXPECT_EQ(runCli(profile, {"sms", "status", "--sms", "carrier-pigeon"}, {}).status, 2);

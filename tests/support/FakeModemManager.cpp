@@ -8,6 +8,9 @@
 #include <QDBusObjectPath>
 #include <QTest>
 
+#include <signal.h>
+#include <sys/prctl.h>
+
 namespace hv::test {
 
 namespace {
@@ -22,7 +25,20 @@ int counter = 0;
 
 FakeModemManager::FakeModemManager(int modems, const QString& outcome)
     : connectionName_(QString("fake-modemmanager-%1").arg(counter++)) {
-    bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    // A bus of the test's own that starts no services, and that goes if the test dies.
+    config_.open();
+    config_.write(
+        R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig><type>custom</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
+)");
+    config_.flush();
+    for (QProcess* process : {&bus_, &mock_})
+        process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    bus_.start("dbus-daemon",
+               {"--config-file=" + config_.fileName(), "--nofork", "--print-address=1"});
     EXPECT_TRUE(bus_.waitForReadyRead(10000)) << "dbus-daemon did not start";
     address_ = QString::fromUtf8(bus_.readLine()).trimmed();
     if (modems < 0) return;

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -36,6 +37,7 @@ public:
 private:
     QVariant control(const QString& method, const QList<QVariant>& arguments = {});
 
+    QTemporaryFile config_;
     QProcess bus_;
     QProcess mock_;
     QString address_;

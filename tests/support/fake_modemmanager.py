@@ -2,7 +2,7 @@
 that record what they were asked to send, and a control interface for the tests.
 
 Parameters: "modems" (how many at the start, default 1) and "outcome" of every send:
-"ok" (default), "fail" (a D-Bus error) or "silent" (no reply for 3 s).
+"ok" (default), "fail" (a D-Bus error) or "silent" (no reply for 5 s).
 '''
 import time
 
@@ -50,7 +50,7 @@ def _send(manager, modem, sms):
         raise dbus.exceptions.DBusException('no network',
                                             name='org.freedesktop.ModemManager1.Error.Core.Failed')
     if manager.outcome == 'silent':
-        time.sleep(3)
+        time.sleep(5)
 
 
 def _delete(manager, path):
