@@ -2,7 +2,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test bench run screenshots images format clean
+.PHONY: all deps build test bench run screenshots images web format clean
 
 all: build
 
@@ -30,6 +30,10 @@ run: build
 # Every screen in every language, headless, into build/screenshots/<screen>-<language>.png.
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen build/release/tools/screenshots/hv_screenshots build/screenshots
+
+# The web reader, one self-contained page, into build/web/s/ (see README: serving it).
+web: deps
+	@cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs ../build/web
 
 # Redraws resources/images from tools/imagegen.
 images: build

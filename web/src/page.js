@@ -1,0 +1,105 @@
+// The web reader: takes the token from the link (?m=… or #m=…), asks for the preset
+// password and shows the message, all in this browser. Nothing typed or read is sent or
+// stored; the token leaves the address bar once it is read.
+(function () {
+    'use strict';
+
+    const TEXTS = {
+        en: {
+            title: 'A secret message',
+            about: 'Hushvault keeps messages secret between friends who agreed on a password. ' +
+                'This message is decrypted here, on your own phone: nothing you type leaves it.',
+            label: 'Preset password',
+            read: 'Read the message',
+            wrong: 'This password does not fit the message. Try again.',
+            damaged: 'This link is damaged or incomplete. Ask your friend to send the message again.',
+            none: 'This link holds no message.',
+            heading: 'The message',
+        },
+        'zh-CN': {
+            title: '一条私密信息',
+            about: '私密短信让约定了密码的朋友之间的信息保持私密。这条信息在您自己的手机上解密，您输入的内容不会离开手机。',
+            label: '预设密码',
+            read: '阅读信息',
+            wrong: '密码与这条信息不符，请再试一次。',
+            damaged: '这个链接已损坏或不完整，请让朋友重新发送。',
+            none: '这个链接里没有信息。',
+            heading: '信息内容',
+        },
+        'zh-TW': {
+            title: '一則私密訊息',
+            about: '私密簡訊讓約定了密碼的朋友之間的訊息保持私密。這則訊息在您自己的手機上解密，您輸入的內容不會離開手機。',
+            label: '預設密碼',
+            read: '閱讀訊息',
+            wrong: '密碼與這則訊息不符，請再試一次。',
+            damaged: '這個連結已損壞或不完整，請讓朋友重新傳送。',
+            none: '這個連結裡沒有訊息。',
+            heading: '訊息內容',
+        },
+    };
+
+    function language() {
+        for (const tag of navigator.languages || [navigator.language || 'en']) {
+            const lower = String(tag).toLowerCase();
+            if (/^zh-(tw|hk|mo|hant)/.test(lower)) return 'zh-TW';
+            if (lower.startsWith('zh')) return 'zh-CN';
+            if (lower.startsWith('en')) return 'en';
+        }
+        return 'en';
+    }
+
+    // The token as the link carries it: the query's "m" (its "+" are "%2B"; a "+" read as
+    // a space by other readers is not touched here), or "#m=".
+    function tokenOfLocation() {
+        for (const part of [location.search, location.hash]) {
+            for (const pair of part.replace(/^[?#]/, '').split('&')) {
+                if (pair.startsWith('m=')) return pair.slice(2);
+            }
+        }
+        return null;
+    }
+
+    function md5(bytes) {
+        const raw = SparkMD5.ArrayBuffer.hash(
+            bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.byteLength), true);
+        return Uint8Array.from(raw, (c) => c.charCodeAt(0));
+    }
+
+    const texts = TEXTS[language()];
+    document.documentElement.lang = language();
+    document.title = texts.title;
+    for (const element of document.querySelectorAll('[data-text]'))
+        element.textContent = texts[element.dataset.text];
+
+    const token = tokenOfLocation();
+    // Read once, then out of the address bar and the history.
+    history.replaceState(null, '', location.pathname);
+    const form = document.getElementById('form');
+    const field = document.getElementById('password');
+    const status = document.getElementById('status');
+    const message = document.getElementById('message');
+    if (token === null || token === '') {
+        form.hidden = true;
+        status.textContent = texts.none;
+        return;
+    }
+    form.addEventListener('submit', (event) => {
+        event.preventDefault();
+        const outcome = HushvaultToken.decryptToken(token, field.value, md5);
+        if (outcome.status === 'ok') {
+            form.hidden = true;
+            status.textContent = '';
+            message.hidden = false;
+            document.getElementById('text').textContent = outcome.text;
+            document.getElementById('heading').focus();
+        } else if (outcome.status === 'wrong-password') {
+            status.textContent = texts.wrong;
+            field.value = '';
+            field.focus();
+        } else {
+            form.hidden = true;
+            status.textContent = texts.damaged;
+        }
+    });
+    field.focus();
+})();

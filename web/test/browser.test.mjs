@@ -1,0 +1,126 @@
+// The built page in a real browser (Debian's Chromium, headless, through puppeteer-core),
+// served from 127.0.0.1, with a link that hushvault-cli made: the right password, a wrong
+// one first, a damaged link, no request to anything but the page itself, and a screenshot
+// of each state in each language. Needs HV_WEB (the built site, holding s/index.html) and
+// HV_CLI (hushvault-cli); HV_WEB_SHOTS names where screenshots go.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+
+import puppeteer from 'puppeteer-core';
+
+const site = process.env.HV_WEB;
+const cli = process.env.HV_CLI;
+const shots = process.env.HV_WEB_SHOTS || join(site || '.', 'screenshots');
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+const text = 'See you at the north gate at eight.\n今晚八点北门见。';
+
+let server;
+let origin;
+let browser;
+let link;
+
+// The SMS body hushvault-cli sends to a friend without Hushvault, through the Outbox.
+function webLinkFromCli() {
+    const profile = mkdtempSync(join(tmpdir(), 'hushvault-web-'));
+    try {
+        const body = execFileSync(cli, ['--data-dir=' + profile, 'send', '--sms=outbox', '--to',
+                                        '+86 138 0013 8000', '--password', 'tea', '--', text],
+                                  { encoding: 'utf8', env: { ...process.env, HUSHVAULT_KDECONNECT_CLI: '' } });
+        const match = body.match(/http:\/\/[^/\s]+(\/s\/\?m=\S+)/);
+        assert.ok(match, body);
+        return match[1];
+    } finally {
+        rmSync(profile, { recursive: true, force: true });
+    }
+}
+
+before(async () => {
+    assert.ok(site && existsSync(join(site, 's/index.html')), 'HV_WEB must hold s/index.html');
+    assert.ok(cli, 'HV_CLI must name hushvault-cli');
+    link = webLinkFromCli();
+    server = createServer((request, response) => {
+        const path = new URL(request.url, 'http://x').pathname;
+        if (path !== '/s/' && path !== '/s/index.html') {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+        response.end(readFileSync(join(site, 's/index.html')));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    origin = `http://127.0.0.1:${server.address().port}`;
+    browser = await puppeteer.launch({ executablePath: chromium, headless: true,
+                                       args: ['--no-sandbox', '--no-first-run'] });
+    mkdirSync(shots, { recursive: true });
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// A page in that language that records every request it makes.
+async function open(language, path) {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 390, height: 780, deviceScaleFactor: 1 });
+    await page.evaluateOnNewDocument((tag) => {
+        Object.defineProperty(navigator, 'languages', { get: () => [tag] });
+    }, language);
+    const requests = [];
+    page.on('request', (request) => requests.push(request.url()));
+    await page.goto(origin + path, { waitUntil: 'load' });
+    return { page, requests };
+}
+
+async function readWith(page, password) {
+    await page.$eval('#password', (field) => { field.value = ''; });
+    await page.type('#password', password);
+    await page.click('button[type=submit]');
+}
+
+const shown = (page, selector) => page.$eval(selector, (e) => e.textContent);
+
+for (const language of ['en', 'zh-CN', 'zh-TW']) {
+    test(`a wrong password, then the right one, then the message (${language})`, async () => {
+        const { page, requests } = await open(language, link);
+        assert.equal(new URL(page.url()).search, '', 'the token leaves the address bar');
+        await page.screenshot({ path: join(shots, `ask-${language}.png`) });
+        await readWith(page, 'coffee');
+        assert.notEqual(await shown(page, '#status'), '');
+        assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        await page.screenshot({ path: join(shots, `wrong-${language}.png`) });
+        await readWith(page, 'tea');
+        assert.equal(await shown(page, '#text'), text);
+        assert.equal(await page.$eval('html', (e) => e.lang), language);
+        await page.screenshot({ path: join(shots, `read-${language}.png`) });
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+        await page.screenshot({ path: join(shots, `read-dark-${language}.png`) });
+        assert.deepEqual(requests.filter((url) => !url.startsWith(origin)), [],
+                         'no request leaves for another address');
+        assert.equal(requests.length, 1, requests.join('\n'));
+        assert.equal(await page.evaluate(() => localStorage.length + sessionStorage.length), 0);
+        await page.close();
+    });
+
+    test(`a damaged link says so (${language})`, async () => {
+        const { page } = await open(language, link.slice(0, -5) + '*');
+        await readWith(page, 'tea');
+        const damaged = await shown(page, '#status');
+        assert.notEqual(damaged, '');
+        assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        await page.screenshot({ path: join(shots, `damaged-${language}.png`) });
+        await page.close();
+    });
+}
+
+test('the token may come after #m= too', async () => {
+    const { page } = await open('en', link.replace('?m=', '#m='));
+    await readWith(page, 'tea');
+    assert.equal(await shown(page, '#text'), text);
+    await page.close();
+});
