@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libsqlite3-dev libssl-dev libplist-dev libicu-dev nlohmann-json3-dev
     libebook-contacts1.2-dev
-    dbus-daemon python3-dbusmock nodejs npm chromium
+    dbus-daemon python3-dbusmock nodejs chromium
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     fonts-noto-cjk desktop-file-utils appstream clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -19,6 +19,11 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# Debian's nodejs comes without npm; other builds of Node (NodeSource's) bring their own and
+# conflict with Debian's npm package.
+if ! command -v npm >/dev/null; then
+    missing+=(npm)
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
