@@ -23,19 +23,21 @@ const scripts = {
     '@PAGE_JS@': readFileSync(join(here, 'src/page.js'), 'utf8'),
 };
 const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+const template = readFileSync(join(here, 's/index.html'), 'utf8');
+const style = template.match(/<style>([\s\S]*?)<\/style>/)[1];
 const csp = [
     "default-src 'none'",
     `script-src ${Object.values(scripts).map(hash).join(' ')}`,
-    "style-src 'unsafe-inline'",
+    `style-src ${hash(style)}`,
     "connect-src 'none'",
     "img-src 'none'",
     "form-action 'none'",
     "base-uri 'none'",
 ].join('; ');
 
-let page = readFileSync(join(here, 's/index.html'), 'utf8').replace('@CSP@', csp);
+let page = template.replace('@CSP@', csp);
 for (const [mark, script] of Object.entries(scripts)) {
-    if (script.includes('</script')) throw new Error(`${mark} would end its script element`);
+    if (/<\/script|<!--/i.test(script)) throw new Error(`${mark} would break its script element`);
     page = page.replace(mark, () => script);
 }
 mkdirSync(join(output, 's'), { recursive: true });

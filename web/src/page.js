@@ -48,17 +48,6 @@
         return 'en';
     }
 
-    // The token as the link carries it: the query's "m" (its "+" are "%2B"; a "+" read as
-    // a space by other readers is not touched here), or "#m=".
-    function tokenOfLocation() {
-        for (const part of [location.search, location.hash]) {
-            for (const pair of part.replace(/^[?#]/, '').split('&')) {
-                if (pair.startsWith('m=')) return pair.slice(2);
-            }
-        }
-        return null;
-    }
-
     function md5(bytes) {
         const raw = SparkMD5.ArrayBuffer.hash(
             bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.byteLength), true);
@@ -71,20 +60,38 @@
     for (const element of document.querySelectorAll('[data-text]'))
         element.textContent = texts[element.dataset.text];
 
-    const token = tokenOfLocation();
-    // Read once, then out of the address bar and the history.
+    const token = HushvaultToken.tokenOfLink(location.search, location.hash);
+    // Read once, then out of the address bar (the browser's history keeps the visit).
     history.replaceState(null, '', location.pathname);
     const form = document.getElementById('form');
     const field = document.getElementById('password');
+    const button = document.getElementById('read');
     const status = document.getElementById('status');
     const message = document.getElementById('message');
-    if (token === null || token === '') {
+
+    // A line for the live region; set anew, so that the same words are spoken again.
+    function say(text) {
+        status.textContent = '';
+        setTimeout(() => { status.textContent = text; }, 50);
+    }
+    function damaged(text) {
         form.hidden = true;
-        status.textContent = texts.none;
+        say(text);
+        status.focus();
+    }
+
+    // What no password can mend is said at once.
+    if (token === null || token === '') {
+        damaged(texts.none);
         return;
     }
-    form.addEventListener('submit', (event) => {
-        event.preventDefault();
+    if (!HushvaultToken.isWellFormed(token)) {
+        damaged(texts.damaged);
+        return;
+    }
+    // No form is submitted: a browser would take that for a log-in and offer to keep the
+    // password.
+    function read() {
         const outcome = HushvaultToken.decryptToken(token, field.value, md5);
         if (outcome.status === 'ok') {
             form.hidden = true;
@@ -93,13 +100,17 @@
             document.getElementById('text').textContent = outcome.text;
             document.getElementById('heading').focus();
         } else if (outcome.status === 'wrong-password') {
-            status.textContent = texts.wrong;
+            field.setAttribute('aria-invalid', 'true');
+            say(texts.wrong);
             field.value = '';
             field.focus();
         } else {
-            form.hidden = true;
-            status.textContent = texts.damaged;
+            damaged(texts.damaged);
         }
+    }
+    button.addEventListener('click', read);
+    field.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') read();
     });
     field.focus();
 })();

@@ -13,6 +13,37 @@
         return String(text).replace(/%2b/gi, '+');
     }
 
+    // The token a link's query ("?m=…", the first "m") or fragment ("#m=…") carries, as
+    // written there; null when there is none. Read by hand: a query decoder would turn
+    // "+" into a space.
+    function tokenOfLink(search, hash) {
+        for (const part of [search, hash]) {
+            for (const pair of String(part).replace(/^[?#]/, '').split('&')) {
+                if (pair.startsWith('m=')) return pair.slice(2);
+            }
+        }
+        return null;
+    }
+
+    // White space as the system's Base64 knows it, off both ends (nothing else).
+    function trimmed(text) {
+        let start = 0;
+        let end = text.length;
+        while (start < end && WHITE_SPACE.includes(text[start])) start += 1;
+        while (end > start && WHITE_SPACE.includes(text[end - 1])) end -= 1;
+        return text.slice(start, end);
+    }
+
+    // Whether a link's token can be read at all, whatever the password: ASCII, the
+    // four-hex check prefix, and a body that is empty or Base64. (The application reads a
+    // body that is not Base64 as an empty message; here it is called damaged, at once.)
+    function isWellFormed(input) {
+        const token = trimmed(unescapeToken(input));
+        if (!/^[0-9a-f]{4}/.test(token) || /[^\x00-\x7f]/.test(token)) return false;
+        const body = token.slice(4);
+        return [...body].every((c) => WHITE_SPACE.includes(c)) || base64Decode(body) !== null;
+    }
+
     // Base64 with the system's rules: white space anywhere is skipped, "=" only closes a
     // group after two data characters, nothing may follow it, and the groups must be whole.
     // Null when the text breaks a rule or holds nothing.
@@ -71,26 +102,26 @@
         return Array.from(bytes, (b) => b.toString(16).padStart(2, '0')).join('');
     }
 
-    // md5(Uint8Array) -> Uint8Array of 16. The outcome's status:
-    // "ok" (with the text), "wrong-password" (the check prefix belongs to another
-    // password: try again), or "damaged" (not a token, or one that does not decrypt).
+    // md5(Uint8Array) -> Uint8Array of 16. The outcome's status: "ok" (with the text),
+    // "damaged" (see isWellFormed), or "wrong-password": the check prefix belongs to another
+    // password, or (one password in 65,536 shares it) what it decrypts to is not text.
     function decryptToken(input, password, md5) {
-        const token = unescapeToken(input).trim();
-        if (!/^[0-9a-f]{4}/.test(token) || /[^\x00-\x7f]/.test(token)) return { status: 'damaged' };
+        if (!isWellFormed(input)) return { status: 'damaged' };
+        const token = trimmed(unescapeToken(input));
         const key = md5(new TextEncoder().encode(password));
         if (token.slice(0, 4) !== hex(md5(key).slice(0, 2))) return { status: 'wrong-password' };
         const body = token.slice(4);
         if ([...body].every((c) => WHITE_SPACE.includes(c))) return { status: 'ok', text: '' };
-        const bytes = base64Decode(body);
-        if (!bytes) return { status: 'damaged' };
+        const plain = rc4(key, base64Decode(body));
         try {
-            return { status: 'ok', text: new TextDecoder('utf-8', { fatal: true }).decode(rc4(key, bytes)) };
+            const decoder = new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+            return { status: 'ok', text: decoder.decode(plain) };
         } catch (error) {
-            return { status: 'damaged' };  // fits the password, but is not text
+            return { status: 'wrong-password' };
         }
     }
 
-    const api = { unescapeToken, base64Decode, rc4, decryptToken };
+    const api = { unescapeToken, tokenOfLink, isWellFormed, base64Decode, rc4, decryptToken };
     if (typeof module === 'object' && module.exports) module.exports = api;
     else root.HushvaultToken = api;
 })(this);

@@ -55,7 +55,7 @@ before(async () => {
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     origin = `http://127.0.0.1:${server.address().port}`;
     browser = await puppeteer.launch({ executablePath: chromium, headless: true,
-                                       args: ['--no-sandbox', '--no-first-run'] });
+                                       args: ['--no-sandbox', '--no-first-run', '--disable-dev-shm-usage'] });
     mkdirSync(shots, { recursive: true });
 });
 
@@ -80,21 +80,30 @@ async function open(language, path) {
 async function readWith(page, password) {
     await page.$eval('#password', (field) => { field.value = ''; });
     await page.type('#password', password);
-    await page.click('button[type=submit]');
+    await page.keyboard.press('Enter');
 }
 
-const shown = (page, selector) => page.$eval(selector, (e) => e.textContent);
+// The text of the element, once it has one (the live region is set a moment later).
+async function shown(page, selector) {
+    await page.waitForFunction((s) => document.querySelector(s).textContent !== '', {}, selector);
+    return page.$eval(selector, (e) => e.textContent);
+}
 
 for (const language of ['en', 'zh-CN', 'zh-TW']) {
     test(`a wrong password, then the right one, then the message (${language})`, async () => {
         const { page, requests } = await open(language, link);
         assert.equal(new URL(page.url()).search, '', 'the token leaves the address bar');
         await page.screenshot({ path: join(shots, `ask-${language}.png`) });
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+        await page.screenshot({ path: join(shots, `ask-dark-${language}.png`) });
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'light' }]);
         await readWith(page, 'coffee');
         assert.notEqual(await shown(page, '#status'), '');
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
         await page.screenshot({ path: join(shots, `wrong-${language}.png`) });
-        await readWith(page, 'tea');
+        assert.equal(await page.$eval('#password', (e) => e.getAttribute('aria-invalid')), 'true');
+        await page.type('#password', 'tea');
+        await page.click('#read');
         assert.equal(await shown(page, '#text'), text);
         assert.equal(await page.$eval('html', (e) => e.lang), language);
         await page.screenshot({ path: join(shots, `read-${language}.png`) });
@@ -107,12 +116,12 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
         await page.close();
     });
 
-    test(`a damaged link says so (${language})`, async () => {
+    test(`a damaged link says so at once (${language})`, async () => {
         const { page } = await open(language, link.slice(0, -5) + '*');
-        await readWith(page, 'tea');
-        const damaged = await shown(page, '#status');
-        assert.notEqual(damaged, '');
+        assert.notEqual(await shown(page, '#status'), '');
+        assert.equal(await page.$eval('#form', (e) => e.hidden), true);
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'status');
         await page.screenshot({ path: join(shots, `damaged-${language}.png`) });
         await page.close();
     });

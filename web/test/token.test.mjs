@@ -51,9 +51,28 @@ test('a token of 100 kB reads back', () => {
                      { status: 'ok', text });
 });
 
-test('bytes that are not UTF-8 under the right password are a damaged link', () => {
+test('what does not decrypt to text counts as a password that does not fit', () => {
+    // One wrong password in 65,536 shares the check prefix; the friend may try again.
     const v = vectors.find((x) => x.text === 'hello');
     const key = md5(new TextEncoder().encode(v.password));
     const body = Buffer.from(token.rc4(key, Uint8Array.from([0xff, 0xfe, 0xc3]))).toString('base64');
-    assert.equal(token.decryptToken(v.plain.slice(0, 4) + body, v.password, md5).status, 'damaged');
+    assert.equal(token.decryptToken(v.plain.slice(0, 4) + body, v.password, md5).status,
+                 'wrong-password');
+    // A byte-order mark is part of the text, as in the application.
+    const bom = Buffer.from(token.rc4(key, new TextEncoder().encode('\uFEFFhi'))).toString('base64');
+    assert.equal(token.decryptToken(v.plain.slice(0, 4) + bom, v.password, md5).text, '\uFEFFhi');
+});
+
+test('links carry the token in the query or the fragment, its "+" escaped or not', () => {
+    assert.equal(token.tokenOfLink('?m=ab12cd%2Bef', ''), 'ab12cd%2Bef');
+    assert.equal(token.tokenOfLink('?x=1&m=ab12+cd&y=2', ''), 'ab12+cd');
+    assert.equal(token.tokenOfLink('', '#m=ab12cd'), 'ab12cd');
+    assert.equal(token.tokenOfLink('?x=1', '#y'), null);
+    assert.equal(token.unescapeToken('ab%2bcd%2B'), 'ab+cd+');
+    // Only ASCII white space is trimmed: a no-break space makes no token.
+    const v = vectors.find((x) => x.text === 'hello');
+    assert.equal(token.decryptToken(' ' + v.plain + '\n', v.password, md5).text, 'hello');
+    assert.equal(token.decryptToken(v.plain + '\u00a0', v.password, md5).status, 'damaged');
+    assert.equal(token.isWellFormed(v.plain), true);
+    assert.equal(token.isWellFormed(v.plain + '*'), false);
 });
