@@ -109,8 +109,10 @@ void SMSContractsListViewController::viewDidLoad() {
     // raise its on-screen keyboard over the list.
     tableView->listView()->setFocus();
 
+    // The management list reads its contacts each time it appears, the first time too.
+    if (management_) return;
     contactsDictFlip();
-    if (!management_ && contactsFilterDict->isEmpty()) {
+    if (contactsFilterDict->isEmpty()) {
         // Nobody to choose among the secret contacts: the address book it is.
         chooseSegmentController->setSelectedSegmentIndex(kAll);
         segmenteControlMethod(kAll);
@@ -128,11 +130,7 @@ void SMSContractsListViewController::viewWillAppear(bool) {
     if (management_) {
         // Changes made in the editor show on return.
         clearSearchBar();
-        contactsDictFlip();
-        if (contactsFilterDict->isEmpty())
-            showTip(kKeyAddFriends);
-        else
-            showTable();
+        showFriends(kKeyAddFriends);
         resetSearch();
     }
     reloadTable();
@@ -152,6 +150,14 @@ void SMSContractsListViewController::contactsDictFlip() {
     }
     contactsFilterDict->loadFriends(std::move(contacts));
     tableView->setDeletable(true);
+}
+
+void SMSContractsListViewController::showFriends(const char* tipKey) {
+    contactsDictFlip();
+    if (contactsFilterDict->isEmpty())
+        showTip(tipKey);
+    else
+        showTable();
 }
 
 void SMSContractsListViewController::loadAddressBook() {
@@ -210,11 +216,7 @@ void SMSContractsListViewController::segmenteControlMethod(int index) {
         loadAddressBook();
         showTable();
     } else {
-        contactsDictFlip();
-        if (contactsFilterDict->isEmpty())
-            showTip(kKeyNoAdded);
-        else
-            showTable();
+        showFriends(kKeyNoAdded);
     }
     resetSearch();
     reloadTable();

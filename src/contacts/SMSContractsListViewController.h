@@ -52,6 +52,8 @@ protected:
 
 private:
     void contactsDictFlip();
+    // The secret contacts, or the tip with that text when there are none.
+    void showFriends(const char* tipKey);
     void loadAddressBook();
     void clearSearchBar();
     void resetSearch();

@@ -1,11 +1,9 @@
 #include "messaging/RecordsDelegate.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "messaging/RecordBubble.h"
 #include "messaging/RecordsModel.h"
-#include "ui/DeleteButtonPainter.h"
 
 namespace hv {
 
@@ -20,7 +18,7 @@ const RecordBubble* bubbleOf(const QModelIndex& index) {
 }  // namespace
 
 RecordsDelegate::RecordsDelegate(QObject* parent)
-    : QStyledItemDelegate(parent),
+    : EditingRowDelegate(parent),
       bubble_(":/images/bubble.png", 21, 14),
       bubbleSelf_(":/images/bubbleSelf.png", 21, 14) {}
 
@@ -72,23 +70,18 @@ void RecordsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
                              QSizeF(RecordBubble::kTextWidth, bubble->textBox.height())),
                       bubble->text, RecordBubble::textOption());
 
-    if (editing_) {
+    if (isEditing()) {
         painter->translate(-rightShift(*bubble, rowWidth), -RecordBubble::kHeaderHeight);
-        DeleteButtonPainter::paint(painter, deleteButton(*bubble, rowWidth), option.font);
+        paintDeleteButton(painter, deleteButton(*bubble, rowWidth), option.font);
     }
     painter->restore();
 }
 
-bool RecordsDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
-                                  const QStyleOptionViewItem& option, const QModelIndex& index) {
-    if (!editing_ || event->type() != QEvent::MouseButtonRelease) return false;
+QRect RecordsDelegate::deleteButtonOf(const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const {
     const RecordBubble* bubble = bubbleOf(index);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (!bubble || mouse->button() != Qt::LeftButton) return false;
-    const QPoint inRow = mouse->position().toPoint() - option.rect.topLeft();
-    if (!deleteButton(*bubble, option.rect.width()).contains(inRow)) return false;
-    emit deleteRequested(index.row());
-    return true;
+    if (!bubble) return {};
+    return deleteButton(*bubble, option.rect.width()).translated(option.rect.topLeft());
 }
 
 }  // namespace hv

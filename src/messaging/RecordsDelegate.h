@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "ui/EditingRowDelegate.h"
 
 #include "ui/StretchableImage.h"
 
@@ -12,13 +12,11 @@ struct RecordBubble;
 // bubble picture ("bubble" at the left, "bubbleSelf" at the right) and the text. In
 // editing mode a "Delete" button stands in the free side of the row; a tap on it asks
 // for the deletion. Nothing is measured while painting.
-class RecordsDelegate : public QStyledItemDelegate {
+class RecordsDelegate : public EditingRowDelegate {
     Q_OBJECT
 public:
     explicit RecordsDelegate(QObject* parent = nullptr);
 
-    void setEditing(bool editing) { editing_ = editing; }
-    bool isEditing() const { return editing_; }
     // Where the "Delete" button and the bubble's picture of a row are, in the coordinates
     // of a row rowWidth wide. Bubbles are laid out for a row of 320; a narrower row (a
     // scroll bar takes its share) keeps what sits at the right against its right edge.
@@ -29,19 +27,15 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-signals:
-    void deleteRequested(int row);
-
 protected:
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override;
+    QRect deleteButtonOf(const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const override;
 
 private:
     static int rightShift(const RecordBubble& bubble, int rowWidth);
 
     StretchableImage bubble_;
     StretchableImage bubbleSelf_;
-    bool editing_ = false;
 };
 
 }  // namespace hv

@@ -1,9 +1,7 @@
 #include "ui/SectionedRowDelegate.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/DeleteButtonPainter.h"
 #include "ui/SectionedListModel.h"
 
 namespace hv {
@@ -21,7 +19,7 @@ const QColor kSelected(0xd3, 0xe2, 0xfb);
 
 }  // namespace
 
-SectionedRowDelegate::SectionedRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+SectionedRowDelegate::SectionedRowDelegate(QObject* parent) : EditingRowDelegate(parent) {}
 
 QRect SectionedRowDelegate::deleteButton(const QRect& rowRect) {
     const QSize size(62, 30);
@@ -71,7 +69,7 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         painter->drawPixmap(left, rect.center().y() - pixmap.height() / 2 + 1, pixmap);
         left += kImageSize + 8;
     }
-    int right = editing_ ? deleteButton(rect).left() - 6 : rect.right() - kMargin;
+    int right = isEditing() ? deleteButton(rect).left() - 6 : rect.right() - kMargin;
 
     // Both texts whole when they fit; else the detail keeps what the text leaves it, at
     // least 45% of the room, and both are cut.
@@ -102,23 +100,16 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                       Qt::AlignLeft | Qt::AlignVCenter,
                       textMetrics.elidedText(text, Qt::ElideRight, qMax(0, right - left)));
 
-    if (editing_) {
-        DeleteButtonPainter::paint(painter, deleteButton(rect), option.font);
+    if (isEditing()) {
+        paintDeleteButton(painter, deleteButton(rect), option.font);
     }
     painter->restore();
 }
 
-bool SectionedRowDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
-                                       const QStyleOptionViewItem& option,
-                                       const QModelIndex& index) {
-    if (!editing_ || event->type() != QEvent::MouseButtonRelease) return false;
-    if (index.data(SectionedListModel::IsHeaderRole).toBool()) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton ||
-        !deleteButton(option.rect).contains(mouse->position().toPoint()))
-        return false;
-    emit deleteRequested(index.row());
-    return true;
+QRect SectionedRowDelegate::deleteButtonOf(const QStyleOptionViewItem& option,
+                                           const QModelIndex& index) const {
+    if (index.data(SectionedListModel::IsHeaderRole).toBool()) return {};
+    return deleteButton(option.rect);
 }
 
 }  // namespace hv

@@ -2,7 +2,7 @@
 
 #include <QHash>
 #include <QPixmap>
-#include <QStyledItemDelegate>
+#include "ui/EditingRowDelegate.h"
 
 namespace hv {
 
@@ -10,7 +10,7 @@ namespace hv {
 // title; an entry with its image at the left, its text, and its detail text after it. In
 // editing mode a "Delete" button stands at the right of every entry; a tap on it asks for
 // the deletion of that row.
-class SectionedRowDelegate : public QStyledItemDelegate {
+class SectionedRowDelegate : public EditingRowDelegate {
     Q_OBJECT
 public:
     static constexpr int kHeaderHeight = 22;
@@ -18,8 +18,6 @@ public:
 
     explicit SectionedRowDelegate(QObject* parent = nullptr);
 
-    void setEditing(bool editing) { editing_ = editing; }
-    bool isEditing() const { return editing_; }
     // Where the "Delete" button of a row is, in the view's coordinates.
     static QRect deleteButton(const QRect& rowRect);
 
@@ -27,18 +25,14 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-signals:
-    void deleteRequested(int row);
-
 protected:
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override;
+    QRect deleteButtonOf(const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const override;
 
 private:
     const QPixmap& image(const QString& resource) const;
 
     mutable QHash<QString, QPixmap> images_;
-    bool editing_ = false;
 };
 
 }  // namespace hv
