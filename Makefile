@@ -2,7 +2,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test bench run screenshots images web format clean
+.PHONY: all deps build fuzz-build test fuzz bench run screenshots images web format clean
 
 all: build
 
@@ -13,9 +13,22 @@ build: deps
 	@cmake -S . -B build/release $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHV_BUILD_TESTS=OFF >/dev/null
 	@cmake --build build/release -j $(JOBS)
 
-# The test build runs under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: deps
-	@cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON >/dev/null
+# The fuzz targets (tests/fuzz): clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+FUZZ_SECONDS ?= 60
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B build/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DHV_FUZZ=ON -DHV_BUILD_TESTS=OFF -DHV_BUILD_WEB=OFF >/dev/null
+	@cmake --build build/fuzz -j $(JOBS) --target hv_fuzz
+
+# Every fuzz target for FUZZ_SECONDS each; the corpora grow in build/fuzz/work.
+fuzz: fuzz-build
+	@tests/fuzz/run-fuzzers.sh build/fuzz/tests/fuzz $(FUZZ_SECONDS) build/fuzz/work
+
+# The test build runs under AddressSanitizer and UndefinedBehaviorSanitizer; it runs each
+# fuzz target for a few seconds too.
+test: deps fuzz-build
+	@cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON \
+		-DHV_FUZZ_BINARIES=$(CURDIR)/build/fuzz/tests/fuzz >/dev/null
 	@cmake --build build/test -j $(JOBS)
 	@cd build/test && ctest --output-on-failure -j $(JOBS)
 

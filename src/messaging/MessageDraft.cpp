@@ -7,12 +7,18 @@
 
 namespace hv {
 
+namespace {
+
+const std::vector<std::string> kKeys = {"Name", "Telephone", "Text", "Password", "Friend"};
+
+}  // namespace
+
 std::string MessageDraft::path(const std::string& temporaryDirectory) {
     return temporaryDirectory + "/tempMessage";
 }
 
 std::optional<MessageDraft> MessageDraft::load(const std::string& temporaryDirectory) {
-    const auto texts = PropertyList::readTexts(path(temporaryDirectory));
+    const auto texts = PropertyList::readTexts(path(temporaryDirectory), kKeys);
     if (!texts) return std::nullopt;
     auto value = [&](const char* key) {
         const auto found = texts->find(key);

@@ -29,7 +29,8 @@ MessageSender::MessageSender(SmsService& service, HushvaultSqlite& store)
     : service_(service), store_(store) {}
 
 bool MessageSender::legacyRecordFlag(const std::string& documentsDirectory) {
-    const auto legacy = PropertyList::readTexts(documentsDirectory + "/passWord.dat");
+    const auto legacy =
+        PropertyList::readTexts(documentsDirectory + "/passWord.dat", {kSettingRecord});
     if (!legacy) return false;
     const auto record = legacy->find(kSettingRecord);
     return record != legacy->end() && record->second == kRecordOn;

@@ -62,11 +62,13 @@ bool OutboxSmsService::sendSMSWithText(const std::string& text, const std::strin
 }
 
 std::optional<OutboxMessage> parseOutboxMessage(const std::string& contents) {
+    // The blank line and the body's own line end are both needed: a file cut off after
+    // the blank line is not a message with an empty body.
     if (contents.rfind("To: ", 0) != 0) return std::nullopt;
     const std::size_t toEnd = contents.find('\n');
     const std::size_t dateEnd = contents.find('\n', toEnd + 1);
     if (toEnd == std::string::npos || dateEnd == std::string::npos ||
-        contents.compare(toEnd + 1, 6, "Date: ") != 0 || contents.size() < dateEnd + 2 ||
+        contents.compare(toEnd + 1, 6, "Date: ") != 0 || contents.size() < dateEnd + 3 ||
         contents[dateEnd + 1] != '\n' || contents.back() != '\n')
         return std::nullopt;
     return OutboxMessage{contents.substr(4, toEnd - 4),

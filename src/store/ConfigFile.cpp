@@ -25,6 +25,10 @@ bool ConfigFile::writeValue(const std::string& key, plist_t value) const {
     PlistPtr owned(value);
     PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) dictionary.reset(plist_new_dict());
+    // A file may name the key twice; every earlier entry goes, so the new value is the
+    // one read back.
+    while (plist_dict_get_item(dictionary.get(), key.c_str()))
+        plist_dict_remove_item(dictionary.get(), key.c_str());
     plist_dict_set_item(dictionary.get(), key.c_str(), owned.release());  // takes ownership
     return ensureDirectory(documentsDirectory_) &&
            PropertyList::writeDictionary(GetConfigFilePath(), dictionary.get());

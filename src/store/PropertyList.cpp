@@ -1,5 +1,6 @@
 #include "store/PropertyList.h"
 
+#include <cstring>
 #include <limits>
 
 #include "store/AtomicFile.h"
@@ -32,7 +33,8 @@ std::optional<std::string> PropertyList::textOf(plist_t node) {
         case PLIST_STRING: {
             uint64_t length = 0;
             const char* text = plist_get_string_ptr(node, &length);
-            return std::string(text ? text : "", text ? length : 0);
+            // Up to a NUL, which a binary file may hold: the text as written back.
+            return text ? std::string(text, ::strnlen(text, length)) : std::string();
         }
         case PLIST_UINT: {
             uint64_t value = 0;
@@ -44,21 +46,15 @@ std::optional<std::string> PropertyList::textOf(plist_t node) {
     }
 }
 
-std::optional<PropertyList::Texts> PropertyList::readTexts(const std::string& path) {
+std::optional<PropertyList::Texts> PropertyList::readTexts(const std::string& path,
+                                                           const std::vector<std::string>& keys) {
     const Node dictionary = readDictionary(path);
     if (!dictionary) return std::nullopt;
     Texts texts;
-    plist_dict_iter iterator = nullptr;
-    plist_dict_new_iter(dictionary.get(), &iterator);
-    while (true) {
-        char* key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(dictionary.get(), iterator, &key, &value);
-        if (!key) break;
-        if (auto text = textOf(value)) texts[key] = std::move(*text);
-        std::free(key);
+    for (const std::string& key : keys) {
+        if (plist_t value = plist_dict_get_item(dictionary.get(), key.c_str()))
+            if (auto text = textOf(value)) texts[key] = std::move(*text);
     }
-    std::free(iterator);
     return texts;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hv {
 
@@ -24,11 +25,14 @@ using Texts = std::map<std::string, std::string>;
 Node readDictionary(const std::string& path);
 bool writeDictionary(const std::string& path, plist_t dictionary);
 
-// A text entry's value; an integer reads as its decimal text; other kinds give nothing.
+// A text entry's value, up to a NUL it may hold; an integer reads as its decimal text;
+// other kinds give nothing.
 std::optional<std::string> textOf(plist_t node);
 
-// The dictionary's text entries (see textOf), or nothing when it cannot be read.
-std::optional<Texts> readTexts(const std::string& path);
+// The text entries (see textOf) under the given keys, or nothing when the file cannot be
+// read. Only named keys are looked up: the library aborts the process when asked for a key
+// that holds a NUL byte, which a binary file can carry, so the dictionary is never walked.
+std::optional<Texts> readTexts(const std::string& path, const std::vector<std::string>& keys);
 bool writeTexts(const std::string& path, const Texts& texts);
 
 }  // namespace PropertyList

@@ -118,6 +118,10 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
     std::string token = message->body.substr(message->body.find("/s/?m=") + 6);
     for (std::size_t at; (at = token.find("%2B")) != std::string::npos;) token.replace(at, 3, "+");
     EXPECT_EQ(DecString(token, "tea!"), text);
+
+    // A file cut off after the blank line is not a message with an empty body.
+    EXPECT_FALSE(parseOutboxMessage("To: 1\nDate: 2\n\n"));
+    EXPECT_EQ(parseOutboxMessage("To: 1\nDate: 2\n\n\n")->body, "");
 }
 
 TEST_F(MessageSenderTest, EachStoreSendsWithTheWebLinkHostOfItsOwnDirectory) {

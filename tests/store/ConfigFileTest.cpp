@@ -78,3 +78,39 @@ TEST_F(ConfigFileTest, FailedWriteReportsFalse) {
     EXPECT_FALSE(blocked.SetIntValueToConfigFile("isglobleStatus", 1));
     EXPECT_EQ(test::readFile(dir.file("Conf.ini")), "a file, not a directory");
 }
+
+// Binary files that crashed or misled the reader when fuzzed: a key that holds a NUL byte
+// (the property-list library aborts when such a key is listed), a text that holds one,
+// and a key written twice.
+TEST_F(ConfigFileTest, HostileBinaryFilesReadAndSetLikeAnyOther) {
+    auto binaryWithKeys = [](const std::string& key1, const std::string& key2) {
+        // bplist00: a dictionary of two keys, both texts; the second key's text ("K\0y"
+        // or a repeat of the first) and the values "v1", "v\0x".
+        std::string file = "bplist00";
+        const std::size_t dict = file.size();
+        file += "\xD2\x01\x02\x03\x04";
+        std::vector<std::size_t> offsets = {dict};
+        for (const std::string& text : {key1, key2, std::string("v1"), std::string("v\0x", 3)}) {
+            offsets.push_back(file.size());
+            file += static_cast<char>(0x50 | text.size());
+            file += text;
+        }
+        const std::size_t table = file.size();
+        for (std::size_t offset : offsets) file += static_cast<char>(offset);
+        file += std::string(6, '\0') + "\x01\x01" + std::string(7, '\0') + "\x05" +
+                std::string(8, '\0') + std::string(7, '\0') + static_cast<char>(table);
+        return file;
+    };
+
+    std::ofstream(config.GetConfigFilePath(), std::ios::binary)
+        << binaryWithKeys("WebLinkHost", std::string("K\0y", 3));
+    EXPECT_EQ(config.GetStrValueFromConfigFile("WebLinkHost"), "v1");
+    ASSERT_TRUE(config.SetStrValueToConfigFile("isglobleStatus", "2"));
+    EXPECT_EQ(config.GetStrValueFromConfigFile("WebLinkHost"), "v1");
+    EXPECT_EQ(config.GetIntValueFromConfigFile("isglobleStatus"), 2);
+
+    std::ofstream(config.GetConfigFilePath(), std::ios::binary)
+        << binaryWithKeys("WebLinkHost", "WebLinkHost");
+    ASSERT_TRUE(config.SetStrValueToConfigFile("WebLinkHost", "new.example"));
+    EXPECT_EQ(config.GetStrValueFromConfigFile("WebLinkHost"), "new.example");
+}

@@ -1,0 +1,44 @@
+// Links the platform hands over, as raw text: the reader opens only for a link whose first
+// twelve bytes are the prefix (ASCII letters in any case) with a token after it, and then
+// cuts off exactly those twelve bytes.
+#include <QString>
+
+#include "FuzzSupport.h"
+#include "app/LinkAcceptance.h"
+#include "crypto/SecretLink.h"
+#include "sms/MessageReader.h"
+
+using namespace hv;
+
+namespace {
+
+bool startsWithPrefix(const std::string& bytes) {
+    if (bytes.size() < SECRETOPENURL.size()) return false;
+    for (std::size_t i = 0; i < SECRETOPENURL.size(); ++i) {
+        char c = bytes[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != SECRETOPENURL[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const bool readerOpen = data[0] & 1;
+    const QString link = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                           static_cast<qsizetype>(size - 1));
+    // The text as the reader gets it back from the platform's string.
+    const std::string bytes = link.toStdString();
+
+    const bool accepted = LinkAcceptance::accepts(link, readerOpen);
+    const bool expected = !readerOpen && startsWithPrefix(bytes) && link.size() >= 16;
+    HV_FUZZ_CHECK(accepted == expected);
+    if (accepted) {
+        const std::string token = MessageReader::tokenAfterPrefix(bytes);
+        HV_FUZZ_CHECK(token == bytes.substr(SECRETOPENURL.size()));
+        HV_FUZZ_CHECK(!token.empty());
+    }
+    return 0;
+}

@@ -1,0 +1,55 @@
+// What a person pastes into the command line (a token, a link, a whole SMS) and what the
+// reader cuts off a delivered link. Any text gives a token no longer than itself with no
+// "%2B" left in it, and a real token is found again in every way a message carries it.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "FuzzSupport.h"
+#include "crypto/SecretLink.h"
+#include "crypto/SecretToken.h"
+#include "sms/MessageReader.h"
+
+using namespace hv;
+
+namespace {
+
+bool containsNoCase(const std::string& text, std::string_view needle) {
+    for (std::size_t at = 0; at + needle.size() <= text.size(); ++at) {
+        std::size_t i = 0;
+        while (i < needle.size() && std::tolower(static_cast<unsigned char>(text[at + i])) ==
+                                        std::tolower(static_cast<unsigned char>(needle[i])))
+            ++i;
+        if (i == needle.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string raw(reinterpret_cast<const char*>(data), size);
+    const std::string parsed = tokenFromLink(raw);
+    HV_FUZZ_CHECK(parsed.size() <= raw.size());
+    HV_FUZZ_CHECK(!containsNoCase(parsed, "%2B"));
+
+    FuzzedDataProvider input(data, size);
+    const std::string label = input.ConsumeRandomLengthString(40);
+    const std::string password = input.ConsumeRandomLengthString(20);
+    const std::string text = input.ConsumeRemainingBytesAsString();
+    const std::string token = GenEncURL(text, password, true);
+    const std::string escaped = GenEncURL(text, password, false);
+
+    const std::string link = std::string(SECRETOPENURL) + token;
+    HV_FUZZ_CHECK(MessageReader::tokenAfterPrefix(link) == token);
+    HV_FUZZ_CHECK(tokenFromLink(link) == token);
+    HV_FUZZ_CHECK(tokenFromLink("HiddenMSG://" + token) == token);
+    HV_FUZZ_CHECK(tokenFromLink(" \t" + escaped + "\r\n") == token);
+    HV_FUZZ_CHECK(tokenFromLink("http://example.org/s/?m=" + escaped) == token);
+    HV_FUZZ_CHECK(tokenFromLink("https://example.org/s/?lang=en&m=" + escaped + "#top") == token);
+    // A whole SMS body: the label, a space, the link. A label that holds a link of its own
+    // is not one the composer makes.
+    if (!containsNoCase(label, "://")) {
+        HV_FUZZ_CHECK(tokenFromLink(label + " " + link) == token);
+        HV_FUZZ_CHECK(tokenFromLink(label + " http://example.org/s/?m=" + escaped) == token);
+    }
+    return 0;
+}
