@@ -28,7 +28,11 @@ bool writeAll(int fd, std::string_view contents) {
 }  // namespace
 
 bool AtomicFile::write(const std::string& path, std::string_view contents) {
-    std::string pattern = path + ".XXXXXX";
+    // Hidden, and named apart from the file: a writer killed before the rename leaves a
+    // temporary file that neither the next start nor a program reading a folder takes up.
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+    std::string pattern = path.substr(0, nameAt) + "." + path.substr(nameAt) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());  // creates the file with mode 0600

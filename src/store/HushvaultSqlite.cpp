@@ -136,9 +136,40 @@ void HushvaultSqlite::creatSecretVersionSqlite() {
 
 // --- settings rows ------------------------------------------------------------------------
 
+namespace {
+
+constexpr const char* kInsertSetting =
+    "INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);";
+
+}  // namespace
+
 std::int32_t HushvaultSqlite::addSMS(const std::string& value, const std::string& key) {
-    return insert("INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);", value,
-                  key);
+    return insert(kInsertSetting, value, key);
+}
+
+bool HushvaultSqlite::addSettingRows(const std::vector<std::pair<std::string, std::string>>& rows) {
+    if (!open()) return false;
+    OpenConnection connection(*this);
+    auto run = [&](const char* sql) {
+        return sqlite3_exec(logDataBase, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    if (!run("BEGIN IMMEDIATE;")) {
+        noteFailure();
+        return false;
+    }
+    bool added = true;
+    for (const auto& [value, key] : rows) {
+        SqliteStatement statement(logDataBase, kInsertSetting);
+        bindAll(statement, 2, value, key);
+        if (!statement.run() || sqlite3_changes(logDataBase) == 0) {
+            added = false;
+            break;
+        }
+    }
+    if (added && run("COMMIT;")) return true;
+    noteFailure();
+    run("ROLLBACK;");
+    return false;
 }
 
 void HushvaultSqlite::updatetel(const std::string& key, const std::string& value) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/ConnectionDataBase.h"
@@ -33,6 +34,9 @@ public:
     // Settings rows. Note the argument orders: value first when adding, key first when
     // updating. Adding always adds a row; updating never does.
     std::int32_t addSMS(const std::string& value, const std::string& key);
+    // Adds several rows (value, key) as addSMS does, all or none: in one transaction, so
+    // that a process killed halfway leaves no part of them.
+    bool addSettingRows(const std::vector<std::pair<std::string, std::string>>& rows);
     void updatetel(const std::string& key, const std::string& value);
     // The value of the last row with the key, or nothing.
     std::optional<std::string> findTelephoneNumber(const std::string& key);

@@ -20,10 +20,12 @@ void StartupSequence::createTables(HushvaultSqlite& store) {
 
 void StartupSequence::seedSettings(HushvaultSqlite& store, double nowSeconds) {
     if (!store.findAllNewSMS().empty()) return;
-    store.addSMS("0", kSettingTime);
-    store.addSMS("", kSettingPassWord);
-    store.addSMS(kRecordOn, kSettingRecord);
-    store.addSMS(formatLockTime(nowSeconds), kSettingLockTime);
+    // Together: a start killed halfway would otherwise leave some rows, and the next
+    // start, seeing the table not empty, would never add the rest.
+    store.addSettingRows({{"0", kSettingTime},
+                          {"", kSettingPassWord},
+                          {kRecordOn, kSettingRecord},
+                          {formatLockTime(nowSeconds), kSettingLockTime}});
 }
 
 void StartupSequence::recordVersion(HushvaultSqlite& store, const std::string& version) {

@@ -1,5 +1,7 @@
 #include "store/HushvaultSqlite.h"
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "store/PhoneNumber.h"
@@ -113,6 +115,25 @@ TEST_F(HushvaultSqliteTest, SettingsRowsAreAddedOnlyByAddAndChangedOnlyByUpdate)
 
     store.deleteTelephoneNumber("Record");
     EXPECT_TRUE(store.findAllNewSMS().empty());
+}
+
+TEST_F(HushvaultSqliteTest, SettingRowsAddedTogetherAreAllOrNone) {
+    // A row the database refuses, after one it took.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON HidMSGNew WHEN NEW.statue='Bad' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_FALSE(store.addSettingRows({{"1", "Good"}, {"2", "Bad"}}));
+    EXPECT_NE(store.lastError().find("refused"), std::string::npos);
+    EXPECT_TRUE(store.findAllNewSMS().empty());
+
+    EXPECT_TRUE(store.addSettingRows({{"1", "Good"}, {"2", "Also"}}));
+    EXPECT_EQ(store.findAllNewSMS(),
+              (std::map<std::string, std::string>{{"Also", "2"}, {"Good", "1"}}));
 }
 
 TEST_F(HushvaultSqliteTest, MessageRecordsAreDeletedByIdNumberOrAll) {

@@ -1,0 +1,247 @@
+#include "CrashOperations.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "messaging/MessageDraft.h"
+#include "sms/OutboxSmsService.h"
+#include "store/AtomicFile.h"
+#include "store/ConfigFile.h"
+#include "store/HushvaultSqlite.h"
+#include "store/PropertyList.h"
+#include "store/SettingsKeys.h"
+#include "store/StartupSequence.h"
+#include "store/StorePaths.h"
+
+namespace hv::crash {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Long enough that a write takes more than one system call's worth of time to land.
+std::string padding(long i) {
+    return std::string(3000 + i % 500, static_cast<char>('a' + i % 26));
+}
+
+std::string messageText(long i) {
+    return "Message " + std::to_string(i) + " " + padding(i);
+}
+
+std::string draftDirectory(const std::string& directory) {
+    return directory + "/tmp";
+}
+
+bool performStore(const std::string& directory, long i) {
+    HushvaultSqlite store(directory);
+    StartupSequence::run(store, "crash-test", 0);
+    switch (i % 3) {
+        case 0:
+            return store.addContracts("Friend " + std::to_string(i), numberOf(i),
+                                      "pw " + std::to_string(i), "1") > 0;
+        case 1:
+            return store.addSMS(numberOf(i), messageText(i), std::string("2026-12-06 09:15:00"),
+                                std::string(kStatueSent)) > 0;
+        default:
+            store.updatetel(kSettingTime, std::to_string(i));
+            return store.lastError().empty();
+    }
+}
+
+std::string integrityOf(const std::string& path) {
+    if (!fs::exists(path)) return "no database";
+    sqlite3* db = nullptr;
+    std::string result = "cannot open";
+    // Read and write, as the next start opens it: a hot journal left by the kill is rolled
+    // back on the way.
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check;", -1, &statement, nullptr) != SQLITE_OK)
+            result = sqlite3_errmsg(db);
+        else
+            result.clear();
+        while (statement && sqlite3_step(statement) == SQLITE_ROW)
+            result += reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return result == "ok" ? "ok" : "integrity: " + result;
+}
+
+std::string observedStore(const std::string& directory) {
+    HushvaultSqlite store(directory);
+    std::ostringstream state;
+    const std::string integrity = integrityOf(store.dataBasePath());
+    if (integrity != "ok" && integrity != "no database") return integrity;
+    std::set<long> contacts, records;
+    for (const Contacts& contact : store.findAllContracts()) {
+        const long i = std::stol(contact.name.substr(contact.name.find(' ') + 1));
+        // A row is whole when every field belongs to the same operation.
+        const bool whole = contact.name == "Friend " + std::to_string(i) &&
+                           contact.telePhoneNumber == numberOf(i) &&
+                           contact.passWord == "pw " + std::to_string(i) &&
+                           contact.iphoneFriend == "1";
+        contacts.insert(whole ? i : -1000 - i);
+    }
+    for (const HiddenMSG& record : store.findAllSMS()) {
+        const long i = std::stol(record.contents.substr(8));
+        const bool whole = record.contents == messageText(i) &&
+                           record.telePhoneNumber == numberOf(i) && record.statue == kStatueSent;
+        records.insert(whole ? i : -1000 - i);
+    }
+    const auto settings = store.findAllNewSMS();
+    state << "contacts";
+    for (long i : contacts) state << ' ' << i;
+    state << "; records";
+    for (long i : records) state << ' ' << i;
+    // The seeded settings are all there or none; the time is the last update's.
+    state << "; settings " << settings.size();
+    if (const auto time = settings.find(kSettingTime); time != settings.end())
+        state << " time " << time->second;
+    return state.str();
+}
+
+std::string expectedStore(long k) {
+    std::ostringstream state;
+    state << "contacts";
+    for (long i = 0; i <= k; ++i)
+        if (i % 3 == 0) state << ' ' << i;
+    state << "; records";
+    for (long i = 0; i <= k; ++i)
+        if (i % 3 == 1) state << ' ' << i;
+    long time = 0;
+    for (long i = 0; i <= k; ++i)
+        if (i % 3 == 2) time = i;
+    state << "; settings " << (k < 0 ? 0 : 4);
+    if (k >= 0) state << " time " << time;
+    return state.str();
+}
+
+std::string observedConfig(const std::string& directory) {
+    const ConfigFile config(directory);
+    const auto texts = PropertyList::readTexts(config.GetConfigFilePath(), {"Counter", "Payload"});
+    if (!texts) return "unreadable";
+    const auto payload = texts->find("Payload");
+    if (payload == texts->end() || payload->second != padding(7)) return "payload damaged";
+    const auto counter = texts->find("Counter");
+    return counter == texts->end() ? "counter none" : "counter " + counter->second;
+}
+
+std::string observedDraft(const std::string& directory) {
+    const auto draft = MessageDraft::load(draftDirectory(directory));
+    if (!draft)
+        return fs::exists(MessageDraft::path(draftDirectory(directory))) ? "unreadable"
+                                                                         : "draft none";
+    const long i = std::stol(draft->name.substr(draft->name.find(' ') + 1));
+    const bool whole = draft->name == "Friend " + std::to_string(i) &&
+                       draft->telephone == numberOf(i) && draft->text == messageText(i) &&
+                       draft->password == "pw " + std::to_string(i) && draft->friendFlag == "1";
+    return whole ? "draft " + std::to_string(i) : "draft mixed";
+}
+
+std::string observedOutbox(const std::string& directory) {
+    const OutboxSmsService outbox(directory);
+    std::set<long> messages;
+    if (fs::exists(outbox.outboxDirectory())) {
+        for (const auto& entry : fs::directory_iterator(outbox.outboxDirectory())) {
+            const std::string name = entry.path().filename().string();
+            if (name.front() == '.') continue;  // a temporary file, checked apart
+            const auto message = parseOutboxMessage(AtomicFile::read(entry.path()).value_or(""));
+            if (!message) return "unreadable " + name;
+            const long i = std::stol(message->body.substr(8));
+            messages.insert(
+                message->body == messageText(i) && message->to == numberOf(i) ? i : -1000 - i);
+        }
+    }
+    std::ostringstream state;
+    state << "outbox";
+    for (long i : messages) state << ' ' << i;
+    return state.str();
+}
+
+}  // namespace
+
+Kind kindNamed(const std::string& name) {
+    for (Kind kind : {Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox})
+        if (nameOf(kind) == name) return kind;
+    throw std::invalid_argument("no such kind: " + name);
+}
+
+std::string nameOf(Kind kind) {
+    switch (kind) {
+        case Kind::Store:
+            return "store";
+        case Kind::Config:
+            return "config";
+        case Kind::Draft:
+            return "draft";
+        case Kind::Outbox:
+            return "outbox";
+    }
+    return {};
+}
+
+bool prepare(Kind kind, const std::string& directory) {
+    // Another key that every write of the counter must carry over whole.
+    return kind != Kind::Config ||
+           ConfigFile(directory).SetStrValueToConfigFile("Payload", padding(7));
+}
+
+bool perform(Kind kind, const std::string& directory, long i) {
+    switch (kind) {
+        case Kind::Store:
+            return performStore(directory, i);
+        case Kind::Config: {
+            return ConfigFile(directory).SetStrValueToConfigFile("Counter", std::to_string(i));
+        }
+        case Kind::Draft:
+            return MessageDraft{"Friend " + std::to_string(i), numberOf(i), messageText(i),
+                                "pw " + std::to_string(i), "1"}
+                .save(draftDirectory(directory));
+        case Kind::Outbox:
+            return OutboxSmsService(directory).sendSMSWithText(messageText(i), {}, numberOf(i));
+    }
+    return false;
+}
+
+std::string observedState(Kind kind, const std::string& directory) {
+    switch (kind) {
+        case Kind::Store:
+            return observedStore(directory);
+        case Kind::Config:
+            return observedConfig(directory);
+        case Kind::Draft:
+            return observedDraft(directory);
+        case Kind::Outbox:
+            return observedOutbox(directory);
+    }
+    return {};
+}
+
+std::vector<std::string> expectedStates(Kind kind, long k) {
+    switch (kind) {
+        case Kind::Store:
+            // Before the first operation, the start may or may not have seeded the settings.
+            if (k < 0) return {expectedStore(k), "contacts; records; settings 4 time 0"};
+            return {expectedStore(k)};
+        case Kind::Config:
+            return {k < 0 ? "counter none" : "counter " + std::to_string(k)};
+        case Kind::Draft:
+            return {k < 0 ? "draft none" : "draft " + std::to_string(k)};
+        case Kind::Outbox: {
+            std::string state = "outbox";
+            for (long i = 0; i <= k; ++i) state += " " + std::to_string(i);
+            return {state};
+        }
+    }
+    return {};
+}
+
+}  // namespace hv::crash

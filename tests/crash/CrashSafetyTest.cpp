@@ -1,0 +1,130 @@
+// A writer process killed with SIGKILL at random moments, again and again, on the same
+// data: after every kill the data holds each operation reported done, at most one more
+// operation whole, and nothing half applied; temporary files are hidden where no reader
+// looks. Covers the database, Conf.ini, the draft and the Outbox.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "CrashOperations.h"
+#include "store/HushvaultSqlite.h"
+#include "support/TempDir.h"
+
+extern char** environ;
+
+using namespace hv;
+using crash::Kind;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRounds = 25;
+
+// Starts the writer at operation `first`, kills it after the delay, and gives the last
+// operation it reported done (first - 1 when none).
+long runAndKill(Kind kind, const std::string& directory, long first,
+                std::chrono::microseconds delay) {
+    int pipeEnds[2];
+    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    const std::string kindName = crash::nameOf(kind), firstText = std::to_string(first);
+    char* argv[] = {const_cast<char*>(HV_CRASH_WRITER), const_cast<char*>(kindName.c_str()),
+                    const_cast<char*>(directory.c_str()), const_cast<char*>(firstText.c_str()),
+                    nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, HV_CRASH_WRITER, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeEnds[1]);
+    if (spawned != 0) throw std::runtime_error("cannot start the writer");
+
+    std::this_thread::sleep_for(delay);
+    ::kill(pid, SIGKILL);
+    std::string output;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) output.append(buffer, n);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        << "the writer stopped by itself, status " << status;
+
+    if (output.empty()) return first - 1;
+    output.pop_back();
+    return std::stol(output.substr(output.rfind('\n') + 1));
+}
+
+// Leftover temporary files are hidden and named after the file they were to replace;
+// every other file is one the system reads.
+void expectOnlyKnownFiles(const std::string& directory) {
+    const std::string database = fs::path(HushvaultSqlite(directory).dataBasePath()).filename();
+    for (const auto& entry : fs::recursive_directory_iterator(directory)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string name = entry.path().filename();
+        if (name.front() == '.') {
+            EXPECT_EQ(name.size() > 7 ? name[name.size() - 7] : '\0', '.') << name;
+            continue;
+        }
+        const bool known =
+            name == "Conf.ini" || name == "tempMessage" || name == database ||
+            name == database + "-journal" ||
+            (entry.path().parent_path().filename() == "Outbox" && name.ends_with(".sms"));
+        EXPECT_TRUE(known) << "unexpected file " << entry.path();
+    }
+}
+
+class CrashSafetyTest : public ::testing::TestWithParam<Kind> {};
+
+}  // namespace
+
+TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) {
+    const Kind kind = GetParam();
+    test::TempDir dir;
+    ASSERT_TRUE(crash::prepare(kind, dir.path()));
+    const unsigned seed = std::random_device()();
+    SCOPED_TRACE("random seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    // From before the writer's start is done to several operations into its work.
+    std::uniform_int_distribution<int> delay(0, 200'000);
+
+    long applied = -1;
+    int afterStart = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const long reported =
+            runAndKill(kind, dir.path(), applied + 1, std::chrono::microseconds(delay(random)));
+        if (reported > applied) ++afterStart;
+        const std::string observed = crash::observedState(kind, dir.path());
+        auto holds = [&](long k) {
+            const auto states = crash::expectedStates(kind, k);
+            return std::find(states.begin(), states.end(), observed) != states.end();
+        };
+        if (holds(reported)) {
+            applied = reported;
+        } else if (holds(reported + 1)) {
+            applied = reported + 1;  // done, killed before it said so
+        } else {
+            FAIL() << "round " << round << ", operation " << reported
+                   << " reported done; the data holds:\n  " << observed << "\nexpected:\n  "
+                   << crash::expectedStates(kind, reported).front();
+        }
+        expectOnlyKnownFiles(dir.path());
+    }
+    // The kills must have fallen among the operations, not only into the start.
+    EXPECT_GT(afterStart, kRounds / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfData, CrashSafetyTest,
+                         ::testing::Values(Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox),
+                         [](const auto& info) { return crash::nameOf(info.param); });
