@@ -8,6 +8,7 @@
 #include "app/HushvaultApplication.h"
 #include "app/LaunchOptions.h"
 #include "crypto/Md5.h"
+#include "ui/FirstFrameQuit.h"
 
 namespace {
 
@@ -63,5 +64,6 @@ int main(int argc, char** argv) {
 
     hv::HushvaultApplication hushvault(*options);
     if (hushvault.start(err) == hv::HushvaultApplication::Outcome::Forwarded) return 0;
+    hv::FirstFrameQuit::armIfRequested();
     return app.exec();
 }

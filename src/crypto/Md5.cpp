@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace hv {
 
@@ -18,12 +19,19 @@ const EVP_MD* md5Algorithm() {
     return algorithm;
 }
 
+struct ContextFree {
+    void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
+};
+
 bool digest(std::string_view bytes, Md5Digest& out) {
     const EVP_MD* algorithm = md5Algorithm();
+    // One context per thread, reused: making one per digest costs as much as the digest
+    // of a password (the reader tries every stored password on a token).
+    thread_local const std::unique_ptr<EVP_MD_CTX, ContextFree> context(EVP_MD_CTX_new());
     unsigned int length = 0;
-    return algorithm &&
-           EVP_Digest(bytes.data(), bytes.size(), out.data(), &length, algorithm, nullptr) == 1 &&
-           length == out.size();
+    return algorithm && context && EVP_DigestInit_ex2(context.get(), algorithm, nullptr) == 1 &&
+           EVP_DigestUpdate(context.get(), bytes.data(), bytes.size()) == 1 &&
+           EVP_DigestFinal_ex(context.get(), out.data(), &length) == 1 && length == out.size();
 }
 
 }  // namespace

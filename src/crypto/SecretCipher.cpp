@@ -1,7 +1,5 @@
 #include "crypto/SecretCipher.h"
 
-#include <cstdio>
-
 #include "crypto/Base64.h"
 #include "crypto/Utf8.h"
 
@@ -9,12 +7,16 @@ namespace hv {
 
 namespace {
 
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+Md5Digest checkDigest(const Md5Digest& keyDigest) {
+    return md5(std::string_view(reinterpret_cast<const char*>(keyDigest.data()), keyDigest.size()));
+}
+
 std::string makeCheckPrefix(const Md5Digest& keyDigest) {
-    const Md5Digest check =
-        md5(std::string_view(reinterpret_cast<const char*>(keyDigest.data()), keyDigest.size()));
-    char prefix[5];
-    std::snprintf(prefix, sizeof prefix, "%02x%02x", check[0], check[1]);
-    return prefix;
+    const Md5Digest check = checkDigest(keyDigest);
+    return {kHexDigits[check[0] >> 4], kHexDigits[check[0] & 15], kHexDigits[check[1] >> 4],
+            kHexDigits[check[1] & 15]};
 }
 
 std::optional<int> lowerHexValue(char c) {
@@ -47,6 +49,16 @@ SecretCipher::SecretCipher(std::string_view password) : SecretCipher(md5(passwor
 
 std::string SecretCipher::checkPrefixOf(std::string_view password) {
     return makeCheckPrefix(md5(password));
+}
+
+bool SecretCipher::fitsCheckPrefix(std::string_view token, const Md5Digest& keyDigest) {
+    if (token.size() < 4) return false;
+    const Md5Digest check = checkDigest(keyDigest);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::uint8_t byte = check[i / 2];
+        if (token[i] != kHexDigits[i % 2 == 0 ? byte >> 4 : byte & 15]) return false;
+    }
+    return true;
 }
 
 SecretCipher::SecretCipher(const Md5Digest& keyDigest)

@@ -1,6 +1,5 @@
 #include "sms/MessageReader.h"
 
-#include "crypto/SecretCipher.h"
 #include "crypto/SecretLink.h"
 #include "crypto/SecretToken.h"
 #include "store/HiddenMSG.h"
@@ -22,11 +21,9 @@ std::optional<std::string> MessageReader::decrypt(const std::string& token,
 }
 
 std::optional<std::string> MessageReader::decryptWithContacts(const std::string& token) {
-    for (const Contacts& contact : store_.findAllContracts()) {
-        // The check prefix is compared before any RC4 work: most passwords fail it.
-        if (token.compare(0, 4, SecretCipher::checkPrefixOf(contact.passWord)) != 0) continue;
+    // DecString turns a password whose check prefix does not fit away before any RC4 work.
+    for (const Contacts& contact : store_.findAllContracts())
         if (auto plain = DecString(token, contact.passWord)) return plain;
-    }
     return std::nullopt;
 }
 

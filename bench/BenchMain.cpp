@@ -1,0 +1,6 @@
+// The main() of the benchmark programs without screens.
+#include "AnchorReporter.h"
+
+int main(int argc, char** argv) {
+    return hv::bench::runWithAnchors(argc, argv);
+}
