@@ -111,6 +111,10 @@
         <source>F-send</source>
         <translation>Sent</translation>
     </message>
+    <message id="draft not saved">
+        <source>draft not saved</source>
+        <translation>The unsent message could not be kept for later.</translation>
+    </message>
     <message id="failed send">
         <source>failed send</source>
         <translation>Not sent</translation>
@@ -238,6 +242,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>Version %1</translation>
+    </message>
+    <message id="setting not saved">
+        <source>setting not saved</source>
+        <translation>The setting could not be saved. It stays as it was.</translation>
     </message>
     <message id="database error">
         <source>database error</source>

@@ -111,6 +111,10 @@
         <source>F-send</source>
         <translation>已发送</translation>
     </message>
+    <message id="draft not saved">
+        <source>draft not saved</source>
+        <translation>未发送的消息未能保存以便稍后继续。</translation>
+    </message>
     <message id="failed send">
         <source>failed send</source>
         <translation>发送失败</translation>
@@ -238,6 +242,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>版本 %1</translation>
+    </message>
+    <message id="setting not saved">
+        <source>setting not saved</source>
+        <translation>设置未能保存，仍保持原样。</translation>
     </message>
     <message id="database error">
         <source>database error</source>

@@ -111,6 +111,10 @@
         <source>F-send</source>
         <translation>已傳送</translation>
     </message>
+    <message id="draft not saved">
+        <source>draft not saved</source>
+        <translation>未傳送的訊息未能儲存以便稍後繼續。</translation>
+    </message>
     <message id="failed send">
         <source>failed send</source>
         <translation>傳送失敗</translation>
@@ -238,6 +242,10 @@
     <message id="Version">
         <source>Version</source>
         <translation>版本 %1</translation>
+    </message>
+    <message id="setting not saved">
+        <source>setting not saved</source>
+        <translation>設定未能儲存，仍保持原樣。</translation>
     </message>
     <message id="database error">
         <source>database error</source>

@@ -2,6 +2,7 @@
 
 #include "access/LoginListener.h"
 #include "access/PassCodeResult.h"
+#include "access/SettingNotSaved.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "platform/NotificationCenter.h"
@@ -53,6 +54,8 @@ int SettingViewController::checkPassWordWithstring(const QString& passcode) {
     if (outcome.store) {
         HushvaultSqlite store(paths_.documentsDirectory());
         store.updatetel(kSettingPassWord, *outcome.store);
+        // The steps are done either way; the user learns that the old passcode stays.
+        if (SettingNotSaved::failed(store)) SettingNotSaved::show();
         if (secView) secView->finishedLogin(true);
         if (outcome.announceChange)
             NotificationCenter::defaultCenter().postNotification(kNotificationLockTime,

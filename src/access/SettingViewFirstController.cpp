@@ -4,6 +4,7 @@
 #include "access/LockTimeChoices.h"
 #include "access/LoginListener.h"
 #include "access/LoginViewController.h"
+#include "access/SettingNotSaved.h"
 #include "access/SettingViewController.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
@@ -89,23 +90,35 @@ void SettingViewFirstController::statueForObjects() {
     messageSwitch->setOn(Record.size() == 2);
 }
 
-void SettingViewFirstController::save() {
+bool SettingViewFirstController::save() {
     HushvaultSqlite store(paths_.documentsDirectory());
-    store.updatetel(kSettingRecord, Record.toStdString());
+    bool saved = true;
+    auto update = [&](const char* key, const std::string& value) {
+        store.updatetel(key, value);
+        saved = saved && !SettingNotSaved::failed(store);
+    };
+    update(kSettingRecord, Record.toStdString());
     // A stored time outside the five choices is written back as it was.
     if (tabIndex >= 0 && tabIndex < array.size())
-        store.updatetel(kSettingTime, array[tabIndex].toStdString());
-    store.updatetel(kSettingLockTime, formatLockTime(now()));
+        update(kSettingTime, array[tabIndex].toStdString());
+    update(kSettingLockTime, formatLockTime(now()));
+    if (!saved) SettingNotSaved::show();
+    return saved;
 }
 
 void SettingViewFirstController::messageRecord() {
+    const QString previous = Record;
     Record = messageSwitch->isOn() ? "On" : "Off";
-    save();
+    if (save()) return;
+    // Not kept: the switch shows what is stored.
+    Record = previous;
+    messageSwitch->setOn(Record.size() == 2);
 }
 
 void SettingViewFirstController::tableIndex(int index) {
+    const int previous = tabIndex;
     tabIndex = index;
-    save();
+    if (!save()) tabIndex = previous;
     reloadData();
 }
 

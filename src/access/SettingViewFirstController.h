@@ -25,7 +25,8 @@ public:
 
     void setHushvaultViewController(LoginListener* menu) { hushvaultViewController = menu; }
     void statueForObjects();
-    void save();
+    // Writes the screen's settings; false (and an alert) when the store refused them.
+    bool save();
     void messageRecord();
     void tableIndex(int index);
     void selectRow(int row);

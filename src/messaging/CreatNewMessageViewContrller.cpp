@@ -341,7 +341,9 @@ void CreatNewMessageViewContrller::saveDraft() {
     draft.text = textView->text().toStdString();
     draft.password = passTextField->text().toStdString();
     draft.friendFlag = *contract.iphoneFriend;
-    draft.save(paths_.temporaryDirectory());
+    // A full or read-only disk: the user is leaving with a text that will not be there.
+    if (!draft.save(paths_.temporaryDirectory()))
+        (new AlertView(kKeyWarning, kKeyDraftNotSaved, kKeySure, {}))->show();
 }
 
 void CreatNewMessageViewContrller::updateCounter() {

@@ -35,6 +35,7 @@ namespace hv {
     KEY(kKeySending, "send")                                                              \
     KEY(kKeySent, "F-send")                                                               \
     KEY(kKeyFailedSend, "failed send")                                                    \
+    KEY(kKeyDraftNotSaved, "draft not saved")                                             \
     KEY(kKeyInputNumber, "Input Number")                                                  \
     KEY(kKeyInputPassword, "Input En-PWD")                                                \
     KEY(kKeyWarning, "Warning")                                                           \
@@ -68,6 +69,7 @@ namespace hv {
     KEY(kKeyChangePassword, "Change password") /* the login screen's link */              \
     KEY(kKeyVersion, "Version")                /* "Version %1" on the about screen */     \
     KEY(kKeyDatabaseError, "database error")   /* at start-up; %1 is the database file */ \
+    KEY(kKeySettingNotSaved, "setting not saved")                                         \
     /* The reader and the records. */                                                     \
     KEY(kKeyExit, "exit")                                                                 \
     KEY(kKeyDecryption, "Decryption")                                                     \

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -295,6 +296,27 @@ TEST_F(AccessScreensTest, TheSwitchSavesRecordTimeAndLockTime) {
     QTest::mouseClick(switchOf(settings), Qt::LeftButton);
     EXPECT_EQ(setting("Record"), "On");
     EXPECT_EQ(setting("LockTime"), "1765000020.000000");
+}
+
+TEST_F(AccessScreensTest, ASettingTheStoreRefusesIsSaidAndNotShownAsKept) {
+    auto* settings = new SettingViewFirstController(dir.paths(), &menu);
+    nav->pushViewController(settings, false);
+    ASSERT_TRUE(switchOf(settings)->isOn());
+    // The store refuses every change of the settings, as on a full or read-only disk.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db,
+                 "CREATE TRIGGER refuse BEFORE UPDATE ON HidMSGNew "
+                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    QTest::mouseClick(switchOf(settings), Qt::LeftButton);
+    AlertView* alert = test::visibleAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->messageText(), "The setting could not be saved. It stays as it was.");
+    EXPECT_TRUE(switchOf(settings)->isOn());
+    EXPECT_EQ(setting("Record"), "On");
 }
 
 TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
