@@ -27,8 +27,9 @@ void ChooseTimeLockViewController::viewDidLoad() {
 }
 
 void ChooseTimeLockViewController::selectRow(int row) {
+    // A choice the store refused leaves the check mark where it was.
+    if (setView_ && !setView_->tableIndex(row)) return;
     lastIndexPath_ = row;
-    if (setView_) setView_->tableIndex(row);
     reloadData();
 }
 

@@ -115,11 +115,13 @@ void SettingViewFirstController::messageRecord() {
     messageSwitch->setOn(Record.size() == 2);
 }
 
-void SettingViewFirstController::tableIndex(int index) {
+bool SettingViewFirstController::tableIndex(int index) {
     const int previous = tabIndex;
     tabIndex = index;
-    if (!save()) tabIndex = previous;
+    const bool saved = save();
+    if (!saved) tabIndex = previous;
     reloadData();
+    return saved;
 }
 
 void SettingViewFirstController::reloadData() {

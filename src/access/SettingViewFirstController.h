@@ -28,7 +28,8 @@ public:
     // Writes the screen's settings; false (and an alert) when the store refused them.
     bool save();
     void messageRecord();
-    void tableIndex(int index);
+    // The chooser's choice; false when it could not be saved (and stays as it was).
+    bool tableIndex(int index);
     void selectRow(int row);
     void loginedInSeccess(const QVariant& object);
 

@@ -317,6 +317,20 @@ TEST_F(AccessScreensTest, ASettingTheStoreRefusesIsSaidAndNotShownAsKept) {
     EXPECT_EQ(alert->messageText(), "The setting could not be saved. It stays as it was.");
     EXPECT_TRUE(switchOf(settings)->isOn());
     EXPECT_EQ(setting("Record"), "On");
+    test::tapAlertButton(alert, 0);
+
+    // The chooser's check mark stays on the stored choice.
+    menu.loggedIn = true;
+    QTest::mouseClick(settings->findChild<TableRow*>("settingRow1"), Qt::LeftButton);
+    auto* chooser = qobject_cast<ChooseTimeLockViewController*>(nav->topViewController());
+    ASSERT_NE(chooser, nullptr);
+    QTest::mouseClick(chooser->findChild<TableRow*>("lockTimeRow4"), Qt::LeftButton);
+    ASSERT_TRUE(test::visibleAlert());
+    EXPECT_EQ(chooser->findChild<TableRow*>("lockTimeRow0")->accessory(),
+              TableRow::Accessory::Checkmark);
+    EXPECT_EQ(chooser->findChild<TableRow*>("lockTimeRow4")->accessory(),
+              TableRow::Accessory::None);
+    EXPECT_EQ(setting("Time"), "0");
 }
 
 TEST_F(AccessScreensTest, WithHardlyAnySettingsTheSwitchIsOnAndSavedSo) {
