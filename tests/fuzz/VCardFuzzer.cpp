@@ -23,16 +23,23 @@ std::size_t occurrences(const std::string& text, std::string_view needle) {
     return count;
 }
 
-// The file with folded lines joined, the way a reader of cards sees it.
+// The file with folded lines joined, the way a reader of cards sees it: a line break
+// (CR LF, LF or a CR alone) followed by a space or a tab joins the lines.
 std::string unfolded(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n' && i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t')) {
-            ++i;
+        if (text[i] != '\r' && text[i] != '\n') {
+            out += text[i];
             continue;
         }
-        out += text[i];
+        const std::size_t lineBreak = text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+        const std::size_t next = i + lineBreak;
+        if (next < text.size() && (text[next] == ' ' || text[next] == '\t')) {
+            i = next;  // the break and the space go
+        } else {
+            out += '\n';
+            i = next - 1;
+        }
     }
     return out;
 }
