@@ -77,4 +77,28 @@ inline std::string decryptStored(const Rc4& key, std::string_view token) {
     return token.size() < 4 ? std::string() : key.process(base64Decode(token.substr(4)));
 }
 
+// And the value as it is stored: the key's check characters, then the Base64 of RC4.
+inline std::string encryptStored(const Rc4& key, std::string_view checkPrefix,
+                                 std::string_view text) {
+    return std::string(checkPrefix) + base64Encode(key.process(text));
+}
+
+// The store's fixed key, prepared once, and its check characters.
+struct StoredKey {
+    explicit StoredKey(std::string_view password)
+        : digest_(digest(password.data(), password.size())), rc4(digest_) {
+        const Digest check = digest(digest_.data(), digest_.size());
+        static const char hex[] = "0123456789abcdef";
+        checkPrefix = {hex[check[0] >> 4], hex[check[0] & 15], hex[check[1] >> 4],
+                       hex[check[1] & 15]};
+    }
+
+private:
+    Digest digest_;
+
+public:
+    Rc4 rc4;
+    std::string checkPrefix;
+};
+
 }  // namespace hv::bench::bare

@@ -55,7 +55,7 @@ int SettingViewController::checkPassWordWithstring(const QString& passcode) {
         HushvaultSqlite store(paths_.documentsDirectory());
         store.updatetel(kSettingPassWord, *outcome.store);
         // The steps are done either way; the user learns that the old passcode stays.
-        if (SettingNotSaved::failed(store)) SettingNotSaved::show();
+        if (store.findTelephoneNumber(kSettingPassWord) != *outcome.store) SettingNotSaved::show();
         if (secView) secView->finishedLogin(true);
         if (outcome.announceChange)
             NotificationCenter::defaultCenter().postNotification(kNotificationLockTime,

@@ -73,6 +73,9 @@ void SettingViewFirstController::viewDidDisappear(bool) {
 void SettingViewFirstController::statueForObjects() {
     HushvaultSqlite store(paths_.documentsDirectory());
     const auto settings = store.findAllNewSMS();
+    // A store that cannot be read is not one without settings: nothing is written over
+    // (the start has said that the store is unusable).
+    if (SettingNotSaved::failed(store)) return;
     if (settings.size() < 2) {
         // Hardly any settings: records are kept. The switch and the saved value agree.
         messageSwitch->setOn(true);
@@ -91,17 +94,15 @@ void SettingViewFirstController::statueForObjects() {
 }
 
 bool SettingViewFirstController::save() {
-    HushvaultSqlite store(paths_.documentsDirectory());
-    bool saved = true;
-    auto update = [&](const char* key, const std::string& value) {
-        store.updatetel(key, value);
-        saved = saved && !SettingNotSaved::failed(store);
-    };
-    update(kSettingRecord, Record.toStdString());
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {kSettingRecord, Record.toStdString()}};
     // A stored time outside the five choices is written back as it was.
     if (tabIndex >= 0 && tabIndex < array.size())
-        update(kSettingTime, array[tabIndex].toStdString());
-    update(kSettingLockTime, formatLockTime(now()));
+        rows.emplace_back(kSettingTime, array[tabIndex].toStdString());
+    rows.emplace_back(kSettingLockTime, formatLockTime(now()));
+    // All or none, so that the screen can show what is stored either way.
+    HushvaultSqlite store(paths_.documentsDirectory());
+    const bool saved = store.updateSettingRows(rows);
     if (!saved) SettingNotSaved::show();
     return saved;
 }

@@ -9,12 +9,9 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-Md5Digest checkDigest(const Md5Digest& keyDigest) {
-    return md5(std::string_view(reinterpret_cast<const char*>(keyDigest.data()), keyDigest.size()));
-}
-
 std::string makeCheckPrefix(const Md5Digest& keyDigest) {
-    const Md5Digest check = checkDigest(keyDigest);
+    const Md5Digest check =
+        md5(std::string_view(reinterpret_cast<const char*>(keyDigest.data()), keyDigest.size()));
     return {kHexDigits[check[0] >> 4], kHexDigits[check[0] & 15], kHexDigits[check[1] >> 4],
             kHexDigits[check[1] & 15]};
 }
@@ -51,18 +48,20 @@ std::string SecretCipher::checkPrefixOf(std::string_view password) {
     return makeCheckPrefix(md5(password));
 }
 
-bool SecretCipher::fitsCheckPrefix(std::string_view token, const Md5Digest& keyDigest) {
-    if (token.size() < 4) return false;
-    const Md5Digest check = checkDigest(keyDigest);
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::uint8_t byte = check[i / 2];
-        if (token[i] != kHexDigits[i % 2 == 0 ? byte >> 4 : byte & 15]) return false;
-    }
-    return true;
+std::optional<std::string> SecretCipher::decryptOnce(std::string_view token,
+                                                     std::string_view password) {
+    const Md5Digest keyDigest = md5(password);
+    std::string prefix = makeCheckPrefix(keyDigest);
+    // Every reason to fail gives the same empty result, so the prefix may come first.
+    if (token.substr(0, 4) != prefix) return std::nullopt;
+    return SecretCipher(keyDigest, std::move(prefix)).decrypt(token);
 }
 
 SecretCipher::SecretCipher(const Md5Digest& keyDigest)
-    : key_(keyDigest), checkPrefix_(makeCheckPrefix(keyDigest)) {}
+    : SecretCipher(keyDigest, makeCheckPrefix(keyDigest)) {}
+
+SecretCipher::SecretCipher(const Md5Digest& keyDigest, std::string checkPrefix)
+    : key_(keyDigest), checkPrefix_(std::move(checkPrefix)) {}
 
 std::string SecretCipher::encrypt(std::string_view text, bool plainForm) const {
     const std::string body = base64Encode(key_.process(text));

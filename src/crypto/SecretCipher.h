@@ -15,8 +15,6 @@ namespace hv {
 class SecretCipher {
 public:
     explicit SecretCipher(std::string_view password);
-    // The same from the password's MD5 digest, for a caller that has it already.
-    explicit SecretCipher(const Md5Digest& keyDigest);
 
     // The token of the text: four lower-case hex check characters, then the Base64 of the
     // RC4 cipher bytes. In the escaped form every "+" of the Base64 text becomes "%2B".
@@ -31,11 +29,15 @@ public:
     const std::string& checkPrefix() const { return checkPrefix_; }
     // The same, without preparing RC4: for trying many passwords against one token.
     static std::string checkPrefixOf(std::string_view password);
-    // Whether the token starts with the check characters of the password whose digest is
-    // given: the first test of a decryption, and the only one most passwords reach.
-    static bool fitsCheckPrefix(std::string_view token, const Md5Digest& keyDigest);
+    // decrypt() under a password used once: most passwords tried on a token do not fit
+    // it, and are turned away at the check prefix before any RC4 work (two digests).
+    static std::optional<std::string> decryptOnce(std::string_view token,
+                                                  std::string_view password);
 
 private:
+    explicit SecretCipher(const Md5Digest& keyDigest);
+    SecretCipher(const Md5Digest& keyDigest, std::string checkPrefix);
+
     Rc4Key key_;
     std::string checkPrefix_;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "store/AtomicFile.h"
 #include "store/PropertyList.h"
 #include "store/StorePaths.h"
 
@@ -29,6 +30,8 @@ std::optional<MessageDraft> MessageDraft::load(const std::string& temporaryDirec
 }
 
 bool MessageDraft::save(const std::string& temporaryDirectory) const {
+    // A write killed earlier may have left the text and password in a temporary file.
+    AtomicFile::removeLeftovers(path(temporaryDirectory));
     return ensureDirectory(temporaryDirectory) &&
            PropertyList::writeTexts(path(temporaryDirectory), {{"Name", name},
                                                                {"Telephone", telephone},
@@ -39,6 +42,7 @@ bool MessageDraft::save(const std::string& temporaryDirectory) const {
 
 void MessageDraft::remove(const std::string& temporaryDirectory) {
     std::remove(path(temporaryDirectory).c_str());
+    AtomicFile::removeLeftovers(path(temporaryDirectory));
 }
 
 }  // namespace hv

@@ -16,6 +16,11 @@ bool write(const std::string& path, std::string_view contents);
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> read(const std::string& path);
 
+// Removes the temporary files that writes of this file left when their process was killed
+// before the rename. Only for files one process writes at a time (it would take another
+// writer's file away from under it).
+void removeLeftovers(const std::string& path);
+
 }  // namespace AtomicFile
 
 }  // namespace hv

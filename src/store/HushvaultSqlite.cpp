@@ -46,8 +46,8 @@ std::string storedNumber(const std::string& telephone) {
 HiddenMSG readMessage(const SqliteStatement& row) {
     HiddenMSG message;
     message.SMS_id = row.columnInt(0);
-    message.telePhoneNumber = decryptAtRest(row.columnText(1));
-    message.contents = decryptAtRest(row.columnText(2));
+    message.telePhoneNumber = decryptAtRest(row.columnView(1));
+    message.contents = decryptAtRest(row.columnView(2));
     message.time = row.columnText(3);
     message.statue = row.columnText(4);
     return message;
@@ -56,8 +56,8 @@ HiddenMSG readMessage(const SqliteStatement& row) {
 Contacts readContact(const SqliteStatement& row) {
     Contacts contact;
     contact.contract_id = row.columnInt(0);
-    contact.name = decryptAtRest(row.columnText(1));
-    contact.telePhoneNumber = decryptAtRest(row.columnText(2));
+    contact.name = decryptAtRest(row.columnView(1));
+    contact.telePhoneNumber = decryptAtRest(row.columnView(2));
     contact.passWord = row.columnText(3);
     contact.iphoneFriend = row.columnText(4);
     return contact;
@@ -140,6 +140,7 @@ namespace {
 
 constexpr const char* kInsertSetting =
     "INSERT OR REPLACE INTO HidMSGNew(id ,telephone, statue) VALUES (?,?,?);";
+constexpr const char* kUpdateSetting = "UPDATE HidMSGNew SET telephone=?1 WHERE statue=?2;";
 
 }  // namespace
 
@@ -147,7 +148,7 @@ std::int32_t HushvaultSqlite::addSMS(const std::string& value, const std::string
     return insert(kInsertSetting, value, key);
 }
 
-bool HushvaultSqlite::addSettingRows(const std::vector<std::pair<std::string, std::string>>& rows) {
+bool HushvaultSqlite::inTransaction(const std::function<bool()>& body) {
     if (!open()) return false;
     OpenConnection connection(*this);
     auto run = [&](const char* sql) {
@@ -157,23 +158,59 @@ bool HushvaultSqlite::addSettingRows(const std::vector<std::pair<std::string, st
         noteFailure();
         return false;
     }
-    bool added = true;
-    for (const auto& [value, key] : rows) {
-        SqliteStatement statement(logDataBase, kInsertSetting);
-        bindAll(statement, 2, value, key);
-        if (!statement.run() || sqlite3_changes(logDataBase) == 0) {
-            added = false;
-            break;
-        }
+    if (!body()) {  // it noted why
+        run("ROLLBACK;");
+        return false;
     }
-    if (added && run("COMMIT;")) return true;
+    if (run("COMMIT;")) return true;
     noteFailure();
     run("ROLLBACK;");
     return false;
 }
 
+bool HushvaultSqlite::addSettingRowsIfNone(
+    const std::vector<std::pair<std::string, std::string>>& rows) {
+    bool added = false;
+    const bool done = inTransaction([&] {
+        {
+            SqliteStatement count(logDataBase, "SELECT count(*) FROM HidMSGNew;");
+            if (!count.nextRow()) {
+                noteFailure();
+                return false;
+            }
+            if (count.columnInt(0) > 0) return true;  // seeded before: nothing to do
+        }
+        for (const auto& [value, key] : rows) {
+            SqliteStatement statement(logDataBase, kInsertSetting);
+            bindAll(statement, 2, value, key);
+            if (!statement.run() || sqlite3_changes(logDataBase) == 0) {
+                noteFailure();
+                return false;
+            }
+        }
+        added = true;
+        return true;
+    });
+    return done && added;
+}
+
+bool HushvaultSqlite::updateSettingRows(
+    const std::vector<std::pair<std::string, std::string>>& rows) {
+    return inTransaction([&] {
+        for (const auto& [key, value] : rows) {
+            SqliteStatement statement(logDataBase, kUpdateSetting);
+            bindAll(statement, 1, value, key);
+            if (!statement.run()) {
+                noteFailure();
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
 void HushvaultSqlite::updatetel(const std::string& key, const std::string& value) {
-    execute("UPDATE HidMSGNew SET telephone=?1 WHERE statue=?2;", value, key);
+    execute(kUpdateSetting, value, key);
 }
 
 std::optional<std::string> HushvaultSqlite::findTelephoneNumber(const std::string& key) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,9 +35,14 @@ public:
     // Settings rows. Note the argument orders: value first when adding, key first when
     // updating. Adding always adds a row; updating never does.
     std::int32_t addSMS(const std::string& value, const std::string& key);
-    // Adds several rows (value, key) as addSMS does, all or none: in one transaction, so
-    // that a process killed halfway leaves no part of them.
-    bool addSettingRows(const std::vector<std::pair<std::string, std::string>>& rows);
+    // Adds the rows (value, key) as addSMS does when the table holds no row at all, all or
+    // none: the look and the adding are one transaction, so that a process killed halfway
+    // leaves no part of them and two processes starting together add them once. True when
+    // this call added them.
+    bool addSettingRowsIfNone(const std::vector<std::pair<std::string, std::string>>& rows);
+    // Updates the rows (key, value) as updatetel does, all or none. True when no
+    // statement failed (a key without a row is left alone, as by updatetel).
+    bool updateSettingRows(const std::vector<std::pair<std::string, std::string>>& rows);
     void updatetel(const std::string& key, const std::string& value);
     // The value of the last row with the key, or nothing.
     std::optional<std::string> findTelephoneNumber(const std::string& key);
@@ -81,6 +87,9 @@ private:
 
     // Each opens the database, prepares the statement, binds the arguments to ?1, ?2, ...
     // (insert: to ?2, ?3, ... leaving the identifier to SQLite), steps and closes again.
+    // Runs the body between BEGIN IMMEDIATE and COMMIT on one connection; a body that
+    // returns false (having noted why), or a failed commit, rolls back.
+    bool inTransaction(const std::function<bool()>& body);
     template <class... Args>
     void execute(const char* sql, const Args&... args);
     template <class... Args>

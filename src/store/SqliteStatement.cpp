@@ -48,10 +48,14 @@ int SqliteStatement::columnInt(int column) const {
 }
 
 std::string SqliteStatement::columnText(int column) const {
+    return std::string(columnView(column));
+}
+
+std::string_view SqliteStatement::columnView(int column) const {
     const auto* text = sqlite3_column_text(statement_, column);
     if (!text) return {};
-    return std::string(reinterpret_cast<const char*>(text),
-                       static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
+    return std::string_view(reinterpret_cast<const char*>(text),
+                            static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
 }
 
 }  // namespace hv

@@ -33,6 +33,8 @@ public:
     int columnInt(int column) const;
     // A NULL column reads as the empty text.
     std::string columnText(int column) const;
+    // The same without a copy, valid until the next step: for a value read and dropped.
+    std::string_view columnView(int column) const;
 
 private:
     sqlite3_stmt* statement_ = nullptr;

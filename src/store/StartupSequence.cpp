@@ -19,13 +19,12 @@ void StartupSequence::createTables(HushvaultSqlite& store) {
 }
 
 void StartupSequence::seedSettings(HushvaultSqlite& store, double nowSeconds) {
-    if (!store.findAllNewSMS().empty()) return;
-    // Together: a start killed halfway would otherwise leave some rows, and the next
-    // start, seeing the table not empty, would never add the rest.
-    store.addSettingRows({{"0", kSettingTime},
-                          {"", kSettingPassWord},
-                          {kRecordOn, kSettingRecord},
-                          {formatLockTime(nowSeconds), kSettingLockTime}});
+    // Together, and only into an empty table: a start killed halfway would otherwise leave
+    // some rows that the next start, seeing the table not empty, never completes.
+    store.addSettingRowsIfNone({{"0", kSettingTime},
+                                {"", kSettingPassWord},
+                                {kRecordOn, kSettingRecord},
+                                {formatLockTime(nowSeconds), kSettingLockTime}});
 }
 
 void StartupSequence::recordVersion(HushvaultSqlite& store, const std::string& version) {

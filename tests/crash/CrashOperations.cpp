@@ -75,6 +75,22 @@ std::string integrityOf(const std::string& path) {
     return result == "ok" ? "ok" : "integrity: " + result;
 }
 
+// Rows of a table, counted by SQL (a duplicate row shows), 0 when there is no table.
+int rowsIn(const std::string& path, const std::string& table) {
+    sqlite3* db = nullptr;
+    int rows = 0;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        const std::string sql = "SELECT count(*) FROM " + table + ";";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
+            rows = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
 std::string observedStore(const std::string& directory) {
     HushvaultSqlite store(directory);
     std::ostringstream state;
@@ -97,12 +113,13 @@ std::string observedStore(const std::string& directory) {
         records.insert(whole ? i : -1000 - i);
     }
     const auto settings = store.findAllNewSMS();
+    const int settingRows = rowsIn(store.dataBasePath(), "HidMSGNew");
     state << "contacts";
     for (long i : contacts) state << ' ' << i;
     state << "; records";
     for (long i : records) state << ' ' << i;
     // The seeded settings are all there or none; the time is the last update's.
-    state << "; settings " << settings.size();
+    state << "; settings " << settingRows;
     if (const auto time = settings.find(kSettingTime); time != settings.end())
         state << " time " << time->second;
     return state.str();

@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the Base64, RC4 and UTF-8 steps see them too.
     for (const std::string& outside : {raw, cipher.checkPrefix() + text}) {
         const auto plain = cipher.decrypt(outside);
+        HV_FUZZ_CHECK(DecString(outside, password) == plain);
         if (!plain) continue;
         HV_FUZZ_CHECK(outside.compare(0, 4, cipher.checkPrefix()) == 0);
         HV_FUZZ_CHECK(isValidUtf8(*plain));

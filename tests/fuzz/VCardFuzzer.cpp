@@ -62,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeScratchFile((folder / "contacts.vcf").string(), text);
 
     const AddressBookRead book = VCardAddressBook(folder).copyArrayOfAllPeople();
-    const std::string lower = lowered(text);
+    // Folded lines joined first: "BEGIN:VC" and "ARD" on two lines are one marker.
+    const std::string joined = unfolded(text);
+    const std::string lower = lowered(joined);
     HV_FUZZ_CHECK(book.people.size() <= occurrences(lower, "begin:vcard"));
 
     // Values may be encoded (quoted-printable, Base64): only then may a number's text be
@@ -70,7 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool encoded = lower.find("quoted-printable") != std::string::npos ||
                          lower.find("base64") != std::string::npos ||
                          lower.find("encoding=b") != std::string::npos;
-    const std::string joined = unfolded(text);
     std::size_t numbers = 0;
     for (const ABPerson& person : book.people) {
         numbers += person.phones.size();

@@ -17,8 +17,6 @@ if [ ${#targets[@]} -eq 0 ]; then
     mapfile -t targets < <(sed -n 's/^ *\(fuzz_[a-z0-9_]*\) *$/\1/p' "$here/FuzzTargets.cmake")
 fi
 
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-
 status=0
 printf '%-22s %8s %14s %10s  %s\n' target seconds executions exec/s result
 for target in "${targets[@]}"; do

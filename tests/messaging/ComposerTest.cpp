@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +23,7 @@
 #include "sms/SmsBody.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
+#include "store/StorePaths.h"
 #include "support/FakeSmsService.h"
 #include "support/ManualClock.h"
 #include "support/ScreenHost.h"
@@ -325,6 +329,22 @@ TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {
     message(next)->setText("");
     nav->popViewControllerAnimated(false);
     EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
+}
+
+TEST_F(ComposerTest, ADraftWriteKilledHalfwayLeavesNoTextOrPasswordBehind) {
+    // What a killed write leaves: the temporary file beside the draft, named after it.
+    const std::string leftover = draftDirectory() + "/.tempMessage.a1B2c3";
+    const std::string other = draftDirectory() + "/.tempMessage.longer1";
+    for (const std::string& path : {leftover, other}) {
+        ASSERT_TRUE(ensureDirectory(draftDirectory()));
+        std::ofstream(path) << "half written, with the password";
+    }
+    auto* composer = open();
+    fill(composer, "13800138000", "tea", "half written");
+    nav->popViewControllerAnimated(false);
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(other));  // not one of its own
+    ASSERT_TRUE(MessageDraft::load(draftDirectory()));
 }
 
 TEST_F(ComposerTest, ChoosingAPhoneTypeReturnsToTheComposer) {

@@ -127,13 +127,26 @@ TEST_F(HushvaultSqliteTest, SettingRowsAddedTogetherAreAllOrNone) {
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(db);
-    EXPECT_FALSE(store.addSettingRows({{"1", "Good"}, {"2", "Bad"}}));
+    EXPECT_FALSE(store.addSettingRowsIfNone({{"1", "Good"}, {"2", "Bad"}}));
     EXPECT_NE(store.lastError().find("refused"), std::string::npos);
     EXPECT_TRUE(store.findAllNewSMS().empty());
 
-    EXPECT_TRUE(store.addSettingRows({{"1", "Good"}, {"2", "Also"}}));
+    EXPECT_TRUE(store.addSettingRowsIfNone({{"1", "Good"}, {"2", "Also"}}));
+    EXPECT_FALSE(store.addSettingRowsIfNone({{"3", "Third"}}));  // not empty any more
     EXPECT_EQ(store.findAllNewSMS(),
               (std::map<std::string, std::string>{{"Also", "2"}, {"Good", "1"}}));
+
+    // Updates too: one refused, none kept.
+    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db,
+                 "CREATE TRIGGER refuseUpdate BEFORE UPDATE ON HidMSGNew WHEN NEW.statue='Also' "
+                 "BEGIN SELECT RAISE(ABORT, 'refused'); END;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    EXPECT_FALSE(store.updateSettingRows({{"Good", "10"}, {"Also", "20"}}));
+    EXPECT_EQ(store.findTelephoneNumber("Good"), "1");
+    EXPECT_TRUE(store.updateSettingRows({{"Good", "10"}, {"Missing", "30"}}));
+    EXPECT_EQ(store.findTelephoneNumber("Good"), "10");
 }
 
 TEST_F(HushvaultSqliteTest, MessageRecordsAreDeletedByIdNumberOrAll) {
