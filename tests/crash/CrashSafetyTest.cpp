@@ -112,12 +112,11 @@ TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) 
     std::mt19937 random(seed);
     // One kill in four falls anywhere from the start on, the others among the operations.
     std::uniform_int_distribution<int> delay(0, 60'000);
-    std::bernoulli_distribution duringWork(0.75);
 
     long applied = -1;
     int afterStart = 0;
     for (int round = 0; round < kRounds; ++round) {
-        const long reported = runAndKill(kind, dir.path(), applied + 1, duringWork(random),
+        const long reported = runAndKill(kind, dir.path(), applied + 1, round % 4 != 0,
                                          std::chrono::microseconds(delay(random)));
         if (reported > applied) ++afterStart;
         const std::string observed = crash::observedState(kind, dir.path());
