@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +19,7 @@
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "support/ManualClock.h"
+#include "support/RawSql.h"
 #include "support/ScreenHost.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
@@ -303,13 +303,9 @@ TEST_F(AccessScreensTest, ASettingTheStoreRefusesIsSaidAndNotShownAsKept) {
     nav->pushViewController(settings, false);
     ASSERT_TRUE(switchOf(settings)->isOn());
     // The store refuses every change of the settings, as on a full or read-only disk.
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db,
-                 "CREATE TRIGGER refuse BEFORE UPDATE ON HidMSGNew "
-                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END;",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "CREATE TRIGGER refuse BEFORE UPDATE ON HidMSGNew "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
 
     QTest::mouseClick(switchOf(settings), Qt::LeftButton);
     AlertView* alert = test::visibleAlert();

@@ -1,11 +1,10 @@
 #include "store/HushvaultSqlite.h"
 
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include "store/PhoneNumber.h"
 #include "store/StartupSequence.h"
+#include "support/RawSql.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -119,14 +118,9 @@ TEST_F(HushvaultSqliteTest, SettingsRowsAreAddedOnlyByAddAndChangedOnlyByUpdate)
 
 TEST_F(HushvaultSqliteTest, SettingRowsAddedTogetherAreAllOrNone) {
     // A row the database refuses, after one it took.
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "CREATE TRIGGER refuse BEFORE INSERT ON HidMSGNew WHEN NEW.statue='Bad' "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "CREATE TRIGGER refuse BEFORE INSERT ON HidMSGNew WHEN "
+                             "NEW.statue='Bad' BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
     EXPECT_FALSE(store.addSettingRowsIfNone({{"1", "Good"}, {"2", "Bad"}}));
     EXPECT_NE(store.lastError().find("refused"), std::string::npos);
     EXPECT_TRUE(store.findAllNewSMS().empty());
@@ -137,12 +131,9 @@ TEST_F(HushvaultSqliteTest, SettingRowsAddedTogetherAreAllOrNone) {
               (std::map<std::string, std::string>{{"Also", "2"}, {"Good", "1"}}));
 
     // Updates too: one refused, none kept.
-    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db,
-                 "CREATE TRIGGER refuseUpdate BEFORE UPDATE ON HidMSGNew WHEN NEW.statue='Also' "
-                 "BEGIN SELECT RAISE(ABORT, 'refused'); END;",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "CREATE TRIGGER refuseUpdate BEFORE UPDATE ON HidMSGNew WHEN "
+                             "NEW.statue='Also' BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
     EXPECT_FALSE(store.updateSettingRows({{"Good", "10"}, {"Also", "20"}}));
     EXPECT_EQ(store.findTelephoneNumber("Good"), "1");
     EXPECT_TRUE(store.updateSettingRows({{"Good", "10"}, {"Missing", "30"}}));

@@ -5,6 +5,7 @@
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "store/StorePaths.h"
+#include "support/RawSql.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -69,13 +70,9 @@ TEST(StoreRobustness, ForeignValuesInTheFileReadAsEmptyText) {
     // Rows written by hand: plain (unencrypted) values and NULL columns.
     ASSERT_TRUE(store.connectionDataBase());
     store.closeDataBase();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db,
-                 "INSERT INTO SecContract(name,telephone,passWord,checkCode) VALUES "
-                 "('plain name','123',NULL,NULL);",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "INSERT INTO SecContract(name,telephone,passWord,checkCode) VALUES "
+                             "('plain name','123',NULL,NULL);"));
     const auto contacts = store.findAllContracts();
     ASSERT_EQ(contacts.size(), 1u);
     EXPECT_EQ(contacts[0].name, "");
