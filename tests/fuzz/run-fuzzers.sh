@@ -29,13 +29,22 @@ for target in "${targets[@]}"; do
         status=1
         continue
     fi
-    # A target's own libFuzzer flags, one per line, in options/<target> (# for comments).
+    # A target's own settings in options/<target>, one per line (# for comments): libFuzzer
+    # flags ("-name=value") and environment variables ("NAME=value").
     flags=()
+    environment=()
     if [ -f "$here/options/$target" ]; then
-        mapfile -t flags < <(grep -v '^#' "$here/options/$target")
+        while read -r line; do
+            case "$line" in
+                '' | '#'*) ;;
+                -*) flags+=("$line") ;;
+                *) environment+=("$line") ;;
+            esac
+        done <"$here/options/$target"
     fi
     result=clean
-    if ! "$binaries/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+    if ! env "${environment[@]}" "$binaries/$target" -max_total_time="$seconds" \
+        -print_final_stats=1 -timeout=10 \
         -rss_limit_mb=2048 -artifact_prefix="$artifacts/" "${flags[@]}" "$corpus" \
         "$here/corpus/$target" >"$log" 2>&1; then
         result="FAILED: see $log"
