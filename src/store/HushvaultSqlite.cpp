@@ -100,6 +100,21 @@ std::int32_t HushvaultSqlite::insert(const char* sql, const Args&... args) {
     return static_cast<std::int32_t>(sqlite3_last_insert_rowid(logDataBase));
 }
 
+template <class Row, class ReadRow>
+std::vector<Row> HushvaultSqlite::listAll(const char* countSql, const char* sql, ReadRow readRow) {
+    std::vector<Row> rows;
+    if (!open()) return rows;
+    OpenConnection connection(*this);
+    {
+        SqliteStatement count(logDataBase, countSql);
+        if (count.nextRow()) rows.reserve(static_cast<std::size_t>(count.columnInt(0)));
+    }
+    SqliteStatement statement(logDataBase, sql);
+    while (statement.nextRow()) rows.push_back(readRow(statement));
+    if (statement.failed()) noteFailure();
+    return rows;
+}
+
 template <class OnRow, class... Args>
 void HushvaultSqlite::query(const char* sql, OnRow onRow, const Args&... args) {
     if (!open()) return;
@@ -264,10 +279,8 @@ HiddenMSG HushvaultSqlite::findSMSBySMSid(std::int32_t id) {
 }
 
 std::vector<HiddenMSG> HushvaultSqlite::findAllSMS() {
-    std::vector<HiddenMSG> messages;
-    query("SELECT * FROM HidMSG ORDER BY id DESC",
-          [&](const SqliteStatement& row) { messages.push_back(readMessage(row)); });
-    return messages;
+    return listAll<HiddenMSG>("SELECT count(*) FROM HidMSG",
+                              "SELECT * FROM HidMSG ORDER BY id DESC", readMessage);
 }
 
 void HushvaultSqlite::clearAllSMS() {
@@ -325,10 +338,8 @@ Contacts HushvaultSqlite::findContractByCheckCode(const std::string& checkCode) 
 }
 
 std::vector<Contacts> HushvaultSqlite::findAllContracts() {
-    std::vector<Contacts> contacts;
-    query("SELECT * FROM SecContract ORDER BY id DESC",
-          [&](const SqliteStatement& row) { contacts.push_back(readContact(row)); });
-    return contacts;
+    return listAll<Contacts>("SELECT count(*) FROM SecContract",
+                             "SELECT * FROM SecContract ORDER BY id DESC", readContact);
 }
 
 // --- versions -----------------------------------------------------------------------------

@@ -96,6 +96,10 @@ private:
     std::int32_t insert(const char* sql, const Args&... args);
     template <class OnRow, class... Args>
     void query(const char* sql, OnRow onRow, const Args&... args);
+    // Every row of a table, read into a list sized by a count first: growing it row by row
+    // would copy and fault in its pages again and again (lists of thousands of records).
+    template <class Row, class ReadRow>
+    std::vector<Row> listAll(const char* countSql, const char* sql, ReadRow readRow);
 
     std::string lastError_;
 };
