@@ -75,7 +75,7 @@ void SettingViewFirstController::statueForObjects() {
     const auto settings = store.findAllNewSMS();
     // A store that cannot be read is not one without settings: nothing is written over
     // (the start has said that the store is unusable).
-    if (SettingNotSaved::failed(store)) return;
+    if (!store.lastError().empty()) return;
     if (settings.size() < 2) {
         // Hardly any settings: records are kept. The switch and the saved value agree.
         messageSwitch->setOn(true);

@@ -44,10 +44,6 @@ std::string escapePlus(const std::string& body) {
 
 SecretCipher::SecretCipher(std::string_view password) : SecretCipher(md5(password)) {}
 
-std::string SecretCipher::checkPrefixOf(std::string_view password) {
-    return makeCheckPrefix(md5(password));
-}
-
 std::optional<std::string> SecretCipher::decryptOnce(std::string_view token,
                                                      std::string_view password) {
     const Md5Digest keyDigest = md5(password);

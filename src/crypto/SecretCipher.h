@@ -27,8 +27,6 @@ public:
 
     // The four check characters of this password.
     const std::string& checkPrefix() const { return checkPrefix_; }
-    // The same, without preparing RC4: for trying many passwords against one token.
-    static std::string checkPrefixOf(std::string_view password);
     // decrypt() under a password used once: most passwords tried on a token do not fit
     // it, and are turned away at the check prefix before any RC4 work (two digests).
     static std::optional<std::string> decryptOnce(std::string_view token,

@@ -65,19 +65,9 @@ protected:
 
 }  // namespace
 
-TEST_F(MainMenuTest, LoginFlagFollowsTheLockingRuleAtLoad) {
-    start("", kNow - 1000, "0");
-    EXPECT_TRUE(menu->IsLogin());
-}
-
 TEST_F(MainMenuTest, AStoredPasswordAndAnExpiredPeriodLockTheMenu) {
     start("2468", kNow - 61, "1");
     EXPECT_FALSE(menu->IsLogin());
-}
-
-TEST_F(MainMenuTest, NeverLockingKeepsAnOldLoginValid) {
-    start("2468", 1000, "100000");
-    EXPECT_TRUE(menu->IsLogin());
 }
 
 TEST_F(MainMenuTest, StillWithinThePeriodTheUserStaysLoggedIn) {

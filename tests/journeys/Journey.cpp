@@ -79,6 +79,11 @@ void Journey::wait(int milliseconds) {
     QTest::qWait(milliseconds);
 }
 
+bool Journey::waitUntil(const std::function<bool()>& condition, int milliseconds) {
+    for (int waited = 0; !condition() && waited < milliseconds; waited += 50) wait(50);
+    return condition();
+}
+
 QString Journey::barTitle() const {
     return hv::test::barTitle(windowWidget());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -44,6 +46,9 @@ public:
     void type(const QString& text);
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void wait(int milliseconds);
+    // Waits on the event loop until the condition holds, at most the time given; whether
+    // it came to hold.
+    bool waitUntil(const std::function<bool()>& condition, int milliseconds = 10000);
 
     // The widget of that name on the window (the last one made), or null.
     template <class Widget>

@@ -409,13 +409,9 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
     journey.tap("newMessageButton");
     writeMessage(journey, "north gate at eight");
     journey.tap("sendButton");
-    for (int waited = 0;
-         waited < 10000 &&
-         !(test::visibleAlert() && test::visibleAlert()->titleText() == localized("F-send"));
-         waited += 50)
-        journey.wait(50);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->titleText(), localized("F-send"));
+    ASSERT_TRUE(journey.waitUntil([] {
+        return test::visibleAlert() && test::visibleAlert()->titleText() == localized("F-send");
+    }));
     ASSERT_EQ(modemManager.sent().size(), 1u);
     EXPECT_EQ(modemManager.sent()[0].number, "13800138000");
     EXPECT_TRUE(outboxFiles(journey).isEmpty());
@@ -425,13 +421,9 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
     journey.click("internalTextView");
     journey.type("second");
     journey.tap("sendButton");
-    for (int waited = 0;
-         waited < 10000 &&
-         !(test::visibleAlert() && test::visibleAlert()->messageText() == localized("send error"));
-         waited += 50)
-        journey.wait(50);
-    AlertView* warning = test::visibleAlert();
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(warning->messageText(), localized("send error"));
+    EXPECT_TRUE(journey.waitUntil([] {
+        return test::visibleAlert() &&
+               test::visibleAlert()->messageText() == localized("send error");
+    }));
     journey.quit();
 }
