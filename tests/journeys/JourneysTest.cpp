@@ -22,10 +22,12 @@
 #include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
 #include "support/FakeModemManager.h"
+#include "support/RawSql.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/NavigationController.h"
+#include "ui/SwitchControl.h"
 #include "ui/TableRow.h"
 #include "ui/Window.h"
 
@@ -108,6 +110,35 @@ TEST(Journeys, SendLeaveAndComeBackToTheDraft) {
     EXPECT_EQ(journey.find<GrowingTextView>("textView")->text(), "second thoughts");
     EXPECT_FALSE(MessageDraft::load(journey.app().paths().temporaryDirectory()));
     EXPECT_EQ(outboxFiles(journey).size(), 1);
+}
+
+TEST(Journeys, OnADiskThatRefusesWritesTheSettingAndTheDraftSaySoAndNothingChanges) {
+    Journey journey;
+    journey.start();
+    // The store refuses every change of a setting, and the draft's file cannot be replaced.
+    ASSERT_TRUE(test::runSql(HushvaultSqlite(journey.profile().path()).dataBasePath(),
+                             "CREATE TRIGGER refuse BEFORE UPDATE ON HidMSGNew "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
+    const std::string draftPath = MessageDraft::path(journey.app().paths().temporaryDirectory());
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(draftPath)));
+
+    journey.tap("settingButton");
+    journey.click("messageSwitch");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("setting not saved"));
+    journey.tap("alertButton0");
+    EXPECT_TRUE(journey.find<SwitchControl>("messageSwitch")->isOn());
+    EXPECT_EQ(HushvaultSqlite(journey.profile().path()).findTelephoneNumber("Record"), "On");
+    journey.press(Qt::Key_Escape);
+
+    journey.tap("newMessageButton");
+    writeMessage(journey, "kept for later?");
+    journey.press(Qt::Key_Escape);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("draft not saved"));
+    journey.tap("alertButton0");
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+    EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
 TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime) {
