@@ -1,27 +1,40 @@
 #include "ui/StretchableImage.h"
 
 #include <qdrawutil.h>
+#include <QPaintDevice>
 #include <QPainter>
+
+#include "ui/Picture.h"
 
 namespace hv {
 
-namespace {
-
-constexpr int kScale = 2;  // pixels per point in the shipped pictures
-
-}  // namespace
-
 StretchableImage::StretchableImage(const QString& resource, int leftCap, int topCap)
-    : pixmap_(resource), leftCap_(leftCap), topCap_(topCap) {}
+    : resource_(resource), caps_(leftCap, topCap, 0, 0), singleStretch_(true) {}
+
+StretchableImage::StretchableImage(const QString& resource, const QMargins& caps)
+    : resource_(resource), caps_(caps), singleStretch_(false) {}
+
+bool StretchableImage::isNull() const {
+    return Picture::load(resource_, 1.0).isNull();
+}
 
 void StretchableImage::paint(QPainter& painter, const QRect& target) const {
-    if (pixmap_.isNull()) return;
-    const int width = pixmap_.width() / kScale;
-    const int height = pixmap_.height() / kScale;
-    const QMargins points(leftCap_, topCap_, width - leftCap_ - 1, height - topCap_ - 1);
-    const QMargins pixels(points.left() * kScale, points.top() * kScale, points.right() * kScale,
-                          points.bottom() * kScale);
-    qDrawBorderPixmap(&painter, target, points, pixmap_, pixmap_.rect(), pixels);
+    const QPixmap pixmap =
+        Picture::load(resource_, painter.device() ? painter.device()->devicePixelRatioF() : 1.0);
+    if (pixmap.isNull()) return;
+    const qreal density = pixmap.devicePixelRatio();
+    const int width = qRound(pixmap.width() / density);
+    const int height = qRound(pixmap.height() / density);
+    QMargins points = caps_;
+    if (singleStretch_) {
+        points.setRight(width - caps_.left() - 1);
+        points.setBottom(height - caps_.top() - 1);
+    }
+    const QMargins pixels(qRound(points.left() * density), qRound(points.top() * density),
+                          qRound(points.right() * density), qRound(points.bottom() * density));
+    QPixmap plain = pixmap;
+    plain.setDevicePixelRatio(1.0);  // the source margins are in the copy's own pixels
+    qDrawBorderPixmap(&painter, target, points, plain, plain.rect(), pixels);
 }
 
 }  // namespace hv

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QMargins>
 #include <QString>
 
 class QPainter;
@@ -8,21 +8,24 @@ class QRect;
 
 namespace hv {
 
-// A picture that stretches like a phone's stretchable image: the parts left of the left cap
-// and above the top cap, and those right of and below the single column and row after
-// them, keep their size; only that column and row stretch. Pictures are drawn at twice
-// their size in points; caps are in points.
+// A picture that stretches without distorting its edges. Made with a left and a top cap, it
+// stretches like a phone's stretchable image: the parts left of the left cap and above the
+// top cap, and those right of and below the single column and row after them, keep their
+// size; only that column and row stretch. Made with caps on all four sides, the corners keep
+// their size, the edges stretch along and the middle both ways. Caps are in points; the copy
+// of the picture drawn for the painter's density is used.
 class StretchableImage {
 public:
     StretchableImage(const QString& resource, int leftCap, int topCap);
+    StretchableImage(const QString& resource, const QMargins& caps);
 
     void paint(QPainter& painter, const QRect& target) const;
-    bool isNull() const { return pixmap_.isNull(); }
+    bool isNull() const;
 
 private:
-    QPixmap pixmap_;
-    int leftCap_;
-    int topCap_;
+    QString resource_;
+    QMargins caps_;
+    bool singleStretch_;  // made with a left and a top cap only
 };
 
 }  // namespace hv

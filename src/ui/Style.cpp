@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "ui/StretchableBackground.h"
+
 namespace hv::Style {
 
 namespace {
@@ -60,13 +62,7 @@ constexpr RoleSheet kSheets[] = {
      " background: white; font-size: 15px; }"},
     {Role::TipView, "color: #8e8e93; font-size: 21px; background: transparent;"},
     {Role::WebView, "QTextBrowser { background: white; padding: 6px; }"},
-    {Role::MenuNewMessage,
-     "QPushButton { border: none; border-image: url(:/images/menu_new_message.png) 0 0 0 0 "
-     "stretch stretch; }"
-     "QPushButton:pressed { border-image: url(:/images/menu_new_message_pressed.png) 0 0 0 0 "
-     "stretch stretch; }"
-     "QPushButton:disabled { border-image: url(:/images/menu_new_message_disabled.png) 0 0 0 0 "
-     "stretch stretch; }"},
+    {Role::MenuNewMessage, "QPushButton { border: none; background: transparent; }"},
     {Role::MenuLabel, "color: white; background: transparent;"},
     {Role::MenuBadge,
      "color: #2f6fd6; background: white; border-radius: 8px; padding: 2px 8px;"
@@ -92,9 +88,7 @@ constexpr RoleSheet kSheets[] = {
      "border: none; font-size: 15px; background: transparent; color: #d0021b;"},
     {Role::FormFieldEdited,
      "border: none; font-size: 15px; background: transparent; color: #1c1c1e;"},
-    {Role::MessageEntryField,
-     "#messageEntryField { border-image: url(:/images/MessageEntryInputField.png) 12 12 12 12 "
-     "stretch stretch; border-width: 12px; }"},
+    {Role::MessageEntryField, "#messageEntryField { background: transparent; }"},
     {Role::MessageText, "background: transparent;"},
     {Role::SendButton,
      "QPushButton { color: white; font-weight: bold; font-size: 14px; border-image: "
@@ -107,12 +101,12 @@ constexpr RoleSheet kSheets[] = {
      "QTextEdit { background: white; border: 1px solid #c8c8cc; border-radius: 8px;"
      " padding: 4px; font-size: 16px; color: #1c1c1e; }"},
     {Role::ActionButtonDecrypt,
-     "QPushButton { color: white; font-size: 17px; font-weight: bold; border-image: "
-     "url(:/images/button5.png) 0 0 0 0 stretch stretch; }"
+     "QPushButton { color: white; font-size: 17px; font-weight: bold; border: none; "
+     "background: transparent; }"
      "QPushButton:pressed { color: #dde8ff; }"},
     {Role::ActionButtonReply,
-     "QPushButton { color: white; font-size: 17px; font-weight: bold; border-image: "
-     "url(:/images/button2.png) 0 0 0 0 stretch stretch; }"
+     "QPushButton { color: white; font-size: 17px; font-weight: bold; border: none; "
+     "background: transparent; }"
      "QPushButton:pressed { color: #ddffe6; }"},
     {Role::RecordsList, "QListView { background: #dbe2ed; border: none; }"},
     {Role::NoRecords, "color: #555555; font-size: 25px; background: transparent;"},
@@ -121,11 +115,34 @@ constexpr RoleSheet kSheets[] = {
     {Role::AboutProperty, "font-size: 13px; color: #6d6d72;"},
 };
 
+// The pictures behind the widgets of some roles, stretched by their caps (in points).
+struct RolePictures {
+    Role role;
+    StretchableBackground::Pictures pictures;
+};
+
+const RolePictures kPictures[] = {
+    // The new-message picture widens between its rounded left edge and the envelope.
+    {Role::MenuNewMessage,
+     {":/images/menu_new_message.png", ":/images/menu_new_message_pressed.png",
+      ":/images/menu_new_message_disabled.png", QMargins(16, 16, 105, 16)}},
+    {Role::MessageEntryField,
+     {":/images/MessageEntryInputField.png", nullptr, nullptr, QMargins(12, 12, 12, 12)}},
+    {Role::ActionButtonDecrypt,
+     {":/images/button5.png", nullptr, nullptr, QMargins(12, 12, 12, 12)}},
+    {Role::ActionButtonReply, {":/images/button2.png", nullptr, nullptr, QMargins(12, 12, 12, 12)}},
+};
+
 }  // namespace
 
 void apply(QWidget* widget, Role role) {
     for (const RoleSheet& entry : kSheets)
         if (entry.role == role) widget->setStyleSheet(QString::fromUtf8(entry.sheet));
+    StretchableBackground::Pictures pictures{};
+    for (const RolePictures& entry : kPictures)
+        if (entry.role == role) pictures = entry.pictures;
+    // A role without a picture takes away the one an earlier role gave.
+    StretchableBackground::set(widget, pictures);
 }
 
 QColor barColor() {
@@ -147,11 +164,19 @@ QString focusRing(const QString& objectName, int radius) {
         .arg(radius);
 }
 
-void useGroupedBackground(QWidget* widget) {
+QColor recordsBackground() {
+    return QColor(0xdb, 0xe2, 0xed);
+}
+
+void useBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, groupedBackground());
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
+}
+
+void useGroupedBackground(QWidget* widget) {
+    useBackground(widget, groupedBackground());
 }
 
 }  // namespace hv::Style

@@ -74,6 +74,11 @@ QString groupedContent(const QString& objectName);
 // A focus ring of that corner radius, drawn by a frame of that name.
 QString focusRing(const QString& objectName, int radius);
 
+// The records list's colour (its role's style sheet), also beside it on a wide screen.
+QColor recordsBackground();
+
+// Paints the widget's background in that colour.
+void useBackground(QWidget* widget, const QColor& colour);
 // Paints the widget's background in the grouped-table colour of settings-style screens.
 void useGroupedBackground(QWidget* widget);
 

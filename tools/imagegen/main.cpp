@@ -1,7 +1,8 @@
 // Draws every image the application ships, so that they are made reproducibly from code:
 //   hv_imagegen OUTPUT_DIRECTORY
-// Images are drawn at twice their size in points for sharp high-density screens, except
-// the small tile icons, which style sheets draw at their own size.
+// Each picture is drawn for one, two and three pixels a point ("name.png", "name@2x.png",
+// "name@3x.png"), so that it is sharp on every screen. The drawings are in units of half a
+// point, except the small tile icons, drawn in points.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,10 +27,21 @@ QLinearGradient vertical(int height, const QColor& top, const QColor& bottom) {
     return gradient;
 }
 
+// Pixels per drawing unit of the copy being drawn.
+qreal gPixelsPerUnit = 1.0;
+
+// A picture w x h drawing units large, whose painter draws in those units.
 QImage canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(w * gPixelsPerUnit), qRound(h * gPixelsPerUnit),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(gPixelsPerUnit);
     image.fill(Qt::transparent);
     return image;
+}
+
+// The whole picture, in drawing units.
+QRectF area(const QImage& image) {
+    return QRectF(QPointF(), image.deviceIndependentSize());
 }
 
 // An envelope whose flap carries a small keyhole: the application's mark.
@@ -93,7 +105,7 @@ QImage bar(const QColor& top, const QColor& bottom) {
     QImage image = canvas(640, 88);
     QPainter p(&image);
     const QLinearGradient g = vertical(88, top, bottom);
-    p.fillRect(image.rect(), g);
+    p.fillRect(area(image), g);
     p.fillRect(QRect(0, 0, 640, 2), QColor(255, 255, 255, 50));
     p.fillRect(QRect(0, 86, 640, 2), QColor(0, 0, 0, 90));
     return image;
@@ -104,11 +116,11 @@ QImage menuBackground() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QLinearGradient g = vertical(872, QColor(0xf4, 0xf7, 0xfc), QColor(0xdc, 0xe5, 0xf3));
-    p.fillRect(image.rect(), g);
+    p.fillRect(area(image), g);
     QRadialGradient glow(QPointF(520, 120), 360);
     glow.setColorAt(0, QColor(0x5a, 0x9c, 0xf5, 60));
     glow.setColorAt(1, QColor(0x5a, 0x9c, 0xf5, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(area(image), glow);
     p.setPen(QPen(QColor(0x2f, 0x6f, 0xd6, 18), 2));
     for (int i = -872; i < 640; i += 48) p.drawLine(i, 872, i + 872, 0);
     return image;
@@ -184,7 +196,7 @@ QImage entryBackground() {
     QImage image = canvas(640, 80);
     QPainter p(&image);
     const QLinearGradient g = vertical(80, QColor(0xe9, 0xed, 0xf3), QColor(0xd3, 0xd9, 0xe3));
-    p.fillRect(image.rect(), g);
+    p.fillRect(area(image), g);
     p.fillRect(QRect(0, 0, 640, 2), QColor(0xb4, 0xbc, 0xc8));
     return image;
 }
@@ -216,7 +228,7 @@ QImage padBackground() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QLinearGradient g = vertical(872, QColor(0xee, 0xf2, 0xf8), QColor(0xd2, 0xdc, 0xec));
-    p.fillRect(image.rect(), g);
+    p.fillRect(area(image), g);
     p.setOpacity(0.07);
     drawMark(p, QRectF(170, 420, 300, 312), kNavy, QColor(0xee, 0xf2, 0xf8));
     return image;
@@ -308,10 +320,36 @@ QImage personImage(int dots) {
     return image;
 }
 
-bool save(const QImage& image, const QDir& dir, const char* name) {
-    if (image.save(dir.filePath(name), "PNG")) return true;
+struct Picture {
+    const char* name;
+    qreal unitsPerPoint;
+    std::function<QImage()> draw;
+};
+
+bool save(const QImage& image, const QDir& dir, const QString& name) {
+    QImage copy = image;
+    copy.setDevicePixelRatio(1.0);
+    if (copy.save(dir.filePath(name), "PNG")) return true;
     std::fprintf(stderr, "hv_imagegen: cannot write %s\n", qPrintable(dir.filePath(name)));
     return false;
+}
+
+// The picture for each density: "name.png", "name@2x.png", "name@3x.png".
+bool saveCopies(const Picture& picture, const QDir& dir) {
+    bool ok = true;
+    for (int density = 1; density <= 3; ++density) {
+        // A painter draws no finer than a pixel a unit: a sparser copy is drawn at that
+        // and scaled down.
+        const qreal pixelsPerUnit = density / picture.unitsPerPoint;
+        gPixelsPerUnit = qMax(1.0, pixelsPerUnit);
+        QImage image = picture.draw();
+        if (pixelsPerUnit < 1.0)
+            image = image.scaled(image.size() * pixelsPerUnit, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        const QString suffix = density == 1 ? QString() : QString("@%1x").arg(density);
+        ok &= save(image, dir, QString(picture.name) + suffix + ".png");
+    }
+    return ok;
 }
 
 }  // namespace
@@ -324,31 +362,44 @@ int main(int argc, char** argv) {
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(".");
-    bool ok = save(logo(120), dir, "LOGO.png") && save(logo(256), dir, "hushvault.png") &&
-              save(info(false), dir, "a6.png") && save(info(true), dir, "a6-S.png") &&
-              save(bar(QColor(0x3a, 0x4d, 0x70), kNavy), dir, "navigation.png") &&
-              save(bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)), dir,
-                   "tabNavigation_cg.png") &&
-              save(menuBackground(), dir, "menu_background.png") &&
-              save(newMessageButton(kSky, kBlue.darker(120), 0.9), dir, "menu_new_message.png") &&
-              save(newMessageButton(kBlue, kBlue.darker(160), 0.7), dir,
-                   "menu_new_message_pressed.png") &&
-              save(newMessageButton(QColor(0xb8, 0xc4, 0xd6), QColor(0x98, 0xa6, 0xbc), 0.6), dir,
-                   "menu_new_message_disabled.png") &&
-              save(tileIcon(contacts), dir, "menu_contacts.png") &&
-              save(tileIcon(records), dir, "menu_records.png") &&
-              save(tileIcon(settings), dir, "menu_settings.png") &&
-              save(tileIcon(guide), dir, "menu_guide.png") &&
-              save(entryBackground(), dir, "MessageEntryBackground.png") &&
-              save(entryField(), dir, "MessageEntryInputField.png") &&
-              save(sendButton(), dir, "MessageEntrySendButton.png") &&
-              save(padBackground(), dir, "bg3.png") && save(bubble(false), dir, "bubble.png") &&
-              save(bubble(true), dir, "bubbleSelf.png") &&
-              save(actionButton(kSky, kBlue.darker(115)), dir, "button5.png") &&
-              save(actionButton(QColor(0x5c, 0xc8, 0x7a), QColor(0x2f, 0x96, 0x4e)), dir,
-                   "button2.png") &&
-              save(keyImage(), dir, "key.png") && save(blankImage(), dir, "blank.png") &&
-              save(personImage(1), dir, "multinum2.png") &&
-              save(personImage(3), dir, "multinum3.png");
+    const QColor disabledTop(0xb8, 0xc4, 0xd6);
+    const QColor disabledBottom(0x98, 0xa6, 0xbc);
+    const QColor green(0x5c, 0xc8, 0x7a);
+    const QColor darkGreen(0x2f, 0x96, 0x4e);
+    const Picture pictures[] = {
+        {"LOGO", 2, [] { return logo(192); }},  // 96 points, the about screen's
+        {"a6", 2, [] { return info(false); }},
+        {"a6-S", 2, [] { return info(true); }},
+        {"navigation", 2, [] { return bar(QColor(0x3a, 0x4d, 0x70), kNavy); }},
+        {"tabNavigation_cg", 2,
+         [] { return bar(QColor(0x2f, 0x5f, 0xb0), QColor(0x1d, 0x3b, 0x73)); }},
+        {"menu_background", 2, menuBackground},
+        {"menu_new_message", 2, [] { return newMessageButton(kSky, kBlue.darker(120), 0.9); }},
+        {"menu_new_message_pressed", 2,
+         [] { return newMessageButton(kBlue, kBlue.darker(160), 0.7); }},
+        {"menu_new_message_disabled", 2,
+         [&] { return newMessageButton(disabledTop, disabledBottom, 0.6); }},
+        {"menu_contacts", 1, [] { return tileIcon(contacts); }},
+        {"menu_records", 1, [] { return tileIcon(records); }},
+        {"menu_settings", 1, [] { return tileIcon(settings); }},
+        {"menu_guide", 1, [] { return tileIcon(guide); }},
+        {"MessageEntryBackground", 2, entryBackground},
+        {"MessageEntryInputField", 1, entryField},  // its corners drawn large
+        {"MessageEntrySendButton", 2, sendButton},
+        {"bg3", 2, padBackground},
+        {"bubble", 2, [] { return bubble(false); }},
+        {"bubbleSelf", 2, [] { return bubble(true); }},
+        {"button5", 2, [] { return actionButton(kSky, kBlue.darker(115)); }},
+        {"button2", 2, [&] { return actionButton(green, darkGreen); }},
+        {"key", 2, keyImage},
+        {"blank", 2, blankImage},
+        {"multinum2", 2, [] { return personImage(1); }},
+        {"multinum3", 2, [] { return personImage(3); }},
+    };
+    bool ok = true;
+    for (const Picture& picture : pictures) ok &= saveCopies(picture, dir);
+    // The desktop's icon for the application, one size.
+    gPixelsPerUnit = 1.0;
+    ok &= save(logo(256), dir, "hushvault.png");
     return ok ? 0 : 1;
 }
