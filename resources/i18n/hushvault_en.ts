@@ -379,6 +379,26 @@
         <source>Search</source>
         <translation>Search</translation>
     </message>
+    <message id="a11y About">
+        <source>a11y About</source>
+        <translation>About Hushvault</translation>
+    </message>
+    <message id="a11y Add contact">
+        <source>a11y Add contact</source>
+        <translation>Add a secret contact</translation>
+    </message>
+    <message id="a11y Choose contact">
+        <source>a11y Choose contact</source>
+        <translation>Choose a contact</translation>
+    </message>
+    <message id="a11y Message">
+        <source>a11y Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="a11y Clear search">
+        <source>a11y Clear search</source>
+        <translation>Clear the search</translation>
+    </message>
     <message id="Address Book">
         <source>Address Book</source>
         <translation>Address Book</translation>

@@ -379,6 +379,26 @@
         <source>Search</source>
         <translation>搜索</translation>
     </message>
+    <message id="a11y About">
+        <source>a11y About</source>
+        <translation>关于私密短信</translation>
+    </message>
+    <message id="a11y Add contact">
+        <source>a11y Add contact</source>
+        <translation>添加秘密联系人</translation>
+    </message>
+    <message id="a11y Choose contact">
+        <source>a11y Choose contact</source>
+        <translation>选择联系人</translation>
+    </message>
+    <message id="a11y Message">
+        <source>a11y Message</source>
+        <translation>信息</translation>
+    </message>
+    <message id="a11y Clear search">
+        <source>a11y Clear search</source>
+        <translation>清除搜索</translation>
+    </message>
     <message id="Address Book">
         <source>Address Book</source>
         <translation>通讯录</translation>

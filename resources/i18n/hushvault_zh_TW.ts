@@ -379,6 +379,26 @@
         <source>Search</source>
         <translation>搜尋</translation>
     </message>
+    <message id="a11y About">
+        <source>a11y About</source>
+        <translation>關於私密簡訊</translation>
+    </message>
+    <message id="a11y Add contact">
+        <source>a11y Add contact</source>
+        <translation>新增秘密聯絡人</translation>
+    </message>
+    <message id="a11y Choose contact">
+        <source>a11y Choose contact</source>
+        <translation>選擇聯絡人</translation>
+    </message>
+    <message id="a11y Message">
+        <source>a11y Message</source>
+        <translation>訊息</translation>
+    </message>
+    <message id="a11y Clear search">
+        <source>a11y Clear search</source>
+        <translation>清除搜尋</translation>
+    </message>
     <message id="Address Book">
         <source>Address Book</source>
         <translation>通訊錄</translation>

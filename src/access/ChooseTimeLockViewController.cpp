@@ -15,7 +15,7 @@ ChooseTimeLockViewController::ChooseTimeLockViewController(SettingViewFirstContr
 
 void ChooseTimeLockViewController::viewDidLoad() {
     table_ = new GroupedTableView;
-    setContentView(table_);
+    setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
     const QStringList titles = LockTimeChoices::rowTitles();
     for (int r = 0; r < titles.size(); ++r) {
         TableRow* row = table_->addRow();
@@ -35,9 +35,7 @@ void ChooseTimeLockViewController::selectRow(int row) {
 
 void ChooseTimeLockViewController::reloadData() {
     const auto rows = table_->rows();
-    for (int r = 0; r < rows.size(); ++r)
-        rows[r]->setAccessory(r == lastIndexPath_ ? TableRow::Accessory::Checkmark
-                                                  : TableRow::Accessory::None);
+    for (int r = 0; r < rows.size(); ++r) rows[r]->setChoice(r == lastIndexPath_);
 }
 
 }  // namespace hv

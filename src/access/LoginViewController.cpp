@@ -20,6 +20,12 @@
 
 namespace hv {
 
+namespace {
+
+constexpr int kLinkWidth = 280;  // under the pad's field, however wide the screen
+
+}  // namespace
+
 LoginViewController::LoginViewController(StorePaths paths, LoginListener* menu, QWidget* parent)
     : ViewController(parent), lumenViewController(menu), paths_(std::move(paths)) {
     setObjectName("LoginViewController");
@@ -34,7 +40,7 @@ void LoginViewController::viewDidLoad() {
         BarButtonItem{localized(kKeyLogin), {}, [this] { Done(); }, "loginButton"});
     psView = new PassWordView(this);
     psView->setDelegate(this);
-    setContentView(psView);
+    setContentView(psView, ContentWidth::Full);
     // Changing the password starts from here too: it asks for the old one first.
     changePassword_ = new QPushButton(localized(kKeyChangePassword), this);
     changePassword_->setObjectName("changePasswordButton");
@@ -52,7 +58,8 @@ void LoginViewController::resizeEvent(QResizeEvent*) {
 
 void LoginViewController::placeChangePasswordLink() {
     if (!changePassword_) return;
-    changePassword_->setGeometry(20, 136, width() - 40, 32);
+    const int linkWidth = qMin(width() - 40, kLinkWidth);
+    changePassword_->setGeometry((width() - linkWidth) / 2, 136, linkWidth, 32);
     changePassword_->raise();
 }
 

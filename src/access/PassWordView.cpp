@@ -11,7 +11,9 @@
 #include "platform/Clock.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
+#include "ui/Accessibility.h"
 #include "ui/AlertView.h"
+#include "ui/Picture.h"
 #include "ui/Style.h"
 #include "ui/Window.h"
 
@@ -51,6 +53,8 @@ PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
     setObjectName("psView");
     countLabel_ = new QLabel(localized(kKeyPassCode), this);
     countLabel_->setObjectName("countLabel");
+    // What it says after a try (a wrong password) is read out as it appears.
+    Accessibility::setRole(countLabel_, QAccessible::AlertMessage);
     countLabel_->setAlignment(Qt::AlignCenter);
     QFont labelFont("Arial");
     labelFont.setPixelSize(15);
@@ -59,6 +63,7 @@ PassWordView::PassWordView(QWidget* parent) : QWidget(parent) {
 
     lineTextField_ = new QLineEdit(this);
     lineTextField_->setObjectName("lineTextField");
+    lineTextField_->setAccessibleName(localized(kKeyPassCode));
     lineTextField_->setEchoMode(QLineEdit::Password);
     lineTextField_->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhHiddenText |
                                         Qt::ImhSensitiveData);
@@ -116,7 +121,8 @@ void PassWordView::fitStatusLine() {
 }
 
 void PassWordView::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(rect(), QPixmap(":/images/bg3.png"));
+    QPainter painter(this);
+    Picture::paintCovering(painter, rect(), ":/images/bg3.png");
 }
 
 void PassWordView::setIsFirstResponder(bool flag) {
@@ -149,6 +155,7 @@ void PassWordView::showResult(int code) {
         if (message.code != code) continue;
         countLabel_->setText(localized(message.key));
         fitStatusLine();
+        Accessibility::announce(countLabel_);
         if (message.colour) setColour(countLabel_, *message.colour);
         // Empties what was submitted. A next entry begun before then starts in an empty
         // field instead, and is not emptied under the user's fingers.

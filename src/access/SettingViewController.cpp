@@ -27,7 +27,7 @@ void SettingViewController::viewDidLoad() {
     Style::useGroupedBackground(this);
     psView = new PassWordView(this);
     psView->setDelegate(this);
-    setContentView(psView);
+    setContentView(psView, ContentWidth::Full);
     steps_ = AdminPasswordSteps();
     navigationItem()->setRightBarButtonItem(
         BarButtonItem{localized(kKeySave), {}, [this] { Done(); }, "saveButton"});

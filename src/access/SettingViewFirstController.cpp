@@ -40,7 +40,7 @@ void SettingViewFirstController::viewDidLoad() {
     connect(messageSwitch, &SwitchControl::clicked, this, [this] { messageRecord(); });
 
     table_ = new GroupedTableView;
-    setContentView(table_);
+    setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
     const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms};
     for (int r = 0; r < 3; ++r) {
         TableRow* row = table_->addRow();

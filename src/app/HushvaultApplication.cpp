@@ -7,10 +7,12 @@
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "platform/Localization.h"
+#include "platform/PhoneShell.h"
 #include "platform/SingleInstance.h"
 #include "platform/SmsServiceChoice.h"
 #include "platform/TelephonyCenter.h"
 #include "sms/SmsService.h"
+#include "ui/Window.h"
 
 namespace hv {
 
@@ -52,6 +54,7 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         paths_, makeMenuScreens(paths_, sms_.get(), *addressBook_, choice.name));
     delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get(), *addressBook_));
     delegate_->didFinishLaunchingWithOptions();
+    delegate_->window()->showOnDevice(PhoneShell::detected());
     // A link from a later start opens the reader, or at least shows the window.
     connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
             &HushvaultAppDelegate::openURL);

@@ -1,10 +1,12 @@
 #include "app/HushvaultViewController.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "access/LockingRule.h"
 #include "app/NewMessageButton.h"
@@ -18,6 +20,8 @@
 #include "ui/FocusRing.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
+#include "ui/Picture.h"
+#include "ui/ReadableColumnLayout.h"
 #include "ui/Style.h"
 #include "ui/Window.h"
 
@@ -30,6 +34,13 @@ constexpr int kTagContacts = 102;
 constexpr int kTagRecords = 103;
 
 constexpr int kTileHeight = 104;
+constexpr int kInfoButtonRightMargin = 14;
+// The entries' column: as wide as a phone's on a desktop.
+constexpr int kMenuWidth = 440;
+// Lower than this, and at least this wide (a phone held sideways), the new-message button
+// goes beside the tiles instead of above them.
+constexpr int kSideBySideBelowHeight = 400;
+constexpr int kSideBySideFromWidth = 560;
 
 }  // namespace
 
@@ -106,16 +117,32 @@ void HushvaultViewController::buildMenu() {
 
 void HushvaultViewController::layOutMenu() {
     // The entries over the background picture: the big new-message button, then the other
-    // four as tiles, two by two.
+    // four as tiles, two by two; on a low screen (a phone held sideways) side by side.
     backGroudImageView = new QLabel;
     backGroudImageView->setObjectName("backGroudImageView");
-    backGroudImageView->setPixmap(QPixmap(":/images/menu_background.png"));
-    backGroudImageView->setScaledContents(true);
-    auto* layout = new QVBoxLayout(backGroudImageView);
+    backGroudImageView->installEventFilter(this);
+    auto* column = new ReadableColumnLayout(backGroudImageView);
+    menuColumn_ = column;
+    column->setMaximumColumnWidth(kMenuWidth);
+    // A window too low for the entries scrolls them over the background.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName("menuScroller");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setStyleSheet("QScrollArea, #menuEntries { background: transparent; }");
+    scroller->viewport()->setAutoFillBackground(false);
+    auto* entries = new QWidget;
+    entries->setObjectName("menuEntries");
+    scroller->setWidget(entries);
+    column->addWidget(scroller);
+    entriesLayout_ = new QBoxLayout(QBoxLayout::TopToBottom, entries);
+    auto* layout = entriesLayout_;
     layout->setContentsMargins(20, 22, 20, 0);
     layout->setSpacing(18);
     newMessageButton->setFixedHeight(118);
-    layout->addWidget(newMessageButton);
+    layout->addWidget(newMessageButton, 0, Qt::AlignTop);
     auto* tiles = new QGridLayout;
     tiles->setSpacing(12);
     tiles->addWidget(smsContractsButton, 0, 0);
@@ -125,27 +152,51 @@ void HushvaultViewController::layOutMenu() {
     tiles->setColumnStretch(0, 1);
     tiles->setColumnStretch(1, 1);
     layout->addLayout(tiles);
+    layout->setAlignment(tiles, Qt::AlignTop);
     layout->addStretch(1);
-    setContentView(backGroudImageView);
+    setContentView(backGroudImageView, ContentWidth::Full);
+}
+
+bool HushvaultViewController::eventFilter(QObject* watched, QEvent* event) {
+    // The background keeps its proportions: cut to the screen, not stretched over it.
+    if (watched == backGroudImageView && event->type() == QEvent::Paint) {
+        QPainter painter(backGroudImageView);
+        Picture::paintCovering(painter, backGroudImageView->rect(), ":/images/menu_background.png");
+    }
+    return ViewController::eventFilter(watched, event);
+}
+
+void HushvaultViewController::resizeEvent(QResizeEvent* event) {
+    ViewController::resizeEvent(event);
+    if (!entriesLayout_) return;
+    const bool sideBySide = height() < kSideBySideBelowHeight && width() >= kSideBySideFromWidth;
+    entriesLayout_->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Side by side the button and the tiles share the width; one above the other, the room
+    // left below them stays empty.
+    entriesLayout_->setStretch(0, sideBySide ? 5 : 0);
+    entriesLayout_->setStretch(1, sideBySide ? 6 : 0);
+    entriesLayout_->setStretch(2, sideBySide ? 0 : 1);
+    // Side by side, the button needs the room of a phone's width for its title.
+    menuColumn_->setMaximumColumnWidth(sideBySide ? Window::kReadableWidth : kMenuWidth);
 }
 
 void HushvaultViewController::buildNavigationBarItems() {
     logoView = new QLabel;
     logoView->setObjectName("logoView");
-    logoView->setPixmap(
-        QPixmap(":/images/LOGO.png").scaled(30, 30, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logoView->setPixmap(Picture::scaled(":/images/LOGO.png", QSize(30, 30), devicePixelRatioF()));
     logoView->setGeometry(8, 7, 30, 30);
     infoButton = new QPushButton;
     infoButton->setObjectName("infoButton");
     Style::apply(infoButton, Style::Role::MenuInfoButton);
     infoButton->setCursor(Qt::PointingHandCursor);
     infoButton->setFocusPolicy(Qt::TabFocus);
+    infoButton->setAccessibleName(localized(kKeyA11yAbout));
     FocusRing::attach(infoButton, 11);
     infoButton->setGeometry(Window::kWidth - 36, 11, 22, 22);
     connect(infoButton, &QPushButton::clicked, this, [this] { about(); });
     if (NavigationController* nav = navigationController()) {
         nav->navigationBar()->addSubview(logoView);
-        nav->navigationBar()->addSubview(infoButton);
+        nav->navigationBar()->addSubview(infoButton, kInfoButtonRightMargin);
     } else {
         logoView->setParent(this);
         infoButton->setParent(this);

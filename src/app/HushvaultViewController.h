@@ -6,11 +6,14 @@
 #include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
 
 namespace hv {
+
+class ReadableColumnLayout;
 
 // The main menu, root of the navigation: new message, secret contacts, records, settings,
 // guide, and the about screen from the information button on the navigation bar. It
@@ -41,6 +44,8 @@ protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -62,6 +67,8 @@ private:
     QLabel* smslabel = nullptr;
     QLabel* smsSlable = nullptr;
     QLabel* backGroudImageView = nullptr;
+    QBoxLayout* entriesLayout_ = nullptr;
+    ReadableColumnLayout* menuColumn_ = nullptr;
     MenuScreens screens_;
     bool isLogin_ = false;
     int buttonClicked_ = 0;

@@ -22,6 +22,7 @@ NewMessageButton::NewMessageButton(QWidget* parent)
       badge_(new QLabel(localized(kKeySms), this)),
       pressedBadge_(new QLabel(localized(kKeySms), this)) {
     setObjectName("newMessageButton");
+    setAccessibleName(title_->text());
     Style::apply(this, Style::Role::MenuNewMessage);
     setCursor(Qt::PointingHandCursor);
     title_->setObjectName("label");

@@ -8,6 +8,7 @@
 #include "app/HushvaultApplication.h"
 #include "app/LaunchOptions.h"
 #include "crypto/Md5.h"
+#include "platform/PhoneShell.h"
 #include "ui/FirstFrameQuit.h"
 
 namespace {
@@ -44,10 +45,12 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    hv::PhoneShell::prepareEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName("hushvault");
     QApplication::setApplicationVersion(kHushvaultVersion);
-    QApplication::setDesktopFileName("hushvault");
+    // The Wayland app id and the X11 class: the shell finds the icon and name by it.
+    QApplication::setDesktopFileName(kHushvaultAppId);
     QTextStream err(stderr);
 
     QString error;

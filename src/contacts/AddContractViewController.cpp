@@ -78,7 +78,7 @@ void AddContractViewController::viewDidLoad() {
 void AddContractViewController::buildTable() {
     table_ = new GroupedTableView;
     table_->setObjectName("tableView");
-    setContentView(table_);
+    setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
 
     nameTextField = new QLineEdit;
     nameTextField->setObjectName("nameTextField");

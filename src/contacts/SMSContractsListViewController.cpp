@@ -1,5 +1,6 @@
 #include "contacts/SMSContractsListViewController.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,7 +72,11 @@ void SMSContractsListViewController::viewDidLoad() {
     searchBar_ = new QLineEdit;
     searchBar_->setObjectName("searchBar");
     searchBar_->setPlaceholderText(localized(kKeySearch));
+    searchBar_->setAccessibleName(localized(kKeySearch));
     searchBar_->setClearButtonEnabled(true);
+    // The clear button reads as what it does.
+    if (auto* clear = searchBar_->findChild<QAction*>("_q_qlineeditclearaction"))
+        clear->setText(localized(kKeyA11yClearSearch));
     Style::apply(searchBar_, Style::Role::SearchField);
     searchBar_->installEventFilter(this);
     connect(searchBar_, &QLineEdit::textChanged, this,
@@ -87,6 +92,7 @@ void SMSContractsListViewController::viewDidLoad() {
     tableView = new SectionedTableView;
     tableView->setModel(model_);
     tableView->setDeletable(true);  // the secret contacts; the address book's persons not
+    tableView->listView()->setAccessibleName(title());
     connect(tableView, &SectionedTableView::entrySelected, this,
             &SMSContractsListViewController::didSelectRow);
     connect(tableView, &SectionedTableView::deleteRequested, this,
@@ -268,8 +274,8 @@ void SMSContractsListViewController::setEditing(bool editing, bool) {
     NotificationCenter::defaultCenter().postNotification(kNotificationHidden,
                                                          editing ? "YES" : "NO");
     if (editing)
-        navigationItem()->setLeftBarButtonItem(
-            BarButtonItem{"+", {}, [this] { add(); }, "addButton"});
+        navigationItem()->setLeftBarButtonItem(BarButtonItem{
+            "+", {}, [this] { add(); }, "addButton", false, localized(kKeyA11yAddContact)});
     else
         navigationItem()->setLeftBarButtonItem(std::nullopt);
     updateEditButton();
@@ -292,6 +298,7 @@ void SMSContractsListViewController::add() {
                                       if (index == 0) addSecretContract();
                                       if (index == 1) chooseFromAddressBook();
                                   });
+    sheet->setAccessibleName(localized(kKeyA11yAddContact));
     sheet->show();
 }
 

@@ -6,6 +6,7 @@
 #include "Version.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
+#include "ui/Picture.h"
 #include "ui/Style.h"
 
 namespace hv {
@@ -36,8 +37,7 @@ void AboutUSViewController::buildLayout() {
     auto* content = new QWidget;
     imageView = new QLabel(content);
     imageView->setObjectName("imageView");
-    imageView->setPixmap(
-        QPixmap(":/images/LOGO.png").scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    imageView->setPixmap(Picture::scaled(":/images/LOGO.png", QSize(96, 96), devicePixelRatioF()));
     imageView->setAlignment(Qt::AlignCenter);
     // The layout's own texts: Chinese and English.
     labelchiname = makeLabel(content, "labelchiname", QString::fromUtf8("私密短信"), kNameStyle);

@@ -30,7 +30,7 @@ int ChoosePhoneTypeViewController::subtitleLines(const QString& international) {
 
 void ChoosePhoneTypeViewController::viewDidLoad() {
     table_ = new GroupedTableView;
-    setContentView(table_);
+    setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
     const QString international = localized(kKeyInternational);
     const struct {
         const char* title;

@@ -12,6 +12,7 @@ GuideWebViewController::GuideWebViewController(PageChooser choosePage, QWidget* 
 
 void GuideWebViewController::viewDidLoad() {
     webView_ = new WebView;
+    webView_->setAccessibleName(title());
     setContentView(webView_);
     const QString page = choosePage_(localized(kKeyInternational));
     webView_->loadResource(GuidePages::resourcePath(page));

@@ -12,8 +12,8 @@ PresetPassWordViewController::PresetPassWordViewController(QWidget* parent)
 }
 
 void PresetPassWordViewController::viewDidLoad() {
-    GuideWebViewController::viewDidLoad();
     setTitle(localized(kKeyPresetPassword));
+    GuideWebViewController::viewDidLoad();
 }
 
 }  // namespace hv

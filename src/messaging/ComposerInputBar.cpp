@@ -5,9 +5,17 @@
 
 #include "ui/FocusRing.h"
 #include "ui/GrowingTextView.h"
+#include "ui/Picture.h"
 #include "ui/Style.h"
+#include "ui/Window.h"
 
 namespace hv {
+
+namespace {
+
+constexpr int kSendRoom = 72;  // right of the field: "Send" and the margins around it
+
+}  // namespace
 
 ComposerInputBar::ComposerInputBar(QWidget* parent)
     : QWidget(parent),
@@ -29,12 +37,12 @@ ComposerInputBar::ComposerInputBar(QWidget* parent)
     sendButton_->setCursor(Qt::PointingHandCursor);
     Style::apply(sendButton_, Style::Role::SendButton);
     FocusRing::attach(sendButton_, 9);
-    resize(320, textView_->height() + 6);
+    resize(Window::kWidth, textView_->height() + 6);
 }
 
 void ComposerInputBar::setBottom(int y) {
     const int height = textView_->height() + 6;
-    setGeometry(0, y - height, parentWidget() ? parentWidget()->width() : 320, height);
+    setGeometry(0, y - height, parentWidget() ? parentWidget()->width() : Window::kWidth, height);
 }
 
 void ComposerInputBar::growingTextViewWillChangeHeight(GrowingTextView*, int height) {
@@ -52,11 +60,15 @@ void ComposerInputBar::resizeEvent(QResizeEvent*) {
 }
 
 void ComposerInputBar::layOutBar() {
-    // Inside the field's rounded outline, which shows through the transparent text.
-    textView_->setFrame(QRect(10, 3, 234, height() - 6));
-    field_->setGeometry(2, 0, 248, height());
+    // The field takes the width "Send" leaves, up to a readable width centred on a wide
+    // screen; the text sits inside the field's rounded outline, which shows through it.
+    const int column = qMin(width(), Window::kReadableWidth);
+    const int left = (width() - column) / 2;
+    const int fieldWidth = column - kSendRoom;
+    textView_->setFrame(QRect(left + 10, 3, fieldWidth - 14, height() - 6));
+    field_->setGeometry(left + 2, 0, fieldWidth, height());
     field_->lower();
-    sendButton_->setGeometry(252, height() - 29, 62, 26);
+    sendButton_->setGeometry(left + column - 68, height() - 29, 62, 26);
 }
 
 void ComposerInputBar::moveEvent(QMoveEvent*) {
@@ -64,7 +76,9 @@ void ComposerInputBar::moveEvent(QMoveEvent*) {
 }
 
 void ComposerInputBar::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(rect(), QPixmap(":/images/MessageEntryBackground.png"));
+    // A strip whose shade runs top to bottom: it stretches sideways unchanged.
+    QPainter(this).drawPixmap(rect(),
+                              Picture::forWidget(":/images/MessageEntryBackground.png", this));
 }
 
 }  // namespace hv

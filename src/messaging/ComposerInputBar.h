@@ -10,9 +10,9 @@ namespace hv {
 
 class GrowingTextView;
 
-// The composer's input bar: the growing message field and the "Send" button. The bar keeps its
-// bottom edge and grows or shrinks upward with the message field; the field sits 6 points from the
-// left, 3 from the top, 240 wide and 6 less high than the bar.
+// The composer's input bar across the screen: the growing message field and the "Send" button.
+// The bar keeps its bottom edge and grows or shrinks upward with the message field; the field
+// takes the width "Send" leaves.
 class ComposerInputBar : public QWidget, public GrowingTextViewDelegate {
     Q_OBJECT
 public:
@@ -38,8 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The places the input bar fixes: the message field 6 points from the left, 3 from the
-    // top, 240 wide and 6 less high than the bar; "Send" at the bottom right.
+    // The message field 10 points from the left, 3 from the top, 6 less high than the bar;
+    // "Send" at the bottom right.
     void layOutBar();
 
     QWidget* field_;

@@ -28,6 +28,7 @@
 #include "ui/AlertView.h"
 #include "ui/GroupedTableView.h"
 #include "ui/GrowingTextView.h"
+#include "ui/GrowingTextViewInternal.h"
 #include "ui/NavigationController.h"
 #include "ui/Style.h"
 #include "ui/TableRow.h"
@@ -96,6 +97,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     buildTable();
     containerView = new ComposerInputBar(this);
     textView = containerView->textView();
+    textView->internalTextView()->setAccessibleName(localized(kKeyA11yMessage));
     connect(containerView->sendButton(), &QPushButton::clicked, this,
             [this] { EncryptAndSendToCommon(); });
     smsCounter = new QLabel(this);
@@ -127,6 +129,7 @@ void CreatNewMessageViewContrller::buildTable() {
     recipientRow_->setContentWidget(personTextField);
     recipientRow_->setAccessory(TableRow::Accessory::DetailButton);
     recipientRow_->setAccessoryEnabled(bool(screens_.contactList));
+    recipientRow_->setAccessoryAccessibleName(localized(kKeyA11yChooseContact));
     connect(recipientRow_, &TableRow::accessoryTapped, this, [this] { addContracts(); });
 
     phoneTypeRow_ = smallTableView->addRow();
@@ -359,14 +362,17 @@ void CreatNewMessageViewContrller::updateCounter() {
 void CreatNewMessageViewContrller::placeCounter() {
     if (!smsCounter || !containerView) return;
     smsCounter->adjustSize();
-    smsCounter->move(width() - smsCounter->width() - 6,
+    const QRect table = smallTableView ? smallTableView->geometry() : rect();
+    smsCounter->move(table.right() + 1 - smsCounter->width() - 6,
                      containerView->y() - smsCounter->height() - 4);
     smsCounter->raise();
 }
 
 void CreatNewMessageViewContrller::layOutScreen() {
     if (!smallTableView) return;
-    smallTableView->setGeometry(0, 0, width(), 3 * kRowHeight + 24);
+    // The rows across the screen, up to a readable width centred on a wide one.
+    const int column = qMin(width(), Window::kReadableWidth);
+    smallTableView->setGeometry((width() - column) / 2, 0, column, 3 * kRowHeight + 24);
     const QRectF keyboard = QGuiApplication::inputMethod()->keyboardRectangle();
     int bottom = height();
     if (keyboard.isValid() && !keyboard.isEmpty() && window())

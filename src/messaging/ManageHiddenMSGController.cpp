@@ -25,6 +25,7 @@ void ManageHiddenMSGController::viewDidLoad() {
     delegate_ = new RecordsDelegate(this);
     tableView = new QListView;
     tableView->setObjectName("tableView");
+    tableView->setAccessibleName(title());
     tableView->setModel(model_);
     tableView->setItemDelegate(delegate_);
     tableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -32,6 +33,7 @@ void ManageHiddenMSGController::viewDidLoad() {
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView->setContextMenuPolicy(Qt::CustomContextMenu);
     Style::apply(tableView, Style::Role::RecordsList);
+    Style::useBackground(this, Style::recordsBackground());  // beside the list on a wide screen
     tableView->installEventFilter(this);
     connect(delegate_, &RecordsDelegate::deleteRequested, this,
             &ManageHiddenMSGController::deleteRecord);

@@ -44,6 +44,7 @@ void SMSReadViewController::viewDidLoad() {
     auto* content = new QWidget;
     newText = new QTextEdit(content);
     newText->setObjectName("newText");
+    newText->setAccessibleName(localized(kKeyA11yMessage));
     newText->setReadOnly(true);
     // The text can be selected with the mouse; nothing brings up a keyboard.
     newText->setFocusPolicy(Qt::NoFocus);

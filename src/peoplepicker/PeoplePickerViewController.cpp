@@ -1,6 +1,7 @@
 #include "peoplepicker/PeoplePickerViewController.h"
 
 #include <QLabel>
+#include <QListView>
 
 #include "addressbook/ABContactsHelper.h"
 #include "addressbook/LocalizedCompare.h"
@@ -27,6 +28,7 @@ void PeoplePickerViewController::viewDidLoad() {
     model_ = new SectionedListModel(this);
     tableView_ = new SectionedTableView;
     tableView_->setModel(model_);
+    tableView_->listView()->setAccessibleName(title());
     connect(tableView_, &SectionedTableView::entrySelected, this, [this](int section, int entry) {
         if (section >= 0 && section < int(people_.size()) && entry >= 0 &&
             entry < int(people_[std::size_t(section)].entries.size()))

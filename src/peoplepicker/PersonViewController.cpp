@@ -21,7 +21,7 @@ void PersonViewController::viewDidLoad() {
     Style::useGroupedBackground(this);
     table_ = new GroupedTableView;
     table_->setObjectName("personTable");
-    setContentView(table_);
+    setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
     buildRows();
 }
 

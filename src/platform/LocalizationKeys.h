@@ -104,6 +104,11 @@ namespace hv {
     KEY(kKeyWrite, "write")                                                               \
     KEY(kKeyChoose, "choose")                                                             \
     KEY(kKeySearch, "Search")                                                             \
+    KEY(kKeyA11yAbout, "a11y About")                                                      \
+    KEY(kKeyA11yAddContact, "a11y Add contact")                                           \
+    KEY(kKeyA11yChooseContact, "a11y Choose contact")                                     \
+    KEY(kKeyA11yMessage, "a11y Message")                                                  \
+    KEY(kKeyA11yClearSearch, "a11y Clear search")                                         \
     KEY(kKeyAddressBook, "Address Book")                                                  \
     KEY(kKeyNoPeople, "No People")                                                        \
     KEY(kKeySaveFailed, "save failed")                                                    \

@@ -57,6 +57,8 @@ bool AlertKeyboardGuard::eventFilter(QObject* watched, QEvent* event) {
             if (isEnter(key)) alert->tapDefaultButton();
             if (key->key() == Qt::Key_Escape) alert->tapCancelButton();
             if (arrow) alert->focusNextButton(key->key() == Qt::Key_Down);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                alert->focusNextControl(key->key() == Qt::Key_Tab);
         }
         return true;
     }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Localization.h"
+#include "ui/Accessibility.h"
 #include "ui/AlertKeyboardGuard.h"
 #include "ui/Style.h"
 #include "ui/ViewController.h"
@@ -38,6 +39,7 @@ AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messa
       layout_(arrangement) {
     setObjectName("alertView");
     setFocusPolicy(Qt::StrongFocus);
+    Accessibility::setRole(this, QAccessible::AlertMessage);
     box_->setObjectName("alertBox");
     Style::apply(box_, Style::Role::AlertBox);
     title_->setObjectName("alertTitle");
@@ -52,6 +54,7 @@ AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messa
     message_->setText(messageKey ? localized(messageKey) : QString());
     title_->setVisible(titleKey != nullptr);
     message_->setVisible(messageKey != nullptr);
+    describe();
 
     auto* layout = new QVBoxLayout(box_);
     // A sheet of buttons alone starts with its first button.
@@ -71,6 +74,7 @@ AlertView::AlertView(Layout arrangement, const char* titleKey, const char* messa
     for (const char* key : keys) {
         auto* button = new QPushButton(localized(key), box_);
         button->setObjectName(QString("alertButton%1").arg(buttons_.size()));
+        // The alert moves the keyboard between its buttons itself (Tab, Up and Down).
         button->setFocusPolicy(Qt::NoFocus);
         const int index = int(buttons_.size());
         connect(button, &QPushButton::clicked, this,
@@ -85,19 +89,32 @@ void AlertView::setTitleText(const QString& text) {
     title_->setText(text);
     title_->setVisible(!text.isEmpty());
     placeBox();
+    describe();
 }
 
 void AlertView::setMessageText(const QString& text) {
     message_->setText(text);
     message_->setVisible(!text.isEmpty());
     placeBox();
+    describe();
+}
+
+void AlertView::describe() {
+    // A screen reader reads the alert by its title and message; an alert without a title
+    // (a question) is named by its message. A change while shown is read out again.
+    const QString title = title_->text();
+    const QString message = message_->text();
+    setAccessibleName(title.isEmpty() ? message : title);
+    setAccessibleDescription(title.isEmpty() || message == title ? QString() : message);
+    if (isVisible()) Accessibility::announce(this);
 }
 
 void AlertView::placeBox() {
     // The box fits its texts and sits in the middle, also when a text changes while shown.
     // Wrapped labels are measured at the box's width: a size hint would guess a narrower
     // one and leave a blank line under a long single-line message.
-    const int boxWidth = layout_ == Layout::Sheet ? qMax(0, width() - 16) : 270;
+    const int boxWidth =
+        layout_ == Layout::Sheet ? qMax(0, qMin(width(), Window::kReadableWidth) - 16) : 270;
     box_->setFixedWidth(boxWidth);
     // Without a wrapped text (a sheet of buttons alone) no height depends on the width.
     QLayout* layout = box_->layout();
@@ -119,6 +136,8 @@ QLineEdit* AlertView::addTextField(bool secure) {
         layout->insertLayout(2, holder);
     }
     field_->setEchoMode(secure ? QLineEdit::Password : QLineEdit::Normal);
+    // Named after the question the alert asks.
+    field_->setAccessibleName(message_->text().isEmpty() ? title_->text() : message_->text());
     return field_;
 }
 
@@ -146,6 +165,18 @@ void AlertView::show(Window* window) {
         field_->setFocus();
     else
         setFocus();
+}
+
+void AlertView::focusNextControl(bool forward) {
+    QList<QWidget*> controls;
+    if (field_) controls.append(field_);
+    for (QPushButton* button : std::as_const(buttons_)) controls.append(button);
+    const int count = int(controls.size());
+    if (count == 0) return;
+    int next = forward ? 0 : count - 1;
+    for (int i = 0; i < count; ++i)
+        if (controls[i]->hasFocus()) next = (i + (forward ? 1 : count - 1)) % count;
+    controls[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void AlertView::focusNextButton(bool forward) {

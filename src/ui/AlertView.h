@@ -56,6 +56,8 @@ public:
     void tapDefaultButton();
     // Up and Down: pick the next or previous button, for Enter to tap.
     void focusNextButton(bool forward);
+    // Tab and Backtab: the keyboard goes round the text field and the buttons.
+    void focusNextControl(bool forward);
     // Escape: taps the cancel button, or the only button of an alert that has one.
     void tapCancelButton();
 
@@ -77,6 +79,8 @@ protected:
 
 private:
     void placeBox();
+    // Names the alert for assistive technology after its texts.
+    void describe();
 
     QWidget* box_;
     QLabel* title_;

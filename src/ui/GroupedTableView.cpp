@@ -5,21 +5,35 @@
 
 #include "ui/Style.h"
 #include "ui/TableRow.h"
+#include "ui/Window.h"
 
 namespace hv {
+
+namespace {
+
+constexpr int kMargin = 10;
+
+}  // namespace
 
 GroupedTableView::GroupedTableView(QWidget* parent)
     : QScrollArea(parent), content_(new QWidget), layout_(new QVBoxLayout(content_)) {
     setObjectName("groupedTable");
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);  // the rows and their fields are where the keyboard stops
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_->setObjectName("groupedTableContent");
     content_->setStyleSheet(Style::groupedContent(content_->objectName()));
-    layout_->setContentsMargins(10, 10, 10, 10);
+    layout_->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout_->setSpacing(18);
     layout_->addStretch(1);
     setWidget(content_);
+}
+
+void GroupedTableView::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    const int side = kMargin + qMax(0, (width() - Window::kReadableWidth) / 2);
+    layout_->setContentsMargins(side, kMargin, side, kMargin);
 }
 
 void GroupedTableView::addSection(const QString& header) {

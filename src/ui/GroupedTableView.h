@@ -22,6 +22,11 @@ public:
     QList<TableRow*> rows() const;
     void clear();
 
+protected:
+    // On a wide screen the rows keep to a readable width in the middle; the background and
+    // the scrolling take the whole.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QWidget* content_;
     QVBoxLayout* layout_;

@@ -8,6 +8,7 @@
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "ui/NavigationItem.h"
+#include "ui/Picture.h"
 #include "ui/Style.h"
 
 namespace hv {
@@ -26,6 +27,7 @@ void configure(QPushButton* button, const BarButtonItem* item) {
     button->setText(item->image.isEmpty() ? item->title : QString());
     button->setIcon(item->image.isEmpty() ? QIcon() : QIcon(item->image));
     button->setObjectName(item->objectName.isEmpty() ? button->objectName() : item->objectName);
+    button->setAccessibleName(item->accessibleName);
     QObject::connect(button, &QPushButton::clicked, button, [action = item->action] {
         if (action) action();
     });
@@ -106,14 +108,17 @@ void NavigationBar::setRightItem(const BarButtonItem* item) {
     layoutButtons();
 }
 
-void NavigationBar::addSubview(QWidget* view) {
+void NavigationBar::addSubview(QWidget* view, int rightMargin) {
     view->setParent(this);
     view->show();
+    if (rightMargin < 0) return;
+    rightAnchored_.append({view, rightMargin});
+    layoutButtons();
 }
 
 void NavigationBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap background(defaultBackground());
+    const QPixmap background = Picture::forWidget(defaultBackground(), this);
     if (background.isNull())
         painter.fillRect(rect(), Style::barColor());
     else
@@ -125,6 +130,8 @@ void NavigationBar::resizeEvent(QResizeEvent*) {
 }
 
 void NavigationBar::layoutButtons() {
+    for (const auto& [view, rightMargin] : std::as_const(rightAnchored_))
+        if (view) view->move(width() - rightMargin - view->width(), view->y());
     const int margin = 6;
     const int buttonHeight = 30;
     const int y = (height() - buttonHeight) / 2;

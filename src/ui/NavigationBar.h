@@ -33,7 +33,9 @@ public:
     void setLeftItem(const BarButtonItem* item);
     void setRightItem(const BarButtonItem* item);
 
-    void addSubview(QWidget* view);
+    // Shows a screen's own widget on the bar where it was placed; one given a right margin
+    // keeps that distance from the bar's right edge however wide the bar becomes.
+    void addSubview(QWidget* view, int rightMargin = -1);
 
 signals:
     void backTapped();
@@ -56,6 +58,7 @@ private:
     QPushButton* left_;
     QPushButton* right_;
     QPointer<QWidget> titleView_;
+    QList<QPair<QPointer<QWidget>, int>> rightAnchored_;
 };
 
 }  // namespace hv

@@ -1,5 +1,7 @@
 #include "ui/NavigationController.h"
 
+#include <QApplication>
+
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "ui/NavigationBar.h"
@@ -75,10 +77,13 @@ void NavigationController::replaceTop(ViewController* from, ViewController* to, 
         to->beginAppearance(animated);
     else
         to->loadViewIfNeeded();
-    if (from) from->hide();
     layoutTop();
     to->show();
     to->raise();
+    // The keyboard goes to the screen, not to whatever comes first in it once the old one
+    // hides (a row would look chosen); a screen shown again takes it back where it was.
+    if (from && from->isAncestorOf(QApplication::focusWidget())) to->setFocus();
+    if (from) from->hide();
     to->restoreFocus();
     updateBar();
     if (live && from) from->endDisappearance(animated);

@@ -18,6 +18,8 @@ struct BarButtonItem {
     std::function<void()> action;
     QString objectName;
     bool escapes = false;
+    // What a screen reader calls the button, when its title is a sign ("+").
+    QString accessibleName = QString();
 };
 
 // What a screen shows on the navigation bar while it is on top: its title, bar buttons,

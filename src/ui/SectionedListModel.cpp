@@ -75,13 +75,16 @@ QVariant SectionedListModel::data(const QModelIndex& index, int role) const {
         default:
             break;
     }
-    if (row.entry < 0) return role == Qt::DisplayRole ? QVariant(section.title) : QVariant();
+    if (row.entry < 0)
+        return role == Qt::DisplayRole || role == Qt::AccessibleTextRole ? QVariant(section.title)
+                                                                         : QVariant();
     const Entry& entry = section.entries[std::size_t(row.entry)];
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return entry.text;
         case DetailRole:
+        case Qt::AccessibleDescriptionRole:
             return entry.detail;
         case ImageRole:
             return entry.image;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/Picture.h"
 #include "ui/SectionedListModel.h"
 
 namespace hv {
@@ -28,12 +29,12 @@ QRect SectionedRowDelegate::deleteButton(const QRect& rowRect) {
                  size);
 }
 
-const QPixmap& SectionedRowDelegate::image(const QString& resource) const {
-    auto found = images_.find(resource);
+const QPixmap& SectionedRowDelegate::image(const QString& resource, qreal density) const {
+    const QString key = resource + '@' + QString::number(density);
+    auto found = images_.find(key);
     if (found == images_.end())
-        found = images_.insert(resource,
-                               QPixmap(resource).scaled(kImageSize, kImageSize, Qt::KeepAspectRatio,
-                                                        Qt::SmoothTransformation));
+        found =
+            images_.insert(key, Picture::scaled(resource, QSize(kImageSize, kImageSize), density));
     return *found;
 }
 
@@ -65,8 +66,9 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     int left = rect.left() + kMargin;
     const QString imageResource = index.data(SectionedListModel::ImageRole).toString();
     if (!imageResource.isEmpty()) {
-        const QPixmap& pixmap = image(imageResource);
-        painter->drawPixmap(left, rect.center().y() - pixmap.height() / 2 + 1, pixmap);
+        const QPixmap& pixmap = image(imageResource, painter->device()->devicePixelRatioF());
+        const int height = qRound(pixmap.deviceIndependentSize().height());
+        painter->drawPixmap(left, rect.center().y() - height / 2 + 1, pixmap);
         left += kImageSize + 8;
     }
     int right = isEditing() ? deleteButton(rect).left() - 6 : rect.right() - kMargin;

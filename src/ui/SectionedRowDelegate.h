@@ -30,7 +30,8 @@ protected:
                          const QModelIndex& index) const override;
 
 private:
-    const QPixmap& image(const QString& resource) const;
+    // The row picture, drawn for that many pixels a point.
+    const QPixmap& image(const QString& resource, qreal density) const;
 
     mutable QHash<QString, QPixmap> images_;
 };

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include "ui/Style.h"
 
@@ -22,7 +23,9 @@ SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
         group_->addButton(button, i);
         layout->addWidget(button);
     }
-    connect(group_, &QButtonGroup::idClicked, this, &SegmentedControl::valueChanged);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && !settingInCode_) emit valueChanged(id);
+    });
 }
 
 int SegmentedControl::selectedSegmentIndex() const {
@@ -30,6 +33,7 @@ int SegmentedControl::selectedSegmentIndex() const {
 }
 
 void SegmentedControl::setSelectedSegmentIndex(int index) {
+    const QScopedValueRollback inCode(settingInCode_, true);
     if (QAbstractButton* button = group_->button(index)) {
         button->setChecked(true);
     } else if (QAbstractButton* checked = group_->checkedButton()) {

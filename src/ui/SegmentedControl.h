@@ -17,11 +17,13 @@ public:
     void setSelectedSegmentIndex(int index);
 
 signals:
-    // Emitted on a tap, not when the index is set in code.
+    // Emitted when the user selects a segment (a tap, the keyboard, assistive technology's
+    // press or toggle), not when the index is set in code.
     void valueChanged(int index);
 
 private:
     QButtonGroup* group_;
+    bool settingInCode_ = false;
 };
 
 }  // namespace hv

@@ -1,5 +1,6 @@
 #include "ui/TableRow.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -51,6 +52,15 @@ TableRow::TableRow(QWidget* parent)
 
 void TableRow::setTitle(const QString& text) {
     title_->setText(text);
+    nameControl();
+}
+
+void TableRow::nameControl() {
+    if (!control_ || title_->text().isEmpty()) return;
+    const QVariant named = control_->property("hvNamedByRow");
+    if (!control_->accessibleName().isEmpty() && !named.toBool()) return;
+    control_->setAccessibleName(title_->text());
+    control_->setProperty("hvNamedByRow", true);
 }
 QString TableRow::title() const {
     return title_->text();
@@ -127,6 +137,10 @@ void TableRow::setAccessoryEnabled(bool enabled) {
     if (accessoryWidget_) accessoryWidget_->setEnabled(enabled);
 }
 
+void TableRow::setAccessoryAccessibleName(const QString& name) {
+    if (accessoryWidget_) accessoryWidget_->setAccessibleName(name);
+}
+
 void TableRow::setTitleStyle(TitleStyle style) {
     switch (style) {
         case TitleStyle::Normal:
@@ -144,10 +158,25 @@ void TableRow::setTitleStyle(TitleStyle style) {
     }
 }
 
+void TableRow::setChoice(bool chosen) {
+    const bool was = choice_ && accessory_ == Accessory::Checkmark;
+    choice_ = true;
+    setAccessory(chosen ? Accessory::Checkmark : Accessory::None);
+    if (was == chosen) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void TableRow::setAccessoryWidget(QWidget* widget) {
     placeAccessory(widget);
     accessory_ = Accessory::None;
-    if (widget) setFocusPolicy(Qt::NoFocus);
+    if (widget) {
+        setFocusPolicy(Qt::NoFocus);
+        control_ = widget;
+        nameControl();
+    }
 }
 
 void TableRow::placeAccessory(QWidget* widget) {
@@ -166,6 +195,8 @@ void TableRow::setRowHeight(int height) {
 void TableRow::setContentWidget(QWidget* widget) {
     layout_->insertWidget(1, widget, 2);
     setFocusPolicy(Qt::NoFocus);
+    control_ = widget;
+    nameControl();
 }
 
 void TableRow::setTitleWidth(int width) {

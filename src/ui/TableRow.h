@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 
 class QLabel;
 class QHBoxLayout;
@@ -31,8 +32,13 @@ public:
 
     void setAccessory(Accessory accessory);
     Accessory accessory() const { return accessory_; }
+    // Makes the row one of a set of choices, shown chosen by its check mark.
+    void setChoice(bool chosen);
+    bool isChoice() const { return choice_; }
     // Whether the accessory (the detail button) can be tapped; a disabled one looks so.
     void setAccessoryEnabled(bool enabled);
+    // What a screen reader calls the accessory (the detail button says only "i").
+    void setAccessoryAccessibleName(const QString& name);
 
     // Normal: a dark title. Label: the grey, smaller title of a form row beside its field.
     // Action and Destructive: a row that is a button (blue), one that deletes (red).
@@ -45,6 +51,12 @@ public:
     void setContentWidget(QWidget* widget);
     // Fixes the title's width, so that content widgets of several rows line up.
     void setTitleWidth(int width);
+    // Whether the row holds a widget of the caller's (a field, a switch) that takes the
+    // keyboard and the taps itself.
+    bool holdsControl() const { return !control_.isNull(); }
+
+    // Taps the row, as a finger or assistive technology does.
+    void tap() { emit tapped(); }
 
 signals:
     void tapped();
@@ -57,13 +69,17 @@ protected:
 private:
     void placeAccessory(QWidget* widget);
     void limitSubtitle();
+    // The caller's widget is named after the row, for a screen reader, unless named already.
+    void nameControl();
 
     QLabel* title_;
     QLabel* subtitle_;
     QLabel* detail_;
     QWidget* accessoryWidget_ = nullptr;
     QHBoxLayout* layout_;
+    QPointer<QWidget> control_;
     Accessory accessory_ = Accessory::None;
+    bool choice_ = false;
     int subtitleLines_ = 1;
 };
 

@@ -3,9 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 #include "ui/NavigationController.h"
+#include "ui/ReadableColumnLayout.h"
 #include "ui/Window.h"
 
 namespace hv {
@@ -44,17 +44,18 @@ void ViewController::endDisappearance(bool animated) {
     viewDidDisappear(animated);
 }
 
-void ViewController::setContentView(QWidget* view) {
+void ViewController::setContentView(QWidget* view, ContentWidth width) {
     // The screen's layout holds its content view and nothing else.
-    QLayout* layout = this->layout();
-    if (!layout) {
-        layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-    }
     delete contentView_;  // leaves the layout as it goes
+    auto* column = qobject_cast<ReadableColumnLayout*>(layout());
+    if (!column) {
+        delete layout();
+        column = new ReadableColumnLayout(this);
+    }
+    column->setMaximumColumnWidth(width == ContentWidth::Full ? QWIDGETSIZE_MAX
+                                                              : Window::kReadableWidth);
     contentView_ = view;
-    layout->addWidget(view);
+    column->addWidget(view);
     view->lower();  // under whatever the screen places on top
 }
 

@@ -20,16 +20,25 @@ public:
     ~ViewController() override;
 
     QString title() const { return navigationItem_->title(); }
-    void setTitle(const QString& title) { navigationItem_->setTitle(title); }
+    // The screen's title, on the navigation bar and for screen readers.
+    void setTitle(const QString& title) {
+        navigationItem_->setTitle(title);
+        setAccessibleName(title);
+    }
     NavigationItem* navigationItem() const { return navigationItem_; }
 
     // The container this screen was pushed on, or null.
     NavigationController* navigationController() const { return navigationController_; }
 
+    // How wide the content view is: the whole screen (a picture, a pad), or no wider than
+    // reads well, centred on a wide screen (text, lists, forms).
+    enum class ContentWidth { Readable, Full };
+
     // The widget that fills the screen (a table, a web view, a pad), laid out with it;
     // ownership is taken and an earlier one is deleted. Widgets a screen places itself go
     // on top of it.
-    void setContentView(QWidget* view);
+    void setContentView(QWidget* view, ContentWidth width = ContentWidth::Readable);
+    QWidget* contentView() const { return contentView_; }
 
     void loadViewIfNeeded();
     bool isViewLoaded() const { return loaded_; }

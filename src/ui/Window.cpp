@@ -2,13 +2,22 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
+#include <QTimer>
 
+#include "ui/Accessibility.h"
 #include "ui/NavigationController.h"
 
 namespace hv {
 
 namespace {
+
+// A screen whose shorter side is under this many points is a phone's, in either orientation.
+constexpr int kPhoneScreenSide = 500;
+// A window's size on a desktop: a phone's proportions, room for a conversation.
+constexpr QSize kDesktopSize(400, 720);
 
 QList<QPointer<Window>>& shownWindows() {
     static QList<QPointer<Window>> windows;
@@ -17,21 +26,46 @@ QList<QPointer<Window>>& shownWindows() {
 
 }  // namespace
 
-Window::Window(QWidget* parent) : QWidget(parent) {
+Window::Window(QWidget* parent)
+    : QWidget(parent), scroller_(new QScrollArea(this)), stage_(new QWidget) {
+    Accessibility::install();
     setObjectName("window");
-    setFixedSize(kWidth, kHeight);
     setWindowTitle("Hushvault");
+    resize(kWidth, kHeight);
+    stage_->setObjectName("stage");
+    stage_->setMinimumSize(kMinimumWidth, kMinimumHeight);
+    stage_->installEventFilter(this);
+    scroller_->setObjectName("windowScroller");
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(stage_);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { keepFocusInSight(); });
 }
 
 Window::~Window() {
+    // The screens going with the window move the focus about: no longer this window's business.
+    disconnect(focusWatch_);
     shownWindows().removeAll(this);
+}
+
+void Window::showOnDevice(bool phoneShell) {
+    const QScreen* screen = this->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(), kDesktopSize);
+    if (phoneShell || qMin(room.width(), room.height()) < kPhoneScreenSide) {
+        setGeometry(room);
+        showMaximized();
+        return;
+    }
+    // Leave room for the desktop's title bar and panels.
+    resize(kDesktopSize.boundedTo(room.size() * 0.9));
+    move(room.center() - QPoint(width() / 2, height() / 2));
+    show();
 }
 
 void Window::setRootViewController(ViewController* root) {
     root_ = root;
-    root->setParent(this);
-    root->setGeometry(rect());
-    root->show();
+    place(root);
     if (isVisible() && !rootAppeared_) {
         rootAppeared_ = true;
         root->beginAppearance(false);
@@ -51,8 +85,7 @@ ViewController* Window::topController() const {
 
 void Window::presentController(ViewController* vc, bool animated) {
     ViewController* covered = topController();
-    vc->setParent(this);
-    vc->setGeometry(rect());
+    place(vc);
     if (covered) covered->rememberFocus();
     if (covered) covered->beginDisappearance(animated);
     vc->beginAppearance(animated);
@@ -63,7 +96,9 @@ void Window::presentController(ViewController* vc, bool animated) {
     overlays_.removeAll(nullptr);
     for (const QPointer<QWidget>& overlay : std::as_const(overlays_))
         if (overlay->isVisible()) overlay->raise();
-    // What is covered is hidden, so that neither Tab nor a shortcut can reach it.
+    // What is covered is hidden, so that neither Tab nor a shortcut can reach it; the
+    // keyboard it had goes to the new screen, not to whatever comes first in it.
+    if (covered && covered->isAncestorOf(QApplication::focusWidget())) vc->setFocus();
     if (covered) covered->hide();
     if (covered) covered->endDisappearance(animated);
     vc->endAppearance(animated);
@@ -88,9 +123,7 @@ void Window::dismissController(ViewController* vc, bool animated) {
 }
 
 void Window::addOverlay(QWidget* overlay) {
-    overlay->setParent(this);
-    overlay->setGeometry(rect());
-    overlay->show();
+    place(overlay);
     overlay->raise();
     overlays_.removeAll(nullptr);
     overlays_.removeAll(overlay);
@@ -126,9 +159,35 @@ void Window::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void Window::place(QWidget* widget) {
+    widget->setParent(stage_);
+    widget->setGeometry(stage_->rect());
+    widget->show();
+}
+
 void Window::resizeEvent(QResizeEvent*) {
-    for (QObject* child : children())
-        if (auto* widget = qobject_cast<QWidget*>(child)) widget->setGeometry(rect());
+    scroller_->setGeometry(rect());
+    // A keyboard that came up made the window shorter: what it was typed into stays in
+    // sight once the screens have laid out for the new size.
+    QTimer::singleShot(0, this, [this] { keepFocusInSight(); });
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == stage_ && event->type() == QEvent::Resize)
+        for (QObject* child : stage_->children())
+            if (auto* widget = qobject_cast<QWidget*>(child)) widget->setGeometry(stage_->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void Window::keepFocusInSight() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return;
+    // Innermost first: a form scrolls its field into its own view, then the window
+    // scrolls that view into sight.
+    for (QWidget* area = focus->parentWidget(); area; area = area->parentWidget())
+        if (auto* scroller = qobject_cast<QScrollArea*>(area))
+            if (scroller->widget() && scroller->widget()->isAncestorOf(focus))
+                scroller->ensureWidgetVisible(focus, 8, 8);
 }
 
 }  // namespace hv

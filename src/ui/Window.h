@@ -4,21 +4,36 @@
 #include <QPointer>
 #include <QWidget>
 
+class QScrollArea;
+
 namespace hv {
 
 class ViewController;
 
-// The application's one phone-sized window (320 x 480 points; QT_SCALE_FACTOR scales it).
-// It shows a root screen and, over it, layers: modal presentations, containers added on
-// top, and alerts. Each layer fills the window.
+// The application's one window. Its screens are drawn for 320 x 480 points, the size a new
+// window has, and lay out for any size from 320 x 360 up; a window smaller than that (a
+// phone in landscape with its keyboard up) scrolls. It shows a root screen and, over it,
+// layers: modal presentations, containers added on top, and alerts. Each layer fills the
+// window. Wherever the window is, the widget with the keyboard stays in sight.
 class Window : public QWidget {
     Q_OBJECT
 public:
+    // The reference size the screens are drawn for.
     static constexpr int kWidth = 320;
     static constexpr int kHeight = 480;
+    // The least room the screens lay out in; below it they scroll.
+    static constexpr int kMinimumWidth = 320;
+    static constexpr int kMinimumHeight = 360;
+    // Content wider than this reads badly: wide windows centre it in a column this wide.
+    static constexpr int kReadableWidth = 600;
 
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
+
+    // Shows the window as the device calls for: over the whole of a phone's screen (always
+    // under a phone shell), else at a phone-like size that a desktop user can resize and
+    // maximise.
+    void showOnDevice(bool phoneShell);
 
     // Takes ownership; its appearance hooks run when the window is shown.
     void setRootViewController(ViewController* root);
@@ -44,14 +59,23 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape that no widget took: the visible navigation goes back.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Adds a widget to the stage, filling it.
+    void place(QWidget* widget);
+    // Scrolls every scrolling area around the widget with the keyboard so that it shows.
+    void keepFocusInSight();
+
+    QScrollArea* scroller_;
+    QWidget* stage_;  // what the window shows, never smaller than the least room
     QPointer<ViewController> root_;
     QList<QPointer<ViewController>> layers_;
     QList<QPointer<QWidget>> overlays_;
     bool rootAppeared_ = false;
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace hv
