@@ -40,9 +40,13 @@ bench: deps
 run: build
 	@build/release/src/app/hushvault
 
-# Every screen in every language, headless, into build/screenshots/<screen>-<language>.png.
+# Every screen in every language at every size in SIZES (points), headless, into
+# build/screenshots/<size>/<screen>-<language>.png; SCALE draws them at that many pixels a point.
+SIZES ?= 320x480 360x720 1024x768
+SCALE ?= 1
 screenshots: build
-	@QT_QPA_PLATFORM=offscreen build/release/tools/screenshots/hv_screenshots build/screenshots
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$(SCALE) \
+		build/release/tools/screenshots/hv_screenshots build/screenshots $(SIZES)
 
 # The web reader, one self-contained page, into build/web/s/ (see README: serving it).
 web: deps

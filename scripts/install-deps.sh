@@ -10,6 +10,7 @@ packages=(
     dbus-daemon python3-dbusmock nodejs chromium
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     fonts-noto-cjk desktop-file-utils appstream clang-format
+    phoc grim qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 )
 

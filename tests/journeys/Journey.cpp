@@ -33,6 +33,7 @@ void Journey::start(const QString& link) {
     QObject::connect(app_->delegate(), &HushvaultAppDelegate::linkArrived,
                      [this](const QString& arrived) { links_.append(arrived); });
     EXPECT_TRUE(problems.isEmpty()) << problems.toStdString();
+    window()->resize(windowSize_);
     activate(windowWidget());
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -27,6 +28,9 @@ public:
 
     // The SMS service the next start sends through (--sms); the Outbox by default.
     void setSms(const QString& service) { sms_ = service; }
+    // The window's size in points after a start; 320 x 480, the screens' reference size,
+    // unless set.
+    void setWindowSize(const QSize& size) { windowSize_ = size; }
     // Starts the application (again), with a link on its command line if one is given.
     void start(const QString& link = {});
     void quit();
@@ -64,6 +68,7 @@ private:
     std::unique_ptr<HushvaultApplication> app_;
     QStringList links_;
     QString sms_ = "outbox";
+    QSize windowSize_{320, 480};
 };
 
 template <class Widget>

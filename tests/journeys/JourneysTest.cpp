@@ -238,8 +238,17 @@ TEST(Journeys, AFirstStartWithALinkOnAFreshProfileReadsItWithATypedPassword) {
     EXPECT_EQ(store.findAllSMS()[0].statue, "3");
 }
 
-TEST(Journeys, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheRecord) {
+class JourneysAtSize : public ::testing::TestWithParam<QSize> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    PhoneSizes, JourneysAtSize, ::testing::Values(QSize(320, 480), QSize(360, 720)),
+    [](const auto& size) {
+        return QString("%1x%2").arg(size.param.width()).arg(size.param.height()).toStdString();
+    });
+
+TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheRecord) {
     Journey journey;
+    journey.setWindowSize(GetParam());
     journey.start();
     {
         HushvaultSqlite store(journey.profile().path());

@@ -194,10 +194,12 @@ TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
     (new AlertView("Warning", "send error", "Cancel", {"Sure"}, report))->show(&window);
     QTest::keyClicks(field, "typed under the alert");
     QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(shortcuts, 0);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the only other button
+    // Tab goes round the alert's buttons (Cancel, then Sure), never out of it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(tapped, QList<int>({1}));
     EXPECT_EQ(QApplication::focusWidget(), field);
 

@@ -1,10 +1,10 @@
-#include "ContactShots.h"
+#include "ContactTour.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
-#include "Shoot.h"
 #include "addressbook/ABContactsHelper.h"
 #include "addressbook/AddressBook.h"
 #include "addressbook/LocalizedCompare.h"
@@ -55,8 +55,9 @@ void writeSampleAddressBook(const QString& folder) {
     if (file.open(QIODevice::WriteOnly)) file.write(kSampleCards);
 }
 
-bool shootContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& book, const QDir& out,
-                   const QString& language, const hv::StorePaths& paths) {
+bool visitContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& book,
+                   const QString& language, const hv::StorePaths& paths,
+                   const ScreenTour::Visit& visit) {
     hv::HushvaultSqlite store(paths.documentsDirectory());
     store.deletAllContracts();
     hv::Window* window = delegate.window();
@@ -65,52 +66,52 @@ bool shootContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& bo
 
     // Management: empty, then with contacts, searching, editing and adding.
     delegate.viewController()->UIButtonClicked(102);
-    bool ok = shoot(window, out, "SMSContractsListViewController-empty", language);
+    bool ok = visit(window, "SMSContractsListViewController-empty");
     nav->popToRootViewControllerAnimated(false);
     addSecretContacts(store);
     delegate.viewController()->UIButtonClicked(102);
-    ok &= shoot(window, out, "SMSContractsListViewController", language);
+    ok &= visit(window, "SMSContractsListViewController");
     hv::SMSContractsListViewController* list = topList(delegate);
     if (auto* search = list->findChild<QLineEdit*>("searchBar")) {
         search->setText("li");
-        ok &= shoot(window, out, "SMSContractsListViewController-search", language);
+        ok &= visit(window, "SMSContractsListViewController-search");
         search->clear();
     }
     list->setEditing(true, false);
-    ok &= shoot(window, out, "SMSContractsListViewController-editing", language);
+    ok &= visit(window, "SMSContractsListViewController-editing");
     list->add();
-    ok &= shoot(window, out, "ActionSheet", language);
+    ok &= visit(window, "ActionSheet");
     for (hv::AlertView* sheet : hv::AlertView::visibleAlerts()) sheet->dismiss();
     list->setEditing(false, false);
 
     // The editor, for a new contact and for a stored one.
     list->addSecretContract();
-    ok &= shoot(window, out, "AddContractViewController-add", language);
+    ok &= visit(window, "AddContractViewController-add");
     nav->popViewControllerAnimated(false);
     auto* editor = new hv::AddContractViewController(paths, book);
     const hv::Contacts stored = store.findContractByTelephoneNumber("+1 555 0100");
     editor->setTitle(QString::fromStdString(stored.name));
     editor->setContracts(stored);
     nav->pushViewController(editor, false);
-    ok &= shoot(window, out, "AddContractViewController-edit", language);
+    ok &= visit(window, "AddContractViewController-edit");
     nav->popToRootViewControllerAnimated(false);
 
     // Choosing for the composer: the secret contacts, then the address book.
     auto* chooser = new hv::SMSContractsListViewController(paths, book);
     chooser->setTitle(hv::localized(hv::kKeyContracts));
     nav->pushViewController(chooser, false);
-    ok &= shoot(window, out, "SMSContractsListViewController-choosing", language);
+    ok &= visit(window, "SMSContractsListViewController-choosing");
     if (auto* segments = nav->findChild<hv::SegmentedControl*>("chooseSegmentController")) {
         const auto buttons = segments->findChildren<QAbstractButton*>();
         if (buttons.size() == 2) buttons[1]->click();
-        ok &= shoot(window, out, "SMSContractsListViewController-all", language);
+        ok &= visit(window, "SMSContractsListViewController-all");
     }
     nav->popToRootViewControllerAnimated(false);
 
     // The picker and a person with several numbers.
     auto* picker = new hv::PeoplePickerNavigationController(book);
     delegate.viewController()->presentModalViewController(picker, false);
-    ok &= shoot(window, out, "PeoplePickerNavigationController", language);
+    ok &= visit(window, "PeoplePickerNavigationController");
     const hv::LocalizedCompare compare(language.toStdString());
     for (const auto& section : hv::ABContactsHelper::contactsDict(book, compare))
         for (const hv::ABContact& person : section.entries)
@@ -119,7 +120,7 @@ bool shootContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& bo
                 details->setTitle(hv::localized(hv::kKeyChooseNumber));
                 details->setDisplayedPerson(person);
                 picker->pushViewController(details, false);
-                ok &= shoot(window, out, "PersonViewController", language);
+                ok &= visit(window, "PersonViewController");
             }
     delegate.viewController()->dismissModalViewController(false);
     store.deletAllContracts();

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDir>
 #include <QString>
+
+#include "ScreenTour.h"
 
 namespace hv {
 class AddressBook;
@@ -14,5 +15,6 @@ void writeSampleAddressBook(const QString& folder);
 
 // The contact list in both roles (with contacts, empty, searching, editing, the action
 // sheet, the address book), the editor in both modes, the picker and the person view.
-bool shootContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& book, const QDir& out,
-                   const QString& language, const hv::StorePaths& paths);
+bool visitContacts(hv::HushvaultAppDelegate& delegate, const hv::AddressBook& book,
+                   const QString& language, const hv::StorePaths& paths,
+                   const ScreenTour::Visit& visit);

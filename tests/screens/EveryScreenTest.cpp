@@ -1,0 +1,212 @@
+// Every screen and alert of the application, walked through as the screenshots are, at
+// phone and desktop sizes: nothing outside its screen, no two controls over each other,
+// no text cut, the field being typed into in sight when the keyboard takes half the
+// window, and every control named for a screen reader.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "ContactTour.h"
+#include "ScreenTour.h"
+#include "addressbook/VCardAddressBook.h"
+#include "store/StorePaths.h"
+#include "ui/AlertView.h"
+#include "ui/TableRow.h"
+#include "ui/Window.h"
+
+namespace {
+
+using hv::Window;
+
+const QList<QSize> kSizes{{320, 480}, {360, 720}, {412, 915}, {720, 360}, {1024, 768}};
+
+QString describe(const QWidget* widget) {
+    return QString("%1#%2").arg(widget->metaObject()->className(), widget->objectName());
+}
+
+// What the user looks at: the top layer of the window (an alert, a presented screen, the
+// navigation).
+QWidget* topLayer(Window* window) {
+    auto* stage = window->findChild<QWidget*>("stage");
+    const QObjectList layers = stage ? stage->children() : QObjectList{};
+    for (qsizetype i = layers.size() - 1; i >= 0; --i)
+        if (auto* layer = qobject_cast<QWidget*>(layers[i]); layer && layer->isVisible())
+            return layer;
+    return window;
+}
+
+QList<QWidget*> shown(QWidget* layer) {
+    QList<QWidget*> widgets;
+    for (QWidget* widget : layer->findChildren<QWidget*>())
+        if (widget->isVisible() && !widget->size().isEmpty()) widgets.append(widget);
+    return widgets;
+}
+
+// The part of the widget the window shows, in window coordinates: cut by every ancestor.
+QRect visibleRect(const QWidget* widget, const QWidget* window) {
+    QRect rect(widget->mapTo(window, QPoint()), widget->size());
+    for (const QWidget* p = widget->parentWidget(); p && p != window; p = p->parentWidget())
+        rect &= QRect(p->mapTo(window, QPoint()), p->size());
+    return rect & window->rect();
+}
+
+bool isScrolledContent(const QWidget* widget) {
+    const QWidget* viewport = widget->parentWidget();
+    const auto* area =
+        viewport ? qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) : nullptr;
+    return area && area->viewport() == viewport;
+}
+
+bool isControl(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+           qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) ||
+           qobject_cast<const hv::TableRow*>(widget);
+}
+
+bool textIsCut(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText) return false;
+        const QRect room = label->contentsRect();
+        if (label->wordWrap()) return label->heightForWidth(room.width()) > room.height() + 1;
+        return label->fontMetrics().horizontalAdvance(label->text()) > room.width() + 1;
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    const auto* tool = qobject_cast<const QToolButton*>(widget);
+    if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly) return false;  // a sign alone
+    // A button's own margins take a few points of its width.
+    return button && !button->text().isEmpty() &&
+           button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 10;
+}
+
+// Children inside their parents, controls apart, texts whole.
+void checkGeometry(Window* window, const QString& stop, QStringList& problems) {
+    const QList<QWidget*> widgets = shown(topLayer(window));
+    QList<QWidget*> controls;
+    for (QWidget* widget : widgets) {
+        const QWidget* parent = widget->parentWidget();
+        if (!isScrolledContent(widget) &&
+            !parent->rect().adjusted(-1, -1, 1, 1).contains(widget->geometry()))
+            problems
+                << QString("%1: %2 lies outside %3").arg(stop, describe(widget), describe(parent));
+        if (textIsCut(widget))
+            problems << QString("%1: %2 cuts its text").arg(stop, describe(widget));
+        if (isControl(widget) && !visibleRect(widget, window).isEmpty()) controls.append(widget);
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls[i];
+            QWidget* b = controls[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+            const QRect both = visibleRect(a, window) & visibleRect(b, window);
+            if (both.width() > 1 && both.height() > 1)
+                problems << QString("%1: %2 and %3 overlap").arg(stop, describe(a), describe(b));
+        }
+}
+
+// Each field, given the keyboard, stays in sight when the window shrinks to 360 x 400.
+void checkFieldsInSight(Window* window, const QString& stop, QStringList& problems) {
+    const QSize before = window->size();
+    for (QWidget* widget : shown(topLayer(window))) {
+        const auto* edit = qobject_cast<QTextEdit*>(widget);
+        if (!qobject_cast<QLineEdit*>(widget) && !(edit && !edit->isReadOnly())) continue;
+        if (!widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus) continue;
+        widget->setFocus();
+        window->resize(360, 400);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QRect seen = visibleRect(widget, window);
+        if (seen.height() < qMin(widget->height(), 20) || seen.width() < widget->width() / 2)
+            problems
+                << QString("%1: %2 is out of sight above the keyboard").arg(stop, describe(widget));
+        window->resize(before);
+        QApplication::processEvents();
+    }
+}
+
+// Whatever can be focused or pressed has a name and a role a screen reader can say.
+void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringList& problems) {
+    // Items a list held before it changed are no longer shown to assistive technology.
+    if (!node || !node->isValid() || node->state().invisible) return;
+    const auto* widget = qobject_cast<const QWidget*>(node->object());
+    const QAccessible::Role role = node->role();
+    const bool actionable = node->actionInterface() &&
+                            !node->actionInterface()->actionNames().isEmpty() &&
+                            role != QAccessible::ScrollBar;
+    if ((node->state().focusable || actionable) && role != QAccessible::ScrollBar) {
+        const QString what =
+            widget ? describe(widget) : QString("an item of role %1").arg(int(role));
+        if (node->text(QAccessible::Name).trimmed().isEmpty())
+            problems << QString("%1: %2 has no name").arg(stop, what);
+        if (role == QAccessible::NoRole || role == QAccessible::Client ||
+            role == QAccessible::Pane || role == QAccessible::Border)
+            problems << QString("%1: %2 has no role").arg(stop, what);
+    }
+    if (const auto* row = qobject_cast<const hv::TableRow*>(node->object());
+        row && !row->holdsControl() &&
+        !(node->actionInterface() && node->actionInterface()->actionNames().contains(
+                                         QAccessibleActionInterface::pressAction())))
+        problems << QString("%1: row %2 cannot be pressed").arg(stop, row->title());
+    if (qobject_cast<const hv::AlertView*>(node->object()) && role != QAccessible::AlertMessage)
+        problems << QString("%1: an alert is not announced as one").arg(stop);
+    if (role == QAccessible::ScrollBar) return;
+    for (int i = 0; i < node->childCount(); ++i) checkAccessible(node->child(i), stop, problems);
+}
+
+class EveryScreenTest : public ::testing::Test {
+protected:
+    EveryScreenTest() : paths_(hv::StorePaths::inDirectory(scratch_.path().toStdString())) {
+        writeSampleAddressBook(scratch_.filePath("vcards"));
+    }
+
+    // The walk in a language at a size; what `check` found at its stops.
+    QStringList walk(const QString& language, const QSize& size,
+                     const std::function<void(Window*, const QString&, QStringList&)>& check) {
+        const hv::VCardAddressBook book(scratch_.filePath("vcards").toStdString());
+        QStringList problems;
+        const QString where =
+            QString(" (%1, %2x%3)").arg(language).arg(size.width()).arg(size.height());
+        EXPECT_TRUE(
+            ScreenTour::run(language, size, paths_, book, [&](Window* window, const QString& stop) {
+                QApplication::processEvents();
+                check(window, stop + where, problems);
+                return true;
+            }));
+        return problems;
+    }
+
+    QTemporaryDir scratch_;
+    hv::StorePaths paths_;
+};
+
+TEST_F(EveryScreenTest, LaysOutAtPhoneAndDesktopSizesWithoutOverlapOrCutText) {
+    QStringList problems;
+    for (const QSize& size : kSizes) problems << walk("en", size, checkGeometry);
+    for (const char* language : {"zh_CN", "zh_TW"})
+        problems << walk(language, {320, 480}, checkGeometry);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+TEST_F(EveryScreenTest, KeepsTheFieldBeingTypedIntoInSightWhenTheKeyboardShrinksTheWindow) {
+    const QStringList problems = walk("en", {360, 720}, checkFieldsInSight);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+TEST_F(EveryScreenTest, NamesEveryControlAndGivesItARoleForScreenReaders) {
+    const QStringList problems =
+        walk("en", {320, 480}, [](Window* window, const QString& stop, QStringList& found) {
+            checkAccessible(QAccessible::queryAccessibleInterface(topLayer(window)), stop, found);
+        });
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+}  // namespace
