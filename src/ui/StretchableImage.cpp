@@ -3,6 +3,7 @@
 #include <qdrawutil.h>
 #include <QPaintDevice>
 #include <QPainter>
+#include <utility>
 
 #include "ui/Picture.h"
 
@@ -32,9 +33,18 @@ void StretchableImage::paint(QPainter& painter, const QRect& target) const {
     }
     const QMargins pixels(qRound(points.left() * density), qRound(points.top() * density),
                           qRound(points.right() * density), qRound(points.bottom() * density));
+    // A target lower or narrower than its caps draws them smaller rather than overlapping.
+    const auto fit = [](int room, int first, int second) {
+        if (first + second <= room) return std::pair(first, second);
+        const int shrunk = first * room / (first + second);
+        return std::pair(shrunk, room - shrunk);
+    };
+    const auto [top, bottom] = fit(target.height(), points.top(), points.bottom());
+    const auto [left, right] = fit(target.width(), points.left(), points.right());
+    const QMargins drawn(left, top, right, bottom);
     QPixmap plain = pixmap;
     plain.setDevicePixelRatio(1.0);  // the source margins are in the copy's own pixels
-    qDrawBorderPixmap(&painter, target, points, plain, plain.rect(), pixels);
+    qDrawBorderPixmap(&painter, target, drawn, plain, plain.rect(), pixels);
 }
 
 }  // namespace hv

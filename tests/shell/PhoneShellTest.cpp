@@ -99,16 +99,17 @@ TEST_P(PhoneShellTest, HushvaultCoversTheWholeOutputWithoutATitleBar) {
                   .arg(GetParam().withLink ? "-reader" : ""));
 }
 
-INSTANTIATE_TEST_SUITE_P(Phones, PhoneShellTest,
-                         ::testing::Values(Output{"720x1440", 2, false},
-                                           Output{"1440x720", 2, false},
-                                           Output{"1080x2340", 3, true}),
-                         [](const auto& output) {
-                             return QString("%1Scale%2%3")
-                                 .arg(output.param.mode)
-                                 .arg(output.param.scale)
-                                 .arg(output.param.withLink ? "Reader" : "Menu")
-                                 .toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Phones, PhoneShellTest,
+    ::testing::Values(Output{"720x1440", 2, false}, Output{"720x1440", 2, true},
+                      Output{"1440x720", 2, false}, Output{"1440x720", 2, true},
+                      Output{"1080x2340", 3, false}, Output{"1080x2340", 3, true}),
+    [](const auto& output) {
+        return QString("%1Scale%2%3")
+            .arg(output.param.mode)
+            .arg(output.param.scale)
+            .arg(output.param.withLink ? "Reader" : "Menu")
+            .toStdString();
+    });
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
 
+#include "platform/Localization.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
 #include "ui/GroupedTableView.h"
@@ -161,6 +164,19 @@ TEST_F(KitTest, AlertsReportTheTappedButtonAndTheirText) {
     EXPECT_EQ(tapped, QList<int>({207}));
     EXPECT_EQ(typed, "1234");
     EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(KitTest, AnAlertIsAnAlertForScreenReadersNamedByWhatItSaysNow) {
+    auto* alert = new AlertView("Sending", nullptr, nullptr, {});
+    alert->show(&window);
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(alert);
+    EXPECT_EQ(seen->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(seen->text(QAccessible::Name), localized("Sending"));
+    alert->setTitleText(localized("send"));
+    alert->setMessageText(localized("send error"));
+    EXPECT_EQ(seen->text(QAccessible::Name), localized("send"));
+    EXPECT_EQ(seen->text(QAccessible::Description), localized("send error"));
+    alert->dismiss();
 }
 
 TEST_F(KitTest, AnAlertBoxFitsItsMessageWhateverItsLength) {
@@ -345,6 +361,11 @@ TEST(KitWidgets, SegmentedControlAndSectionIndexReportSelections) {
     test::tap(&segments, "segment1");
     EXPECT_EQ(segments.selectedSegmentIndex(), 1);
     EXPECT_EQ(changes, QList<int>({1}));
+    // A screen reader's action on a segment selects it as a tap does.
+    QAccessibleInterface* first =
+        QAccessible::queryAccessibleInterface(segments.findChild<QAbstractButton*>("segment0"));
+    first->actionInterface()->doAction(first->actionInterface()->actionNames().value(0));
+    EXPECT_EQ(changes, QList<int>({1, 0}));
     segments.setSelectedSegmentIndex(-1);
     EXPECT_EQ(segments.selectedSegmentIndex(), -1);
 
