@@ -279,6 +279,10 @@
         <source>Incorrect De-password</source>
         <translation>This password does not fit the message.</translation>
     </message>
+    <message id="damaged link">
+        <source>damaged link</source>
+        <translation>This link is damaged or incomplete. Ask your friend to send the message again.</translation>
+    </message>
     <message id="The decrypted message">
         <source>The decrypted message</source>
         <translation>The decrypted message</translation>

@@ -279,6 +279,10 @@
         <source>Incorrect De-password</source>
         <translation>密码与此信息不符。</translation>
     </message>
+    <message id="damaged link">
+        <source>damaged link</source>
+        <translation>这个链接已损坏或不完整，请让朋友重新发送。</translation>
+    </message>
     <message id="The decrypted message">
         <source>The decrypted message</source>
         <translation>解密后的信息</translation>

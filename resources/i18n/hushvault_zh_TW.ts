@@ -279,6 +279,10 @@
         <source>Incorrect De-password</source>
         <translation>密碼與此訊息不符。</translation>
     </message>
+    <message id="damaged link">
+        <source>damaged link</source>
+        <translation>這個連結已損壞或不完整，請讓朋友重新傳送。</translation>
+    </message>
     <message id="The decrypted message">
         <source>The decrypted message</source>
         <translation>解密後的訊息</translation>

@@ -20,10 +20,6 @@ public:
     const std::vector<std::string>& phoneArray() const { return record_.phones; }
     const ABPerson& record() const { return record_; }
 
-    // First, middle and last name run together, a missing part counting as empty: the
-    // name a contact picked by one of several numbers gets.
-    std::string joinedNameParts() const;
-
 private:
     ABPerson record_;
 };

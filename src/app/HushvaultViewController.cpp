@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -64,8 +66,17 @@ void HushvaultViewController::viewDidLoad() {
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
     NotificationCenter::defaultCenter().addObserver(
         this, kNotificationHidden, [this](const Notification& n) { hidesBackButton(n); });
+    // A login anywhere (the reader's, the composer's) logs the user in here too.
+    NotificationCenter::defaultCenter().addObserver(
+        this, kNotificationLogin, [this](const Notification&) { isLogin_ = true; });
     HushvaultSqlite store(paths_.documentsDirectory());
     isLogin_ = LockingRule::isLoggedIn(store, now());
+    // Coming back to the window (from another app, or from the phone's lock screen) applies
+    // the locking rule again.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) lockIfThePeriodRanOut();
+            });
 }
 
 void HushvaultViewController::buildMenu() {
@@ -232,7 +243,8 @@ void HushvaultViewController::UIButtonClicked(int tag) {
             buttonClicked_ = kTagContacts;
             ViewController* list = screens_.contactList(this);
             list->setTitle(localized(kKeyManagement));
-            if (isLogin_ && nav) {
+            if (loggedInFor(tag) && nav) {
+                guarded_.append(list);
                 nav->pushViewController(list, true);
             } else {
                 delete list;
@@ -243,7 +255,8 @@ void HushvaultViewController::UIButtonClicked(int tag) {
         case kTagRecords: {
             if (!screens_.records) return;
             ViewController* records = screens_.records(this);
-            if (isLogin_ && nav) {
+            if (loggedInFor(tag) && nav) {
+                guarded_.append(records);
                 nav->pushViewController(records, true);
             } else {
                 buttonClicked_ = kTagRecords;
@@ -283,10 +296,39 @@ void HushvaultViewController::login() {
 
 void HushvaultViewController::finishedLogin(bool flag) {
     isLogin_ = flag;
+    // The entry that asked opens now, whatever the locking time ("Immediately" too).
+    const QScopedValueRollback resuming(resumingLogin_, flag);
     if (buttonClicked_ == kTagContacts)
         UIButtonClicked(kTagContacts);
     else if (buttonClicked_ == kTagRecords)
         UIButtonClicked(kTagRecords);
+}
+
+bool HushvaultViewController::IsLogin() const {
+    // A login holds while its locking period lasts; once that has run out it is gone until
+    // the next login, also when a later save of the settings starts a new period.
+    if (isLogin_) {
+        HushvaultSqlite store(paths_.documentsDirectory());
+        isLogin_ = LockingRule::isLoggedIn(store, now());
+    }
+    return isLogin_;
+}
+
+bool HushvaultViewController::loggedInFor(int tag) const {
+    return (resumingLogin_ && buttonClicked_ == tag) || IsLogin();
+}
+
+void HushvaultViewController::lockIfThePeriodRanOut() {
+    if (IsLogin()) return;
+    // The guarded screens still open go; the menu shows, and asks for a login again.
+    NavigationController* nav = navigationController();
+    guarded_.removeAll(nullptr);
+    if (!nav) return;
+    for (ViewController* screen : nav->viewControllers())
+        if (guarded_.contains(screen)) {
+            nav->popToRootViewControllerAnimated(false);
+            return;
+        }
 }
 
 void HushvaultViewController::logout() {

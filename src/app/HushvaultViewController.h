@@ -36,7 +36,8 @@ public:
     void finishedLogin(bool flag) override;
     void logout();
 
-    bool IsLogin() const override { return isLogin_; }
+    // Whether the user is logged in now: the flag falls once the locking period has run out.
+    bool IsLogin() const override;
     void setIsLogin(bool flag) override { isLogin_ = flag; }
     int buttonClicked() const { return buttonClicked_; }
 
@@ -52,6 +53,11 @@ private:
     void layOutMenu();
     void buildNavigationBarItems();
     void hidesBackButton(const Notification& notification);
+    // Whether the guarded entry of that tag may open: logged in, or the login it asked for
+    // has just finished.
+    bool loggedInFor(int tag) const;
+    // Applies the locking rule again; locked, it takes the guarded screens away.
+    void lockIfThePeriodRanOut();
     void newMessageBtntouchHightlighted();
     void newMessageBtntouchUp();
 
@@ -70,7 +76,9 @@ private:
     QBoxLayout* entriesLayout_ = nullptr;
     ReadableColumnLayout* menuColumn_ = nullptr;
     MenuScreens screens_;
-    bool isLogin_ = false;
+    mutable bool isLogin_ = false;
+    bool resumingLogin_ = false;
+    QList<QPointer<ViewController>> guarded_;
     int buttonClicked_ = 0;
 };
 

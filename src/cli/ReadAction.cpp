@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/StoreAccess.h"
 #include "crypto/SecretLink.h"
+#include "crypto/SecretToken.h"
 #include "sms/MessageReader.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
@@ -14,6 +15,8 @@ int readMessage(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--password"}, {}});
     const std::string token = tokenFromLink(line.positionals(1, "LINK-OR-TOKEN")[0]);
     const auto password = line.value("--password");
+    if (!isWellFormedToken(token))
+        throw CommandFailed("the link is damaged or incomplete: no password can open it");
     HushvaultSqlite& store = context.store();
     MessageReader reader(store);
     const auto plain =

@@ -259,7 +259,7 @@ void AddContractViewController::chooseFromSystemContract() {
     auto* picker = PhoneNumberPick::makePicker(
         addressBook_, [this](PeoplePickerNavigationController* p, const ABContact& person,
                              const std::string& number) {
-            takePicked(PickedContact::byNameParts(person, number));
+            takePicked(PickedContact::byCompositeName(person, number));
             p->dismissModalViewController(true);
         });
     presentModalViewController(picker, true);

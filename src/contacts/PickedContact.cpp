@@ -20,11 +20,4 @@ Contacts PickedContact::byCompositeName(const ABContact& person, const std::stri
     return contact(person.compositeName(), number);
 }
 
-Contacts PickedContact::byNameParts(const ABContact& person, const std::string& number) {
-    // A card may name its person by the display name alone; the contact then gets that
-    // rather than no name at all.
-    std::string name = person.joinedNameParts();
-    return contact(name.empty() ? person.compositeName() : std::move(name), number);
-}
-
 }  // namespace hv

@@ -12,11 +12,9 @@ class ABContact;
 // numbers: no preset password, not a Hushvault friend ("0").
 namespace PickedContact {
 
-// Named by the person's display name (a person chosen by their only number).
+// Named by the person's display name, whichever way the number was chosen ("Alice
+// Anderson", "王小明": never the name parts run together in an order of their own).
 Contacts byCompositeName(const ABContact& person, const std::string& number);
-// Named by first, middle and last name run together (a number picked among several, or
-// any pick in the address-book picker); by the display name when the person has no parts.
-Contacts byNameParts(const ABContact& person, const std::string& number);
 
 }  // namespace PickedContact
 

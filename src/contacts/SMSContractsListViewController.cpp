@@ -319,7 +319,8 @@ void SMSContractsListViewController::chooseFromAddressBook() {
         addressBook_, [this](PeoplePickerNavigationController* p, const ABContact& person,
                              const std::string& number) {
             p->dismissModalViewController(false);
-            openEditor(PickedContact::byNameParts(person, number), localized(kKeyAddContactTitle));
+            openEditor(PickedContact::byCompositeName(person, number),
+                       localized(kKeyAddContactTitle));
         });
     presentModalViewController(picker, true);
 }
@@ -355,7 +356,7 @@ void SMSContractsListViewController::choosePerson(const ABContact& person) {
     details->setNumberTapped([details](const ABContact& chosen, const std::string& number) {
         NotificationCenter::defaultCenter().postNotification(
             kNotificationGetContractInfo,
-            QVariant::fromValue(PickedContact::byNameParts(chosen, number)));
+            QVariant::fromValue(PickedContact::byCompositeName(chosen, number)));
         NavigationController* nav = details->navigationController();
         if (!nav) return;
         const QList<ViewController*> stack = nav->viewControllers();

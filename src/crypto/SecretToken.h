@@ -15,4 +15,10 @@ std::string GenEncURL(std::string_view text, std::string_view password, bool pla
 // not fit the password (see SecretCipher::decrypt).
 std::optional<std::string> DecString(std::string_view token, std::string_view password);
 
+// Whether a plain-form token can be read at all, whatever the password: ASCII, four
+// lower-case hex check characters, then nothing but white space or a Base64 text. A token
+// that is not is damaged (cut, or changed on its way); no password can open it. The web
+// reader draws the same line.
+bool isWellFormedToken(std::string_view token);
+
 }  // namespace hv

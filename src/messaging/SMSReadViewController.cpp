@@ -4,6 +4,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "crypto/SecretToken.h"
 #include "messaging/ModalAlert.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
@@ -89,8 +90,12 @@ void SMSReadViewController::disEncry(QAbstractButton*) {
                         // The message may have been read meanwhile: one record per read.
                         if (!reader || reader->isDecrypted() || !password || password->isEmpty())
                             return;
-                        const auto plain = MessageReader::decrypt(
-                            reader->newText->toPlainText().toStdString(), password->toStdString());
+                        const std::string token = reader->newText->toPlainText().toStdString();
+                        if (!isWellFormedToken(token)) {
+                            reader->showWarning(kKeyDamagedLink);
+                            return;
+                        }
+                        const auto plain = MessageReader::decrypt(token, password->toStdString());
                         if (!plain) {
                             reader->showWarning(kKeyIncorrectDePassword);
                             return;
@@ -101,9 +106,14 @@ void SMSReadViewController::disEncry(QAbstractButton*) {
 
 void SMSReadViewController::disEncry() {
     loadViewIfNeeded();
+    const std::string token = newText->toPlainText().toStdString();
+    // A link cut or changed on its way: no password is to blame.
+    if (!isWellFormedToken(token)) {
+        showWarning(kKeyDamagedLink);
+        return;
+    }
     HushvaultSqlite store(paths_.documentsDirectory());
-    const auto plain =
-        MessageReader(store).decryptWithContacts(newText->toPlainText().toStdString());
+    const auto plain = MessageReader(store).decryptWithContacts(token);
     if (!plain) {
         showWarning(kKeyNoMatchPassword);
         return;

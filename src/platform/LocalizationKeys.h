@@ -78,6 +78,7 @@ namespace hv {
     KEY(kKeyDePassword, "De-password")                                                    \
     KEY(kKeyInputDePassword, "Input De-PWD")                                              \
     KEY(kKeyIncorrectDePassword, "Incorrect De-password")                                 \
+    KEY(kKeyDamagedLink, "damaged link")                                                  \
     KEY(kKeyDecryptedMessage, "The decrypted message")                                    \
     KEY(kKeyRecordsTitle, "records")                                                      \
     KEY(kKeyNoRecords, "NO Records")                                                      \

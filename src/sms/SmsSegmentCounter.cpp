@@ -32,6 +32,23 @@ int partsFor(int units, int single, int perPart) {
     return (units + perPart - 1) / perPart;
 }
 
+// The parts of a long UCS-2 message, filled in order: a character that would not fit whole
+// (the two halves of an emoji) opens the next part.
+int ucs2Parts(const std::u32string& body) {
+    constexpr int kPerPart = 67;
+    int parts = 1;
+    int used = 0;
+    for (char32_t c : body) {
+        const int units = c > 0xFFFF ? 2 : 1;
+        if (used + units > kPerPart) {
+            ++parts;
+            used = 0;
+        }
+        used += units;
+    }
+    return parts;
+}
+
 }  // namespace
 
 SmsSegments countSmsSegments(std::string_view utf8Body) {
@@ -53,7 +70,7 @@ SmsSegments countSmsSegments(std::string_view utf8Body) {
         const auto astral =
             std::count_if(body.begin(), body.end(), [](char32_t c) { return c > 0xFFFF; });
         segments.units = static_cast<int>(body.size() + astral);
-        segments.parts = partsFor(segments.units, 70, 67);
+        segments.parts = segments.units <= 70 ? 1 : ucs2Parts(body);
     }
     return segments;
 }

@@ -9,10 +9,10 @@ namespace hv {
 
 std::string formatRecordTime(double secondsSinceEpoch) {
     UErrorCode status = U_ZERO_ERROR;
-    // The user's locale decides the week rules behind "YYYY"; the calendar is always the
-    // Gregorian one and the digits Latin, so that every installation reads the text alike.
+    // The calendar is always the Gregorian one and the digits Latin, so that every
+    // installation reads the text alike.
     const icu::Locale locale = icu::Locale::getDefault();
-    icu::SimpleDateFormat format(icu::UnicodeString("YYYY-MM-dd hh:mm:ss"), locale, status);
+    icu::SimpleDateFormat format(icu::UnicodeString("yyyy-MM-dd HH:mm:ss"), locale, status);
     if (U_FAILURE(status)) return {};
     auto* calendar = new icu::GregorianCalendar(locale, status);
     if (U_FAILURE(status)) {

@@ -4,9 +4,11 @@
 
 namespace hv {
 
-// The time text of a message record: the local date and time with the Unicode date
-// pattern "YYYY-MM-dd hh:mm:ss" (week-based year, 12-hour clock without AM/PM), as every
-// installation writes it. Digits are always Latin.
+// The time text of a new message record: the local date and time with the Unicode date
+// pattern "yyyy-MM-dd HH:mm:ss" (calendar year, 24-hour clock). Records written earlier with
+// "YYYY-MM-dd hh:mm:ss" keep their text; that pattern wrote the week-based year (a record of
+// the last days of December could read as the next year) and a 12-hour clock without AM or
+// PM (15:09 read as 03:09). Digits are always Latin, the calendar always Gregorian.
 std::string formatRecordTime(double secondsSinceEpoch);
 
 }  // namespace hv

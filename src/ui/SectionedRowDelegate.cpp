@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kImageSize = 30;
 constexpr int kMargin = 10;
+constexpr int kLeastNameRoom = 64;  // a few letters and the ellipsis
 const QColor kHeaderBand(0xe9, 0xec, 0xf2);
 const QColor kHeaderText(0x4a, 0x52, 0x60);
 const QColor kText(0x1c, 0x1c, 0x1e);
@@ -73,8 +74,8 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     }
     int right = isEditing() ? deleteButton(rect).left() - 6 : rect.right() - kMargin;
 
-    // Both texts whole when they fit; else the detail keeps what the text leaves it, at
-    // least 45% of the room, and both are cut.
+    // Both texts whole when they fit; else the detail keeps all but a few letters' room, at
+    // least 45% of the room, and the text is cut (the detail too when even that is short).
     const QString text = index.data().toString();
     const QString detail = index.data(SectionedListModel::DetailRole).toString();
     font.setPixelSize(14);
@@ -83,10 +84,9 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         QFont textFont = font;
         textFont.setPixelSize(16);
         const int room = right - left - 8;
-        const int textNeeds = QFontMetrics(textFont).horizontalAdvance(text) + 2;
         // (Advances are rounded; the slack keeps a text that fits from being elided.)
-        const int width = qMin(detailMetrics.horizontalAdvance(detail) + 2,
-                               qMax(room * 45 / 100, room - textNeeds));
+        const int width = detailWidth(room, QFontMetrics(textFont).horizontalAdvance(text) + 2,
+                                      detailMetrics.horizontalAdvance(detail) + 2);
         painter->setFont(font);
         painter->setPen(kDetail);
         painter->drawText(QRect(right - width, rect.top(), width, rect.height()),
@@ -106,6 +106,11 @@ void SectionedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         paintDeleteButton(painter, deleteButton(rect), option.font);
     }
     painter->restore();
+}
+
+int SectionedRowDelegate::detailWidth(int room, int textNeeds, int detailNeeds) {
+    // A number cut in the middle says nothing: the text gives way first.
+    return qMin(detailNeeds, qMax(room * 45 / 100, room - qMin(textNeeds, kLeastNameRoom)));
 }
 
 QRect SectionedRowDelegate::deleteButtonOf(const QStyleOptionViewItem& option,

@@ -25,6 +25,10 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // How wide the detail (a number) is drawn in a row's room beside a text: whole while
+    // the text keeps a few letters, at least 45% of the room.
+    static int detailWidth(int room, int textNeeds, int detailNeeds);
+
 protected:
     QRect deleteButtonOf(const QStyleOptionViewItem& option,
                          const QModelIndex& index) const override;

@@ -98,7 +98,6 @@ TEST_F(VCardAddressBookTest, NamesAndPhonesOfCardsWithPartsMissing) {
 
     const ABContact john(book.people[0]);
     EXPECT_EQ(john.compositeName(), "John Q Public");
-    EXPECT_EQ(john.joinedNameParts(), "JohnQPublic");
     EXPECT_EQ(john.phoneArray(), (Phones{"1", "2", "3"}));
 
     const ABContact zhang(book.people[1]);
@@ -108,11 +107,9 @@ TEST_F(VCardAddressBookTest, NamesAndPhonesOfCardsWithPartsMissing) {
     // Known by a display name alone: no parts are made up for it.
     const ABContact cher(book.people[2]);
     EXPECT_EQ(cher.compositeName(), "Cher");
-    EXPECT_EQ(cher.joinedNameParts(), "");
 
     const ABContact nameless(book.people[3]);
     EXPECT_EQ(nameless.compositeName(), "");
-    EXPECT_EQ(nameless.joinedNameParts(), "");
     EXPECT_EQ(nameless.phoneArray(), Phones{"911"});
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -10,6 +11,7 @@
 #include "info/USingHelpWebViewController.h"
 #include "platform/Localization.h"
 #include "platform/NotificationNames.h"
+#include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/StartupSequence.h"
 #include "support/ManualClock.h"
@@ -113,6 +115,8 @@ TEST_F(MainMenuTest, GuardedEntriesAskForALoginAndResumeAfterIt) {
     ASSERT_NE(menu->modalViewController(), nullptr);
     menu->dismissModalViewController(false);
 
+    // A login starts a new locking period, then tells the menu.
+    HushvaultSqlite(dir.path()).updatetel("LockTime", formatLockTime(kNow));
     menu->finishedLogin(true);
     EXPECT_TRUE(menu->IsLogin());
     EXPECT_EQ(nav->topViewController()->objectName(), "contacts");
@@ -122,6 +126,36 @@ TEST_F(MainMenuTest, GuardedEntriesAskForALoginAndResumeAfterIt) {
     test::tap(&window, "smsMessagesButton");
     EXPECT_EQ(nav->topViewController()->objectName(), "records");
     EXPECT_EQ(menu->buttonClicked(), 102);  // records opened directly keep the waiting entry
+}
+
+TEST_F(MainMenuTest, TheLockComesBackWhenTheLockingTimeRunsOutWhileHushvaultRuns) {
+    start("2468", kNow, "1", true);  // logged in at start: the minute began now
+    test::tap(&window, "smsMessagesButton");
+    EXPECT_EQ(nav->topViewController()->objectName(), "records");
+
+    // The window goes to the back for two minutes: back in front, the records are gone.
+    clock.advance(120);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(nav->topViewController(), menu);
+    EXPECT_FALSE(menu->IsLogin());
+    test::tap(&window, "smsContractsButton");
+    EXPECT_EQ(nav->topViewController(), menu);
+    EXPECT_EQ(made.last(), "login");
+    menu->dismissModalViewController(false);
+
+    // A later save of the settings starts a new period, but logs nobody in.
+    HushvaultSqlite(dir.path()).updatetel("LockTime", formatLockTime(kNow + 120));
+    EXPECT_FALSE(menu->IsLogin());
+
+    // "Immediately": after a login the entry opens once; the next tap asks again.
+    HushvaultSqlite(dir.path()).updatetel("Time", "0");
+    menu->finishedLogin(true);
+    EXPECT_EQ(nav->topViewController()->objectName(), "contacts");
+    nav->popViewControllerAnimated(false);
+    clock.advance(1);
+    test::tap(&window, "smsContractsButton");
+    EXPECT_EQ(nav->topViewController(), menu);
+    EXPECT_EQ(made.last(), "login");
 }
 
 TEST_F(MainMenuTest, HiddenNotificationHidesTheBackButton) {

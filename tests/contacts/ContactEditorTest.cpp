@@ -201,7 +201,7 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     ASSERT_NE(details, nullptr);
     QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
     EXPECT_NE(host.window.topController(), picker);
-    EXPECT_EQ(field("nameTextField")->text(), "MeimeiHan");
+    EXPECT_EQ(field("nameTextField")->text(), "Han Meimei");
     EXPECT_EQ(field("telephoneNumberTextField")->text(), "2");
     EXPECT_EQ(field("passWordTextField")->text(), "typed first");
     ASSERT_EQ(handed.size(), 1u);
@@ -210,7 +210,7 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     editor->chooseFromSystemContract();
     tapRow(qobject_cast<PeoplePickerNavigationController*>(host.window.topController()), "Li Lei");
     EXPECT_TRUE(editorShows());
-    EXPECT_EQ(field("nameTextField")->text(), "LeiLi");
+    EXPECT_EQ(field("nameTextField")->text(), "Li Lei");
     EXPECT_EQ(field("telephoneNumberTextField")->text(), "139");
 }
 

@@ -141,7 +141,7 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
     ASSERT_EQ(details->findChildren<TableRow*>().size(), 2);
     QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
     ASSERT_EQ(handed.size(), 1u);
-    EXPECT_EQ(handed[0].name, "BoXChen");  // the parts run together
+    EXPECT_EQ(handed[0].name, "Bo Chen");  // the display name, not the parts run together
     EXPECT_EQ(handed[0].telePhoneNumber, "222");
     EXPECT_EQ(handed[0].iphoneFriend, "0");
     EXPECT_EQ(handed[0].passWord, "");
@@ -302,7 +302,7 @@ TEST_F(ContactsListTest, ChooseTakesAPersonFromThePickerIntoANewContact) {
     auto* editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isAddMode());
-    EXPECT_EQ(editor->findChild<QLineEdit*>("nameTextField")->text(), "FangWang");
+    EXPECT_EQ(editor->findChild<QLineEdit*>("nameTextField")->text(), "Wang Fang");
     EXPECT_EQ(editor->findChild<QLineEdit*>("telephoneNumberTextField")->text(), "138");
     EXPECT_TRUE(handed.empty()) << "the list's pick goes to its editor, not to a composer";
 

@@ -172,7 +172,8 @@ TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime
     journey.type("2468");
     journey.press(Qt::Key_Return);
     ASSERT_EQ(journey.barTitle(), localized("Automatic locking"));
-    EXPECT_TRUE(journey.app().delegate()->viewController()->IsLogin());
+    // "Immediately": the login opened what asked for it, and no more.
+    EXPECT_FALSE(journey.app().delegate()->viewController()->IsLogin());
 
     journey.click("lockTimeRow2");
     journey.press(Qt::Key_Escape);
@@ -385,18 +386,18 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.click("numberRow1");
     journey.wait(50);
     ASSERT_EQ(journey.barTitle(), localized("AFManagement"));
-    EXPECT_EQ(journey.find<QLineEdit>("nameTextField")->text(), "LeiLi");
+    EXPECT_EQ(journey.find<QLineEdit>("nameTextField")->text(), "Lei Li");
     journey.click("passWordTextField");
     journey.type("tea");
     journey.tap("typeSwitch");
     journey.tap("saveButton");
     ASSERT_EQ(journey.barTitle(), localized("Management"));
-    EXPECT_EQ(listRows(journey), QStringList({"L", "LeiLi"}));
+    EXPECT_EQ(listRows(journey), QStringList({"L", "Lei Li"}));
 
     // Edited: the name as the user writes it, kept by going back.
     journey.tap("editButton");  // "Done"
-    clickListRow(journey, "LeiLi");
-    ASSERT_EQ(journey.barTitle(), "LeiLi");
+    clickListRow(journey, "Lei Li");
+    ASSERT_EQ(journey.barTitle(), "Lei Li");
     journey.click("nameTextField");
     journey.press(Qt::Key_A, Qt::ControlModifier);
     journey.type("Li Lei");
@@ -431,6 +432,8 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.press(Qt::Key_Escape);
     journey.wait(50);
     journey.tap("smsContractsButton");
+    journey.type("2468");  // locking "Immediately": every time
+    journey.press(Qt::Key_Return);
     clickListRow(journey, "Li Lei");
     journey.click("deleteRow");
     journey.tap("alertButton1");

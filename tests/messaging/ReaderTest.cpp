@@ -124,6 +124,24 @@ TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
     EXPECT_EQ(store.findAllSMS().size(), 1u);
 }
 
+TEST_F(ReaderTest, ADamagedLinkIsSaidToBeDamagedNotBlamedOnAPassword) {
+    store.addContracts("Li", "138", "tea", "1");
+    const std::string whole = GenEncURL("see you", "tea", true);
+    for (const std::string& token :
+         {std::string("%%%zz!!"), whole.substr(0, whole.size() - 3) + "!", whole.substr(0, 3)}) {
+        auto* reader = open(token);
+        postLogin();
+        ASSERT_NE(test::visibleAlert(), nullptr) << token;
+        EXPECT_EQ(test::visibleAlert()->messageText(), localized("damaged link")) << token;
+        test::tapAlertButton(test::visibleAlert(), 0);
+        typePassword(reader, "tea");
+        ASSERT_NE(test::visibleAlert(), nullptr) << token;
+        EXPECT_EQ(test::visibleAlert()->messageText(), localized("damaged link")) << token;
+        test::tapAlertButton(test::visibleAlert(), 0);
+        host.window.dismissController(readerNav, false);
+    }
+}
+
 TEST_F(ReaderTest, ALoginBeforeTheLinkDoesNotCount) {
     store.addContracts("Li", "138", "tea", "1");
     postLogin();

@@ -59,4 +59,9 @@ TEST(SmsSegments, OtherTextTravelsAsUcs2In70And67) {
     EXPECT_EQ(countSmsSegments(chinese + "a").parts, 2);
     EXPECT_EQ(countSmsSegments(std::string(133, 'a') + "ç").parts, 2);  // ç is not GSM: 134 units
     EXPECT_EQ(countSmsSegments("🙂").units, 2);
+    // A part never ends between the halves of an emoji: after 66 units the emoji opens the
+    // second part, whose 67 units leave one for a third, although 134 units fit in two.
+    const std::string emoji = "ç" + std::string(65, 'a') + "🙂" + std::string(66, 'a');
+    EXPECT_EQ(countSmsSegments(emoji).units, 134);
+    EXPECT_EQ(countSmsSegments(emoji).parts, 3);
 }

@@ -19,9 +19,10 @@ std::string formatIn(const char* locale, double seconds) {
 
 }  // namespace
 
-TEST(RecordTime, UsesTheWeekBasedYearAndTheTwelveHourClock) {
-    // 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules.
-    EXPECT_EQ(formatRecordTime(1798463109), "2027-12-28 01:05:09");
+TEST(RecordTime, UsesTheCalendarYearAndTheTwentyFourHourClock) {
+    // 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules: still 2026,
+    // and in the afternoon.
+    EXPECT_EQ(formatIn("en_US", 1798463109), "2026-12-28 13:05:09");
     EXPECT_EQ(formatRecordTime(1765000000), "2025-12-06 05:46:40");
 }
 

@@ -123,6 +123,15 @@ TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
     EXPECT_EQ(table.listView()->indexAt(QPoint(5, 1)).row(), model.rowOfSection(20));
 }
 
+TEST(SectionedList, ANumberBesideALongNameStaysWholeAndTheNameGivesWay) {
+    // An editing row at 320 points leaves about 190 for both texts.
+    EXPECT_EQ(SectionedRowDelegate::detailWidth(190, 240, 100), 100);  // number whole
+    EXPECT_EQ(SectionedRowDelegate::detailWidth(190, 50, 100), 100);
+    EXPECT_EQ(SectionedRowDelegate::detailWidth(400, 50, 100), 100);
+    // Room too short even for the number: it keeps at least 45%.
+    EXPECT_EQ(SectionedRowDelegate::detailWidth(100, 240, 100), 45);
+}
+
 TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
     Window window;
     window.setRootViewController(new ViewController);
