@@ -1,11 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <map>
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/HushvaultApplication.h"
 #include "support/TempDir.h"
@@ -27,6 +30,9 @@ public:
 
     // The SMS service the next start sends through (--sms); the Outbox by default.
     void setSms(const QString& service) { sms_ = service; }
+    // Sets an environment variable for this journey's starts; the journey's end puts back
+    // what it was, so that no journey leaves its surroundings to the next.
+    void setEnvironment(const char* name, const QString& value);
     // Starts the application (again), with a link on its command line if one is given.
     void start(const QString& link = {});
     void quit();
@@ -61,6 +67,7 @@ private:
     QWidget* windowWidget() const;
 
     TempDir profile_;
+    std::map<QByteArray, std::optional<QByteArray>> environmentBefore_;
     std::unique_ptr<HushvaultApplication> app_;
     QStringList links_;
     QString sms_ = "outbox";
