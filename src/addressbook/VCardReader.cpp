@@ -42,32 +42,61 @@ bool isProperty(std::string_view line, std::string_view name) {
            (line[name.size()] == ':' || line[name.size()] == ';');
 }
 
+// The text with every line break written as CR LF. A line break is CR LF, LF CR (as some
+// writers put it), or a CR or LF alone; the vCard parser reads all four alike, and so must
+// the markers of the cards below, or a card would end where the parser does not see it end.
+std::string withCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            out += c;
+            continue;
+        }
+        const char pair = c == '\r' ? '\n' : '\r';
+        if (i + 1 < text.size() && text[i + 1] == pair) ++i;
+        out += "\r\n";
+    }
+    return out;
+}
+
 // The cards of a file, each from its BEGIN:VCARD line to its END:VCARD line. A card that
 // never ends is counted: one whose END is missing before the next BEGIN is cut off there,
-// so that the cards after it still read. Only a BEGIN right after an AGENT property opens
-// a card inside the card (vCard 2.1 keeps an agent's card that way); it belongs to it.
-std::vector<std::string_view> splitCards(std::string_view text, int* unfinished) {
-    std::vector<std::string_view> cards;
-    std::size_t start = 0;
+// so that the cards after it still read. A BEGIN right after an AGENT property opens a card
+// inside the card (vCard 2.1 keeps an assistant's card inside the boss's that way): it is
+// not a person of the book, and its lines are not the outer person's, so it is cut out
+// with its AGENT line; the outer card keeps its own lines in their order.
+std::vector<std::string> splitCards(std::string_view text, int* unfinished) {
+    std::vector<std::string> cards;
+    std::string card;
     int depth = 0;
     std::string_view previous;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
+        end = end == std::string_view::npos ? text.size() : end + 1;
         const std::string_view line = text.substr(at, end - at);
+        at = end;
         if (isMarker(line, "BEGIN:VCARD")) {
             if (depth > 0 && isProperty(previous, "AGENT")) {
+                // The AGENT line goes with the card it introduces.
+                if (depth == 1) card.resize(card.size() - previous.size());
                 ++depth;
             } else {
                 if (depth > 0) ++*unfinished;
-                start = at;
+                card.assign(line);
                 depth = 1;
             }
-        } else if (depth > 0 && isMarker(line, "END:VCARD") && --depth == 0) {
-            cards.push_back(text.substr(start, std::min(end + 1, text.size()) - start));
+        } else if (depth > 0 && isMarker(line, "END:VCARD")) {
+            if (--depth == 0) {
+                card += line;
+                cards.push_back(std::move(card));
+                card = {};
+            }
+        } else if (depth == 1) {
+            card += line;
         }
         previous = line;
-        at = end + 1;
     }
     if (depth > 0) ++*unfinished;
     return cards;
@@ -126,6 +155,9 @@ std::string phoneNumber(EVCardAttribute* attribute) {
 }
 
 std::optional<ABPerson> personOf(std::string_view card) {
+    // The parser stops at a NUL byte and would read the card's first part as all of it,
+    // a number cut short among it: such a card is left out, not guessed at.
+    if (card.find('\0') != std::string_view::npos) return std::nullopt;
     const std::string source = VCardLegacyText::normalized(card);
     ContactPtr contact(e_contact_new_from_vcard(source.c_str()));
     if (!contact) return std::nullopt;
@@ -173,10 +205,10 @@ VCardFile VCardReader::read(std::string_view text) {
     // Files saved by some editors start with a byte order mark.
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     VCardFile file;
-    const std::vector<std::string_view> cards = splitCards(text, &file.skippedCards);
+    const std::vector<std::string> cards = splitCards(withCrLf(text), &file.skippedCards);
     // Text that holds no card at all is a file that could not be read.
     if (cards.empty() && file.skippedCards == 0 && !trimmed(text).empty()) file.skippedCards = 1;
-    for (std::string_view card : cards) {
+    for (const std::string& card : cards) {
         if (auto person = personOf(card))
             file.people.push_back(std::move(*person));
         else
