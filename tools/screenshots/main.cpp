@@ -91,7 +91,7 @@ bool shootLanguage(const QString& language, const QDir& out, const hv::StorePath
                    const hv::AddressBook& book) {
     hv::Localization::install(language);
     hv::OutboxSmsService sms(paths.documentsDirectory());
-    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms, book, "outbox"));
+    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms, book));
     delegate.setReaderFactory(hv::makeReaderFactory(paths, &sms, book));
     delegate.didFinishLaunchingWithOptions();
     hv::Window* window = delegate.window();
