@@ -1,23 +1,23 @@
 #include "addressbook/VCardReader.h"
 
-#include <libebook-contacts/libebook-contacts.h>
-
 #include <algorithm>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
+#include "addressbook/EbookLibrary.h"
 #include "addressbook/VCardLegacyText.h"
 
 namespace hv {
 
 namespace {
 
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+struct ContactUnref {
+    const EbookLibrary* ebook;
+    void operator()(EContact* contact) const { ebook->objectUnref(contact); }
 };
-using ContactPtr = std::unique_ptr<EContact, GObjectUnref>;
+using ContactPtr = std::unique_ptr<EContact, ContactUnref>;
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
@@ -134,10 +134,10 @@ std::string nameOfParts(const ABPerson& person) {
 
 // The whole value of a property: the parser cuts text values at every ";", escaped or
 // not, and vCard 2.1 writers seldom escape one inside a name.
-std::string valueOf(EVCardAttribute* attribute) {
+std::string valueOf(const EbookLibrary& ebook, EVCardAttribute* attribute) {
     std::string value;
     bool first = true;
-    for (GList* part = e_vcard_attribute_get_values(attribute); part; part = part->next) {
+    for (GList* part = ebook.attributeGetValues(attribute); part; part = part->next) {
         if (!first) value += ';';
         first = false;
         if (part->data) value += static_cast<const char*>(part->data);
@@ -147,42 +147,42 @@ std::string valueOf(EVCardAttribute* attribute) {
 
 // A TEL value: text, or a "tel:" URI (vCard 4.0) without its scheme and parameters
 // (";ext=...").
-std::string phoneNumber(EVCardAttribute* attribute) {
-    const std::string value = valueOf(attribute);
+std::string phoneNumber(const EbookLibrary& ebook, EVCardAttribute* attribute) {
+    const std::string value = valueOf(ebook, attribute);
     if (!startsWithNoCase(value, "tel:")) return value;
     std::string_view number = std::string_view(value).substr(4);
     return std::string(trimmed(number.substr(0, number.find(';'))));
 }
 
-std::optional<ABPerson> personOf(std::string_view card) {
+std::optional<ABPerson> personOf(const EbookLibrary& ebook, std::string_view card) {
     // The parser stops at a NUL byte and would read the card's first part as all of it,
     // a number cut short among it: such a card is left out, not guessed at.
     if (card.find('\0') != std::string_view::npos) return std::nullopt;
     const std::string source = VCardLegacyText::normalized(card);
-    ContactPtr contact(e_contact_new_from_vcard(source.c_str()));
+    ContactPtr contact(ebook.contactNewFromVcard(source.c_str()), ContactUnref{&ebook});
     if (!contact) return std::nullopt;
-    EVCard* vcard = E_VCARD(contact.get());
+    // An EContact is an EVCard (its first member), as the type check of E_VCARD would say.
+    EVCard* vcard = reinterpret_cast<EVCard*>(contact.get());
     // Nothing at all could be read from it (not even VERSION): not a card.
-    if (!e_vcard_get_attributes(vcard)) return std::nullopt;
+    if (!ebook.vcardGetAttributes(vcard)) return std::nullopt;
 
     ABPerson person;
     // The card's own FN, read first: reading N makes the library add an FN of its own
     // making, given name first, to a card that has none.
-    if (EVCardAttribute* fn = e_vcard_get_attribute(vcard, EVC_FN))
-        person.compositeName = valueOf(fn);
-    if (EContactName* name =
-            static_cast<EContactName*>(e_contact_get(contact.get(), E_CONTACT_NAME))) {
+    if (EVCardAttribute* fn = ebook.vcardGetAttribute(vcard, EVC_FN))
+        person.compositeName = valueOf(ebook, fn);
+    if (auto* name = static_cast<EContactName*>(ebook.contactGet(contact.get(), E_CONTACT_NAME))) {
         person.firstName = text(name->given);
         person.middleName = text(name->additional);
         person.lastName = text(name->family);
-        e_contact_name_free(name);
+        ebook.contactNameFree(name);
     }
     if (person.compositeName.empty()) person.compositeName = nameOfParts(person);
 
-    for (GList* item = e_vcard_get_attributes(vcard); item; item = item->next) {
+    for (GList* item = ebook.vcardGetAttributes(vcard); item; item = item->next) {
         auto* attribute = static_cast<EVCardAttribute*>(item->data);
-        if (g_ascii_strcasecmp(e_vcard_attribute_get_name(attribute), EVC_TEL) != 0) continue;
-        if (std::string number = phoneNumber(attribute); !number.empty())
+        if (g_ascii_strcasecmp(ebook.attributeGetName(attribute), EVC_TEL) != 0) continue;
+        if (std::string number = phoneNumber(ebook, attribute); !number.empty())
             person.phones.push_back(std::move(number));
     }
     return person;
@@ -208,8 +208,13 @@ VCardFile VCardReader::read(std::string_view text) {
     const std::vector<std::string> cards = splitCards(withCrLf(text), &file.skippedCards);
     // Text that holds no card at all is a file that could not be read.
     if (cards.empty() && file.skippedCards == 0 && !trimmed(text).empty()) file.skippedCards = 1;
+    const EbookLibrary* ebook = cards.empty() ? nullptr : EbookLibrary::get();
+    if (!ebook) {  // without the parser no card can be read
+        file.skippedCards += int(cards.size());
+        return file;
+    }
     for (const std::string& card : cards) {
-        if (auto person = personOf(card))
+        if (auto person = personOf(*ebook, card))
             file.people.push_back(std::move(*person));
         else
             ++file.skippedCards;
