@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libsqlite3-dev libssl-dev libplist-dev libicu-dev nlohmann-json3-dev
-    libebook-contacts1.2-dev
-    dbus-daemon python3-dbusmock nodejs chromium
+    libebook-contacts1.2-dev libglib2.0-dev
+    dbus-daemon dbus-bin python3-dbusmock nodejs chromium
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     fonts-noto-cjk desktop-file-utils appstream clang-format
     phoc grim qt6-wayland

@@ -439,5 +439,33 @@
         <source>via Outbox</source>
         <translation>the Outbox folder</translation>
     </message>
+    <message id="kept in Outbox">
+        <source>kept in Outbox</source>
+        <translation>Kept in the Outbox, not sent</translation>
+    </message>
+    <message id="no web link host">
+        <source>no web link host</source>
+        <translation>A friend without Hushvault reads the message on your own web page. Set the host of that page in the settings first.</translation>
+    </message>
+    <message id="Web link host">
+        <source>Web link host</source>
+        <translation>Web link host</translation>
+    </message>
+    <message id="not set">
+        <source>not set</source>
+        <translation>Not set</translation>
+    </message>
+    <message id="invalid host">
+        <source>invalid host</source>
+        <translation>That is not a host name (such as links.example.org). Nothing was changed.</translation>
+    </message>
+    <message id="record not deleted">
+        <source>record not deleted</source>
+        <translation>The record could not be deleted. It is still stored.</translation>
+    </message>
+    <message id="left out">
+        <source>left out</source>
+        <translation>%1 cards, files or folders could not be read.</translation>
+    </message>
 </context>
 </TS>

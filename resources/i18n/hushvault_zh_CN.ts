@@ -439,5 +439,33 @@
         <source>via Outbox</source>
         <translation>发件箱文件夹</translation>
     </message>
+    <message id="kept in Outbox">
+        <source>kept in Outbox</source>
+        <translation>已存入发件箱，未发出</translation>
+    </message>
+    <message id="no web link host">
+        <source>no web link host</source>
+        <translation>没有密信的朋友要在你自己的网页上阅读消息。请先在设置中填写该网页的主机名。</translation>
+    </message>
+    <message id="Web link host">
+        <source>Web link host</source>
+        <translation>网页链接主机</translation>
+    </message>
+    <message id="not set">
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message id="invalid host">
+        <source>invalid host</source>
+        <translation>这不是主机名（例如 links.example.org），没有任何改动。</translation>
+    </message>
+    <message id="record not deleted">
+        <source>record not deleted</source>
+        <translation>记录未能删除，仍保存着。</translation>
+    </message>
+    <message id="left out">
+        <source>left out</source>
+        <translation>有 %1 个名片、文件或文件夹无法读取。</translation>
+    </message>
 </context>
 </TS>

@@ -439,5 +439,33 @@
         <source>via Outbox</source>
         <translation>寄件匣資料夾</translation>
     </message>
+    <message id="kept in Outbox">
+        <source>kept in Outbox</source>
+        <translation>已存入寄件匣，未送出</translation>
+    </message>
+    <message id="no web link host">
+        <source>no web link host</source>
+        <translation>沒有密信的朋友要在你自己的網頁上閱讀訊息。請先在設定中填寫該網頁的主機名稱。</translation>
+    </message>
+    <message id="Web link host">
+        <source>Web link host</source>
+        <translation>網頁連結主機</translation>
+    </message>
+    <message id="not set">
+        <source>not set</source>
+        <translation>未設定</translation>
+    </message>
+    <message id="invalid host">
+        <source>invalid host</source>
+        <translation>這不是主機名稱（例如 links.example.org），沒有任何變更。</translation>
+    </message>
+    <message id="record not deleted">
+        <source>record not deleted</source>
+        <translation>紀錄未能刪除，仍保存著。</translation>
+    </message>
+    <message id="left out">
+        <source>left out</source>
+        <translation>有 %1 個名片、檔案或資料夾無法讀取。</translation>
+    </message>
 </context>
 </TS>

@@ -6,11 +6,13 @@
 #include "access/LoginViewController.h"
 #include "access/SettingNotSaved.h"
 #include "access/SettingViewController.h"
+#include "access/WebLinkHostEditor.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationNames.h"
+#include "sms/WebLinkHost.h"
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/SettingsKeys.h"
@@ -41,16 +43,16 @@ void SettingViewFirstController::viewDidLoad() {
 
     table_ = new GroupedTableView;
     setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
-    const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms};
-    for (int r = 0; r < 3; ++r) {
+    const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms, kKeyWebLinkHost};
+    for (int r = 0; r < 4; ++r) {
         TableRow* row = table_->addRow();
         row->setObjectName(QString("settingRow%1").arg(r));
         row->setTitle(localized(titles[r]));
-        if (r < 2) {
+        if (r == 2) {
+            row->setAccessoryWidget(messageSwitch);
+        } else {
             row->setAccessory(TableRow::Accessory::Disclosure);
             connect(row, &TableRow::tapped, this, [this, r] { selectRow(r); });
-        } else {
-            row->setAccessoryWidget(messageSwitch);
         }
         rows_.append(row);
     }
@@ -130,6 +132,8 @@ void SettingViewFirstController::reloadData() {
     rows_[1]->setDetail(tabIndex >= 0 && tabIndex < array.size()
                             ? LockTimeChoices::detailFor(array[tabIndex])
                             : QString());
+    const auto host = WebLinkHost::configured(paths_.documentsDirectory());
+    rows_[3]->setDetail(host ? QString::fromStdString(*host) : localized(kKeyNotSet));
 }
 
 void SettingViewFirstController::selectRow(int row) {
@@ -147,6 +151,11 @@ void SettingViewFirstController::selectRow(int row) {
             new NavigationController(new LoginViewController(paths_, hushvaultViewController)),
             true);
         waitForLogin();
+    } else if (row == 3) {
+        QPointer<SettingViewFirstController> screen(this);
+        WebLinkHostEditor::ask(paths_.documentsDirectory(), [screen] {
+            if (screen) screen->reloadData();
+        });
     }
 }
 

@@ -14,8 +14,10 @@ class SwitchControl;
 class TableRow;
 
 // Settings: the administrator password, the automatic-locking time (asks for a login
-// first while logged out) and the "Store SMS" switch. Every change saves "Record",
-// "Time" and "LockTime" at once; the state is read again whenever the screen appears.
+// first while logged out), the "Store SMS" switch, and the host of web links (Conf.ini's
+// WebLinkHost, needed before a message can go to a friend without Hushvault). Every
+// change of the first three saves "Record", "Time" and "LockTime" at once; the state is
+// read again whenever the screen appears.
 class SettingViewFirstController : public ViewController {
     Q_OBJECT
 public:

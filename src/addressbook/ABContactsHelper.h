@@ -12,7 +12,7 @@ namespace hv {
 namespace ABContactsHelper {
 
 // Every person in sections by composite name, as the secret contacts are cut; a person
-// without a name falls under "#". skipped: how many files or cards were left out.
+// without a name falls under "#". skipped: how many folders, files or cards were left out.
 std::vector<NameSection<ABContact>> contactsDict(const AddressBook& book,
                                                  const LocalizedCompare& compare,
                                                  int* skipped = nullptr);

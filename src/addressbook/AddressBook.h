@@ -6,8 +6,8 @@
 
 namespace hv {
 
-// What reading an address book gave: its persons, and how many files or cards in it
-// could not be read and were left out.
+// What reading an address book gave: its persons, and how many folders, files or cards in
+// it could not be read and were left out.
 struct AddressBookRead {
     std::vector<ABPerson> people;
     int skipped = 0;

@@ -24,18 +24,32 @@ bool isVCardFile(const fs::directory_entry& entry) {
     return extension == ".vcf";
 }
 
-// The files below the folder; a walk that breaks off on the way (a folder removed while
-// it is read, say) counts as one file left unread.
+// The ".vcf" files below the folder, sub-folders included. Links to folders are not
+// followed (a link back up would never end); links to files are read. A folder that cannot
+// be read, or that breaks off while it is read, counts as one left out: its cards are not
+// there, and the user is told so rather than shown a book with people missing.
 std::vector<fs::path> vcardFiles(const fs::path& folder, int* unread) {
     std::vector<fs::path> files;
     std::error_code error;
-    // Links to folders are not followed: a link back up would never end.
-    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                        error);
-    if (error) return files;  // no folder: an empty book
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
-        if (isVCardFile(*it)) files.push_back(it->path());
-    if (error) ++*unread;
+    if (fs::symlink_status(folder, error).type() == fs::file_type::not_found)
+        return files;  // no folder: an empty book
+    std::vector<fs::path> folders = {folder};
+    while (!folders.empty()) {
+        const fs::path current = std::move(folders.back());
+        folders.pop_back();
+        fs::directory_iterator it(current, error);
+        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+            std::error_code ignored;
+            if (isVCardFile(*it))
+                files.push_back(it->path());
+            else if (!it->is_symlink(ignored) && it->is_directory(ignored))
+                folders.push_back(it->path());
+        }
+        if (error) {
+            ++*unread;
+            error.clear();
+        }
+    }
     std::sort(files.begin(), files.end());
     return files;
 }

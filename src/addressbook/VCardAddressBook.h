@@ -9,8 +9,9 @@ namespace hv {
 
 // An address book kept as vCard files: every "*.vcf" file below a folder, sub-folders
 // included (the way phone books and phone-syncing tools keep them), files in path order,
-// cards in file order. A file that cannot be read, or is larger than kMaxFileSize, counts
-// as one skipped; a card that cannot be parsed counts as one skipped. Nothing is written.
+// cards in file order. A folder that does not exist is an empty book. A folder or file that
+// cannot be read, a file larger than kMaxFileSize and a card that cannot be parsed each
+// count as one skipped. Nothing is written.
 class VCardAddressBook : public AddressBook {
 public:
     static constexpr std::uintmax_t kMaxFileSize = 64u << 20;

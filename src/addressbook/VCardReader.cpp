@@ -1,23 +1,23 @@
 #include "addressbook/VCardReader.h"
 
-#include <libebook-contacts/libebook-contacts.h>
-
 #include <algorithm>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
+#include "addressbook/EbookLibrary.h"
 #include "addressbook/VCardLegacyText.h"
 
 namespace hv {
 
 namespace {
 
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+struct ContactUnref {
+    const EbookLibrary* ebook;
+    void operator()(EContact* contact) const { ebook->objectUnref(contact); }
 };
-using ContactPtr = std::unique_ptr<EContact, GObjectUnref>;
+using ContactPtr = std::unique_ptr<EContact, ContactUnref>;
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
@@ -42,32 +42,61 @@ bool isProperty(std::string_view line, std::string_view name) {
            (line[name.size()] == ':' || line[name.size()] == ';');
 }
 
+// The text with every line break written as CR LF. A line break is CR LF, LF CR (as some
+// writers put it), or a CR or LF alone; the vCard parser reads all four alike, and so must
+// the markers of the cards below, or a card would end where the parser does not see it end.
+std::string withCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            out += c;
+            continue;
+        }
+        const char pair = c == '\r' ? '\n' : '\r';
+        if (i + 1 < text.size() && text[i + 1] == pair) ++i;
+        out += "\r\n";
+    }
+    return out;
+}
+
 // The cards of a file, each from its BEGIN:VCARD line to its END:VCARD line. A card that
 // never ends is counted: one whose END is missing before the next BEGIN is cut off there,
-// so that the cards after it still read. Only a BEGIN right after an AGENT property opens
-// a card inside the card (vCard 2.1 keeps an agent's card that way); it belongs to it.
-std::vector<std::string_view> splitCards(std::string_view text, int* unfinished) {
-    std::vector<std::string_view> cards;
-    std::size_t start = 0;
+// so that the cards after it still read. A BEGIN right after an AGENT property opens a card
+// inside the card (vCard 2.1 keeps an assistant's card inside the boss's that way): it is
+// not a person of the book, and its lines are not the outer person's, so it is cut out
+// with its AGENT line; the outer card keeps its own lines in their order.
+std::vector<std::string> splitCards(std::string_view text, int* unfinished) {
+    std::vector<std::string> cards;
+    std::string card;
     int depth = 0;
     std::string_view previous;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
+        end = end == std::string_view::npos ? text.size() : end + 1;
         const std::string_view line = text.substr(at, end - at);
+        at = end;
         if (isMarker(line, "BEGIN:VCARD")) {
             if (depth > 0 && isProperty(previous, "AGENT")) {
+                // The AGENT line goes with the card it introduces.
+                if (depth == 1) card.resize(card.size() - previous.size());
                 ++depth;
             } else {
                 if (depth > 0) ++*unfinished;
-                start = at;
+                card.assign(line);
                 depth = 1;
             }
-        } else if (depth > 0 && isMarker(line, "END:VCARD") && --depth == 0) {
-            cards.push_back(text.substr(start, std::min(end + 1, text.size()) - start));
+        } else if (depth > 0 && isMarker(line, "END:VCARD")) {
+            if (--depth == 0) {
+                card += line;
+                cards.push_back(std::move(card));
+                card = {};
+            }
+        } else if (depth == 1) {
+            card += line;
         }
         previous = line;
-        at = end + 1;
     }
     if (depth > 0) ++*unfinished;
     return cards;
@@ -105,10 +134,10 @@ std::string nameOfParts(const ABPerson& person) {
 
 // The whole value of a property: the parser cuts text values at every ";", escaped or
 // not, and vCard 2.1 writers seldom escape one inside a name.
-std::string valueOf(EVCardAttribute* attribute) {
+std::string valueOf(const EbookLibrary& ebook, EVCardAttribute* attribute) {
     std::string value;
     bool first = true;
-    for (GList* part = e_vcard_attribute_get_values(attribute); part; part = part->next) {
+    for (GList* part = ebook.attributeGetValues(attribute); part; part = part->next) {
         if (!first) value += ';';
         first = false;
         if (part->data) value += static_cast<const char*>(part->data);
@@ -118,39 +147,42 @@ std::string valueOf(EVCardAttribute* attribute) {
 
 // A TEL value: text, or a "tel:" URI (vCard 4.0) without its scheme and parameters
 // (";ext=...").
-std::string phoneNumber(EVCardAttribute* attribute) {
-    const std::string value = valueOf(attribute);
+std::string phoneNumber(const EbookLibrary& ebook, EVCardAttribute* attribute) {
+    const std::string value = valueOf(ebook, attribute);
     if (!startsWithNoCase(value, "tel:")) return value;
     std::string_view number = std::string_view(value).substr(4);
     return std::string(trimmed(number.substr(0, number.find(';'))));
 }
 
-std::optional<ABPerson> personOf(std::string_view card) {
+std::optional<ABPerson> personOf(const EbookLibrary& ebook, std::string_view card) {
+    // The parser stops at a NUL byte and would read the card's first part as all of it,
+    // a number cut short among it: such a card is left out, not guessed at.
+    if (card.find('\0') != std::string_view::npos) return std::nullopt;
     const std::string source = VCardLegacyText::normalized(card);
-    ContactPtr contact(e_contact_new_from_vcard(source.c_str()));
+    ContactPtr contact(ebook.contactNewFromVcard(source.c_str()), ContactUnref{&ebook});
     if (!contact) return std::nullopt;
-    EVCard* vcard = E_VCARD(contact.get());
+    // An EContact is an EVCard (its first member), as the type check of E_VCARD would say.
+    EVCard* vcard = reinterpret_cast<EVCard*>(contact.get());
     // Nothing at all could be read from it (not even VERSION): not a card.
-    if (!e_vcard_get_attributes(vcard)) return std::nullopt;
+    if (!ebook.vcardGetAttributes(vcard)) return std::nullopt;
 
     ABPerson person;
     // The card's own FN, read first: reading N makes the library add an FN of its own
     // making, given name first, to a card that has none.
-    if (EVCardAttribute* fn = e_vcard_get_attribute(vcard, EVC_FN))
-        person.compositeName = valueOf(fn);
-    if (EContactName* name =
-            static_cast<EContactName*>(e_contact_get(contact.get(), E_CONTACT_NAME))) {
+    if (EVCardAttribute* fn = ebook.vcardGetAttribute(vcard, EVC_FN))
+        person.compositeName = valueOf(ebook, fn);
+    if (auto* name = static_cast<EContactName*>(ebook.contactGet(contact.get(), E_CONTACT_NAME))) {
         person.firstName = text(name->given);
         person.middleName = text(name->additional);
         person.lastName = text(name->family);
-        e_contact_name_free(name);
+        ebook.contactNameFree(name);
     }
     if (person.compositeName.empty()) person.compositeName = nameOfParts(person);
 
-    for (GList* item = e_vcard_get_attributes(vcard); item; item = item->next) {
+    for (GList* item = ebook.vcardGetAttributes(vcard); item; item = item->next) {
         auto* attribute = static_cast<EVCardAttribute*>(item->data);
-        if (g_ascii_strcasecmp(e_vcard_attribute_get_name(attribute), EVC_TEL) != 0) continue;
-        if (std::string number = phoneNumber(attribute); !number.empty())
+        if (g_ascii_strcasecmp(ebook.attributeGetName(attribute), EVC_TEL) != 0) continue;
+        if (std::string number = phoneNumber(ebook, attribute); !number.empty())
             person.phones.push_back(std::move(number));
     }
     return person;
@@ -173,11 +205,16 @@ VCardFile VCardReader::read(std::string_view text) {
     // Files saved by some editors start with a byte order mark.
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     VCardFile file;
-    const std::vector<std::string_view> cards = splitCards(text, &file.skippedCards);
+    const std::vector<std::string> cards = splitCards(withCrLf(text), &file.skippedCards);
     // Text that holds no card at all is a file that could not be read.
     if (cards.empty() && file.skippedCards == 0 && !trimmed(text).empty()) file.skippedCards = 1;
-    for (std::string_view card : cards) {
-        if (auto person = personOf(card))
+    const EbookLibrary* ebook = cards.empty() ? nullptr : EbookLibrary::get();
+    if (!ebook) {  // without the parser no card can be read
+        file.skippedCards += int(cards.size());
+        return file;
+    }
+    for (const std::string& card : cards) {
+        if (auto person = personOf(*ebook, card))
             file.people.push_back(std::move(*person));
         else
             ++file.skippedCards;

@@ -13,6 +13,7 @@
 #include "messaging/SMSReadViewController.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
+#include "sms/SmsService.h"
 
 namespace hv {
 
@@ -27,25 +28,28 @@ ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& 
     screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
         return ChoosePhoneTypeViewController::create(std::move(chosen));
     };
+    screens.settings = [paths]() -> ViewController* {
+        return new SettingViewFirstController(paths);
+    };
     return screens;
 }
 
 // "Sends through the phone's modem", in the installed language.
-QString smsServiceLine(const QString& name) {
-    const char* service = name == "modem"        ? kKeyViaModem
-                          : name == "kdeconnect" ? kKeyViaKdeConnect
-                                                 : kKeyViaOutbox;
+QString smsServiceLine(SmsRoute route) {
+    const char* service = route == SmsRoute::Modem        ? kKeyViaModem
+                          : route == SmsRoute::KdeConnect ? kKeyViaKdeConnect
+                                                          : kKeyViaOutbox;
     return localized(kKeySendsThrough).arg(localized(service));
 }
 
 }  // namespace
 
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
-                            const AddressBook& addressBook, const QString& smsServiceName) {
+                            const AddressBook& addressBook) {
     MenuScreens screens;
-    screens.about = [smsServiceName](HushvaultViewController*) -> ViewController* {
+    screens.about = [smsService](HushvaultViewController*) -> ViewController* {
         auto* about = new AboutUSViewController;
-        if (!smsServiceName.isEmpty()) about->setSmsServiceLine(smsServiceLine(smsServiceName));
+        if (smsService) about->setSmsServiceLine(smsServiceLine(smsService->route()));
         return about;
     };
     screens.composer = [paths, smsService,

@@ -12,10 +12,10 @@ class SmsService;
 class StorePaths;
 
 // The screens the main menu opens, wired to the profile's files, the SMS service and the
-// address book (neither owned; both must outlive the screens). smsServiceName ("modem",
-// "kdeconnect", "outbox"; empty: not said) is named on the about screen.
+// address book (neither owned; both must outlive the screens). The about screen names the
+// way the service would send a message at the moment it opens.
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
-                            const AddressBook& addressBook, const QString& smsServiceName = {});
+                            const AddressBook& addressBook);
 
 // The message reader for a link, with what it opens: the login, a composer for replies,
 // and the end of the application.

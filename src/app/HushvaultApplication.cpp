@@ -41,17 +41,17 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
     }
 
     Localization::install(Localization::chooseLanguage(options_.language));
-    SmsServiceChoice::Choice choice = SmsServiceChoice::choose(options_.sms, paths_);
-    if (!choice.service) {  // options that did not come through LaunchOptions::parse
+    // Made without waiting: its look-ups answer while the window shows.
+    sms_ = SmsServiceChoice::make(options_.sms, paths_);
+    if (!sms_) {  // options that did not come through LaunchOptions::parse
         err << "hushvault: unknown SMS service \"" << options_.sms << "\"; using the Outbox\n";
-        choice = SmsServiceChoice::choose("outbox", paths_);
+        sms_ = SmsServiceChoice::make("outbox", paths_);
     }
-    sms_ = std::move(choice.service);
     TelephonyCenter::defaultCenter().connectService(*sms_);
     addressBook_ = std::make_unique<VCardAddressBook>(
         AddressBookLocation::folder(options_.contactsDirectory, paths_.documentsDirectory()));
     delegate_ = std::make_unique<HushvaultAppDelegate>(
-        paths_, makeMenuScreens(paths_, sms_.get(), *addressBook_, choice.name));
+        paths_, makeMenuScreens(paths_, sms_.get(), *addressBook_));
     delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get(), *addressBook_));
     delegate_->didFinishLaunchingWithOptions();
     delegate_->window()->showOnDevice(PhoneShell::detected());

@@ -20,10 +20,11 @@ struct Parser {
                                          AddressBookLocation::kOptionDescription,
                                          AddressBookLocation::kOptionValueName};
     QCommandLineOption language{"lang", "Shows Hushvault in LANG: en, zh_CN or zh_TW.", "LANG"};
-    QCommandLineOption sms{"sms",
-                           "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
-                               " (default: auto, the first one present).",
-                           "SERVICE", "auto"};
+    QCommandLineOption sms{
+        "sms",
+        "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
+            " (default: auto: at each message the modem, else a paired phone, else the Outbox).",
+        "SERVICE", "auto"};
     QCommandLineOption help{{"h", "help"}, "Shows this help."};
     QCommandLineOption version{"version", "Shows the version."};
 

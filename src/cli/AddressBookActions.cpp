@@ -24,6 +24,10 @@ int listAddressBook(CommandContext& context) {
         throw CommandFailed("no address book folder " + folder +
                             (std::filesystem::exists(folder, error) ? " (not a directory)"
                                                                     : " (it does not exist)"));
+    // Nor is a folder that cannot be read an empty book.
+    if (std::filesystem::directory_iterator(folder, error); error)
+        throw CommandFailed("cannot read the address book folder " + folder + " (" +
+                            error.message() + ")");
 
     // Sorted for the user's language, as the screens do; English under the C locale.
     const LocalizedCompare compare;
@@ -43,8 +47,8 @@ int listAddressBook(CommandContext& context) {
     }
     if (skipped > 0)
         context.err << "hushvault-cli: " << skipped
-                    << (skipped == 1 ? " card or file" : " cards or files") << " under " << folder
-                    << " could not be read\n";
+                    << (skipped == 1 ? " card, file or folder" : " cards, files or folders")
+                    << " under " << folder << " could not be read\n";
     return 0;
 }
 

@@ -59,7 +59,12 @@ std::string usage() {
     for (const Command& command : commands()) printCommand(text, command);
     text << "  --help, --version\n\n"
             "Plain output has one record per line, fields separated by tabs.\n"
-            "Exit status: 0 done, 1 the command failed, 2 wrong arguments.\n";
+            "A preset password P is given as --password P, --password - (one line read from\n"
+            "standard input) or --password-file FILE (its first line). --password P is seen\n"
+            "by every local user in the list of processes and stays in the shell's history:\n"
+            "prefer the other two.\n"
+            "Exit status: 0 done, 1 the command failed, 2 wrong arguments, 3 (send) the\n"
+            "message was only kept in the Outbox: no modem or phone could send it.\n";
     return text.str();
 }
 
@@ -90,7 +95,8 @@ FoundCommand findCommand(const std::vector<std::string>& words) {
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     try {
         // The program's own options come before the command; the command's are its own.
         const std::string dataDirectoryOption = std::string("--") + DataDirectoryOption::kName;
@@ -131,7 +137,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         const FoundCommand found = findCommand(words);
         if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
         CommandContext context{std::vector<std::string>(words.begin() + found.words, words.end()),
-                               out, err, *paths};
+                               in, out, err, *paths};
         return found.command.run(context);
     } catch (const UsageError& error) {
         err << "hushvault-cli: " << error.what() << '\n';

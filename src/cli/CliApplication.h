@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,7 +8,9 @@
 namespace hv::cli {
 
 // hushvault-cli: [--data-dir=DIR] COMMAND ... Returns the exit status: 0 done, 1 the
-// command failed, 2 the arguments were wrong. One-line errors go to `err`.
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// command failed, 2 the arguments were wrong, 3 a message was kept in the Outbox and not
+// sent (send). One-line errors go to `err`; a password given as "-" is read from `in`.
+int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace hv::cli

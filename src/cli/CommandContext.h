@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -15,13 +16,15 @@ class HushvaultSqlite;
 namespace hv::cli {
 
 // What an action works with: its arguments (after the command's words), the profile's
-// files, the store, and where its output and its warnings go.
+// files, the store, where its input comes from (a password given as "-") and where its
+// output and its warnings go.
 struct CommandContext {
-    CommandContext(std::vector<std::string> arguments, std::ostream& out, std::ostream& err,
-                   StorePaths paths)
-        : arguments(std::move(arguments)), out(out), err(err), paths(std::move(paths)) {}
+    CommandContext(std::vector<std::string> arguments, std::istream& in, std::ostream& out,
+                   std::ostream& err, StorePaths paths)
+        : arguments(std::move(arguments)), in(in), out(out), err(err), paths(std::move(paths)) {}
 
     std::vector<std::string> arguments;
+    std::istream& in;
     std::ostream& out;
     std::ostream& err;  // warnings of a command that still succeeds
     StorePaths paths;

@@ -5,14 +5,14 @@ namespace hv::cli {
 
 std::span<const Command> commands() {
     static constexpr Command kCommands[] = {
-        {"token", "encrypt", "--password P [--escaped] [--] TEXT",
+        {"token", "encrypt", "--password P|- [--escaped] [--] TEXT",
          "print the secret-message token of TEXT", encryptToken},
-        {"token", "decrypt", "--password P [--] TOKEN",
+        {"token", "decrypt", "--password P|- [--] TOKEN",
          "print the text of a token, plain or escaped, or of a whole hiddenmsg:// or web "
          "link or SMS",
          decryptToken},
         {"init", "", "", "create the tables, default settings and version row", initStore},
-        {"contacts", "add", "--name N --tel T --password P --friend 0|1",
+        {"contacts", "add", "--name N --tel T --password P|- --friend 0|1",
          "add a secret contact, print its id", addContact},
         {"contacts", "list", "[--json]", "list the secret contacts, newest first", listContacts},
         {"contacts", "find", "--tel T [--json]", "show the contact with this number (exit 1: none)",
@@ -25,21 +25,23 @@ std::span<const Command> commands() {
         {"settings", "get", "KEY", "print one setting", getSetting},
         {"settings", "set", "KEY VALUE", "change an existing setting", setSetting},
         {"config", "get", "KEY", "print the number under KEY in Conf.ini (-1: no file)", getConfig},
-        {"config", "set", "KEY VALUE [--int]", "store a text (or with --int a number) in Conf.ini",
+        {"config", "set", "KEY VALUE [--int]",
+         "store a text (or with --int a number) in Conf.ini; WebLinkHost takes a host name "
+         "(or \"\" for none)",
          setConfig},
         {"addressbook", "list", "[--json] [--contacts-dir DIR]",
          "list the phone's address book (the vCard files under DIR, else under Conf.ini's "
          "ContactsDirectory, else under $XDG_DATA_HOME/kpeoplevcard) in sections, as the "
          "contact screens show it",
          listAddressBook},
-        {"send", "", "--to NUMBER --password P [--friend] [--sms S] [--] TEXT",
+        {"send", "", "--to NUMBER --password P|- [--friend] [--sms S] [--] TEXT",
          "send a secret message and print the SMS body (--friend: the friend runs Hushvault, "
-         "so the body holds a hiddenmsg:// link); --sms auto (default), modem, kdeconnect or "
-         "outbox (<DIR>/Outbox); exit 1 when it could not be sent",
+         "so the body holds a hiddenmsg:// link; otherwise a web link, which needs Conf.ini's "
+         "WebLinkHost); --sms auto (default), modem, kdeconnect or outbox (<DIR>/Outbox); "
+         "exit 1 when it could not be sent, 3 when auto could only keep it in the Outbox",
          sendMessage},
-        {"sms", "status", "[--sms S]", "print the SMS service a send would use, and why",
-         smsStatus},
-        {"read", "", "[--password P] [--] LINK-OR-TOKEN",
+        {"sms", "status", "[--sms S]", "print the way a send would take now, and why", smsStatus},
+        {"read", "", "[--password P|-] [--] LINK-OR-TOKEN",
          "print the text of a secret message, decrypted with P or else with the first stored "
          "contact's preset password that fits (newest first), and record it as the reader "
          "does (exit 1: nothing fits)",

@@ -1,5 +1,6 @@
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
+#include "sms/WebLinkHost.h"
 #include "store/ConfigFile.h"
 
 namespace hv::cli {
@@ -15,6 +16,11 @@ int setConfig(CommandContext& context) {
     const ConfigFile config(context.paths.documentsDirectory());
     const CommandLine line(context.arguments, {{}, {"--int"}});
     const auto& arguments = line.positionals(2, "KEY and VALUE");
+    // Where friends type their preset passwords: only a host name (or "" for none).
+    if (arguments[0] == WebLinkHost::kKey && !arguments[1].empty() &&
+        (line.flag("--int") || !WebLinkHost::isValid(arguments[1])))
+        throw UsageError("WebLinkHost takes a host name such as links.example.org, not \"" +
+                         arguments[1] + "\"");
     const bool written =
         line.flag("--int")
             ? config.SetIntValueToConfigFile(arguments[0], parseInt32(arguments[1], "VALUE"))

@@ -3,6 +3,7 @@
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonFormat.h"
+#include "cli/PasswordOption.h"
 #include "cli/RecordListing.h"
 #include "cli/StoreAccess.h"
 #include "cli/TextFormat.h"
@@ -11,13 +12,15 @@
 namespace hv::cli {
 
 int addContact(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--name", "--tel", "--password", "--friend"}, {}});
+    const CommandLine line(
+        context.arguments,
+        {{"--name", "--tel", PasswordOption::kName, PasswordOption::kFileName, "--friend"}, {}});
     line.positionals(0, "");
     const std::string flag = line.required("--friend");
     if (flag != "0" && flag != "1") throw UsageError("--friend must be 0 or 1");
     const std::string name = line.required("--name");
     const std::string number = line.required("--tel");
-    const std::string password = line.required("--password");
+    const std::string password = PasswordOption::required(line, context.in);
     HushvaultSqlite& store = context.store();
     const int id = store.addContracts(name, number, password, flag);
     requireStoreSuccess(store, "change");

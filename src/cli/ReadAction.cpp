@@ -1,5 +1,6 @@
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
+#include "cli/PasswordOption.h"
 #include "cli/StoreAccess.h"
 #include "crypto/SecretLink.h"
 #include "crypto/SecretToken.h"
@@ -12,9 +13,10 @@ namespace hv::cli {
 // Reads a secret message as the reader does: with the password given, or with the stored
 // secret contacts' preset passwords, newest first; records it when "Record" is "On".
 int readMessage(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--password"}, {}});
+    const CommandLine line(context.arguments,
+                           {{PasswordOption::kName, PasswordOption::kFileName}, {}});
     const std::string token = tokenFromLink(line.positionals(1, "LINK-OR-TOKEN")[0]);
-    const auto password = line.value("--password");
+    const auto password = PasswordOption::read(line, context.in);
     if (!isWellFormedToken(token))
         throw CommandFailed("the link is damaged or incomplete: no password can open it");
     HushvaultSqlite& store = context.store();

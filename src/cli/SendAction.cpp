@@ -1,6 +1,7 @@
 #include "Version.h"
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
+#include "cli/PasswordOption.h"
 #include "cli/SmsRun.h"
 #include "sms/MessageSender.h"
 #include "sms/SmsBody.h"
@@ -16,19 +17,25 @@ namespace {
 // Longer than a service may take: a modem's two calls of two minutes each, and a margin,
 // so that a message is not called failed while it may still go out.
 constexpr int kReportTimeout = 250000;
+// The exit status of a message that "auto" could only keep in the Outbox.
+constexpr int kKeptInOutbox = 3;
 
 }  // namespace
 
 // Sends a secret message the way the composer does (same checks, body and records)
-// through the chosen SMS service, waits for its report, and prints the body it sent.
+// through the chosen SMS service, waits for its report, and prints the body it sent. A
+// message that only went into the Outbox (no modem or phone could send it) is said so,
+// with an exit status of its own, unless the Outbox was what --sms asked for.
 int sendMessage(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--to", "--password", "--sms"}, {"--friend"}});
+    const CommandLine line(
+        context.arguments,
+        {{"--to", PasswordOption::kName, PasswordOption::kFileName, "--sms"}, {"--friend"}});
     const std::string text = line.positionals(1, "TEXT")[0];
     const std::string to = line.required("--to");
     Contacts contact;
     contact.name = to;
     contact.telePhoneNumber = to;
-    contact.passWord = line.required("--password");
+    contact.passWord = PasswordOption::required(line, context.in);
     switch (MessageSender::check(to, contact)) {
         case MessageSender::Problem::NoRecipient:
             throw UsageError("--to needs the recipient's number");
@@ -42,22 +49,35 @@ int sendMessage(CommandContext& context) {
     // A first send prepares the store as the application's first start would, so that its
     // record is kept by the default setting.
     StartupSequence::run(store, kHushvaultVersion, secondsSinceEpochNow());
-    SmsServiceChoice::Choice choice = chooseService(line, context);
+    std::string requested;
+    const auto service = settledService(line, context, &requested);
     std::optional<std::string> report;
-    choice.service->setReportSink([&report](const std::string& name) {
+    service->setReportSink([&report](const std::string& name) {
         if (!report) report = name;
     });
-    MessageSender sender(*choice.service, store);
+    const std::string way = smsRouteName(service->route());
+    MessageSender sender(*service, store);
     const auto outcome = sender.send(contact, line.flag("--friend"), text, SmsBody::kDefaultLabel,
                                      secondsSinceEpochNow());
-    const std::string service = choice.name.toStdString();
-    if (!outcome.accepted) throw CommandFailed("the " + service + " service refused the message");
+    if (outcome.noWebLinkHost)
+        throw CommandFailed(
+            "no web link host is set for a friend without Hushvault: set one with "
+            "\"config set WebLinkHost HOST\" (the host that serves the web reader), or send "
+            "with --friend");
+    if (!outcome.accepted) throw CommandFailed("the " + way + " service refused the message");
     context.out << outcome.body << '\n';
     if (waitForReport(report, kReportTimeout) != kCTMessageSentNotification)
-        throw CommandFailed("the " + service + " service could not send the message");
+        throw CommandFailed("the " + way + " service could not send the message");
     if (!store.lastError().empty())
-        throw CommandFailed("the message was sent, but its record could not be stored in " +
-                            store.dataBasePath() + ": " + store.lastError());
+        throw CommandFailed("the message was " + std::string(outcome.keptOnly ? "kept" : "sent") +
+                            ", but its record could not be stored in " + store.dataBasePath() +
+                            ": " + store.lastError());
+    if (outcome.keptOnly && requested != "outbox") {
+        context.err << "hushvault-cli: no modem or phone could send the message; it was kept in "
+                    << context.paths.documentsDirectory() << "/Outbox and NOT sent ("
+                    << service->routeReason() << ")\n";
+        return kKeptInOutbox;
+    }
     return 0;
 }
 

@@ -22,16 +22,28 @@ void ensureEventLoop() {
     }
 }
 
+// Longer than ModemManager's and KDE Connect's own time for an answer.
+constexpr int kLookUpWait = 8000;  // ms
+
 }  // namespace
 
-SmsServiceChoice::Choice chooseService(const CommandLine& line, CommandContext& context) {
-    ensureEventLoop();
-    const QString requested = QString::fromStdString(line.value("--sms").value_or("auto"));
-    SmsServiceChoice::Choice choice = SmsServiceChoice::choose(requested, context.paths);
-    if (!choice.service)
-        throw UsageError("unknown SMS service \"" + requested.toStdString() +
+std::unique_ptr<SmsService> settledService(const CommandLine& line, CommandContext& context,
+                                           std::string* requested) {
+    *requested = line.value("--sms").value_or("auto");
+    if (!SmsServiceChoice::names().contains(QString::fromStdString(*requested)))
+        throw UsageError("unknown SMS service \"" + *requested +
                          "\" (known: " + SmsServiceChoice::names().join(", ").toStdString() + ")");
-    return choice;
+    ensureEventLoop();
+    auto service = SmsServiceChoice::make(QString::fromStdString(*requested), context.paths);
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (!service->isLookingUp()) loop.quit();
+    });
+    check.start(20);
+    QTimer::singleShot(kLookUpWait, &loop, &QEventLoop::quit);
+    if (service->isLookingUp()) loop.exec();
+    return service;
 }
 
 std::optional<std::string> waitForReport(std::optional<std::string>& report, int milliseconds) {
@@ -54,8 +66,11 @@ std::optional<std::string> waitForReport(std::optional<std::string>& report, int
 int smsStatus(CommandContext& context) {
     const CommandLine line(context.arguments, {{"--sms"}, {}});
     line.positionals(0, "");
-    const SmsServiceChoice::Choice choice = chooseService(line, context);
-    context.out << choice.name.toStdString() << ": " << choice.reason.toStdString() << '\n';
+    std::string requested;
+    const auto service = settledService(line, context, &requested);
+    context.out << smsRouteName(service->route()) << ": " << service->routeReason();
+    if (requested != "auto") context.out << " (chosen with --sms=" << requested << ")";
+    context.out << '\n';
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Actions.h"
 #include "cli/CommandLine.h"
+#include "cli/PasswordOption.h"
 #include "crypto/SecretCipher.h"
 #include "crypto/SecretLink.h"
 #include "crypto/SecretToken.h"
@@ -19,16 +20,19 @@ bool hasCheckPrefix(const std::string& token) {
 }  // namespace
 
 int encryptToken(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--password"}, {"--escaped"}});
+    const CommandLine line(context.arguments,
+                           {{PasswordOption::kName, PasswordOption::kFileName}, {"--escaped"}});
     const std::string text = line.positionals(1, "TEXT")[0];
-    context.out << GenEncURL(text, line.required("--password"), !line.flag("--escaped")) << '\n';
+    const std::string password = PasswordOption::required(line, context.in);
+    context.out << GenEncURL(text, password, !line.flag("--escaped")) << '\n';
     return 0;
 }
 
 int decryptToken(CommandContext& context) {
-    const CommandLine line(context.arguments, {{"--password"}, {}});
+    const CommandLine line(context.arguments,
+                           {{PasswordOption::kName, PasswordOption::kFileName}, {}});
     const std::string token = tokenFromLink(line.positionals(1, "TOKEN")[0]);
-    const SecretCipher cipher(line.required("--password"));
+    const SecretCipher cipher(PasswordOption::required(line, context.in));
     if (!hasCheckPrefix(token)) throw CommandFailed("this is not a secret-message token or link");
     if (token.compare(0, 4, cipher.checkPrefix()) != 0)
         throw CommandFailed("the token does not fit this password");

@@ -3,5 +3,6 @@
 #include "cli/CliApplication.h"
 
 int main(int argc, char** argv) {
-    return hv::cli::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return hv::cli::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
+                           std::cerr);
 }

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "addressbook/ABContact.h"
+#include "contacts/DeleteContactQuestion.h"
 #include "contacts/PickedContact.h"
 #include "info/PresetPassWordViewController.h"
 #include "peoplepicker/PeoplePickerNavigationController.h"
@@ -24,10 +25,6 @@
 namespace hv {
 
 namespace {
-
-// The fixed texts of the delete confirmation, the same in every language.
-constexpr const char* kDeleteTitle = "提示";
-constexpr const char* kDeleteMessage = "你确实要删除此联系人";
 
 std::string textOf(const QLineEdit* field) {
     return field->text().toStdString();
@@ -236,23 +233,17 @@ void AddContractViewController::insertAndClose(const std::string& iphoneFriend) 
 }
 
 void AddContractViewController::deleteContract() {
-    auto* alert =
-        new AlertView(nullptr, nullptr, kKeyCancel, {kKeyDone}, [this](AlertView*, int index) {
-            if (index != 1) return;
-            HushvaultSqlite sqlite(paths_.documentsDirectory());
-            sqlite.deleteContractByid(contracts_.contract_id);
-            if (!sqlite.lastError().empty()) {
-                (new AlertView(kKeyWarning, kKeyDeleteFailed, nullptr, {kKeyDone}))->show();
-                return;
-            }
-            closing_ = true;
-            if (NavigationController* nav = navigationController())
-                nav->popViewControllerAnimated(false);
-        });
-    alert->setTitleText(QString::fromUtf8(kDeleteTitle));
-    alert->setMessageText(QString::fromUtf8(kDeleteMessage));
-    alert->setTag(kDeleteAlertTag);
-    alert->show();
+    DeleteContactQuestion::ask([this] {
+        HushvaultSqlite sqlite(paths_.documentsDirectory());
+        sqlite.deleteContractByid(contracts_.contract_id);
+        if (!sqlite.lastError().empty()) {
+            (new AlertView(kKeyWarning, kKeyDeleteFailed, nullptr, {kKeyDone}))->show();
+            return;
+        }
+        closing_ = true;
+        if (NavigationController* nav = navigationController())
+            nav->popViewControllerAnimated(false);
+    });
 }
 
 void AddContractViewController::chooseFromSystemContract() {

@@ -23,7 +23,6 @@ class AddContractViewController : public ViewController {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 50;
-    static constexpr int kDeleteAlertTag = 113;
 
     // The address book is not owned and must outlive the screen.
     AddContractViewController(StorePaths paths, const AddressBook& addressBook,

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "addressbook/ABContact.h"
 #include "contacts/AddContractViewController.h"
 #include "contacts/ContractsListData.h"
+#include "contacts/DeleteContactQuestion.h"
 #include "contacts/PickedContact.h"
 #include "peoplepicker/PeoplePickerNavigationController.h"
 #include "peoplepicker/PersonViewController.h"
@@ -97,6 +99,8 @@ void SMSContractsListViewController::viewDidLoad() {
             &SMSContractsListViewController::didSelectRow);
     connect(tableView, &SectionedTableView::deleteRequested, this,
             &SMSContractsListViewController::commitDelete);
+    connect(tableView, &SectionedTableView::deleteKeyPressed, this,
+            &SMSContractsListViewController::askBeforeDelete);
     layout->addWidget(tableView, 1);
     setContentView(content);
 
@@ -370,6 +374,19 @@ void SMSContractsListViewController::handToComposer(const Contacts& contact) {
                                                          QVariant::fromValue(contact));
     reloadTable();
     if (NavigationController* nav = navigationController()) nav->popViewControllerAnimated(true);
+}
+
+void SMSContractsListViewController::askBeforeDelete(int section, int entry) {
+    const Contacts* contact = contactsFilterDict->contactAt(section, entry);
+    if (!contact) return;
+    const std::int32_t id = contact->contract_id;
+    QPointer<SMSContractsListViewController> list(this);
+    DeleteContactQuestion::ask([list, section, entry, id] {
+        // The alert covered the list: the row is the one asked about, checked all the same.
+        const Contacts* asked =
+            list ? list->contactsFilterDict->contactAt(section, entry) : nullptr;
+        if (asked && asked->contract_id == id) list->commitDelete(section, entry);
+    });
 }
 
 void SMSContractsListViewController::commitDelete(int section, int entry) {

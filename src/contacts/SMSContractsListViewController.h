@@ -67,6 +67,8 @@ private:
 
     void didSelectRow(int section, int entry);
     void commitDelete(int section, int entry);
+    // The Delete key: the editor's question first.
+    void askBeforeDelete(int section, int entry);
     void choosePerson(const ABContact& person);
     void handToComposer(const Contacts& contact);
     void chooseFromAddressBook();

@@ -22,6 +22,7 @@
 #include "sms/MessageSender.h"
 #include "sms/SmsBody.h"
 #include "sms/SmsSegmentCounter.h"
+#include "sms/WebLinkHost.h"
 #include "store/HushvaultSqlite.h"
 #include "store/NumberText.h"
 #include "ui/ActivityIndicator.h"
@@ -113,7 +114,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
             if (notification.object.canConvert<Contacts>())
                 getContractInfo(notification.object.value<Contacts>());
         });
-    webLinkHost_ = SmsBody::webLinkHost(paths_.documentsDirectory());
+    webLinkHost_ = WebLinkHost::configured(paths_.documentsDirectory());
     restoreDraft();
     isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
     layOutScreen();
@@ -179,6 +180,8 @@ void CreatNewMessageViewContrller::restoreDraft() {
 
 void CreatNewMessageViewContrller::viewWillAppear(bool) {
     personTextField->setFocus();
+    // Back from the settings, the host may have been set.
+    webLinkHost_ = WebLinkHost::configured(paths_.documentsDirectory());
     reloadTable();
 }
 
@@ -273,16 +276,35 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
     MessageSender sender(*service_, store);
     const auto outcome = sender.send(contract, isIphone, textView->text().toStdString(),
                                      localized(kKeySmsLabel).toStdString(), now());
+    if (outcome.noWebLinkHost) {
+        askForWebLinkHost();
+        return;
+    }
     qCInfo(lcMessaging) << "the SMS service" << (outcome.accepted ? "accepted" : "refused")
-                        << "a message";
-    startAnimating(outcome.accepted);
+                        << "a message" << (outcome.keptOnly ? "into the Outbox only" : "");
+    startAnimating(outcome.accepted, outcome.keptOnly);
     if (outcome.accepted) {
         MessageDraft::remove(paths_.temporaryDirectory());
         textView->setText(QString());
     }
 }
 
-void CreatNewMessageViewContrller::startAnimating(bool accepted) {
+void CreatNewMessageViewContrller::askForWebLinkHost() {
+    QList<const char*> buttons;
+    if (screens_.settings) buttons.append(kKeySetting);
+    QPointer<CreatNewMessageViewContrller> composer(this);
+    auto* alert = new AlertView(
+        kKeyWarning, kKeyNoWebLinkHost, kKeyCancel, buttons, [composer](AlertView*, int index) {
+            if (index != 1 || !composer) return;
+            ViewController* settings = composer->screens_.settings();
+            settings->setTitle(localized(kKeySetting));
+            if (NavigationController* nav = composer->navigationController())
+                nav->pushViewController(settings, true);
+        });
+    alert->show(Window::of(this));
+}
+
+void CreatNewMessageViewContrller::startAnimating(bool accepted, bool keptOnly) {
     auto* alert = new AlertView(kKeySending, nullptr, nullptr, {});
     activityView = new ActivityIndicator;
     alert->addContentWidget(activityView);
@@ -291,7 +313,9 @@ void CreatNewMessageViewContrller::startAnimating(bool accepted) {
     progressAlert_ = alert;
     after(kStopSpinnerAfter, this, [this] { stopAnimating(); });
     FailedAlert();
-    const char* outcome = accepted ? kKeySent : kKeyFailedSend;
+    // Only written to the Outbox: nothing has left the machine, and the user is not told
+    // otherwise.
+    const char* outcome = !accepted ? kKeyFailedSend : keptOnly ? kKeyKeptInOutbox : kKeySent;
     after(kShowOutcomeAfter, alert, [alert, outcome] {
         alert->setMessageText(localized(outcome));
         alert->setTitleText(localized(outcome));
@@ -351,9 +375,9 @@ void CreatNewMessageViewContrller::saveDraft() {
 
 void CreatNewMessageViewContrller::updateCounter() {
     if (!smsCounter) return;
-    const std::string body = SmsBody::make(localized(kKeySmsLabel).toStdString(), isIphone,
-                                           textView->text().toStdString(),
-                                           passTextField->text().toStdString(), webLinkHost_);
+    const std::string body = SmsBody::make(
+        localized(kKeySmsLabel).toStdString(), isIphone, textView->text().toStdString(),
+        passTextField->text().toStdString(), webLinkHost_.value_or(""));
     const SmsSegments segments = countSmsSegments(body);
     smsCounter->setText(localized(kKeySmsCount).arg(segments.units).arg(segments.parts));
     placeCounter();

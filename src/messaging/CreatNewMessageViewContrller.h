@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "messaging/ComposerScreens.h"
@@ -45,7 +46,8 @@ public:
     void addContracts();
     void EncryptAndSendToCommon();
     bool checkForSending();
-    void startAnimating(bool accepted);
+    // keptOnly: accepted by a service that only keeps it (the Outbox); the outcome says so.
+    void startAnimating(bool accepted, bool keptOnly = false);
     void stopAnimating();
     void FailedAlert();
 
@@ -69,6 +71,8 @@ private:
     void personFieldDidEndEditing();
     void passFieldDidEndEditing();
     void showInputAlert(const char* messageKey);
+    // No web link host is set: says so, and offers the settings where it is set.
+    void askForWebLinkHost();
     void updateCounter();
     void placeCounter();
     // The places the screen fixes: the table at the top, the input bar with its bottom on
@@ -87,7 +91,7 @@ private:
     QLabel* smsCounter = nullptr;
     SmsService* service_;
     StorePaths paths_;
-    std::string webLinkHost_;  // read once per screen, not per keystroke
+    std::optional<std::string> webLinkHost_;  // read as the screen appears, not per keystroke
     bool hasContract_ = false;
     TableRow* phoneTypeRow_ = nullptr;
     TableRow* recipientRow_ = nullptr;

@@ -10,7 +10,9 @@
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "store/HushvaultSqlite.h"
+#include "ui/AlertView.h"
 #include "ui/Style.h"
+#include "ui/Window.h"
 
 namespace hv {
 
@@ -94,7 +96,9 @@ void ManageHiddenMSGController::updateEditButton() {
 void ManageHiddenMSGController::deleteRecord(int row) {
     loadViewIfNeeded();
     HushvaultSqlite store(paths_.documentsDirectory());
-    model_->deleteRecord(store, row);
+    if (!model_->deleteRecord(store, row) && !store.lastError().empty())
+        (new AlertView(kKeyWarning, kKeyRecordNotDeleted, nullptr, {kKeyDone}))
+            ->show(Window::of(this));
 }
 
 void ManageHiddenMSGController::showRowMenu(const QPoint& position) {

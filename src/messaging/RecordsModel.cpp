@@ -21,6 +21,8 @@ void RecordsModel::load(HushvaultSqlite& store, const QString& toLabel) {
 bool RecordsModel::deleteRecord(HushvaultSqlite& store, int row) {
     if (row < 0 || row >= rowCount()) return false;
     store.deleteSMSBySMSid(array[std::size_t(row)].SMS_id);
+    // A store that refused (read-only, full, locked) still holds the record: so does the list.
+    if (!store.lastError().empty()) return false;
     beginRemoveRows({}, row, row);
     array.erase(array.begin() + row);
     viewArray.erase(viewArray.begin() + row);

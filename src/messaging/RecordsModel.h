@@ -22,7 +22,8 @@ public:
 
     // Reads every record from the store and prepares its bubble; toLabel: the localised "To".
     void load(HushvaultSqlite& store, const QString& toLabel);
-    // Deletes the record of that row from the store and from the list.
+    // Deletes the record of that row from the store and, once the store has, from the
+    // list. False when there is no such row or the store refused (the row stays).
     bool deleteRecord(HushvaultSqlite& store, int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QVBoxLayout>
 
 #include "addressbook/ABContactsHelper.h"
 #include "addressbook/LocalizedCompare.h"
@@ -29,12 +30,25 @@ void PeoplePickerViewController::viewDidLoad() {
     tableView_ = new SectionedTableView;
     tableView_->setModel(model_);
     tableView_->listView()->setAccessibleName(title());
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tableView_, 1);
+    // Cards, files and folders that could not be read are said, not silently missing.
+    leftOutLabel_ = new QLabel;
+    leftOutLabel_->setObjectName("leftOutLabel");
+    leftOutLabel_->setAlignment(Qt::AlignCenter);
+    leftOutLabel_->setWordWrap(true);
+    Style::apply(leftOutLabel_, Style::Role::RowSubtitle);
+    leftOutLabel_->hide();
+    layout->addWidget(leftOutLabel_);
     connect(tableView_, &SectionedTableView::entrySelected, this, [this](int section, int entry) {
         if (section >= 0 && section < int(people_.size()) && entry >= 0 &&
             entry < int(people_[std::size_t(section)].entries.size()))
             picker_->personChosen(people_[std::size_t(section)].entries[std::size_t(entry)]);
     });
-    setContentView(tableView_);
+    setContentView(content);
     tipView_ = new QLabel(localized(kKeyNoPeople), this);
     tipView_->setObjectName("tipView");
     tipView_->setAlignment(Qt::AlignCenter);
@@ -50,13 +64,20 @@ void PeoplePickerViewController::viewWillAppear(bool) {
 
 void PeoplePickerViewController::reload() {
     const LocalizedCompare compare(Localization::installedLanguage().toStdString());
-    people_ = ABContactsHelper::contactsDict(book_, compare);
+    int leftOut = 0;
+    people_ = ABContactsHelper::contactsDict(book_, compare, &leftOut);
     model_->setSections(PersonRows::sections(people_));
+    leftOutLabel_->setText(localized(kKeyLeftOut).arg(leftOut));
+    leftOutLabel_->setVisible(leftOut > 0);
     tipView_->setVisible(people_.empty());
-    resizeEvent(nullptr);
+    placeTip();
 }
 
 void PeoplePickerViewController::resizeEvent(QResizeEvent*) {
+    placeTip();
+}
+
+void PeoplePickerViewController::placeTip() {
     if (tipView_) tipView_->setGeometry(rect().adjusted(16, 0, -16, -height() / 3));
 }
 

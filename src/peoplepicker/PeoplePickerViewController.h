@@ -16,7 +16,8 @@ class SectionedListModel;
 class SectionedTableView;
 
 // The first screen of the person picker: the address book in sections, "Cancel" at the
-// left. A tap on a person hands it to the picker.
+// left, and under it how many cards, files or folders could not be read, if any. A tap on
+// a person hands it to the picker.
 class PeoplePickerViewController : public ViewController {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ protected:
 
 private:
     void reload();
+    void placeTip();
 
     const AddressBook& book_;
     PeoplePickerNavigationController* picker_;
@@ -36,6 +38,7 @@ private:
     SectionedListModel* model_ = nullptr;
     SectionedTableView* tableView_ = nullptr;
     QLabel* tipView_ = nullptr;
+    QLabel* leftOutLabel_ = nullptr;
 };
 
 }  // namespace hv

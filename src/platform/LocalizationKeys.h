@@ -43,7 +43,9 @@ namespace hv {
     KEY(kKeyContracts, "Contracts")                                                       \
     KEY(kKeyMobiType, "Mobi Type")                                                        \
     KEY(kKeySmsLabel, "hiddenMSG")                                                        \
-    KEY(kKeySmsCount, "SMS count") /* "%1 characters, %2 SMS" */                          \
+    KEY(kKeySmsCount, "SMS count")          /* "%1 characters, %2 SMS" */                 \
+    KEY(kKeyKeptInOutbox, "kept in Outbox") /* written to the Outbox only, not sent */    \
+    KEY(kKeyNoWebLinkHost, "no web link host")                                            \
     /* Passcode pad, login, administrator password, settings. */                          \
     KEY(kKeyPassCode, "passCode")                                                         \
     KEY(kKeyPasswordLength, "password length")                                            \
@@ -70,6 +72,9 @@ namespace hv {
     KEY(kKeyVersion, "Version")                /* "Version %1" on the about screen */     \
     KEY(kKeyDatabaseError, "database error")   /* at start-up; %1 is the database file */ \
     KEY(kKeySettingNotSaved, "setting not saved")                                         \
+    KEY(kKeyWebLinkHost, "Web link host")                                                 \
+    KEY(kKeyNotSet, "not set")                                                            \
+    KEY(kKeyInvalidHost, "invalid host")                                                  \
     /* The reader and the records. */                                                     \
     KEY(kKeyExit, "exit")                                                                 \
     KEY(kKeyDecryption, "Decryption")                                                     \
@@ -85,6 +90,7 @@ namespace hv {
     KEY(kKeyEdit, "Edit")                                                                 \
     KEY(kKeyDone, "Done")                                                                 \
     KEY(kKeyDelete, "Delete")                                                             \
+    KEY(kKeyRecordNotDeleted, "record not deleted")                                       \
     /* Secret contacts and the address book. */                                           \
     KEY(kKeyFriends, "Friends")                                                           \
     KEY(kKeyAll, "All")                                                                   \
@@ -112,6 +118,7 @@ namespace hv {
     KEY(kKeyA11yClearSearch, "a11y Clear search")                                         \
     KEY(kKeyAddressBook, "Address Book")                                                  \
     KEY(kKeyNoPeople, "No People")                                                        \
+    KEY(kKeyLeftOut, "left out") /* "%1 ... could not be read" under the picker */        \
     KEY(kKeySaveFailed, "save failed")                                                    \
     KEY(kKeyDeleteFailed, "delete failed")                                                \
     KEY(kKeyDeleteContact, "Delete Contact")                                              \

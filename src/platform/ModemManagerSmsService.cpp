@@ -6,7 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
-#include <algorithm>
+#include <QMap>
 
 #include "platform/Logging.h"
 
@@ -16,17 +16,17 @@ namespace {
 
 constexpr const char* kManagerPath = "/org/freedesktop/ModemManager1";
 constexpr const char* kObjectManager = "org.freedesktop.DBus.ObjectManager";
+constexpr const char* kProperties = "org.freedesktop.DBus.Properties";
+constexpr const char* kModem = "org.freedesktop.ModemManager1.Modem";
 constexpr const char* kMessaging = "org.freedesktop.ModemManager1.Modem.Messaging";
 constexpr const char* kSms = "org.freedesktop.ModemManager1.Sms";
+constexpr int kLongestRetryDelay = 60000;  // ms
 
-// Path order with numbers compared as numbers: Modem/2 before Modem/10.
-bool before(const QString& a, const QString& b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
+using Interfaces = QMap<QString, QVariantMap>;
 
-// The interface names of an a{sa{sv}}.
-QStringList interfaceNames(const QDBusArgument& argument) {
-    QStringList names;
+// An a{sa{sv}}: each interface with its properties.
+Interfaces interfacesOf(const QDBusArgument& argument) {
+    Interfaces interfaces;
     argument.beginMap();
     while (!argument.atEnd()) {
         QString name;
@@ -34,16 +34,61 @@ QStringList interfaceNames(const QDBusArgument& argument) {
         argument.beginMapEntry();
         argument >> name >> properties;
         argument.endMapEntry();
-        names.append(name);
+        interfaces.insert(name, properties);
     }
     argument.endMap();
-    return names;
+    return interfaces;
+}
+
+// A modem's State from its Modem interface; one that says none is taken as able to send,
+// as every modem was before ModemManager had states.
+int stateOf(const Interfaces& interfaces) {
+    const QVariant state = interfaces.value(kModem).value("State");
+    return state.isValid() ? state.toInt() : 8;
+}
+
+QString stateName(int state) {
+    switch (state) {
+        case -1:
+            return "failed";
+        case 1:
+            return "initializing";
+        case 2:
+            return "locked";
+        case 3:
+            return "disabled";
+        case 4:
+            return "disabling";
+        case 5:
+            return "enabling";
+        case 6:
+            return "enabled but not registered";
+        case 7:
+            return "searching for a network";
+        default:
+            return "in an unknown state";
+    }
+}
+
+bool isTimeout(const QDBusMessage& reply) {
+    const QDBusError::ErrorType type = QDBusError(reply).type();
+    return type == QDBusError::NoReply || type == QDBusError::Timeout ||
+           type == QDBusError::TimedOut;
 }
 
 }  // namespace
 
-ModemManagerSmsService::ModemManagerSmsService(QDBusConnection bus, int timeout, QObject* parent)
-    : QObject(parent), bus_(std::move(bus)), timeout_(timeout) {
+bool ModemManagerSmsService::PathOrder::operator()(const QString& a, const QString& b) const {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+ModemManagerSmsService::ModemManagerSmsService(QDBusConnection bus, int timeout, int scanTimeout,
+                                               QObject* parent)
+    : QObject(parent),
+      bus_(std::move(bus)),
+      timeout_(timeout),
+      scanTimeout_(scanTimeout),
+      retryDelay_(scanTimeout) {
     if (!bus_.isConnected()) {
         absence_ = "no system bus";
         return;
@@ -52,56 +97,75 @@ ModemManagerSmsService::ModemManagerSmsService(QDBusConnection bus, int timeout,
                  SLOT(interfacesAdded(QDBusMessage)));
     bus_.connect(kService, kManagerPath, kObjectManager, "InterfacesRemoved", this,
                  SLOT(interfacesRemoved(QDBusMessage)));
+    // Any object's: the modems' States come and go with them.
+    bus_.connect(kService, QString(), kProperties, "PropertiesChanged", this,
+                 SLOT(propertiesChanged(QDBusMessage)));
     // ModemManager started or stopped while the application runs: its modems are read
-    // again without waiting, or forgotten.
+    // again, or forgotten.
     auto* watcher =
         new QDBusServiceWatcher(kService, bus_, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& newOwner) {
-                if (newOwner.isEmpty()) {
-                    takeObjects(QDBusMessage::createError("gone", "ModemManager stopped"));
+                if (!newOwner.isEmpty()) {
+                    scan();
                     return;
                 }
-                auto* pending = new QDBusPendingCallWatcher(
-                    bus_.asyncCall(managedObjectsCall(), kScanTimeout), this);
-                connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending] {
-                    pending->deleteLater();
-                    takeObjects(pending->reply());
-                });
+                retry_.stop();
+                modems_.clear();
+                managerPresent_ = false;
+                absence_ = "ModemManager stopped";
+                emit modemsChanged();
             });
-    // At the start the answer is awaited, briefly: the choice of a service depends on it.
-    takeObjects(bus_.call(managedObjectsCall(), QDBus::Block, kScanTimeout));
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &ModemManagerSmsService::scan);
+    lookingUp_ = true;
+    scan();
 }
 
-QDBusMessage ModemManagerSmsService::managedObjectsCall() {
+void ModemManagerSmsService::scan() {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kManagerPath, kObjectManager, "GetManagedObjects");
     // Asking must not start a ModemManager the user stopped.
     call.setAutoStartService(false);
-    return call;
+    auto* pending = new QDBusPendingCallWatcher(bus_.asyncCall(call, scanTimeout_), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending] {
+        pending->deleteLater();
+        takeObjects(pending->reply());
+    });
 }
 
 void ModemManagerSmsService::takeObjects(const QDBusMessage& reply) {
-    modems_.clear();
-    managerPresent_ =
-        reply.type() == QDBusMessage::ReplyMessage && reply.signature() == "a{oa{sa{sv}}}";
-    if (!managerPresent_) {
-        absence_ = "ModemManager does not answer (" + reply.errorName() + ")";
+    lookingUp_ = false;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != "a{oa{sa{sv}}}") {
+        if (isTimeout(reply)) {
+            // Busy (at boot, say): asked again, less often the longer it stays silent. What
+            // was known stays known meanwhile.
+            absence_ = "ModemManager has not answered yet";
+            retry_.start(retryDelay_);
+            retryDelay_ = qMin(retryDelay_ * 2, kLongestRetryDelay);
+        } else {
+            modems_.clear();
+            managerPresent_ = false;
+            absence_ = "ModemManager does not answer (" + reply.errorName() + ")";
+        }
         emit modemsChanged();
         return;
     }
+    retryDelay_ = scanTimeout_;
+    managerPresent_ = true;
+    absence_.clear();
+    modems_.clear();
     const QDBusArgument objects = reply.arguments().value(0).value<QDBusArgument>();
     objects.beginMap();
     while (!objects.atEnd()) {
         QDBusObjectPath path;
         objects.beginMapEntry();
         objects >> path;
-        if (interfaceNames(objects).contains(kMessaging)) modems_.append(path.path());
+        const Interfaces interfaces = interfacesOf(objects);
+        if (interfaces.contains(kMessaging)) modems_[path.path()] = stateOf(interfaces);
         objects.endMapEntry();
     }
     objects.endMap();
-    std::sort(modems_.begin(), modems_.end(), before);
-    absence_ = modems_.isEmpty() ? "no modem with messaging" : QString();
     qCInfo(lcPlatform) << "ModemManager:" << modems_.size() << "modem(s) with messaging";
     emit modemsChanged();
 }
@@ -109,29 +173,50 @@ void ModemManagerSmsService::takeObjects(const QDBusMessage& reply) {
 void ModemManagerSmsService::interfacesAdded(const QDBusMessage& message) {
     const QList<QVariant> arguments = message.arguments();
     if (arguments.size() < 2) return;
-    const QString path = arguments[0].value<QDBusObjectPath>().path();
-    if (interfaceNames(arguments[1].value<QDBusArgument>()).contains(kMessaging)) addModem(path);
-}
-
-void ModemManagerSmsService::interfacesRemoved(const QDBusMessage& message) {
-    const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2) return;
-    if (arguments[1].toStringList().contains(kMessaging))
-        removeModem(arguments[0].value<QDBusObjectPath>().path());
-}
-
-void ModemManagerSmsService::addModem(const QString& path) {
-    if (modems_.contains(path)) return;
-    modems_.insert(std::lower_bound(modems_.begin(), modems_.end(), path, before), path);
+    const Interfaces interfaces = interfacesOf(arguments[1].value<QDBusArgument>());
+    if (!interfaces.contains(kMessaging)) return;
+    modems_[arguments[0].value<QDBusObjectPath>().path()] = stateOf(interfaces);
     managerPresent_ = true;
     absence_.clear();
     emit modemsChanged();
 }
 
-void ModemManagerSmsService::removeModem(const QString& path) {
-    if (!modems_.removeAll(path)) return;
-    if (modems_.isEmpty()) absence_ = "no modem with messaging";
+void ModemManagerSmsService::interfacesRemoved(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2 || !arguments[1].toStringList().contains(kMessaging)) return;
+    if (modems_.erase(arguments[0].value<QDBusObjectPath>().path())) emit modemsChanged();
+}
+
+void ModemManagerSmsService::propertiesChanged(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    const auto modem = modems_.find(message.path());
+    if (modem == modems_.end() || arguments.size() < 2 || arguments[0].toString() != kModem) return;
+    const QVariantMap changed = qdbus_cast<QVariantMap>(arguments[1]);
+    if (!changed.contains("State")) return;
+    modem->second = changed.value("State").toInt();
+    qCInfo(lcPlatform) << "a modem's state is now" << modem->second;
     emit modemsChanged();
+}
+
+QString ModemManagerSmsService::modemPath() const {
+    for (const auto& [path, state] : modems_)
+        if (state >= kStateRegistered) return path;
+    return {};
+}
+
+QString ModemManagerSmsService::absenceReason() const {
+    if (!modemPath().isEmpty()) return {};
+    if (!absence_.isEmpty()) return absence_;
+    if (modems_.empty()) return "no modem with messaging";
+    QStringList states;
+    for (const auto& [path, state] : modems_)
+        states.append(path.section('/', -1) + " is " + stateName(state));
+    return "no modem is registered on a network (" + states.join(", ") + ")";
+}
+
+std::string ModemManagerSmsService::routeReason() const {
+    const QString modem = modemPath();
+    return (modem.isEmpty() ? absenceReason() : "ModemManager's modem " + modem).toStdString();
 }
 
 bool ModemManagerSmsService::sendSMSWithText(const std::string& text,

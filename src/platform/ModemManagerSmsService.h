@@ -3,7 +3,8 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
-#include <QStringList>
+#include <QTimer>
+#include <map>
 
 #include "sms/SmsService.h"
 
@@ -15,26 +16,38 @@ namespace hv {
 // phone's own SMS applications do): Messaging.Create with the number and the text, then
 // Sms.Send, whose reply decides between "sent" and "send error" (a D-Bus error, a timeout
 // or a refused authorisation alike); the SMS object is deleted from the modem afterwards.
-// Modems that come and go are followed. With several modems that can send, the first in
-// path order (Modem/0 before Modem/1 before Modem/10) is used.
+//
+// Nothing waits for ModemManager: the modems are asked for in the background, a
+// ModemManager that does not answer in time is asked again, and modems that come and go
+// or change their State are followed. A modem can send once it is registered on a network
+// (State "registered" or beyond); a disabled, locked, failed or searching one cannot, and
+// does not hide one that can. Of several that can send, the first in path order (Modem/0
+// before Modem/1 before Modem/10) is used. UI thread only.
 class ModemManagerSmsService : public QObject, public SmsService {
     Q_OBJECT
 public:
     static constexpr const char* kService = "org.freedesktop.ModemManager1";
     static constexpr int kDefaultTimeout = 120000;  // ms; a network may take its time
+    static constexpr int kScanTimeout = 3000;       // ms for the list of modems
 
-    // timeout: how long a call to ModemManager may take before it counts as failed.
+    // timeout: how long a call to send may take before it counts as failed; scanTimeout:
+    // how long the list of modems may take before it is asked for again.
     explicit ModemManagerSmsService(QDBusConnection bus = QDBusConnection::systemBus(),
-                                    int timeout = kDefaultTimeout, QObject* parent = nullptr);
+                                    int timeout = kDefaultTimeout, int scanTimeout = kScanTimeout,
+                                    QObject* parent = nullptr);
 
     // True when a modem that can send is known (the message is handed to it).
     bool sendSMSWithText(const std::string& text, const std::string& serviceCenter,
                          const std::string& toAddress) override;
+    SmsRoute route() const override { return SmsRoute::Modem; }
+    std::string routeReason() const override;
+    bool isLookingUp() const override { return lookingUp_; }
 
-    // Whether ModemManager answered, the modem in use (empty for none), and why not.
+    // Whether ModemManager answered, the modem a message goes to now (empty for none), and
+    // why there is none.
     bool isManagerPresent() const { return managerPresent_; }
-    QString modemPath() const { return modems_.isEmpty() ? QString() : modems_.first(); }
-    QString absenceReason() const { return absence_; }
+    QString modemPath() const;
+    QString absenceReason() const;
 
 signals:
     void modemsChanged();
@@ -42,23 +55,31 @@ signals:
 private slots:
     void interfacesAdded(const QDBusMessage& message);
     void interfacesRemoved(const QDBusMessage& message);
+    void propertiesChanged(const QDBusMessage& message);
 
 private:
-    static constexpr int kScanTimeout = 3000;  // ms
+    // ModemManager's MMModemState: a modem sends once it is registered on a network.
+    static constexpr int kStateRegistered = 8;
 
-    static QDBusMessage managedObjectsCall();
-    // The modems of a GetManagedObjects reply (none for an error).
+    // Path order with numbers compared as numbers: Modem/2 before Modem/10.
+    struct PathOrder {
+        bool operator()(const QString& a, const QString& b) const;
+    };
+
+    void scan();
     void takeObjects(const QDBusMessage& reply);
-    void addModem(const QString& path);
-    void removeModem(const QString& path);
     void send(const QString& modem, const QString& sms);
     void remove(const QString& modem, const QString& sms);
 
     QDBusConnection bus_;
     int timeout_;
-    QStringList modems_;  // that can send, in path order
+    int scanTimeout_;
+    int retryDelay_;
+    QTimer retry_;
+    std::map<QString, int, PathOrder> modems_;  // with messaging: their State
     bool managerPresent_ = false;
-    QString absence_;
+    bool lookingUp_ = false;
+    QString absence_;  // why ModemManager gave no modems (empty once it did)
 };
 
 }  // namespace hv

@@ -2,6 +2,7 @@
 
 #include "sms/SmsBody.h"
 #include "sms/SmsService.h"
+#include "sms/WebLinkHost.h"
 #include "store/HiddenMSG.h"
 #include "store/HushvaultSqlite.h"
 #include "store/PhoneNumber.h"
@@ -40,9 +41,16 @@ MessageSender::Outcome MessageSender::send(const Contacts& contact, bool isIphon
                                            const std::string& text, const std::string& label,
                                            double nowSeconds) {
     Outcome outcome;
-    outcome.body = SmsBody::make(label, isIphone, text, contact.passWord,
-                                 SmsBody::webLinkHost(store_.documentsDirectory()));
+    const auto host =
+        isIphone ? std::nullopt : WebLinkHost::configured(store_.documentsDirectory());
+    if (!isIphone && !host) {
+        outcome.noWebLinkHost = true;
+        return outcome;
+    }
+    outcome.body = SmsBody::make(label, isIphone, text, contact.passWord, host.value_or(""));
     const bool legacy = legacyRecordFlag(store_.documentsDirectory());
+    // Asked before sending: a service that chooses at each message sends the way it names.
+    outcome.keptOnly = service_.route() == SmsRoute::Outbox;
     outcome.accepted = service_.sendSMSWithText(outcome.body, "", contact.telePhoneNumber);
     const std::string time = formatRecordTime(nowSeconds);
     if (store_.findTelephoneNumber(kSettingRecord) == std::string(kRecordOn))

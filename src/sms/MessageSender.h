@@ -25,14 +25,20 @@ public:
 
     struct Outcome {
         bool accepted = false;  // the SMS service's answer
-        std::string body;       // the text handed to the service
+        // Accepted by a service that only keeps it (the Outbox): nothing left the machine.
+        bool keptOnly = false;
+        // A web link was needed and no web link host is set: nothing was sent or recorded.
+        bool noWebLinkHost = false;
+        std::string body;  // the text handed to the service
     };
 
     MessageSender(SmsService& service, HushvaultSqlite& store);
 
     // Sends a checked message. With "Record" "On" a record with status "2" is written
     // whatever the service answers; the legacy settings file "passWord.dat" with "Record"
-    // "On" adds one more: "2" when the service accepted, "4" when it refused.
+    // "On" adds one more: "2" when the service accepted, "4" when it refused. A message for
+    // a friend without Hushvault (a web link) needs the web link host of Conf.ini
+    // (WebLinkHost); without one it goes nowhere.
     Outcome send(const Contacts& contact, bool isIphone, const std::string& text,
                  const std::string& label, double nowSeconds);
 

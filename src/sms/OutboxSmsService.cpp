@@ -45,6 +45,10 @@ bool exists(const std::string& path) {
 OutboxSmsService::OutboxSmsService(std::string documentsDirectory)
     : documentsDirectory_(std::move(documentsDirectory)) {}
 
+std::string OutboxSmsService::routeReason() const {
+    return "each message is kept in " + outboxDirectory() + " and not sent";
+}
+
 bool OutboxSmsService::sendSMSWithText(const std::string& text, const std::string&,
                                        const std::string& toAddress) {
     if (toAddress.find('\n') != std::string::npos) return false;

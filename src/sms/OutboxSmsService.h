@@ -10,13 +10,16 @@ namespace hv {
 // The built-in SMS service for machines without a modem: each accepted message becomes
 // one file in <documents>/Outbox/ (recipient, time and body; written under a temporary
 // name, then renamed, mode 0600), from where another program or the user passes it on.
-// A message it cannot write is refused. Accepted messages are reported sent at once.
+// A message it cannot write is refused. Accepted messages are reported sent at once: the
+// service did all it does; nothing has left the machine (route() says so).
 class OutboxSmsService : public SmsService {
 public:
     explicit OutboxSmsService(std::string documentsDirectory);
 
     bool sendSMSWithText(const std::string& text, const std::string& serviceCenter,
                          const std::string& toAddress) override;
+    SmsRoute route() const override { return SmsRoute::Outbox; }
+    std::string routeReason() const override;
 
     std::string outboxDirectory() const { return documentsDirectory_ + "/Outbox"; }
 

@@ -6,12 +6,10 @@ namespace hv {
 
 // The text of a secret message's SMS: the label, one space, then the link with the token
 // at its end and nothing after it. The application link carries the plain-form token;
-// the web link "http://<host>/s/?m=" the escaped form (no "+").
+// the web link "http://<host>/s/?m=" the escaped form (no "+"), with the host of
+// WebLinkHost.
 namespace SmsBody {
 
-// The host of the web link when Conf.ini has no "WebLinkHost".
-inline constexpr const char* kDefaultWebLinkHost = "s.hushvault.org";
-inline constexpr const char* kWebLinkHostKey = "WebLinkHost";
 // The English text of the label key "hiddenMSG", for senders without translations.
 inline constexpr const char* kDefaultLabel = "Hushvault message:";
 
@@ -20,10 +18,6 @@ std::string make(const std::string& label, bool isIphone, const std::string& tex
 
 // "hiddenmsg://" for friends with Hushvault, else the web address before the token.
 std::string linkPrefix(bool isIphone, const std::string& webLinkHost);
-
-// The host of the web link configured in the documents directory's Conf.ini, or the
-// default.
-std::string webLinkHost(const std::string& documentsDirectory);
 
 }  // namespace SmsBody
 

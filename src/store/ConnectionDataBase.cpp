@@ -38,6 +38,10 @@ bool ConnectionDataBase::connectionDataBase() {
         return false;
     }
     sqlite3_busy_timeout(logDataBase, kBusyTimeoutMs);
+    // Deleted rows are overwritten, not left in free pages: a deleted preset password or
+    // message would otherwise stay readable in the file. Debian's SQLite does this by
+    // default, others do not.
+    sqlite3_exec(logDataBase, "PRAGMA secure_delete=ON", nullptr, nullptr, nullptr);
     return true;
 }
 

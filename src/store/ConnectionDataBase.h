@@ -22,8 +22,8 @@ public:
     // directory first (mode 0700) when it is missing.
     std::string dataBasePath() const;
 
-    // Opens the database file into logDataBase, creating it with mode 0600 when missing.
-    // False when it cannot be opened; no connection is then held.
+    // Opens the database file into logDataBase, creating it with mode 0600 when missing,
+    // with secure deletion on. False when it cannot be opened; no connection is then held.
     bool connectionDataBase();
     void closeDataBase();
 

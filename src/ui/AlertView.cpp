@@ -149,6 +149,9 @@ void AlertView::addContentWidget(QWidget* widget) {
 void AlertView::show(Window* window) {
     if (!window) window = Window::current();
     AlertKeyboardGuard::ensureInstalled();
+    // An alert that went with its window, never dismissed, is no longer on screen: the
+    // first alert after it must still note where the keyboard was, to give it back.
+    onScreen().removeAll(QPointer<AlertView>());
     if (onScreen().isEmpty()) {
         focusBefore_ = QApplication::focusWidget();
         if (!focusBefore_ && window) focusBefore_ = window->focusWidget();

@@ -30,10 +30,10 @@ SectionedTableView::SectionedTableView(QWidget* parent)
     list_->installEventFilter(this);
     connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) {
         // While editing, a tap is for the "Delete" buttons, not for choosing.
-        if (!isEditing()) reportRow(index.row(), false);
+        if (!isEditing()) reportRow(index.row(), Report::Selected);
     });
     connect(delegate_, &SectionedRowDelegate::deleteRequested, this,
-            [this](int row) { reportRow(row, true); });
+            [this](int row) { reportRow(row, Report::Delete); });
     connect(list_, &QListView::customContextMenuRequested, this, &SectionedTableView::showRowMenu);
     connect(index_, &SectionIndex::sectionSelected, this, &SectionedTableView::scrollToSection);
 }
@@ -78,10 +78,14 @@ void SectionedTableView::updateIndex() {
     const QStringList titles = model_ ? model_->sectionIndexTitles() : QStringList();
     index_->setTitles(titles);
     index_->setVisible(!titles.isEmpty());
-    resizeEvent(nullptr);
+    layOutList();
 }
 
 void SectionedTableView::resizeEvent(QResizeEvent*) {
+    layOutList();
+}
+
+void SectionedTableView::layOutList() {
     // The index has a strip of its own at the right, so that it covers no text.
     const int strip = index_->isHidden() ? 0 : index_->width() + 2;
     list_->setGeometry(0, 0, width() - strip, height());
@@ -91,16 +95,22 @@ void SectionedTableView::resizeEvent(QResizeEvent*) {
                         height);
 }
 
-void SectionedTableView::reportRow(int row, bool forDelete) {
+void SectionedTableView::reportRow(int row, Report report) {
     if (!model_ || row < 0 || row >= model_->rowCount()) return;
     const QModelIndex index = model_->index(row);
     if (index.data(SectionedListModel::IsHeaderRole).toBool()) return;
     const int section = index.data(SectionedListModel::SectionRole).toInt();
     const int entry = index.data(SectionedListModel::EntryRole).toInt();
-    if (forDelete) {
-        if (deletable_) emit deleteRequested(section, entry);
-    } else {
-        emit entrySelected(section, entry);
+    switch (report) {
+        case Report::Selected:
+            emit entrySelected(section, entry);
+            break;
+        case Report::Delete:
+            if (deletable_) emit deleteRequested(section, entry);
+            break;
+        case Report::DeleteKey:
+            if (deletable_) emit deleteKeyPressed(section, entry);
+            break;
     }
 }
 
@@ -112,7 +122,7 @@ void SectionedTableView::showRowMenu(const QPoint& position) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QPersistentModelIndex row(index);
     menu->addAction(localized(kKeyDelete), this, [this, row] {
-        if (row.isValid()) reportRow(row.row(), true);
+        if (row.isValid()) reportRow(row.row(), Report::Delete);
     });
     menu->popup(list_->viewport()->mapToGlobal(position));
 }
@@ -124,11 +134,11 @@ bool SectionedTableView::eventFilter(QObject* watched, QEvent* event) {
         // Only a row the user has selected, and so sees highlighted, is acted on.
         const bool selected = current.isValid() && list_->selectionModel()->isSelected(current);
         if (key == Qt::Key_Delete && selected && deletable_) {
-            reportRow(current.row(), true);
+            reportRow(current.row(), Report::DeleteKey);
             return true;
         }
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selected && !isEditing()) {
-            reportRow(current.row(), false);
+            reportRow(current.row(), Report::Selected);
             return true;
         }
     }

@@ -12,8 +12,10 @@ class SectionedRowDelegate;
 
 // A list in sections with the index of section titles at its right edge: the kit's table
 // for lists of names. A tap, Enter or Return on an entry reports it; when entries may be
-// deleted, editing mode shows a "Delete" button on each, and the Delete key and a row's
-// context menu delete outside it too. Rows are found by section and place in the section.
+// deleted, editing mode shows a "Delete" button on each, and a row's context menu deletes
+// outside it too. The Delete key on a selected entry is only reported (deleteKeyPressed):
+// one key is too easily pressed to delete anything without a question. Rows are found by
+// section and place in the section.
 class SectionedTableView : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +37,7 @@ public:
 signals:
     void entrySelected(int section, int entry);
     void deleteRequested(int section, int entry);
+    void deleteKeyPressed(int section, int entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,7 +45,10 @@ protected:
 
 private:
     void updateIndex();
-    void reportRow(int row, bool forDelete);
+    // The list, and the index in a strip of its own at the right when it shows.
+    void layOutList();
+    enum class Report { Selected, Delete, DeleteKey };
+    void reportRow(int row, Report report);
     void showRowMenu(const QPoint& position);
 
     QListView* list_;

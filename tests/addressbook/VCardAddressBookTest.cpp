@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "addressbook/ABContact.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -79,6 +80,20 @@ TEST_F(VCardAddressBookTest, Version30FoldedLinesAndEscapes) {
     EXPECT_EQ(only(card21("FN:Tom;Jerry\r\n")).compositeName, "Tom;Jerry");
 }
 
+TEST_F(VCardAddressBookTest, EveryKindOfLineBreakEndsAndFoldsLinesAlike) {
+    // CR LF, LF alone, CR alone (older Macs) and LF CR (the pair written backwards).
+    for (const std::string lineBreak : {"\r\n", "\n", "\r", "\n\r"}) {
+        std::string card;
+        for (const char* line : {"BEGIN:VCARD", "VERSION:3.0", "FN:Mac", "TEL;CELL:139 0000",
+                                 " 0000 1111", "TEL:2", "END:VCARD"})
+            card += line + lineBreak;
+        const ABPerson person = only(card);
+        EXPECT_EQ(person.compositeName, "Mac") << testing::PrintToString(lineBreak);
+        EXPECT_EQ(person.phones, (Phones{"139 00000000 1111", "2"}))
+            << testing::PrintToString(lineBreak);
+    }
+}
+
 TEST_F(VCardAddressBookTest, Version40TelephoneUris) {
     const ABPerson person = only(
         "BEGIN:VCARD\nVERSION:4.0\nFN:Uri\nTEL;VALUE=uri:tel:+1-555-0100\n"
@@ -145,25 +160,78 @@ TEST_F(VCardAddressBookTest, BrokenFilesAndCardsAreSkippedAndCounted) {
     write("unended.vcf", "BEGIN:VCARD\nVERSION:3.0\nFN:Lost\n" + good);
     // Nothing in it can be read.
     write("hollow.vcf", "BEGIN:VCARD\n\x01\x02\nEND:VCARD\n" + good);
+    // A NUL byte, where the parser would stop reading the card.
+    write("nul.vcf",
+          std::string("BEGIN:VCARD\nVERSION:3.0\nFN:Nul\0Tail\nTEL:1\nEND:VCARD\n", 52) + good);
     // Too large to be an address book.
     write("huge.vcf", good);
     std::filesystem::resize_file(dir.file("huge.vcf"), VCardAddressBook::kMaxFileSize + 1);
 
     const AddressBookRead book = read();
-    EXPECT_EQ(book.skipped, 5);
-    EXPECT_EQ(book.people.size(), 4u);
+    EXPECT_EQ(book.skipped, 6);
+    EXPECT_EQ(book.people.size(), 5u);
     for (const ABPerson& person : book.people) EXPECT_EQ(person.compositeName, "Good");
 }
 
-TEST_F(VCardAddressBookTest, AnAgentsCardInsideACardBelongsToIt) {
-    write("agent.vcf", card21("FN:Boss\r\nTEL:1\r\nAGENT:\r\n"
-                              "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Assistant\r\nEND:VCARD\r\n") +
-                           card21("FN:Next\r\n"));
-    const AddressBookRead book = read();
-    EXPECT_EQ(book.skipped, 0);
-    ASSERT_EQ(book.people.size(), 2u);
-    EXPECT_EQ(book.people[0].compositeName, "Boss");
-    EXPECT_EQ(book.people[1].compositeName, "Next");
+TEST_F(VCardAddressBookTest, ACardInsideACardIsNoPersonAndLendsItsHolderNothing) {
+    // vCard 2.1 keeps an assistant's card inside the boss's, after an AGENT property.
+    const std::string assistant = "AGENT:\r\n" + card21("FN:Assistant\r\nTEL:555\r\n");
+    struct Case {
+        const char* what;
+        std::string card;
+        std::string name;
+        Phones phones;
+    };
+    const Case cases[] = {
+        {"between the numbers",
+         card21("FN:Boss\r\nTEL:111\r\n" + assistant + "TEL:222\r\n"),
+         "Boss",
+         {"111", "222"}},
+        {"before the name",
+         card21(assistant + "N:Boss;Big;;;\r\nTEL:111\r\n"),
+         "Big Boss",
+         {"111"}},
+        {"holding a card itself",
+         card21("FN:Boss\r\nAGENT:\r\n" + card21("FN:Aide\r\n" + assistant + "TEL:7\r\n") +
+                "TEL:111\r\n"),
+         "Boss",
+         {"111"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        write("agent.vcf", c.card + card21("FN:Next\r\nTEL:3\r\n"));
+        const AddressBookRead book = read();
+        EXPECT_EQ(book.skipped, 0);
+        ASSERT_EQ(book.people.size(), 2u);
+        EXPECT_EQ(book.people[0].compositeName, c.name);
+        EXPECT_EQ(book.people[0].phones, c.phones);
+        EXPECT_EQ(book.people[1].compositeName, "Next");
+        EXPECT_EQ(book.people[1].phones, Phones{"3"});
+    }
+}
+
+TEST_F(VCardAddressBookTest, FoldersThatCannotBeReadAreCountedNotTakenForEmpty) {
+    const std::string good = "BEGIN:VCARD\nVERSION:3.0\nFN:Good\nEND:VCARD\n";
+    write("a.vcf", good);
+    write("open/b.vcf", good);
+    write("locked/c.vcf", good);
+    using std::filesystem::perms;
+    for (const char* open : {"", "/open", "/a.vcf", "/open/b.vcf"})
+        std::filesystem::permissions(dir.path() + open, perms::owner_all | perms::group_read |
+                                                            perms::group_exec | perms::others_read |
+                                                            perms::others_exec);
+    std::filesystem::permissions(dir.file("locked"), perms::none);
+    const auto readAsUser = [this](const std::string& folder) {
+        test::OrdinaryUser user;
+        return VCardAddressBook(folder).copyArrayOfAllPeople();
+    };
+    AddressBookRead book = readAsUser(dir.path());
+    EXPECT_EQ(book.people.size(), 2u);
+    EXPECT_EQ(book.skipped, 1) << "the locked sub-folder";
+
+    book = readAsUser(dir.file("locked"));
+    EXPECT_TRUE(book.people.empty());
+    EXPECT_EQ(book.skipped, 1) << "the book's own folder";
 }
 
 TEST_F(VCardAddressBookTest, AFolderThatDoesNotExistReadsAsEmpty) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -18,6 +19,7 @@
 #include "sms/OutboxSmsService.h"
 #include "store/HushvaultSqlite.h"
 #include "support/FakeAddressBook.h"
+#include "support/FakeSmsService.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
@@ -104,17 +106,21 @@ TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
     EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd"}));
 }
 
-TEST_F(AppDelegateTest, TheAboutScreenSaysHowMessagesLeaveThePhone) {
+TEST_F(AppDelegateTest, TheAboutScreenSaysHowAMessageWouldLeaveThePhoneNow) {
     Localization::install("en");
-    OutboxSmsService outbox(dir.path());
-    HushvaultAppDelegate delegate(dir.paths(),
-                                  makeMenuScreens(dir.paths(), &outbox, addressBook, "modem"));
+    test::FakeSmsService sms;
+    HushvaultAppDelegate delegate(dir.paths(), makeMenuScreens(dir.paths(), &sms, addressBook));
     delegate.didFinishLaunchingWithOptions();
-    delegate.viewController()->about();
-    auto* line = delegate.window()->findChild<QLabel*>("smsServiceLabel");
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->text(), localized("Sends through").arg(localized("via modem")));
-    EXPECT_NE(line->text().indexOf("modem"), -1);
+    for (const auto& [route, key] :
+         {std::pair{SmsRoute::Modem, "via modem"}, std::pair{SmsRoute::Outbox, "via Outbox"}}) {
+        sms.routeTaken = route;  // a modem that went away since the start, say
+        delegate.viewController()->about();
+        QList<QLabel*> lines = delegate.window()->findChildren<QLabel*>("smsServiceLabel");
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(lines.last()->text(), localized("Sends through").arg(localized(key)));
+        test::tap(delegate.window(), "aboutBackButton");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {

@@ -11,6 +11,7 @@
 #include "crypto/SecretToken.h"
 
 #include "store/StorePaths.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
 using nlohmann::json;
@@ -25,10 +26,12 @@ struct Result {
 
 class CliTest : public ::testing::Test {
 protected:
-    Result run(std::vector<std::string> arguments) {
+    // input: what standard input holds.
+    Result run(std::vector<std::string> arguments, const std::string& input = "") {
         arguments.insert(arguments.begin(), "--data-dir=" + dir.path());
+        std::istringstream in(input);
         std::ostringstream out, err;
-        const int status = hv::cli::runCli(arguments, out, err);
+        const int status = hv::cli::runCli(arguments, in, out, err);
         return {status, out.str(), err.str()};
     }
 
@@ -102,7 +105,8 @@ TEST_F(CliTest, ChangesTheStoreRefusesAreReportedAsFailures) {
         run({"contacts", "add", "--name", "n", "--tel", "1", "--password", "pw", "--friend", "0"})
             .status,
         0);
-    ASSERT_EQ(run({"send", "--to", "1", "--password", "pwd", "x"}).status, 0);
+    ASSERT_EQ(
+        run({"send", "--sms=outbox", "--friend", "--to", "1", "--password", "pwd", "x"}).status, 0);
     // Another program holds the write lock (a read-only file refuses changes the same way).
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(dir.file("HiddenMSGTable").c_str(), &other), SQLITE_OK);
@@ -174,17 +178,57 @@ TEST_F(CliTest, RecordsAndConfigCommands) {
 }
 
 TEST_F(CliTest, HelpVersionAndTheDataDirectoryComeBeforeTheCommand) {
+    std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(hv::cli::runCli({"--help"}, out, err), 0);
+    EXPECT_EQ(hv::cli::runCli({"--help"}, in, out, err), 0);
     EXPECT_NE(out.str().find("contacts delete --id N"), std::string::npos);
-    EXPECT_EQ(hv::cli::runCli({"--version"}, out, err), 0);
+    EXPECT_NE(out.str().find("seen\nby every local user"), std::string::npos) << out.str();
+    EXPECT_EQ(hv::cli::runCli({"--version"}, in, out, err), 0);
     const hv::test::TempDir other;
     std::ostringstream ignored;
-    EXPECT_EQ(hv::cli::runCli({"--data-dir", other.path(), "init"}, ignored, err), 0);
+    EXPECT_EQ(hv::cli::runCli({"--data-dir", other.path(), "init"}, in, ignored, err), 0);
     EXPECT_TRUE(std::filesystem::exists(other.file("HiddenMSGTable")));
-    EXPECT_EQ(hv::cli::runCli({"init", "--data-dir", other.path()}, ignored, err), 2);
-    EXPECT_EQ(hv::cli::runCli({"--data-dir"}, ignored, err), 2);
-    EXPECT_EQ(hv::cli::runCli({"--data-dir="}, ignored, err), 2);
+    EXPECT_EQ(hv::cli::runCli({"init", "--data-dir", other.path()}, in, ignored, err), 2);
+    EXPECT_EQ(hv::cli::runCli({"--data-dir"}, in, ignored, err), 2);
+    EXPECT_EQ(hv::cli::runCli({"--data-dir="}, in, ignored, err), 2);
+}
+
+TEST_F(CliTest, APasswordComesFromAFileOrStandardInputInsteadOfTheCommandLine) {
+    std::ofstream(dir.file("pw")) << "tea for two\r\nsecond line\n";
+    const std::string token = run({"token", "encrypt", "--password", "tea for two", "hi"}).out;
+    ASSERT_FALSE(token.empty());
+    const std::string tokenArgument = token.substr(0, token.size() - 1);
+    for (const auto& [arguments, input] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"token", "encrypt", "--password-file", dir.file("pw"), "hi"}, ""},
+             {{"token", "encrypt", "--password", "-", "hi"}, "tea for two\n"},
+             {{"token", "encrypt", "--password=-", "hi"}, "tea for two"},
+         }) {
+        const Result result = run(arguments, input);
+        EXPECT_EQ(result.status, 0) << arguments[2] << ": " << result.err;
+        EXPECT_EQ(result.out, token) << arguments[2];
+    }
+    EXPECT_EQ(run({"token", "decrypt", "--password", "-", tokenArgument}, "tea for two\n").out,
+              "hi\n");
+    EXPECT_EQ(run({"read", "--password-file", dir.file("pw"), tokenArgument}).out, "hi\n");
+    ASSERT_EQ(
+        run({"contacts", "add", "--name", "n", "--tel", "1", "--password", "-", "--friend", "0"},
+            "from stdin\n")
+            .status,
+        0);
+    EXPECT_EQ(json::parse(run({"contacts", "list", "--json"}).out)[0]["password"], "from stdin");
+
+    for (const auto& [arguments, input] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"token", "encrypt", "--password", "-", "hi"}, ""},  // nothing on standard input
+             {{"token", "encrypt", "--password-file", dir.file("missing"), "hi"}, ""},
+             {{"token", "encrypt", "--password-file", dir.file("pw"), "--password", "x", "hi"}, ""},
+             {{"send", "--to", "1", "--password", "-", "hi"}, "caf\xe9\n"},  // not UTF-8
+         }) {
+        const Result result = run(arguments, input);
+        EXPECT_EQ(result.status, 2) << arguments[2] << " " << arguments[3];
+        EXPECT_EQ(result.out, "");
+    }
 }
 
 TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
@@ -207,17 +251,30 @@ TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
 }
 
 TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
-    const Result sent =
-        run({"send", "--to", "+86 139-0000", "--password", "tea", "--friend", "--", "hi"});
+    const Result sent = run({"send", "--sms=outbox", "--to", "+86 139-0000", "--password", "tea",
+                             "--friend", "--", "hi"});
     ASSERT_EQ(sent.status, 0) << sent.err;
     EXPECT_EQ(sent.out.rfind("Hushvault message: hiddenmsg://", 0), 0u) << sent.out;
     const json records = json::parse(run({"records", "list", "--json"}).out);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0]["telephone"], "1390000");
     EXPECT_EQ(records[0]["content"], "hi");
+}
 
-    const Result web = run({"send", "--to", "139", "--password", "tea", "x"});
-    EXPECT_NE(web.out.find("/s/?m="), std::string::npos);
+TEST_F(CliTest, AWebLinkNeedsAHostOfTheUsersOwn) {
+    const std::vector<std::string> web = {"send",       "--sms=outbox", "--to", "139",
+                                          "--password", "tea",          "x"};
+    const Result unset = run(web);
+    EXPECT_EQ(unset.status, 1);
+    EXPECT_EQ(unset.out, "");
+    EXPECT_NE(unset.err.find("config set WebLinkHost"), std::string::npos) << unset.err;
+    EXPECT_EQ(json::parse(run({"records", "list", "--json"}).out).size(), 0u) << "nothing sent";
+
+    for (const std::string wrong : {"http://links.example.org", "links.example.org/s", "a b",
+                                    "-links.example.org", "links..example.org", "h:99999"})
+        EXPECT_EQ(run({"config", "set", "WebLinkHost", wrong}).status, 2) << wrong;
+    ASSERT_EQ(run({"config", "set", "WebLinkHost", "links.example.org:8080"}).status, 0);
+    EXPECT_EQ(run(web).out.rfind("Hushvault message: http://links.example.org:8080/s/?m=", 0), 0u);
 }
 
 TEST_F(CliTest, ReadDecryptsAsTheReaderDoesAndRecordsIt) {
@@ -284,13 +341,27 @@ TEST_F(CliTest, AddressBookReportsWhatItCouldNotRead) {
     const Result result = run({"addressbook", "list", "--contacts-dir", dir.file("cards")});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "A\tAnn\t\n");
-    EXPECT_EQ(result.err, "hushvault-cli: 2 cards or files under " + dir.file("cards") +
+    EXPECT_EQ(result.err, "hushvault-cli: 2 cards, files or folders under " + dir.file("cards") +
                               " could not be read\n");
 
     const Result missing = run({"addressbook", "list", "--contacts-dir", dir.file("nowhere")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find(dir.file("nowhere")), std::string::npos) << missing.err;
+
+    // A folder that cannot be read is no empty book.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all |
+                                                 std::filesystem::perms::group_exec |
+                                                 std::filesystem::perms::others_exec);
+    std::filesystem::permissions(dir.file("cards"), std::filesystem::perms::none);
+    Result locked;
+    {
+        hv::test::OrdinaryUser user;
+        locked = run({"addressbook", "list", "--contacts-dir", dir.file("cards")});
+    }
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_EQ(locked.out, "");
+    EXPECT_NE(locked.err.find("cannot read"), std::string::npos) << locked.err;
     EXPECT_EQ(run({"addressbook", "list", "--contacts-dir="}).status, 2);
 }
 

@@ -188,10 +188,17 @@ TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     EXPECT_EQ(shownRows(list), QStringList({"[A]", "Amy"}));
     EXPECT_TRUE(list->findChild<QLineEdit*>("searchBar")->text().isEmpty());
 
-    // A secret contact can be deleted here too (Delete key); a person of the book cannot.
+    // A secret contact can be deleted here too (Delete key), once the editor's question is
+    // answered; a person of the book cannot.
     QListView* view = listOf(list);
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), QString::fromUtf8("你确实要删除此联系人"));
+    test::tapAlertButton(test::visibleAlert(), 0);  // "Cancel"
+    EXPECT_EQ(store.findAllContracts().size(), 1u);
+    QTest::keyClick(view, Qt::Key_Delete);
+    test::tapAlertButton(test::visibleAlert(), 1);  // "Done"
     EXPECT_TRUE(store.findAllContracts().empty());
     EXPECT_EQ(shownRows(list), QStringList({"[A]"}));
     tapSegment(1);
@@ -223,6 +230,7 @@ TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilThe
     search(list, "ali");
     view->setCurrentIndex(view->model()->index(0, 0));
     QTest::keyClick(view, Qt::Key_Delete);
+    test::tapAlertButton(test::visibleAlert(), 1);
     EXPECT_TRUE(store.findAllContracts().empty());
     EXPECT_TRUE(shownRows(list).isEmpty());
 }

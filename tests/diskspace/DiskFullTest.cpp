@@ -56,9 +56,10 @@ protected:
     // Runs hushvault-cli on the folder; its exit status.
     int cli(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "--data-dir=" + dir.path());
+        std::istringstream in;
         std::ostringstream out;
         errors.str("");
-        return cli::runCli(arguments, out, errors);
+        return cli::runCli(arguments, in, out, errors);
     }
 
     void expectEverythingAsBefore() { EXPECT_EQ(snapshot(dir.path()), before); }

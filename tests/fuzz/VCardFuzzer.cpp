@@ -24,7 +24,7 @@ std::size_t occurrences(const std::string& text, std::string_view needle) {
 }
 
 // The file with folded lines joined, the way a reader of cards sees it: a line break
-// (CR LF, LF or a CR alone) followed by a space or a tab joins the lines.
+// (CR LF, LF CR, or a CR or LF alone) followed by a space or a tab joins the lines.
 std::string unfolded(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -32,7 +32,8 @@ std::string unfolded(const std::string& text) {
             out += text[i];
             continue;
         }
-        const std::size_t lineBreak = text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+        const bool pair = text.compare(i, 2, "\r\n") == 0 || text.compare(i, 2, "\n\r") == 0;
+        const std::size_t lineBreak = pair ? 2 : 1;
         const std::size_t next = i + lineBreak;
         if (next < text.size() && (text[next] == ' ' || text[next] == '\t')) {
             i = next;  // the break and the space go

@@ -16,6 +16,19 @@ Journey::Journey() = default;
 
 Journey::~Journey() {
     quit();
+    for (const auto& [name, value] : environmentBefore_) {
+        if (value)
+            qputenv(name.constData(), *value);
+        else
+            qunsetenv(name.constData());
+    }
+}
+
+void Journey::setEnvironment(const char* name, const QString& value) {
+    if (!environmentBefore_.count(name))
+        environmentBefore_[name] =
+            qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    qputenv(name, value.toUtf8());
 }
 
 void Journey::start(const QString& link) {

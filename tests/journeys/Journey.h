@@ -1,12 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <map>
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/HushvaultApplication.h"
 #include "support/TempDir.h"
@@ -31,6 +34,9 @@ public:
     // The window's size in points after a start; 320 x 480, the screens' reference size,
     // unless set.
     void setWindowSize(const QSize& size) { windowSize_ = size; }
+    // Sets an environment variable for this journey's starts; the journey's end puts back
+    // what it was, so that no journey leaves its surroundings to the next.
+    void setEnvironment(const char* name, const QString& value);
     // Starts the application (again), with a link on its command line if one is given.
     void start(const QString& link = {});
     void quit();
@@ -65,6 +71,7 @@ private:
     QWidget* windowWidget() const;
 
     TempDir profile_;
+    std::map<QByteArray, std::optional<QByteArray>> environmentBefore_;
     std::unique_ptr<HushvaultApplication> app_;
     QStringList links_;
     QString sms_ = "outbox";

@@ -20,6 +20,7 @@
 #include "messaging/RecordsModel.h"
 #include "platform/Localization.h"
 #include "sms/OutboxSmsService.h"
+#include "sms/WebLinkHost.h"
 #include "store/HushvaultSqlite.h"
 #include "support/FakeModemManager.h"
 #include "support/RawSql.h"
@@ -38,6 +39,11 @@ namespace {
 
 QStringList outboxFiles(const Journey& journey) {
     return QDir(journey.dataDirectory() + "/Outbox").entryList({"*.sms"}, QDir::Files);
+}
+
+// The host of web links, as the settings screen would have set it.
+void useWebLinkHost(const Journey& journey) {
+    ASSERT_TRUE(WebLinkHost::store(journey.profile().path(), "links.example.org"));
 }
 
 // Types a message to a typed number with a preset password, as a person would.
@@ -72,6 +78,7 @@ int secondStart(const Journey& journey, const QStringList& arguments,
 
 TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
     Journey journey;
+    useWebLinkHost(journey);
     journey.start();
     ASSERT_NE(dynamic_cast<OutboxSmsService*>(&journey.app().smsService()), nullptr);
     journey.tap("newMessageButton");
@@ -93,6 +100,7 @@ TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
 
 TEST(Journeys, SendLeaveAndComeBackToTheDraft) {
     Journey journey;
+    useWebLinkHost(journey);
     journey.start();
     journey.tap("newMessageButton");
     writeMessage(journey, "first");
@@ -180,6 +188,45 @@ TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime
     EXPECT_EQ(journey.find<TableRow>("settingRow1")->detail(), "5 minutes");
     journey.press(Qt::Key_Escape);
     EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+}
+
+TEST(Journeys, AWebLinkWaitsForAHostSetInTheSettingsAndTheOutboxSaysKeptNotSent) {
+    Journey journey;
+    journey.start();
+    journey.tap("newMessageButton");
+    writeMessage(journey, "north gate at eight");
+    journey.tap("sendButton");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("no web link host"));
+    EXPECT_TRUE(outboxFiles(journey).isEmpty());
+    journey.tap("alertButton1");  // to the settings
+    ASSERT_EQ(journey.barTitle(), localized("Setting"));
+    EXPECT_EQ(journey.find<TableRow>("settingRow3")->detail(), localized("not set"));
+
+    journey.click("settingRow3");
+    journey.type("http://links.example.org/");
+    journey.press(Qt::Key_Return);  // "Save"
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("invalid host"));
+    journey.press(Qt::Key_Return);
+    EXPECT_EQ(journey.find<TableRow>("settingRow3")->detail(), localized("not set"));
+    journey.click("settingRow3");
+    journey.type("links.example.org");
+    journey.press(Qt::Key_Return);
+    EXPECT_EQ(journey.find<TableRow>("settingRow3")->detail(), "links.example.org");
+
+    journey.press(Qt::Key_Escape);
+    ASSERT_EQ(journey.barTitle(), localized("NMessage"));
+    journey.tap("sendButton");
+    // Nothing left the machine, and the composer does not say otherwise.
+    EXPECT_TRUE(journey.waitUntil([] {
+        return test::visibleAlert() &&
+               test::visibleAlert()->titleText() == localized("kept in Outbox");
+    }));
+    ASSERT_EQ(outboxFiles(journey).size(), 1);
+    QFile kept(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("http://links.example.org/s/?m="));
 }
 
 TEST(Journeys, OpenTheGuideAndTheAboutScreenAndComeBack) {
@@ -444,11 +491,14 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
 
 TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
     test::FakeModemManager modemManager;
-    // The application's system bus is the fake's (read when it first connects).
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", modemManager.address().toUtf8());
     Journey journey;
+    useWebLinkHost(journey);
+    // The application's system bus is the fake's (read when it first connects).
+    journey.setEnvironment("DBUS_SYSTEM_BUS_ADDRESS", modemManager.address());
     journey.setSms("modem");
     journey.start();
+    // The window is up before ModemManager has answered; the modem follows.
+    ASSERT_TRUE(journey.waitUntil([&] { return !journey.app().smsService().isLookingUp(); }));
     journey.tap("newMessageButton");
     writeMessage(journey, "north gate at eight");
     journey.tap("sendButton");

@@ -21,6 +21,7 @@
 #include "platform/NotificationNames.h"
 #include "platform/TelephonyCenter.h"
 #include "sms/SmsBody.h"
+#include "sms/WebLinkHost.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "store/StorePaths.h"
@@ -47,6 +48,7 @@ protected:
     void SetUp() override {
         Localization::install("en");
         StartupSequence::run(store, "1.0", 0);
+        WebLinkHost::store(dir.path(), "links.example.org");
         TelephonyCenter::defaultCenter().connectService(sms);
         CreatNewMessageViewContrller::setWatcherTiming({1ms, 300});
     }
@@ -61,6 +63,11 @@ protected:
         ComposerScreens screens;
         screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
             return ChoosePhoneTypeViewController::create(std::move(chosen));
+        };
+        screens.settings = [] {
+            auto* settings = new ViewController;
+            settings->setObjectName("settings");
+            return settings;
         };
         auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths(), screens);
         composer->setContract(Contacts{});
@@ -119,7 +126,7 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     ASSERT_EQ(sms.sent.size(), 1u);
     EXPECT_EQ(sms.sent[0].to, "13800138000");
     const std::string prefix =
-        localized("hiddenMSG").toStdString() + " http://" + SmsBody::kDefaultWebLinkHost + "/s/?m=";
+        localized("hiddenMSG").toStdString() + " http://links.example.org/s/?m=";
     ASSERT_EQ(sms.sent[0].body.rfind(prefix, 0), 0u) << sms.sent[0].body;
     EXPECT_EQ(sms.sent[0].body.substr(prefix.size()), GenEncURL("See you at eight", "tea", false));
     const auto records = store.findAllSMS();
@@ -136,6 +143,37 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     EXPECT_EQ(progress->titleText(), localized("F-send"));
     clock.advance(0.5);
     EXPECT_EQ(test::visibleAlert(), nullptr);
+}
+
+TEST_F(ComposerTest, WithoutAWebLinkHostNothingGoesAndTheSettingsAreOffered) {
+    WebLinkHost::store(dir.path(), "");
+    auto* composer = open();
+    fill(composer, "138", "tea", "See you at eight");
+    test::tap(composer, "sendButton");
+    EXPECT_TRUE(sms.sent.empty());
+    EXPECT_TRUE(store.findAllSMS().empty());
+    EXPECT_EQ(message(composer)->text(), "See you at eight");
+    ASSERT_EQ(alertMessage(), localized("no web link host"));
+    test::tapAlertButton(test::visibleAlert(), 1);
+    EXPECT_EQ(nav->topViewController()->objectName(), "settings");
+    nav->popViewControllerAnimated(false);
+
+    composer->IsIphoneFriend(true);  // a friend with Hushvault needs no web page
+    test::tap(composer, "sendButton");
+    EXPECT_EQ(sms.sent.size(), 1u);
+    settle();
+}
+
+TEST_F(ComposerTest, AMessageOnlyKeptInTheOutboxIsNotCalledSent) {
+    sms.setMode(Mode::AcceptThenSent);
+    sms.routeTaken = SmsRoute::Outbox;
+    auto* composer = open();
+    fill(composer, "138", "abc", "kept");
+    test::tap(composer, "sendButton");
+    clock.advance(1.5);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->titleText(), localized("kept in Outbox"));
+    settle();
 }
 
 TEST_F(ComposerTest, StayingOnTheComposerPastEveryDelayKeepsItUsable) {

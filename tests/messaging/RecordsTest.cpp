@@ -14,9 +14,11 @@
 #include "platform/Localization.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
+#include "support/RawSql.h"
 #include "support/ScreenHost.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
+#include "ui/AlertView.h"
 #include "ui/NavigationController.h"
 
 using namespace hv;
@@ -156,4 +158,16 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
     EXPECT_EQ(model(records)->rowCount(), 0);
     EXPECT_TRUE(store.findAllSMS().empty());
     EXPECT_FALSE(records->findChild<QLabel*>("noRecords")->isVisible());
+}
+
+TEST_F(RecordsTest, ARecordTheStoreRefusesToDeleteStaysAndTheUserIsTold) {
+    store.addSMS("1", "kept", "t", "2");
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "CREATE TRIGGER refuse BEFORE DELETE ON HidMSG "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
+    auto* records = open();
+    records->deleteRecord(0);
+    EXPECT_EQ(model(records)->rowCount(), 1);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("record not deleted"));
 }

@@ -1,16 +1,19 @@
-// The real SMS services against fakes of what they talk to: ModemManager on a private
-// D-Bus (python-dbusmock) and a kdeconnect-cli on disk that records its arguments.
+// The real SMS services against fakes of what they talk to: ModemManager and the KDE
+// Connect daemon on private D-Buses (python-dbusmock), and a kdeconnect-cli on disk that
+// records its arguments.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <functional>
 
 #include "platform/AutoSmsService.h"
 #include "platform/KdeConnectSmsService.h"
 #include "platform/ModemManagerSmsService.h"
 #include "sms/OutboxSmsService.h"
+#include "support/FakeKdeConnect.h"
 #include "support/FakeModemManager.h"
 #include "support/TempDir.h"
 
@@ -32,8 +35,18 @@ struct Reports {
     std::vector<std::string> names;
 };
 
+// Runs the event loop until the condition holds, at most ten seconds; whether it came to.
+bool eventually(const std::function<bool()>& condition) {
+    for (int waited = 0; !condition() && waited < 10000; waited += 10) QTest::qWait(10);
+    return condition();
+}
+
 const std::string kSent = kCTMessageSentNotification;
 const std::string kError = kCTMessageSendErrorNotification;
+const QString kModem0 = "/org/freedesktop/ModemManager1/Modem/0";
+const QString kModem1 = "/org/freedesktop/ModemManager1/Modem/1";
+constexpr int kDisabled = 3;
+constexpr int kConnected = 11;
 
 }  // namespace
 
@@ -41,8 +54,8 @@ TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndDeletesTheMessageAfterward
     test::FakeModemManager fake;
     ModemManagerSmsService service(fake.connection());
     Reports reports(service);
-    ASSERT_TRUE(service.isManagerPresent());
-    EXPECT_EQ(service.modemPath(), "/org/freedesktop/ModemManager1/Modem/0");
+    ASSERT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
+    EXPECT_TRUE(service.isManagerPresent());
     const std::string body = "Hushvault message: hiddenmsg://AbC+/9=\n第二行 \"quoted\"; --x";
     ASSERT_TRUE(service.sendSMSWithText(body, "", "+8613800138000"));
     ASSERT_TRUE(reports.waitFor(1));
@@ -51,15 +64,15 @@ TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndDeletesTheMessageAfterward
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].number, "+8613800138000");
     EXPECT_EQ(sent[0].text.toStdString(), body);
-    for (int waited = 0; !fake.smsObjects().isEmpty() && waited < 5000; waited += 20)
-        QTest::qWait(20);
-    EXPECT_TRUE(fake.smsObjects().isEmpty()) << "sent messages do not pile up on the modem";
+    EXPECT_TRUE(eventually([&] { return fake.smsObjects().isEmpty(); }))
+        << "sent messages do not pile up on the modem";
 }
 
 TEST(ModemManagerSms, AnErrorOrNoReplyFromTheModemIsASendError) {
     test::FakeModemManager fake(1, "fail");
     ModemManagerSmsService service(fake.connection(), 2000);
     Reports reports(service);
+    ASSERT_TRUE(eventually([&] { return !service.modemPath().isEmpty(); }));
     ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(reports.waitFor(1));
     EXPECT_EQ(reports.names.back(), kError);
@@ -75,57 +88,63 @@ TEST(ModemManagerSms, FollowsModemsThatComeAndGoAndTakesTheFirstInPathOrder) {
     test::FakeModemManager fake(0);
     ModemManagerSmsService service(fake.connection());
     Reports reports(service);
-    EXPECT_TRUE(service.isManagerPresent());
+    ASSERT_TRUE(eventually([&] { return service.isManagerPresent(); }));
     EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086")) << "no modem: refused at once";
     EXPECT_FALSE(service.absenceReason().isEmpty());
 
     QStringList modems;
     for (int i = 0; i < 11; ++i) modems.append(fake.addModem());
-    for (int waited = 0; service.modemPath() != modems[0] && waited < 5000; waited += 10)
-        QTest::qWait(10);
-    EXPECT_EQ(service.modemPath(), modems[0]);
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == modems[0]; }));
     fake.removeModem(modems[0]);
-    for (int waited = 0; service.modemPath() == modems[0] && waited < 5000; waited += 10)
-        QTest::qWait(10);
-    EXPECT_EQ(service.modemPath(), modems[1]) << "Modem/1 comes before Modem/10";
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == modems[1]; }))
+        << "Modem/1 comes before Modem/10";
 
     ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(reports.waitFor(1));
     EXPECT_EQ(fake.sent().at(0).modem, modems[1]);
     for (int i = 1; i < 11; ++i) fake.removeModem(modems[i]);
-    for (int waited = 0; !service.modemPath().isEmpty() && waited < 5000; waited += 10)
-        QTest::qWait(10);
+    EXPECT_TRUE(eventually([&] { return service.modemPath().isEmpty(); }));
     EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
+}
+
+TEST(ModemManagerSms, OnlyAModemRegisteredOnANetworkSendsAndItsStateIsFollowed) {
+    // A laptop's switched-off mobile broadband before the phone's own modem.
+    test::FakeModemManager fake({.modems = 1, .state = kDisabled});
+    fake.addModem();
+    ModemManagerSmsService service(fake.connection());
+    Reports reports(service);
+    ASSERT_TRUE(eventually([&] { return service.modemPath() == kModem1; }))
+        << "a disabled Modem/0 does not hide Modem/1";
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(fake.sent().at(0).modem, kModem1);
+
+    fake.setModemState(kModem1, kDisabled);
+    ASSERT_TRUE(eventually([&] { return service.modemPath().isEmpty(); }));
+    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
+    EXPECT_TRUE(service.absenceReason().contains("disabled"))
+        << service.absenceReason().toStdString();
+    fake.setModemState(kModem0, kConnected);
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
+}
+
+TEST(ModemManagerSms, NothingWaitsForASlowModemManagerWhichIsAskedAgain) {
+    // Busy at boot: the first list of modems comes long after the service asked for it.
+    test::FakeModemManager fake({.delay = 1.5, .delayedCalls = 1});
+    ModemManagerSmsService service(fake.connection(), 2000, 300);
+    EXPECT_TRUE(service.isLookingUp()) << "made without waiting for ModemManager";
+    EXPECT_TRUE(service.modemPath().isEmpty());
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
 }
 
 TEST(ModemManagerSms, WithoutModemManagerNothingIsSentAndItSaysWhy) {
     test::FakeModemManager busAlone(-1);
     ModemManagerSmsService service(busAlone.connection());
+    ASSERT_TRUE(eventually([&] { return !service.isLookingUp(); }));
     EXPECT_FALSE(service.isManagerPresent());
     EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
     EXPECT_TRUE(service.absenceReason().contains("ModemManager"));
     EXPECT_FALSE(ModemManagerSmsService(QDBusConnection("not connected")).isManagerPresent());
-}
-
-TEST(AutoSms, TakesAModemThatComesAfterTheStartAndTheFallbackBefore) {
-    test::FakeModemManager fake(0);
-    test::TempDir documents;
-    AutoSmsService service(std::make_unique<ModemManagerSmsService>(fake.connection()),
-                           std::make_unique<OutboxSmsService>(documents.path()));
-    Reports reports(service);
-    ASSERT_TRUE(service.sendSMSWithText("first", "", "10086"));
-    EXPECT_EQ(
-        QDir(QString::fromStdString(documents.path() + "/Outbox")).entryList(QDir::Files).size(),
-        1);
-    EXPECT_FALSE(service.usesModem());
-    fake.addModem();
-    for (int waited = 0; !service.usesModem() && waited < 5000; waited += 10) QTest::qWait(10);
-    EXPECT_TRUE(service.usesModem());
-    ASSERT_TRUE(service.sendSMSWithText("second", "", "10086"));
-    ASSERT_TRUE(reports.waitFor(2));
-    EXPECT_EQ(reports.names, std::vector<std::string>({kSent, kSent}));
-    ASSERT_EQ(fake.sent().size(), 1u);
-    EXPECT_EQ(fake.sent()[0].text, "second");
 }
 
 namespace {
@@ -160,46 +179,89 @@ QStringList recordedArguments(const test::TempDir& dir) {
     return arguments;
 }
 
+// Without a session bus the tool lists the devices.
+const QDBusConnection kNoBus("not connected");
+
 }  // namespace
+
+TEST(AutoSms, TakesAModemThatComesAfterTheStartAndTheOutboxBefore) {
+    test::FakeModemManager fake(0);
+    test::TempDir documents;
+    AutoSmsService service(std::make_unique<ModemManagerSmsService>(fake.connection()), nullptr,
+                           std::make_unique<OutboxSmsService>(documents.path()));
+    Reports reports(service);
+    EXPECT_EQ(service.route(), SmsRoute::Outbox);
+    ASSERT_TRUE(service.sendSMSWithText("first", "", "10086"));
+    EXPECT_EQ(
+        QDir(QString::fromStdString(documents.path() + "/Outbox")).entryList(QDir::Files).size(),
+        1);
+    const QString modem = fake.addModem();
+    EXPECT_TRUE(eventually([&] { return service.route() == SmsRoute::Modem; }));
+    ASSERT_TRUE(service.sendSMSWithText("second", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(reports.names, std::vector<std::string>({kSent, kSent}));
+    ASSERT_EQ(fake.sent().size(), 1u);
+    EXPECT_EQ(fake.sent()[0].text, "second");
+
+    fake.setModemState(modem, kDisabled);  // flight mode: the Outbox again
+    EXPECT_TRUE(eventually([&] { return service.route() == SmsRoute::Outbox; }));
+}
+
+TEST(KdeConnectSms, SendsOnlyThroughAPairedReachablePhoneWithTheSmsPlugin) {
+    // A laptop first in the daemon's list: paired and reachable, but it cannot send SMS.
+    test::FakeKdeConnect daemon({{"laptop1", true, false}, {"phone2", false, true}});
+    test::TempDir dir;
+    KdeConnectSmsService service(writeFakeKdeConnect(dir, 0), "", daemon.connection());
+    Reports reports(service);
+    ASSERT_TRUE(eventually([&] { return !service.isLookingUp(); }));
+    EXPECT_EQ(service.device(), "");
+    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086")) << "no phone: refused at once";
+
+    daemon.setReachable("phone2", true);  // the phone comes home
+    ASSERT_TRUE(eventually([&] { return service.device() == "phone2"; }));
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(recordedArguments(dir).mid(4), QStringList({"--device", "phone2"}));
+    daemon.setReachable("phone2", false);
+    EXPECT_TRUE(eventually([&] { return service.device().isEmpty(); }));
+}
 
 TEST(KdeConnectSms, ATextThatLooksLikeOptionsOrShellArrivesAsOneArgumentUnchanged) {
     test::TempDir dir;
-    const QString program = writeFakeKdeConnect(dir, 0);
-    EXPECT_EQ(KdeConnectSmsService::availableDevices(program), QStringList({"phone1", "phone2"}));
-    KdeConnectSmsService service(program, "phone1");
+    KdeConnectSmsService service(writeFakeKdeConnect(dir, 0), "phone2", kNoBus);
     Reports reports(service);
+    ASSERT_TRUE(eventually([&] { return service.device() == "phone2"; }))
+        << "the named device, from the tool's list";
     const std::string text = "--device evil \"quoted\" 'single'; rm -rf ~\n$(id) `id`\nend";
     ASSERT_TRUE(service.sendSMSWithText(text, "", "+8613800138000"));
     ASSERT_TRUE(reports.waitFor(1));
     EXPECT_EQ(reports.names, std::vector<std::string>({kSent}));
     EXPECT_EQ(recordedArguments(dir),
               QStringList({"--send-sms", QString::fromStdString(text), "--destination",
-                           "+8613800138000", "--device", "phone1"}));
+                           "+8613800138000", "--device", "phone2"}));
 }
 
 TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
     test::TempDir dir;
-    KdeConnectSmsService failing(writeFakeKdeConnect(dir, 1), "phone1");
+    KdeConnectSmsService failing(writeFakeKdeConnect(dir, 1), "", kNoBus);
     Reports failed(failing);
+    ASSERT_TRUE(eventually([&] { return failing.device() == "phone1"; }));
     ASSERT_TRUE(failing.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(failed.waitFor(1));
     EXPECT_EQ(failed.names, std::vector<std::string>({kError}));
 
     test::TempDir slowDir;
-    KdeConnectSmsService slow(writeFakeKdeConnect(slowDir, 0, 5), "phone1", 300);
+    KdeConnectSmsService slow(writeFakeKdeConnect(slowDir, 0, 5), "", kNoBus, 300);
     Reports late(slow);
+    ASSERT_TRUE(eventually([&] { return !slow.device().isEmpty(); }));
     ASSERT_TRUE(slow.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(late.waitFor(1));
     QTest::qWait(100);
     EXPECT_EQ(late.names, std::vector<std::string>({kError})) << "reported once";
 
-    KdeConnectSmsService missing(QString::fromStdString(dir.file("nothing-here")), "phone1");
-    Reports none(missing);
-    missing.sendSMSWithText("hi", "", "10086");
-    ASSERT_TRUE(none.waitFor(1));
-    EXPECT_EQ(none.names, std::vector<std::string>({kError}));
-    EXPECT_FALSE(KdeConnectSmsService("kdeconnect-cli", "").sendSMSWithText("hi", "", "1"))
-        << "no device: refused at once";
+    KdeConnectSmsService missing(QString::fromStdString(dir.file("nothing-here")), "", kNoBus);
+    ASSERT_TRUE(eventually([&] { return !missing.isLookingUp(); }));
+    EXPECT_FALSE(missing.sendSMSWithText("hi", "", "10086")) << "no device: refused at once";
 }
 
 namespace {
@@ -209,11 +271,15 @@ struct CliRun {
     QString out, err;
 };
 
-// hushvault-cli in a process of its own (its system bus is its own), on the profile.
+// hushvault-cli in a process of its own, on the profile, with buses and a KDE Connect tool
+// only where the test gives them.
 CliRun runCli(const test::TempDir& profile, QStringList arguments,
               const QList<std::pair<QString, QString>>& environment) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    env.insert(KdeConnectSmsService::kProgramVariable, "");
     for (const auto& [name, value] : environment) env.insert(name, value);
     process.setProcessEnvironment(env);
     arguments.prepend("--data-dir=" + QString::fromStdString(profile.path()));
@@ -226,6 +292,9 @@ CliRun runCli(const test::TempDir& profile, QStringList arguments,
     return run;
 }
 
+const QStringList kSend = {"send", "--to",     "+86 138 0013 8000",  "--password",
+                           "tea",  "--friend", "north gate at eight"};
+
 }  // namespace
 
 TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
@@ -235,35 +304,56 @@ TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
         {"DBUS_SYSTEM_BUS_ADDRESS", fake.address()}};
     CliRun run = runCli(profile, {"sms", "status"}, modemBus);
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "modem: ModemManager's modem /org/freedesktop/ModemManager1/Modem/0\n");
+    EXPECT_EQ(run.out, "modem: ModemManager's modem " + kModem0 + "\n");
     run = runCli(profile, {"sms", "status", "--sms=kdeconnect"}, modemBus);
     EXPECT_TRUE(run.out.startsWith("kdeconnect: ")) << "asked for by name";
 
-    const QStringList send = {"send", "--to",     "+86 138 0013 8000",  "--password",
-                              "tea",  "--friend", "north gate at eight"};
-    run = runCli(profile, send, modemBus);
+    run = runCli(profile, kSend, modemBus);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     ASSERT_EQ(fake.sent().size(), 1u);
     EXPECT_EQ(fake.sent()[0].text + "\n", run.out) << "the whole body, as printed";
     EXPECT_EQ(fake.sent()[0].number, "13800138000") << "the normalised number";
     fake.setOutcome("fail");
-    run = runCli(profile, send, modemBus);
+    run = runCli(profile, kSend, modemBus);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.indexOf("could not send"), -1) << run.err.toStdString();
 
+    // No ModemManager: the phone with the SMS plugin, not the laptop the daemon lists first.
     test::TempDir tools;
     test::FakeModemManager busAlone(-1);
-    run = runCli(profile, {"sms", "status"},
-                 {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()},
-                  {"HUSHVAULT_KDECONNECT_CLI", writeFakeKdeConnect(tools, 0)}});
+    test::FakeKdeConnect daemon({{"laptop1", true, false}, {"phone2", true, true}});
+    const QList<std::pair<QString, QString>> phoneOnly = {
+        {"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()},
+        {"DBUS_SESSION_BUS_ADDRESS", daemon.address()},
+        {KdeConnectSmsService::kProgramVariable, writeFakeKdeConnect(tools, 0)}};
+    run = runCli(profile, {"sms", "status"}, phoneOnly);
     EXPECT_TRUE(run.out.startsWith("kdeconnect: no modem")) << run.out.toStdString();
-    EXPECT_NE(run.out.indexOf("the reachable device phone1"), -1);
+    EXPECT_NE(run.out.indexOf("the paired phone phone2"), -1) << run.out.toStdString();
+    run = runCli(profile, kSend, phoneOnly);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(recordedArguments(tools).mid(4), QStringList({"--device", "phone2"}));
 
-    run =
-        runCli(profile, {"sms", "status"},
-               {{"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()}, {"HUSHVAULT_KDECONNECT_CLI", ""}});
-    EXPECT_TRUE(run.out.startsWith("outbox: no modem (ModemManager does not answer"))
-        << run.out.toStdString();
-    EXPECT_NE(run.out.indexOf("KDE Connect: kdeconnect-cli is not installed"), -1);
+    // Without a session bus, the tool's list.
+    run = runCli(profile, {"sms", "status"},
+                 {{KdeConnectSmsService::kProgramVariable, writeFakeKdeConnect(tools, 0)}});
+    EXPECT_NE(run.out.indexOf("the paired phone phone1"), -1) << run.out.toStdString();
     EXPECT_EQ(runCli(profile, {"sms", "status", "--sms", "carrier-pigeon"}, {}).status, 2);
+}
+
+TEST(SmsChoice, AMessageOnlyKeptInTheOutboxIsNotCalledSent) {
+    test::TempDir profile;
+    CliRun run = runCli(profile, {"sms", "status"}, {});
+    EXPECT_TRUE(run.out.startsWith("outbox: no modem (")) << run.out.toStdString();
+    EXPECT_NE(run.out.indexOf("KDE Connect: kdeconnect-cli is not installed"), -1);
+
+    run = runCli(profile, kSend, {});
+    EXPECT_EQ(run.status, 3) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("hiddenmsg://")) << "the body is still printed";
+    EXPECT_NE(run.err.indexOf("NOT sent"), -1) << run.err.toStdString();
+    EXPECT_EQ(QDir(QString::fromStdString(profile.file("Outbox"))).entryList(QDir::Files).size(),
+              1);
+
+    run = runCli(profile, QStringList(kSend) << "--sms=outbox", {});
+    EXPECT_EQ(run.status, 0) << "the Outbox was asked for";
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }

@@ -102,8 +102,10 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
     outbox.setReportSink([&](const std::string& name) { reports.push_back(name); });
     MessageSender viaOutbox(outbox, store);
     const std::string text = "Meet at eight, 北门 🙂";
+    ConfigFile(dir.path()).SetStrValueToConfigFile("WebLinkHost", "links.example.org");
     const auto outcome = viaOutbox.send(friendOf("13800138000", "tea!"), false, text, "L", 0);
     ASSERT_TRUE(outcome.accepted);
+    EXPECT_TRUE(outcome.keptOnly) << "nothing left the machine";
     EXPECT_EQ(reports, std::vector<std::string>({kCTMessageSentNotification}));
 
     std::vector<std::filesystem::path> files;

@@ -4,6 +4,7 @@
 
 #include "crypto/SecretToken.h"
 #include "sms/SmsSegmentCounter.h"
+#include "sms/WebLinkHost.h"
 #include "store/ConfigFile.h"
 #include "support/TempDir.h"
 
@@ -24,14 +25,21 @@ TEST(SmsBody, ApplicationLinkCarriesThePlainTokenAndWebLinkTheEscapedOne) {
     EXPECT_EQ(GenEncURL("", "abc", true).size(), 4u);
 }
 
-TEST(SmsBody, WebLinkHostComesFromConfIniWhenItIsAHost) {
+TEST(WebLinkHost, IsTheUsersOwnHostNameOrNone) {
     test::TempDir dir;
-    const ConfigFile config(dir.path());
-    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), SmsBody::kDefaultWebLinkHost);
-    config.SetStrValueToConfigFile("WebLinkHost", "links.example.org");
-    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), "links.example.org");
-    config.SetStrValueToConfigFile("WebLinkHost", "http://evil.example/x?");
-    EXPECT_EQ(SmsBody::webLinkHost(dir.path()), SmsBody::kDefaultWebLinkHost);
+    EXPECT_EQ(WebLinkHost::configured(dir.path()), std::nullopt) << "no default host";
+    for (const char* host : {"links.example.org", "localhost", "192.168.1.20:8080", "a-b.c9"})
+        EXPECT_TRUE(WebLinkHost::isValid(host)) << host;
+    for (const char* host :
+         {"", "http://evil.example/x?", "evil.example/x", "a b", "-a.org", "a-.org", "a..org",
+          ".org", "org.", "a.org:", "a.org:0", "a.org:65536", "a.org:08", "exämple.org", "[::1]"})
+        EXPECT_FALSE(WebLinkHost::isValid(host)) << host;
+    EXPECT_FALSE(WebLinkHost::isValid(std::string(64, 'a') + ".org"));
+
+    ASSERT_TRUE(WebLinkHost::store(dir.path(), "links.example.org"));
+    EXPECT_EQ(WebLinkHost::configured(dir.path()), "links.example.org");
+    ConfigFile(dir.path()).SetStrValueToConfigFile("WebLinkHost", "http://evil.example/x?");
+    EXPECT_EQ(WebLinkHost::configured(dir.path()), std::nullopt);
 }
 
 TEST(SmsSegments, SevenBitBodiesSplitAfter160IntoPartsOf153) {

@@ -1,6 +1,7 @@
 #include "store/HushvaultSqlite.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "store/PhoneNumber.h"
 #include "store/StartupSequence.h"
@@ -182,6 +183,37 @@ TEST_F(HushvaultSqliteTest, EncryptsNumbersNamesAndTextsInTheFile) {
     // What every installation stores for these values (computed independently).
     EXPECT_NE(raw.find("54e32Wn+YkOx9p6BbtU="), std::string::npos);
     EXPECT_NE(raw.find("54e3DeZmtssJ"), std::string::npos);
+}
+
+namespace {
+
+// Every connection opened while it lives starts with secure deletion off, as SQLite builds
+// other than Debian's do.
+int secureDeleteOff(sqlite3* db, char**, const sqlite3_api_routines*) {
+    return sqlite3_exec(db, "PRAGMA secure_delete=OFF", nullptr, nullptr, nullptr);
+}
+struct SecureDeleteOffByDefault {
+    using Entry = void (*)();
+    SecureDeleteOffByDefault() { sqlite3_auto_extension(reinterpret_cast<Entry>(secureDeleteOff)); }
+    ~SecureDeleteOffByDefault() {
+        sqlite3_cancel_auto_extension(reinterpret_cast<Entry>(secureDeleteOff));
+    }
+};
+
+}  // namespace
+
+TEST_F(HushvaultSqliteTest, DeletedContactsAndRecordsLeaveNothingReadableInTheFile) {
+    SecureDeleteOffByDefault otherSqlite;
+    const int contact = store.addContracts("Zhang Wei", "139", "PresetPw123", "1");
+    const int record = store.addSMS("139", "text", "2026-12-06 09:15:00", "2");
+    store.addContracts("Kept", "138", "KeptPassword", "0");
+    ASSERT_NE(test::readFile(store.dataBasePath()).find("PresetPw123"), std::string::npos);
+    store.deleteContractByid(contact);
+    store.deleteSMSBySMSid(record);
+    const std::string raw = test::readFile(store.dataBasePath());
+    EXPECT_EQ(raw.find("PresetPw123"), std::string::npos);
+    EXPECT_EQ(raw.find("2026-12-06 09:15:00"), std::string::npos);
+    EXPECT_NE(raw.find("KeptPassword"), std::string::npos);
 }
 
 TEST_F(HushvaultSqliteTest, RecordsEachVersionOnce) {

@@ -1,35 +1,38 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryFile>
-#include <memory>
-#include <tuple>
 #include <vector>
+
+#include "support/PrivateBus.h"
 
 namespace hv::test {
 
-// A private D-Bus daemon of the test's own, and on it (unless asked not to) a fake
-// ModemManager made by python-dbusmock from tests/support/fake_modemmanager.py. Both
-// stop with the object; nothing is left running.
+// A fake ModemManager (tests/support/fake_modemmanager.py) on a private bus of its own:
+// modems with the Messaging interface and a State, and what they were asked to send.
 class FakeModemManager {
 public:
     struct Sent {
         QString modem, number, text;
     };
+    struct Options {
+        int modems = 1;          // < 0: the bus alone, without ModemManager
+        QString outcome = "ok";  // of every send: "ok", "fail" or "silent"
+        int state = 8;           // of the first modems (MMModemState; 8: registered)
+        double delay = 0;        // seconds before the list of modems is answered
+        int delayedCalls = -1;   // how many lists are that slow (-1: all)
+    };
 
-    // modems < 0: the bus alone, without ModemManager.
     explicit FakeModemManager(int modems = 1, const QString& outcome = "ok");
-    ~FakeModemManager();
+    explicit FakeModemManager(const Options& options);
 
-    // The bus's address, and a connection of the test's own to it.
-    QString address() const { return address_; }
-    QDBusConnection connection() const;
+    QString address() const { return bus_.address(); }
+    QDBusConnection connection() const { return bus_.connection(); }
 
-    QString addModem();
+    QString addModem(int state = 8);
     void removeModem(const QString& path);
+    void setModemState(const QString& path, int state);
     void setOutcome(const QString& outcome);
     std::vector<Sent> sent();
     QStringList smsObjects();
@@ -37,11 +40,7 @@ public:
 private:
     QVariant control(const QString& method, const QList<QVariant>& arguments = {});
 
-    QTemporaryFile config_;
-    QProcess bus_;
-    QProcess mock_;
-    QString address_;
-    QString connectionName_;
+    PrivateBus bus_;
 };
 
 }  // namespace hv::test

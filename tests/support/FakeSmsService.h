@@ -34,7 +34,12 @@ public:
         return false;
     }
 
+    SmsRoute route() const override { return routeTaken; }
+    std::string routeReason() const override { return "the test's fake"; }
+
     using SmsService::report;
+
+    SmsRoute routeTaken = SmsRoute::Modem;
 
     struct Message {
         std::string to;

@@ -1,8 +1,12 @@
-'''A ModemManager for the SMS tests: modems with the Messaging interface, SMS objects
-that record what they were asked to send, and a control interface for the tests.
+'''A ModemManager for the SMS tests: modems with the Messaging interface and a State,
+SMS objects that record what they were asked to send, and a control interface for the
+tests.
 
-Parameters: "modems" (how many at the start, default 1) and "outcome" of every send:
-"ok" (default), "fail" (a D-Bus error) or "silent" (no reply for 5 s).
+Parameters: "modems" (how many at the start, default 1), their "state" (ModemManager's
+MMModemState, default 8: registered), the "outcome" of every send: "ok" (default), "fail"
+(a D-Bus error) or "silent" (no reply for 5 s), and a slow start: the list of modems
+(GetManagedObjects) answers only after "delay" seconds, for the first "delayed_calls" calls
+(default: every call).
 '''
 import time
 
@@ -19,6 +23,7 @@ MODEM_IFACE = 'org.freedesktop.ModemManager1.Modem'
 MESSAGING_IFACE = 'org.freedesktop.ModemManager1.Modem.Messaging'
 SMS_IFACE = 'org.freedesktop.ModemManager1.Sms'
 CONTROL_IFACE = 'org.hushvault.FakeModemManager'
+REGISTERED = 8
 
 
 def load(mock, parameters):
@@ -26,9 +31,22 @@ def load(mock, parameters):
     mock.outcome = str(parameters.get('outcome', 'ok'))
     mock.next_modem = 0
     mock.next_sms = 0
+    mock.delay = float(parameters.get('delay', 0))
+    mock.delayed_calls = int(parameters.get('delayed_calls', -1))
     mock.AddMethods(MAIN_IFACE, [('ScanDevices', '', '', '')])
+    mock.AddMethods('org.freedesktop.DBus.ObjectManager', [
+        ('GetManagedObjects', '', 'a{oa{sa{sv}}}', lambda obj: _managed_objects(mock)),
+    ])
     for _ in range(int(parameters.get('modems', 1))):
-        AddModem(mock)
+        AddModemInState(mock, int(parameters.get('state', REGISTERED)))
+
+
+def _managed_objects(manager):
+    if manager.delay and manager.delayed_calls != 0:
+        manager.delayed_calls -= 1
+        time.sleep(manager.delay)  # the whole fake waits, as a busy ModemManager does
+    return {dbus.ObjectPath(path): obj.props for path, obj in mockobject.objects.items()
+            if path.startswith(MAIN_OBJ + '/')}
 
 
 def _create(manager, modem, properties):
@@ -60,9 +78,14 @@ def _delete(manager, path):
 
 @dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='o')
 def AddModem(self):
+    return AddModemInState(self, REGISTERED)
+
+
+@dbus.service.method(CONTROL_IFACE, in_signature='i', out_signature='o')
+def AddModemInState(self, state):
     path = f'{MAIN_OBJ}/Modem/{self.next_modem}'
     self.next_modem += 1
-    self.AddObject(path, MODEM_IFACE, {'State': dbus.Int32(8, variant_level=1)}, [])
+    self.AddObject(path, MODEM_IFACE, {'State': dbus.Int32(state, variant_level=1)}, [])
     modem = mockobject.objects[path]
     modem.AddProperties(MESSAGING_IFACE, {
         'Messages': dbus.Array([], signature='o', variant_level=1),
@@ -80,6 +103,12 @@ def AddModem(self):
 def RemoveModem(self, path):
     self.object_manager_emit_removed(str(path))
     self.RemoveObject(str(path))
+
+
+@dbus.service.method(CONTROL_IFACE, in_signature='oi', out_signature='')
+def SetModemState(self, path, state):
+    # As ModemManager does: the property changes, and PropertiesChanged says so.
+    mockobject.objects[str(path)].UpdateProperties(MODEM_IFACE, {'State': dbus.Int32(state)})
 
 
 @dbus.service.method(CONTROL_IFACE, in_signature='s', out_signature='')

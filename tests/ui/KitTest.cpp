@@ -197,7 +197,10 @@ TEST_F(KitTest, AnAlertBoxFitsItsMessageWhateverItsLength) {
 }
 
 TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
+    auto* other = new QLineEdit(root);
+    other->show();
     auto* field = new QLineEdit(root);
+    field->move(0, 40);
     field->show();
     int shortcuts = 0;
     auto* save = new QShortcut(QKeySequence("Ctrl+S"), root);
@@ -207,6 +210,12 @@ TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
 
     QList<int> tapped;
     auto report = [&](AlertView*, int index) { tapped.append(index); };
+    {
+        Window closed;  // an alert that goes with its window, never dismissed
+        (new AlertView("Warning", "send error", "Cancel", {}, report))->show(&closed);
+    }
+    test::activate(&window);
+    field->setFocus();
     (new AlertView("Warning", "send error", "Cancel", {"Sure"}, report))->show(&window);
     QTest::keyClicks(field, "typed under the alert");
     QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);

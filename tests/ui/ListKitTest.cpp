@@ -73,12 +73,15 @@ TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
     EXPECT_TRUE(table.sectionIndex()->isVisible());
     EXPECT_EQ(table.sectionIndex()->titles(), QStringList({"#", "A"}));
 
-    QList<std::pair<int, int>> chosen, deleted;
+    QList<std::pair<int, int>> chosen, deleted, deleteKey;
     QObject::connect(&table, &SectionedTableView::entrySelected, [&](int s, int e) {
         chosen.append({s, e});
     });
     QObject::connect(&table, &SectionedTableView::deleteRequested, [&](int s, int e) {
         deleted.append({s, e});
+    });
+    QObject::connect(&table, &SectionedTableView::deleteKeyPressed, [&](int s, int e) {
+        deleteKey.append({s, e});
     });
     QWidget* viewport = table.listView()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, centreOf(table, 0));  // a header
@@ -90,6 +93,7 @@ TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
     EXPECT_FALSE(table.isEditing());
     QTest::keyClick(table.listView(), Qt::Key_Delete);
     EXPECT_TRUE(deleted.isEmpty());
+    EXPECT_TRUE(deleteKey.isEmpty());
 
     table.setDeletable(true);
     table.setEditing(true);
@@ -100,13 +104,15 @@ TEST(SectionedList, ReportsEntriesNotHeadersAndDeletesOnlyWhenAllowed) {
     EXPECT_EQ(deleted, (QList<std::pair<int, int>>{{1, 0}}));
     EXPECT_EQ(chosen.size(), 1) << "a tap in editing mode chooses nothing";
 
-    // Outside editing mode the selected row goes with the Delete key; Enter chooses it.
+    // Outside editing mode the Delete key reports the selected row (for a question, not a
+    // deletion); Enter chooses it.
     table.setEditing(false);
     table.listView()->setCurrentIndex(model.index(1));
     QTest::keyClick(table.listView(), Qt::Key_Return);
     QTest::keyClick(table.listView(), Qt::Key_Delete);
     EXPECT_EQ(chosen.last(), std::make_pair(0, 0));
-    EXPECT_EQ(deleted.last(), std::make_pair(0, 0));
+    EXPECT_EQ(deleteKey, (QList<std::pair<int, int>>{{0, 0}}));
+    EXPECT_EQ(deleted.size(), 1);
 
     // The arrows pass over headers.
     table.listView()->setFocus();

@@ -82,7 +82,7 @@ bool ScreenTour::run(const QString& language, const QSize& size, const hv::Store
                      const hv::AddressBook& book, const Visit& visit) {
     hv::Localization::install(language);
     hv::OutboxSmsService sms(paths.documentsDirectory());
-    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms, book, "outbox"));
+    hv::HushvaultAppDelegate delegate(paths, hv::makeMenuScreens(paths, &sms, book));
     delegate.setReaderFactory(hv::makeReaderFactory(paths, &sms, book));
     delegate.didFinishLaunchingWithOptions();
     delegate.window()->resize(size);

@@ -1,0 +1,87 @@
+#include "support/PrivateBus.h"
+
+#include <gtest/gtest.h>
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QTest>
+
+#include <signal.h>
+#include <sys/prctl.h>
+
+namespace hv::test {
+
+namespace {
+
+int counter = 0;
+
+void dieWithTheTest(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
+}  // namespace
+
+PrivateBus::PrivateBus() : connectionName_(QString("private-bus-%1").arg(counter++)) {
+    config_.open();
+    config_.write(
+        R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig><type>custom</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
+)");
+    config_.flush();
+    dieWithTheTest(daemon_);
+    daemon_.start("dbus-daemon",
+                  {"--config-file=" + config_.fileName(), "--nofork", "--print-address=1"});
+    EXPECT_TRUE(daemon_.waitForReadyRead(10000)) << "dbus-daemon did not start";
+    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+}
+
+PrivateBus::~PrivateBus() {
+    QDBusConnection::disconnectFromBus(connectionName_);
+    for (auto& fake : fakes_) {
+        fake->kill();
+        fake->waitForFinished(5000);
+    }
+    if (daemon_.state() != QProcess::NotRunning) {
+        daemon_.kill();
+        daemon_.waitForFinished(5000);
+    }
+}
+
+QDBusConnection PrivateBus::connection() const {
+    return QDBusConnection::connectToBus(address_, connectionName_);
+}
+
+void PrivateBus::startFake(const QString& templatePath, const QString& parameters,
+                           const QString& service) {
+    auto fake = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address_);
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", address_);
+    fake->setProcessEnvironment(environment);
+    // Its log of every call goes nowhere; its errors to the test's output.
+    fake->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    fake->setStandardOutputFile(QProcess::nullDevice());
+    dieWithTheTest(*fake);
+    fake->start(HV_PYTHON3, {"-m", "dbusmock", "--template", templatePath, "-p", parameters});
+    fakes_.push_back(std::move(fake));
+    QDBusConnection bus = connection();
+    for (int waited = 0; waited < 10000; waited += 20) {
+        if (bus.interface()->isServiceRegistered(service)) return;
+        QTest::qWait(20);
+    }
+    ADD_FAILURE() << "the fake " << service.toStdString() << " did not come up";
+}
+
+QVariant PrivateBus::call(const QString& service, const QString& path, const QString& interface,
+                          const QString& method, const QList<QVariant>& arguments) const {
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    const QDBusMessage reply = connection().call(call, QDBus::Block, 10000);
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    return reply.arguments().value(0);
+}
+
+}  // namespace hv::test

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryFile>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace hv::test {
+
+// A D-Bus daemon of the test's own, which starts no services and goes if the test dies,
+// and on it the fakes of system services that python-dbusmock makes from templates in
+// tests/support. Everything stops with the object; nothing is left running.
+class PrivateBus {
+public:
+    PrivateBus();
+    ~PrivateBus();
+    PrivateBus(const PrivateBus&) = delete;
+    PrivateBus& operator=(const PrivateBus&) = delete;
+
+    // The bus's address, and a connection of the test's own to it.
+    QString address() const { return address_; }
+    QDBusConnection connection() const;
+
+    // Starts python-dbusmock with the template and its parameters (JSON), taking this bus
+    // for both the system and the session bus, and waits until it owns the service.
+    void startFake(const QString& templatePath, const QString& parameters, const QString& service);
+
+    // Calls a method of a fake (its control interface), failing the test on an error.
+    QVariant call(const QString& service, const QString& path, const QString& interface,
+                  const QString& method, const QList<QVariant>& arguments = {}) const;
+
+private:
+    QTemporaryFile config_;
+    QProcess daemon_;
+    std::vector<std::unique_ptr<QProcess>> fakes_;
+    QString address_;
+    QString connectionName_;
+};
+
+}  // namespace hv::test
