@@ -9,6 +9,8 @@
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "platform/Logging.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationNames.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "ui/AlertView.h"
@@ -35,6 +37,7 @@ bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
     viewController_ = new HushvaultViewController(paths_, screens_);
     nav_ = new NavigationController(viewController_);
     window_->setRootViewController(nav_);
+    connect(window_, &Window::closing, this, &HushvaultAppDelegate::applicationWillTerminate);
     window_->show();
     bringToFront();
     warnIfTheStoreIsUnusable();
@@ -71,6 +74,11 @@ bool HushvaultAppDelegate::openURL(const QString& link) {
     window_->presentController(new NavigationController(decSMSViewController_), true);
     bringToFront();
     return true;
+}
+
+void HushvaultAppDelegate::applicationWillTerminate() {
+    qCInfo(lcApp) << "the application is ending";
+    NotificationCenter::defaultCenter().postNotification(kNotificationWillTerminate);
 }
 
 void HushvaultAppDelegate::bringToFront() {

@@ -44,6 +44,10 @@ public:
     HushvaultViewController* viewController() const { return viewController_; }
     ViewController* decSMSViewController() const;
 
+    // The application is about to end (its window closed, a termination signal): tells the
+    // screens, which keep what the user typed as on leaving them.
+    void applicationWillTerminate();
+
     // The store start-up prepares; it lives as long as the delegate.
     HushvaultSqlite& shareLogSqliteData() { return store_; }
 

@@ -1,5 +1,6 @@
 #include "app/HushvaultApplication.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include "addressbook/AddressBookLocation.h"
@@ -11,6 +12,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SmsServiceChoice.h"
 #include "platform/TelephonyCenter.h"
+#include "platform/TerminationSignals.h"
 #include "sms/SmsService.h"
 #include "ui/Window.h"
 
@@ -20,6 +22,7 @@ HushvaultApplication::HushvaultApplication(const LaunchOptions& options, QObject
     : QObject(parent), options_(options), paths_(options.paths) {}
 
 HushvaultApplication::~HushvaultApplication() {
+    termination_.reset();
     delegate_.reset();  // the screens go before the service they send through
     if (sms_) sms_->setReportSink({});
 }
@@ -55,6 +58,11 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
     delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get(), *addressBook_));
     delegate_->didFinishLaunchingWithOptions();
     delegate_->window()->showOnDevice(PhoneShell::detected());
+    termination_ = std::make_unique<TerminationSignals>();
+    connect(termination_.get(), &TerminationSignals::received, delegate_.get(), [this] {
+        delegate_->applicationWillTerminate();
+        QCoreApplication::quit();
+    });
     // A link from a later start opens the reader, or at least shows the window.
     connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
             &HushvaultAppDelegate::openURL);

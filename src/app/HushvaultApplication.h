@@ -14,10 +14,13 @@ class AddressBook;
 class HushvaultAppDelegate;
 class SingleInstance;
 class SmsService;
+class TerminationSignals;
 
 // The application as main() runs it: the profile's paths, the language, the chosen SMS
 // service reporting to the telephony centre, the hand-off of links between starts, and
-// the delegate with the real screens. Journey tests assemble it exactly the same way.
+// the delegate with the real screens, and an orderly end when the session or the phone's
+// shell ends it (SIGTERM, SIGHUP, SIGINT): the screens keep what was typed, then the
+// application quits. Journey tests assemble it exactly the same way.
 // Lives on the UI thread, after the QApplication is made.
 class HushvaultApplication : public QObject {
     Q_OBJECT
@@ -42,6 +45,7 @@ private:
     std::unique_ptr<AddressBook> addressBook_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<HushvaultAppDelegate> delegate_;
+    std::unique_ptr<TerminationSignals> termination_;
 };
 
 }  // namespace hv

@@ -21,6 +21,7 @@
 #include "ui/Style.h"
 #include "ui/SwitchControl.h"
 #include "ui/TableRow.h"
+#include "ui/Window.h"
 
 namespace hv {
 
@@ -51,6 +52,7 @@ AddContractViewController::~AddContractViewController() {
 
 void AddContractViewController::setContracts(const Contacts& contact) {
     contracts_ = contact;
+    stored_ = contact;
     hasContracts_ = true;
 }
 
@@ -170,12 +172,41 @@ void AddContractViewController::viewWillDisappear(bool) {
     if (!writeBack()) (new AlertView(kKeyWarning, kKeySaveFailed, nullptr, {kKeyDone}))->show();
 }
 
+bool AddContractViewController::emptiesStoredValues() const {
+    const auto emptied = [](const std::string& stored, const QLineEdit* field) {
+        return !stored.empty() && field->text().isEmpty();
+    };
+    return contracts_.contract_id != 0 &&
+           (emptied(stored_.passWord, passWordTextField) ||
+            emptied(stored_.telePhoneNumber, telephoneNumberTextField));
+}
+
+bool AddContractViewController::shouldGoBack() {
+    if (!emptiesStoredValues() || leaving_ != Leaving::Asking) return true;
+    // An emptied preset password or number would be gone for good: ask, as adding does.
+    QPointer<AddContractViewController> editor(this);
+    auto* question =
+        new AlertView(kKeyWarning, kKeyInformationUncomplete, kKeyCancel, {kKeySure},
+                      [editor](AlertView*, int index) {
+                          if (!editor) return;
+                          editor->leaving_ = index == 1 ? Leaving::SaveAll : Leaving::KeepStored;
+                          if (NavigationController* nav = editor->navigationController())
+                              nav->popViewControllerAnimated(true);
+                      });
+    question->show(Window::of(this));
+    return false;
+}
+
 bool AddContractViewController::writeBack() {
-    // Edit mode saves this way; a contact not stored yet (id 0) matches nothing.
+    // Edit mode saves this way; a contact not stored yet (id 0) matches nothing. Emptied
+    // stored values are written only when the user said so; otherwise (Cancel, or the
+    // application ending without a question) the stored contact stays as it was.
+    const bool keepStored =
+        leaving_ == Leaving::KeepStored || (emptiesStoredValues() && leaving_ != Leaving::SaveAll);
     contracts_.name = textOf(nameTextField);
     contracts_.telePhoneNumber = textOf(telephoneNumberTextField);
     contracts_.passWord = textOf(passWordTextField);
-    if (contracts_.contract_id == 0 || closing_) return true;
+    if (contracts_.contract_id == 0 || closing_ || keepStored) return true;
     HushvaultSqlite sqlite(paths_.documentsDirectory());
     sqlite.update(contracts_.name, contracts_.telePhoneNumber, contracts_.passWord,
                   contracts_.iphoneFriend.value_or(""), contracts_.contract_id);

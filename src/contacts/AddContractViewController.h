@@ -41,6 +41,7 @@ protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
+    bool shouldGoBack() override;
 
 private:
     void buildTable();
@@ -52,6 +53,8 @@ private:
     // The fields into the contact, and a stored contact rewritten with them; false when the
     // store refused.
     bool writeBack();
+    // Whether the fields empty the stored contact's preset password or number.
+    bool emptiesStoredValues() const;
     void takePicked(const Contacts& picked);
 
     StorePaths paths_;
@@ -60,6 +63,11 @@ private:
     bool hasContracts_ = false;
     bool addMode_ = false;
     bool closing_ = false;
+    // Leaving a stored contact whose password or number was emptied: asked first, then the
+    // answer: save everything, or keep the stored contact as it was.
+    enum class Leaving { Asking, SaveAll, KeepStored };
+    Leaving leaving_ = Leaving::Asking;
+    Contacts stored_;
     GroupedTableView* table_ = nullptr;
     QLineEdit* nameTextField = nullptr;
     QLineEdit* telephoneNumberTextField = nullptr;

@@ -109,6 +109,12 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     connect(containerView, &ComposerInputBar::geometryChanged, this, [this] { placeCounter(); });
     connect(passTextField, &QLineEdit::textChanged, this, [this] { updateCounter(); });
 
+    // Ending the application (its window closed, the session ended) keeps the message as
+    // leaving the composer does.
+    NotificationCenter::defaultCenter().addObserver(this, kNotificationWillTerminate,
+                                                    [this](const Notification&) {
+                                                        if (isVisibleScreen()) leave();
+                                                    });
     NotificationCenter::defaultCenter().addObserver(
         this, kNotificationGetContractInfo, [this](const Notification& notification) {
             if (notification.object.canConvert<Contacts>())
@@ -349,6 +355,10 @@ void CreatNewMessageViewContrller::FailedAlert() {
 }
 
 void CreatNewMessageViewContrller::viewWillDisappear(bool) {
+    leave();
+}
+
+void CreatNewMessageViewContrller::leave() {
     personTextField->clearFocus();
     passTextField->clearFocus();
     personFieldDidEndEditing();

@@ -66,6 +66,8 @@ protected:
 private:
     void buildTable();
     void restoreDraft();
+    // What leaving the composer does: the fields' editing ends and the draft is kept.
+    void leave();
     void saveDraft();
     void reloadTable();
     void personFieldDidEndEditing();

@@ -7,5 +7,8 @@ inline constexpr const char* kNotificationGetContractInfo = "getContractInfo";  
 inline constexpr const char* kNotificationLogin = "login";                      // none
 inline constexpr const char* kNotificationLockTime = "lockTime";  // none, or "passWord"
 inline constexpr const char* kNotificationHidden = "hidden";      // "YES" or "NO"
+// The application is about to end (its window closed, the session or the phone's shell
+// ended it): the screens keep what the user typed as they would on leaving.
+inline constexpr const char* kNotificationWillTerminate = "UIApplicationWillTerminate";  // none
 
 }  // namespace hv

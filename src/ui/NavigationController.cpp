@@ -11,7 +11,10 @@ namespace hv {
 NavigationController::NavigationController(ViewController* root, QWidget* parent)
     : ViewController(parent), bar_(new NavigationBar(this)) {
     setObjectName("navigationController");
-    connect(bar_, &NavigationBar::backTapped, this, [this] { popViewControllerAnimated(true); });
+    connect(bar_, &NavigationBar::backTapped, this, [this] {
+        if (ViewController* top = topViewController(); top && top->shouldGoBack())
+            popViewControllerAnimated(true);
+    });
     adopt(root);
     stack_.append(root);
     root->show();
@@ -96,7 +99,7 @@ bool NavigationController::goBack() {
     if (!top) return false;
     const NavigationItem* item = top->navigationItem();
     if (stack_.size() > 1 && !item->hidesBackButton() && !item->leftBarButtonItem())
-        return popViewControllerAnimated(true);
+        return !top->shouldGoBack() || popViewControllerAnimated(true);
     const auto& left = item->leftBarButtonItem();
     if (!left || !left->escapes || !left->action) return false;
     left->action();

@@ -58,6 +58,10 @@ public:
     void beginDisappearance(bool animated);
     void endDisappearance(bool animated);
 
+    // Asked before the back button (or Escape) takes this screen away: false keeps it, and
+    // the screen goes itself once it has asked what it needs to.
+    virtual bool shouldGoBack() { return true; }
+
     // Called by containers around covering this screen with another: the keyboard goes
     // back to where it was in this screen when it shows again.
     void rememberFocus();

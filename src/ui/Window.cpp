@@ -151,6 +151,11 @@ void Window::showEvent(QShowEvent* event) {
     }
 }
 
+void Window::closeEvent(QCloseEvent* event) {
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
 void Window::keyPressEvent(QKeyEvent* event) {
     auto* nav = qobject_cast<NavigationController*>(topController());
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && nav &&

@@ -56,8 +56,13 @@ public:
     // The window that was shown last (for alerts raised without a screen at hand).
     static Window* current();
 
+signals:
+    // The user (or the desktop) closes the window: the application is about to end.
+    void closing();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape that no widget took: the visible navigation goes back.

@@ -162,6 +162,32 @@ TEST_F(ContactEditorTest, ClosingTheWindowOnTheEditorKeepsTheChanges) {
     EXPECT_EQ(store.findAllContracts()[0].name, "Alice Martin");
 }
 
+TEST_F(ContactEditorTest, AnEmptiedPasswordOrNumberIsAskedAboutAndCancelKeepsTheStoredOnes) {
+    openStored("Alice");
+    field("passWordTextField")->clear();
+    field("nameTextField")->setText("Alice Martin");
+    test::tap(&host.window, "backButton");
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("Information uncomplete"));
+    EXPECT_TRUE(editorShows());
+    test::tapAlertButton(test::visibleAlert(), 0);  // Cancel: the stored contact as it was
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(store.findAllContracts()[0].passWord, "tea");
+    EXPECT_EQ(store.findAllContracts()[0].name, "Alice");
+
+    open("Alice", store.findAllContracts()[0]);
+    field("telephoneNumberTextField")->clear();
+    test::tap(&host.window, "backButton");
+    test::tapAlertButton(test::visibleAlert(), 1);  // save anyway
+    EXPECT_EQ(store.findAllContracts()[0].telePhoneNumber, "");
+
+    // The application ending asks nothing and empties nothing.
+    open("Alice", store.findAllContracts()[0]);
+    field("passWordTextField")->clear();
+    delete editor;
+    EXPECT_EQ(store.findAllContracts()[0].passWord, "tea");
+}
+
 TEST_F(ContactEditorTest, DeleteAsksWithItsFixedTextsAndTag) {
     openStored("Alice");
     QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);

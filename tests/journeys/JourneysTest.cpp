@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTextEdit>
+#include <csignal>
 
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
@@ -118,6 +119,31 @@ TEST(Journeys, SendLeaveAndComeBackToTheDraft) {
     EXPECT_EQ(journey.find<GrowingTextView>("textView")->text(), "second thoughts");
     EXPECT_FALSE(MessageDraft::load(journey.app().paths().temporaryDirectory()));
     EXPECT_EQ(outboxFiles(journey).size(), 1);
+}
+
+TEST(Journeys, AnUnsentMessageOutlivesClosingTheWindowAndTheSessionEndingIt) {
+    Journey journey;
+    journey.start();
+    const std::string drafts = journey.app().paths().temporaryDirectory();
+    journey.tap("newMessageButton");
+    writeMessage(journey, "closed on");
+    journey.window()->close();
+    journey.wait(50);
+    ASSERT_TRUE(MessageDraft::load(drafts));
+    EXPECT_EQ(MessageDraft::load(drafts)->text, "closed on");
+
+    journey.quit();
+    journey.start();
+    journey.tap("newMessageButton");
+    EXPECT_EQ(journey.find<GrowingTextView>("textView")->text(), "closed on");
+    journey.click("internalTextView");
+    journey.press(Qt::Key_End, Qt::ControlModifier);
+    journey.type(", then ended");
+    ::raise(SIGTERM);  // as a session or a phone's shell ends an application
+    journey.wait(100);
+    ASSERT_TRUE(MessageDraft::load(drafts));
+    EXPECT_EQ(MessageDraft::load(drafts)->text, "closed on, then ended");
+    EXPECT_EQ(MessageDraft::load(drafts)->password, "tea");
 }
 
 TEST(Journeys, OnADiskThatRefusesWritesTheSettingAndTheDraftSaySoAndNothingChanges) {
