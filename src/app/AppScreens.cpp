@@ -1,7 +1,9 @@
 #include "app/AppScreens.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
+#include "access/LoginListener.h"
 #include "access/LoginViewController.h"
 #include "access/SettingViewFirstController.h"
 #include "app/HushvaultViewController.h"
@@ -19,9 +21,34 @@ namespace hv {
 
 namespace {
 
-// The screens a composer opens.
-ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& addressBook) {
+// A login's end, handed to whoever asked for it.
+class LoginDone : public QObject, public LoginListener {
+public:
+    LoginDone(std::function<bool()> loggedIn, std::function<void()> done, QObject* owner)
+        : QObject(owner), loggedIn_(std::move(loggedIn)), done_(std::move(done)) {}
+
+    bool IsLogin() const override { return loggedIn_ && loggedIn_(); }
+    void setIsLogin(bool) override {}
+    void finishedLogin(bool flag) override {
+        if (flag && done_) done_();
+    }
+
+private:
+    std::function<bool()> loggedIn_;
+    std::function<void()> done_;
+};
+
+// The screens a composer opens; the contact list behind the login while `loggedIn` says no.
+ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& addressBook,
+                                    std::function<bool()> loggedIn) {
     ComposerScreens screens;
+    screens.loggedIn = loggedIn;
+    screens.login = [paths, loggedIn](std::function<void()> done) -> ViewController* {
+        auto* listener = new LoginDone(loggedIn, std::move(done), nullptr);
+        auto* login = new LoginViewController(paths, listener);
+        listener->setParent(login);
+        return login;
+    };
     screens.contactList = [paths, &addressBook]() -> ViewController* {
         return new SMSContractsListViewController(paths, addressBook);
     };
@@ -53,9 +80,12 @@ MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
         return about;
     };
     screens.composer = [paths, smsService,
-                        &addressBook](HushvaultViewController*) -> ViewController* {
-        auto* composer = new CreatNewMessageViewContrller(smsService, paths,
-                                                          makeComposerScreens(paths, addressBook));
+                        &addressBook](HushvaultViewController* menu) -> ViewController* {
+        QPointer<HushvaultViewController> asking(menu);
+        auto* composer = new CreatNewMessageViewContrller(
+            smsService, paths, makeComposerScreens(paths, addressBook, [asking] {
+                return !asking || asking->IsLogin();
+            }));
         composer->setContract(Contacts{});
         return composer;
     };
@@ -77,13 +107,14 @@ MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
 }
 
 std::function<ViewController*(const QString& link)> makeReaderFactory(
-    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook) {
-    return [paths, smsService, &addressBook](const QString& link) -> ViewController* {
+    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook,
+    std::function<bool()> loggedIn) {
+    return [paths, smsService, &addressBook, loggedIn](const QString& link) -> ViewController* {
         ReaderScreens screens;
         screens.login = [paths]() -> ViewController* { return new LoginViewController(paths); };
-        screens.composer = [paths, smsService, &addressBook]() -> ViewController* {
-            return new CreatNewMessageViewContrller(smsService, paths,
-                                                    makeComposerScreens(paths, addressBook));
+        screens.composer = [paths, smsService, &addressBook, loggedIn]() -> ViewController* {
+            return new CreatNewMessageViewContrller(
+                smsService, paths, makeComposerScreens(paths, addressBook, loggedIn));
         };
         screens.exitApplication = [] { QCoreApplication::exit(0); };
         auto* reader = new SMSReadViewController(paths, std::move(screens));

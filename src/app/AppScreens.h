@@ -17,9 +17,11 @@ class StorePaths;
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
                             const AddressBook& addressBook);
 
-// The message reader for a link, with what it opens: the login, a composer for replies,
+// The message reader for a link, with what it opens: the login, a composer for replies
+// (whose contact list is behind the login while `loggedIn` says no; without it, free),
 // and the end of the application.
 std::function<ViewController*(const QString& link)> makeReaderFactory(
-    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook);
+    const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook,
+    std::function<bool()> loggedIn = {});
 
 }  // namespace hv

@@ -7,6 +7,7 @@
 #include "addressbook/VCardAddressBook.h"
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
+#include "app/HushvaultViewController.h"
 #include "platform/Localization.h"
 #include "platform/PhoneShell.h"
 #include "platform/SingleInstance.h"
@@ -55,7 +56,10 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         AddressBookLocation::folder(options_.contactsDirectory, paths_.documentsDirectory()));
     delegate_ = std::make_unique<HushvaultAppDelegate>(
         paths_, makeMenuScreens(paths_, sms_.get(), *addressBook_));
-    delegate_->setReaderFactory(makeReaderFactory(paths_, sms_.get(), *addressBook_));
+    delegate_->setReaderFactory(
+        makeReaderFactory(paths_, sms_.get(), *addressBook_, [delegate = delegate_.get()] {
+            return delegate->viewController() && delegate->viewController()->IsLogin();
+        }));
     delegate_->didFinishLaunchingWithOptions();
     delegate_->window()->showOnDevice(PhoneShell::detected());
     termination_ = std::make_unique<TerminationSignals>();

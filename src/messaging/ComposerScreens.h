@@ -16,6 +16,10 @@ struct ComposerScreens {
     std::function<ViewController*(std::function<void(bool isIphone)> chosen)> phoneTypeChooser;
     // The settings screen, where the web link host is set.
     std::function<ViewController*()> settings;
+    // Whether the user is logged in now; without it the contact list needs no login.
+    std::function<bool()> loggedIn;
+    // The login screen, which calls `done` after a login that succeeded.
+    std::function<ViewController*(std::function<void()> done)> login;
 };
 
 }  // namespace hv

@@ -214,6 +214,19 @@ void CreatNewMessageViewContrller::IsIphoneFriend(bool flag) {
 void CreatNewMessageViewContrller::addContracts() {
     personFieldDidEndEditing();
     if (!screens_.contactList) return;
+    // The secret contacts, preset passwords and all, are behind the login here too.
+    if (screens_.loggedIn && !screens_.loggedIn() && screens_.login) {
+        QPointer<CreatNewMessageViewContrller> composer(this);
+        presentModalViewController(new NavigationController(screens_.login([composer] {
+                                       if (composer) composer->showContactList();
+                                   })),
+                                   true);
+        return;
+    }
+    showContactList();
+}
+
+void CreatNewMessageViewContrller::showContactList() {
     ViewController* list = screens_.contactList();
     list->setTitle(localized(kKeyContracts));
     if (NavigationController* nav = navigationController()) nav->pushViewController(list, true);

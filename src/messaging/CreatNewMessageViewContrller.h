@@ -67,6 +67,8 @@ private:
     void buildTable();
     void restoreDraft();
     // What leaving the composer does: the fields' editing ends and the draft is kept.
+    // Opens the contact list to pick a recipient from.
+    void showContactList();
     void leave();
     void saveDraft();
     void reloadTable();

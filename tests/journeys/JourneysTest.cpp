@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,6 +24,7 @@
 #include "sms/OutboxSmsService.h"
 #include "sms/WebLinkHost.h"
 #include "store/HushvaultSqlite.h"
+#include "store/LockTime.h"
 #include "support/FakeModemManager.h"
 #include "support/RawSql.h"
 #include "support/UiHelpers.h"
@@ -483,6 +485,8 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.wait(50);
     journey.tap("newMessageButton");
     journey.tap("detailButton");
+    journey.type("2468");  // the secret contacts are behind the login here too
+    journey.press(Qt::Key_Return);
     ASSERT_EQ(journey.find<QWidget>("chooseSegmentController") != nullptr, true);
     clickListRow(journey, "Li Lei");
     ASSERT_EQ(journey.barTitle(), localized("NMessage"));
@@ -545,4 +549,39 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
                test::visibleAlert()->messageText() == localized("send error");
     }));
     journey.quit();
+}
+
+TEST(Journeys, TheLockComesBackWhileHushvaultRunsAndGuardsTheComposersContactsToo) {
+    Journey journey;
+    journey.start();
+    {
+        HushvaultSqlite store(journey.profile().path());
+        store.updatetel("PassWord", "2468");
+        store.updatetel("Time", "1");
+        store.addContracts("Li Lei", "139", "tea", "1");
+    }
+    journey.tap("smsMessagesButton");
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_EQ(journey.barTitle(), localized("records"));
+
+    // Two minutes later the user comes back to Hushvault: the records are gone.
+    HushvaultSqlite(journey.profile().path())
+        .updatetel("LockTime", formatLockTime(secondsSinceEpochNow() - 120));
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
+    journey.tap("smsMessagesButton");
+    ASSERT_EQ(journey.barTitle(), localized("Login"));
+    journey.press(Qt::Key_Escape);
+
+    // The composer's contact list asks for the same login; then the friend can be picked.
+    journey.tap("newMessageButton");
+    journey.tap("detailButton");
+    ASSERT_EQ(journey.barTitle(), localized("Login"));
+    journey.type("2468");
+    journey.press(Qt::Key_Return);
+    ASSERT_NE(journey.find<QWidget>("chooseSegmentController"), nullptr);
+    clickListRow(journey, "Li Lei");
+    EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
 }
