@@ -66,8 +66,10 @@ int sendMessage(CommandContext& context) {
             "with --friend");
     if (!outcome.accepted) throw CommandFailed("the " + way + " service refused the message");
     context.out << outcome.body << '\n';
-    if (waitForReport(report, kReportTimeout) != kCTMessageSentNotification)
+    if (waitForReport(report, kReportTimeout) != kCTMessageSentNotification) {
+        MessageSender::markNotSent(store, outcome.recordId);
         throw CommandFailed("the " + way + " service could not send the message");
+    }
     if (!store.lastError().empty())
         throw CommandFailed("the message was " + std::string(outcome.keptOnly ? "kept" : "sent") +
                             ", but its record could not be stored in " + store.dataBasePath() +

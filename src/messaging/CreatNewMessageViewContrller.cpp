@@ -301,7 +301,7 @@ void CreatNewMessageViewContrller::EncryptAndSendToCommon() {
     }
     qCInfo(lcMessaging) << "the SMS service" << (outcome.accepted ? "accepted" : "refused")
                         << "a message" << (outcome.keptOnly ? "into the Outbox only" : "");
-    startAnimating(outcome.accepted, outcome.keptOnly);
+    startAnimating(outcome.accepted, outcome.keptOnly, outcome.recordId);
     if (outcome.accepted) {
         MessageDraft::remove(paths_.temporaryDirectory());
         textView->setText(QString());
@@ -323,7 +323,8 @@ void CreatNewMessageViewContrller::askForWebLinkHost() {
     alert->show(Window::of(this));
 }
 
-void CreatNewMessageViewContrller::startAnimating(bool accepted, bool keptOnly) {
+void CreatNewMessageViewContrller::startAnimating(bool accepted, bool keptOnly,
+                                                  std::int32_t recordId) {
     auto* alert = new AlertView(kKeySending, nullptr, nullptr, {});
     activityView = new ActivityIndicator;
     alert->addContentWidget(activityView);
@@ -331,10 +332,19 @@ void CreatNewMessageViewContrller::startAnimating(bool accepted, bool keptOnly) 
     alert->show(Window::of(this));
     progressAlert_ = alert;
     after(kStopSpinnerAfter, this, [this] { stopAnimating(); });
-    FailedAlert();
+    FailedAlert(recordId);
+    if (!accepted) {
+        // A message that did not go out is said until the user has seen it.
+        QPointer<Window> window = Window::of(this);
+        after(kShowOutcomeAfter, alert, [alert, window] {
+            alert->dismiss();
+            (new AlertView(kKeyFailedSend, kKeySendError, kKeySure, {}))->show(window);
+        });
+        return;
+    }
     // Only written to the Outbox: nothing has left the machine, and the user is not told
     // otherwise.
-    const char* outcome = !accepted ? kKeyFailedSend : keptOnly ? kKeyKeptInOutbox : kKeySent;
+    const char* outcome = keptOnly ? kKeyKeptInOutbox : kKeySent;
     after(kShowOutcomeAfter, alert, [alert, outcome] {
         alert->setMessageText(localized(outcome));
         alert->setTitleText(localized(outcome));
@@ -346,19 +356,23 @@ void CreatNewMessageViewContrller::stopAnimating() {
     if (activityView) activityView->stopAnimating();
 }
 
-void CreatNewMessageViewContrller::FailedAlert() {
+void CreatNewMessageViewContrller::FailedAlert(std::int32_t recordId) {
     // The watcher holds the composer's telephony registration and its window for as long as
     // it runs: a report that arrives after the user left the composer still reaches it, and
-    // its alert still finds the window.
+    // its alert still finds the window; the message's record then says it was not sent.
     auto* watcher = new SendWatcher(sendState(), watcherTiming());
     std::shared_ptr<QObject> registration = telephonyObserver_;
     QPointer<Window> window = Window::of(this);
     connect(watcher, &SendWatcher::finished, watcher,
-            [watcher, registration, window](bool errorReported) {
+            [watcher, registration, window, recordId,
+             documents = paths_.documentsDirectory()](bool errorReported) {
                 qCInfo(lcMessaging) << "send watch ended:"
                                     << (errorReported ? "a send error was reported" : "no error");
-                if (errorReported)
+                if (errorReported) {
+                    HushvaultSqlite store(documents);
+                    MessageSender::markNotSent(store, recordId);
                     (new AlertView(kKeyWarning, kKeySendError, kKeySure, {}))->show(window);
+                }
                 if (registration)
                     TelephonyCenter::defaultCenter().removeObserver(registration.get());
                 watcher->deleteLater();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,9 +48,11 @@ public:
     void EncryptAndSendToCommon();
     bool checkForSending();
     // keptOnly: accepted by a service that only keeps it (the Outbox); the outcome says so.
-    void startAnimating(bool accepted, bool keptOnly = false);
+    // A refused message is said until dismissed. recordId: the message's record (0: none),
+    // marked not sent if the service reports a failure later.
+    void startAnimating(bool accepted, bool keptOnly = false, std::int32_t recordId = 0);
     void stopAnimating();
-    void FailedAlert();
+    void FailedAlert(std::int32_t recordId = 0);
 
     // How the send watchers of all composers look for reports (tests shorten it).
     static void setWatcherTiming(SendWatcher::Timing timing);

@@ -58,7 +58,7 @@ void ManageHiddenMSGController::viewWillAppear(bool) {
 
 void ManageHiddenMSGController::reload() {
     HushvaultSqlite store(paths_.documentsDirectory());
-    model_->load(store, localized(kKeyTo));
+    model_->load(store, localized(kKeyTo), localized(kKeyFailedSend));
     noRecords_->setVisible(model_->rowCount() == 0);
     placeNoRecords();
 }

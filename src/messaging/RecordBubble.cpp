@@ -45,14 +45,19 @@ QSize measure(const QString& text) {
 
 }  // namespace
 
-RecordBubble RecordBubble::prepare(const HiddenMSG& record, const QString& toLabel) {
+RecordBubble RecordBubble::prepare(const HiddenMSG& record, const QString& toLabel,
+                                   const QString& notSentLabel) {
     RecordBubble bubble;
     bubble.id = record.SMS_id;
     bubble.time = QString::fromStdString(record.time);
     const QString contents = QString::fromStdString(record.contents);
     const QString number = QString::fromStdString(record.telePhoneNumber);
     bubble.self = number.isEmpty();
-    bubble.text = bubble.self ? contents : toLabel + " " + number + "\n" + contents;
+    const bool notSent = record.statue == kStatueRefused && !notSentLabel.isEmpty();
+    bubble.text = bubble.self
+                      ? contents
+                      : toLabel + " " + number +
+                            (notSent ? QString(" · ") + notSentLabel : QString()) + "\n" + contents;
 
     const QSize measured = measure(bubble.text);
     const int w = measured.width();

@@ -25,8 +25,10 @@ struct RecordBubble {
     static constexpr int kHeaderHeight = 20;
     static constexpr int kRowWidth = 320;
 
-    // toLabel: the localised "To".
-    static RecordBubble prepare(const HiddenMSG& record, const QString& toLabel);
+    // toLabel: the localised "To"; notSentLabel: what a message that did not go out (status
+    // "4") says after its number.
+    static RecordBubble prepare(const HiddenMSG& record, const QString& toLabel,
+                                const QString& notSentLabel = {});
     static QFont font();
     // How the text wraps, measured and painted alike: at word boundaries within 180 points,
     // inside a word only when it is longer than that.

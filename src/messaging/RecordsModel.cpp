@@ -8,13 +8,14 @@ namespace hv {
 
 RecordsModel::RecordsModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void RecordsModel::load(HushvaultSqlite& store, const QString& toLabel) {
+void RecordsModel::load(HushvaultSqlite& store, const QString& toLabel,
+                        const QString& notSentLabel) {
     beginResetModel();
     array = store.findAllSMS();
     viewArray.clear();
     viewArray.reserve(array.size());
     for (const HiddenMSG& record : array)
-        viewArray.push_back(RecordBubble::prepare(record, toLabel));
+        viewArray.push_back(RecordBubble::prepare(record, toLabel, notSentLabel));
     endResetModel();
 }
 

@@ -21,7 +21,7 @@ public:
     explicit RecordsModel(QObject* parent = nullptr);
 
     // Reads every record from the store and prepares its bubble; toLabel: the localised "To".
-    void load(HushvaultSqlite& store, const QString& toLabel);
+    void load(HushvaultSqlite& store, const QString& toLabel, const QString& notSentLabel = {});
     // Deletes the record of that row from the store and, once the store has, from the
     // list. False when there is no such row or the store refused (the row stays).
     bool deleteRecord(HushvaultSqlite& store, int row);

@@ -53,12 +53,16 @@ MessageSender::Outcome MessageSender::send(const Contacts& contact, bool isIphon
     outcome.keptOnly = service_.route() == SmsRoute::Outbox;
     outcome.accepted = service_.sendSMSWithText(outcome.body, "", contact.telePhoneNumber);
     const std::string time = formatRecordTime(nowSeconds);
+    // A refused message is kept as not sent: "2" would say it went out.
+    const std::string statue(outcome.accepted ? kStatueSent : kStatueRefused);
     if (store_.findTelephoneNumber(kSettingRecord) == std::string(kRecordOn))
-        store_.addSMS(contact.telePhoneNumber, text, time, std::string(kStatueSent));
-    if (legacy)
-        store_.addSMS(contact.telePhoneNumber, text, time,
-                      std::string(outcome.accepted ? kStatueSent : kStatueRefused));
+        outcome.recordId = store_.addSMS(contact.telePhoneNumber, text, time, statue);
+    if (legacy) store_.addSMS(contact.telePhoneNumber, text, time, statue);
     return outcome;
+}
+
+void MessageSender::markNotSent(HushvaultSqlite& store, std::int32_t recordId) {
+    if (recordId > 0) store.updateSMSStatue(std::string(kStatueRefused), recordId);
 }
 
 }  // namespace hv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "store/Contacts.h"
@@ -30,17 +31,24 @@ public:
         // A web link was needed and no web link host is set: nothing was sent or recorded.
         bool noWebLinkHost = false;
         std::string body;  // the text handed to the service
+        // The record the records setting had written (0: none), to be marked not sent when
+        // the service later reports the message failed (markNotSent).
+        std::int32_t recordId = 0;
     };
 
     MessageSender(SmsService& service, HushvaultSqlite& store);
 
-    // Sends a checked message. With "Record" "On" a record with status "2" is written
-    // whatever the service answers; the legacy settings file "passWord.dat" with "Record"
-    // "On" adds one more: "2" when the service accepted, "4" when it refused. A message for
+    // Sends a checked message. With "Record" "On" a record is written: status "2" when the
+    // service accepted the message, "4" (not sent) when it refused; the legacy settings file
+    // "passWord.dat" with "Record" "On" adds one more, alike. A message for
     // a friend without Hushvault (a web link) needs the web link host of Conf.ini
     // (WebLinkHost); without one it goes nowhere.
     Outcome send(const Contacts& contact, bool isIphone, const std::string& text,
                  const std::string& label, double nowSeconds);
+
+    // A message the service accepted and later reported failed: its record (an Outcome's
+    // recordId; 0 for none) says not sent.
+    static void markNotSent(HushvaultSqlite& store, std::int32_t recordId);
 
     // Whether <documents>/passWord.dat exists and says "Record" "On".
     static bool legacyRecordFlag(const std::string& documentsDirectory);

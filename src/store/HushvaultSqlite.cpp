@@ -261,6 +261,10 @@ void HushvaultSqlite::deleteSMSBySMSid(std::int32_t id) {
     execute("DELETE FROM HidMSG WHERE id = ?1", id);
 }
 
+void HushvaultSqlite::updateSMSStatue(const std::string& statue, std::int32_t bySMSid) {
+    execute("UPDATE HidMSG SET statue = ?1 WHERE id = ?2", statue, bySMSid);
+}
+
 std::vector<HiddenMSG> HushvaultSqlite::findSMSByTelephoneNumber(const std::string& telephone) {
     std::vector<HiddenMSG> messages;
     query(

@@ -55,6 +55,8 @@ public:
                         const std::optional<std::string>& time,
                         const std::optional<std::string>& statue);
     void deleteSMSBySMSid(std::int32_t id);
+    // Changes a record's status (a message the SMS service later reported failed: "4").
+    void updateSMSStatue(const std::string& statue, std::int32_t bySMSid);
     std::vector<HiddenMSG> findSMSByTelephoneNumber(const std::string& telephone);
     HiddenMSG findSMSBySMSid(std::int32_t id);
     std::vector<HiddenMSG> findAllSMS();  // newest first

@@ -30,6 +30,7 @@
 #include "support/ScreenHost.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
+#include "ui/ActivityIndicator.h"
 #include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/GrowingTextViewInternal.h"
@@ -273,16 +274,21 @@ TEST_F(ComposerTest, AnEmptyMessageIsSentAsTheCheckPrefix) {
               localized("hiddenMSG").toStdString() + " hiddenmsg://" + GenEncURL("", "abc", true));
 }
 
-TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldWithOneRecord) {
+TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldIsKeptAsNotSentAndSaidUntilDismissed) {
     sms.setMode(Mode::Refuse);
     auto* composer = open();
     fill(composer, "138", "abc", "keep me");
     composer->EncryptAndSendToCommon();
     EXPECT_EQ(message(composer)->text(), "keep me");
     ASSERT_EQ(store.findAllSMS().size(), 1u);
-    EXPECT_EQ(store.findAllSMS()[0].statue, "2");
-    clock.advance(1.5);
-    EXPECT_EQ(test::visibleAlert()->titleText(), localized("failed send"));
+    EXPECT_EQ(store.findAllSMS()[0].statue, "4");
+    clock.advance(10);
+    AlertView* failure = test::visibleAlert();
+    ASSERT_NE(failure, nullptr);
+    EXPECT_EQ(failure->titleText(), localized("failed send"));
+    EXPECT_EQ(failure->messageText(), localized("send error"));
+    EXPECT_EQ(failure->findChild<ActivityIndicator*>(), nullptr);
+    test::tapAlertButton(failure, 0);
     settle();
 }
 
@@ -300,6 +306,8 @@ TEST_F(ComposerTest, ALaterSendErrorBringsTheWarningAndResetsTheState) {
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->titleText(), localized("Warning"));
     EXPECT_EQ(warning->messageText(), localized("send error"));
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(store.findAllSMS()[0].statue, "4");  // it did not go out after all
 }
 
 TEST_F(ComposerTest, ASendErrorReportedAfterLeavingTheComposerStillReachesTheUser) {

@@ -65,12 +65,13 @@ TEST_F(RecordsTest, NoRecordsSaysSoAndTheListIsEmpty) {
 }
 
 TEST_F(RecordsTest, NewestFirstSentAtTheLeftWithTheNumberReadAtTheRight) {
+    store.addSMS("139", "lost", "2025-12-06 05:40:00", "4");
     store.addSMS("138 0013", "see you", "2025-12-06 05:46:40", "2");
     store.addSMS("", "The decrypted message:\nhi", "2025-12-06 05:50:00", "3");
     auto* records = open();
     QAbstractItemModelTester tester(model(records),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    ASSERT_EQ(model(records)->rowCount(), 2);
+    ASSERT_EQ(model(records)->rowCount(), 3);
     EXPECT_FALSE(records->findChild<QLabel*>("noRecords")->isVisible());
 
     const RecordBubble& read = bubble(records, 0);  // the newest
@@ -86,6 +87,9 @@ TEST_F(RecordsTest, NewestFirstSentAtTheLeftWithTheNumberReadAtTheRight) {
     EXPECT_EQ(sent.bubble.width(), 240);
     EXPECT_EQ(sent.textBox.topLeft(), QPoint(21, 24));
     EXPECT_EQ(sent.rowHeight, sent.textBox.height() - 10 + 60);
+    // A message that did not go out says so.
+    EXPECT_EQ(bubble(records, 2).text,
+              localized("To") + " 139 · " + localized("failed send") + "\nlost");
 }
 
 TEST_F(RecordsTest, ALongTextWrapsWithin180AndTheRowGrowsWithIt) {

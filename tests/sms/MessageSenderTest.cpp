@@ -65,19 +65,27 @@ TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
     EXPECT_EQ(MessageSender::recipientNumber("Li", contact), "13800138000");
 }
 
-TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingWhateverTheServiceAnswers) {
+TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingAndSayWhetherTheMessageWentOut) {
     service.setMode(Mode::Refuse);
     auto outcome = sender.send(friendOf("138", "abc"), true, "hi", "L", 1765000000);
     EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(statuses(), std::vector<std::string>({"2"}));
+    EXPECT_EQ(statuses(), std::vector<std::string>({"4"}));  // not sent, not "2"
     const HiddenMSG record = store.findAllSMS()[0];
     EXPECT_EQ(record.telePhoneNumber, "138");
     EXPECT_EQ(record.contents, "hi");
     EXPECT_EQ(record.time, "2025-12-06 05:46:40");
 
-    store.updatetel("Record", "Off");
+    // Accepted, then reported failed: the record says not sent too.
+    store.clearAllSMS();
     service.setMode(Mode::AcceptSilently);
-    sender.send(friendOf("138", "abc"), true, "hi", "L", 0);
+    outcome = sender.send(friendOf("138", "abc"), true, "hi", "L", 0);
+    EXPECT_EQ(statuses(), std::vector<std::string>({"2"}));
+    MessageSender::markNotSent(store, outcome.recordId);
+    EXPECT_EQ(statuses(), std::vector<std::string>({"4"}));
+
+    store.updatetel("Record", "Off");
+    outcome = sender.send(friendOf("138", "abc"), true, "hi", "L", 0);
+    EXPECT_EQ(outcome.recordId, 0);
     EXPECT_EQ(statuses().size(), 1u);
 }
 
