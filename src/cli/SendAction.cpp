@@ -38,7 +38,7 @@ int sendMessage(CommandContext& context) {
     contact.passWord = PasswordOption::required(line, context.in);
     switch (MessageSender::check(to, contact)) {
         case MessageSender::Problem::NoRecipient:
-            throw UsageError("--to needs the recipient's number");
+            throw UsageError("--to needs the recipient's phone number");
         case MessageSender::Problem::ShortPassword:
             throw UsageError("the preset password needs at least 3 characters");
         case MessageSender::Problem::None:

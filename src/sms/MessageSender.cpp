@@ -15,15 +15,17 @@ namespace hv {
 
 MessageSender::Problem MessageSender::check(const std::string& recipientText,
                                             const Contacts& contact) {
-    if (recipientText.empty()) return Problem::NoRecipient;
+    // The recipient must be a number a phone can dial: a name typed over a picked
+    // contact's, or any other text, is no recipient.
+    if (recipientText.empty() || !dialablePhoneNumber(recipientNumber(recipientText, contact)))
+        return Problem::NoRecipient;
     if (utf16Length(contact.passWord) < 3) return Problem::ShortPassword;
     return Problem::None;
 }
 
 std::string MessageSender::recipientNumber(const std::string& recipientText,
                                            const Contacts& contact) {
-    if (contact.telePhoneNumber.empty()) return recipientText;
-    return normalizePhoneNumber(contact.telePhoneNumber);
+    return contact.telePhoneNumber.empty() ? recipientText : contact.telePhoneNumber;
 }
 
 MessageSender::MessageSender(SmsService& service, HushvaultSqlite& store)
@@ -51,7 +53,11 @@ MessageSender::Outcome MessageSender::send(const Contacts& contact, bool isIphon
     const bool legacy = legacyRecordFlag(store_.documentsDirectory());
     // Asked before sending: a service that chooses at each message sends the way it names.
     outcome.keptOnly = service_.route() == SmsRoute::Outbox;
-    outcome.accepted = service_.sendSMSWithText(outcome.body, "", contact.telePhoneNumber);
+    // The service dials the number whole ("+86 138…" as "+86138…"); the records keep it
+    // the way every installation stores numbers.
+    outcome.accepted = service_.sendSMSWithText(
+        outcome.body, "",
+        dialablePhoneNumber(contact.telePhoneNumber).value_or(contact.telePhoneNumber));
     const std::string time = formatRecordTime(nowSeconds);
     // A refused message is kept as not sent: "2" would say it went out.
     const std::string statue(outcome.accepted ? kStatueSent : kStatueRefused);

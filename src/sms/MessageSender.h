@@ -18,10 +18,11 @@ public:
     enum class Problem { None, NoRecipient, ShortPassword };
 
     // The checks before sending, in order: a recipient (the text of the recipient field)
-    // and a preset password of at least 3 characters.
+    // that is a phone number (the contact's, or the text when it has none; see
+    // dialablePhoneNumber) and a preset password of at least 3 characters.
     static Problem check(const std::string& recipientText, const Contacts& contact);
-    // The number a checked message goes to: the contact's, normalised, or, when it has
-    // none, the recipient text unchanged.
+    // The number a checked message goes to: the contact's, or, when it has none, the
+    // recipient text. The service gets it as a phone dials it; records store it normalised.
     static std::string recipientNumber(const std::string& recipientText, const Contacts& contact);
 
     struct Outcome {

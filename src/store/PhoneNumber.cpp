@@ -22,4 +22,21 @@ std::string normalizePhoneNumber(std::string_view number) {
     return removeAll(removeAll(removeAll(std::string(number), "+86"), " "), "-");
 }
 
+std::optional<std::string> dialablePhoneNumber(std::string_view number) {
+    constexpr std::string_view kSeparators = " \t-./()";
+    std::string dialed;
+    for (char c : number) {
+        if (c >= '0' && c <= '9') {
+            dialed += c;
+        } else if (c == '+' && dialed.empty()) {  // only in front
+            dialed += c;
+        } else if (kSeparators.find(c) == std::string_view::npos) {
+            return std::nullopt;
+        }
+    }
+    const auto digits = dialed.size() - (dialed.starts_with('+') ? 1 : 0);
+    if (digits < 3) return std::nullopt;
+    return dialed;
+}
+
 }  // namespace hv

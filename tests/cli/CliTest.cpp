@@ -106,7 +106,8 @@ TEST_F(CliTest, ChangesTheStoreRefusesAreReportedAsFailures) {
             .status,
         0);
     ASSERT_EQ(
-        run({"send", "--sms=outbox", "--friend", "--to", "1", "--password", "pwd", "x"}).status, 0);
+        run({"send", "--sms=outbox", "--friend", "--to", "139", "--password", "pwd", "x"}).status,
+        0);
     // Another program holds the write lock (a read-only file refuses changes the same way).
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(dir.file("HiddenMSGTable").c_str(), &other), SQLITE_OK);
@@ -223,7 +224,7 @@ TEST_F(CliTest, APasswordComesFromAFileOrStandardInputInsteadOfTheCommandLine) {
              {{"token", "encrypt", "--password", "-", "hi"}, ""},  // nothing on standard input
              {{"token", "encrypt", "--password-file", dir.file("missing"), "hi"}, ""},
              {{"token", "encrypt", "--password-file", dir.file("pw"), "--password", "x", "hi"}, ""},
-             {{"send", "--to", "1", "--password", "-", "hi"}, "caf\xe9\n"},  // not UTF-8
+             {{"send", "--to", "139", "--password", "-", "hi"}, "caf\xe9\n"},  // not UTF-8
          }) {
         const Result result = run(arguments, input);
         EXPECT_EQ(result.status, 2) << arguments[2] << " " << arguments[3];
@@ -297,6 +298,7 @@ TEST_F(CliTest, ReadDecryptsAsTheReaderDoesAndRecordsIt) {
 
 TEST_F(CliTest, WrongArgumentsTouchNothing) {
     EXPECT_EQ(run({"send", "--to", "139", "--password", "te", "x"}).status, 2);
+    EXPECT_EQ(run({"send", "--to", "hello", "--password", "tea", "x"}).status, 2);  // no number
     EXPECT_EQ(run({"contacts", "add", "--name", "n"}).status, 2);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

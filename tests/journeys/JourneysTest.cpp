@@ -536,7 +536,7 @@ TEST(Journeys, SendThroughTheModemSeeSentThenTheModemsError) {
         return test::visibleAlert() && test::visibleAlert()->titleText() == localized("F-send");
     }));
     ASSERT_EQ(modemManager.sent().size(), 1u);
-    EXPECT_EQ(modemManager.sent()[0].number, "13800138000");
+    EXPECT_EQ(modemManager.sent()[0].number, "+8613800138000");
     EXPECT_TRUE(outboxFiles(journey).isEmpty());
     journey.wait(2500);
 

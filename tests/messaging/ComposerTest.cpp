@@ -125,7 +125,7 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     test::tap(composer, "sendButton");
 
     ASSERT_EQ(sms.sent.size(), 1u);
-    EXPECT_EQ(sms.sent[0].to, "13800138000");
+    EXPECT_EQ(sms.sent[0].to, "+8613800138000");  // dialable from abroad too
     const std::string prefix =
         localized("hiddenMSG").toStdString() + " http://links.example.org/s/?m=";
     ASSERT_EQ(sms.sent[0].body.rfind(prefix, 0), 0u) << sms.sent[0].body;
@@ -337,11 +337,11 @@ TEST_F(ComposerTest, AReportBeforeTheWatcherStartsEndsItQuietly) {
     EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
-TEST_F(ComposerTest, APickedContactIsTakenOverAndItsNumberNormalised) {
+TEST_F(ComposerTest, APickedContactIsTakenOverAndAnEditedNameIsNoNumber) {
     auto* composer = open();
     Contacts picked;
     picked.name = "Li Lei";
-    picked.telePhoneNumber = "138+86 0013-8000";
+    picked.telePhoneNumber = "138 0013-8000";
     picked.passWord = "preset";
     picked.iphoneFriend = "1";
     NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
@@ -354,6 +354,15 @@ TEST_F(ComposerTest, APickedContactIsTakenOverAndItsNumberNormalised) {
     ASSERT_EQ(sms.sent.size(), 1u);
     EXPECT_EQ(sms.sent[0].to, "13800138000");
     EXPECT_NE(sms.sent[0].body.find(" hiddenmsg://"), std::string::npos);
+    settle();
+
+    // The name edited into another name is no longer the picked contact, nor a number.
+    field(composer, "personTextField")->setText("Li Leii");
+    message(composer)->setText("again");
+    composer->EncryptAndSendToCommon();
+    EXPECT_EQ(sms.sent.size(), 1u);
+    ASSERT_NE(test::visibleAlert(), nullptr);
+    EXPECT_EQ(test::visibleAlert()->messageText(), localized("Input Number"));
 }
 
 TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {

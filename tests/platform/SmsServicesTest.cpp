@@ -312,7 +312,7 @@ TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     ASSERT_EQ(fake.sent().size(), 1u);
     EXPECT_EQ(fake.sent()[0].text + "\n", run.out) << "the whole body, as printed";
-    EXPECT_EQ(fake.sent()[0].number, "13800138000") << "the normalised number";
+    EXPECT_EQ(fake.sent()[0].number, "+8613800138000") << "the number as dialed";
     fake.setOutcome("fail");
     run = runCli(profile, kSend, modemBus);
     EXPECT_EQ(run.status, 1);

@@ -60,9 +60,23 @@ TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
     contact.passWord = "密码密";
     EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::None);
     EXPECT_EQ(MessageSender::recipientNumber("138", contact), "138");  // no number: the text
+    // Text that is no phone number, typed or edited over a picked contact's name.
+    EXPECT_EQ(MessageSender::check("hello", contact), MessageSender::Problem::NoRecipient);
+    contact.telePhoneNumber = "AliceAxnderson";
+    EXPECT_EQ(MessageSender::check("AliceAxnderson", contact), MessageSender::Problem::NoRecipient);
+    contact.telePhoneNumber = "+86 138 0013 8000";
+    EXPECT_EQ(MessageSender::check("Li", contact), MessageSender::Problem::None);
+    EXPECT_EQ(MessageSender::recipientNumber("Li", contact), "+86 138 0013 8000");
+}
 
-    contact.telePhoneNumber = "+86 138-0013+868000";
-    EXPECT_EQ(MessageSender::recipientNumber("Li", contact), "13800138000");
+TEST_F(MessageSenderTest, TheServiceDialsTheNumberWholeAndTheRecordKeepsItAsStored) {
+    service.setMode(Mode::AcceptSilently);
+    sender.send(friendOf("+86 138 0013 8000", "abc"), true, "hi", "L", 0);
+    sender.send(friendOf("+1 (555) 010-9999", "abc"), true, "hi", "L", 0);
+    ASSERT_EQ(service.sent.size(), 2u);
+    EXPECT_EQ(service.sent[0].to, "+8613800138000");  // from abroad too
+    EXPECT_EQ(service.sent[1].to, "+15550109999");
+    EXPECT_EQ(store.findAllSMS()[1].telePhoneNumber, "13800138000");
 }
 
 TEST_F(MessageSenderTest, RecordsFollowTheRecordSettingAndSayWhetherTheMessageWentOut) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using hv::dialablePhoneNumber;
 using hv::normalizePhoneNumber;
 
 TEST(PhoneNumber, RemovesPlus86SpacesAndDashesOnly) {
@@ -10,4 +11,17 @@ TEST(PhoneNumber, RemovesPlus86SpacesAndDashesOnly) {
     EXPECT_EQ(normalizePhoneNumber("0086 (138) 0013.8000"), "0086(138)0013.8000");
     EXPECT_EQ(normalizePhoneNumber("+44 20-7946"), "+44207946");
     EXPECT_EQ(normalizePhoneNumber(""), "");
+}
+
+TEST(PhoneNumber, DialableKeepsTheLeadingPlusAndTheDigitsOfANumberOnly) {
+    const std::pair<const char*, const char*> numbers[] = {
+        {"+86 138 0013 8000", "+8613800138000"},
+        {"+1 (555) 010-9999", "+15550109999"},
+        {"0049 30.1234/56", "00493012345"},
+        {"138", "138"},
+    };
+    for (const auto& [typed, dialed] : numbers)
+        EXPECT_EQ(dialablePhoneNumber(typed), dialed) << typed;
+    for (const char* notANumber : {"hello", "Alice Anderson", "12", "+", "", "1+38 000", "138#"})
+        EXPECT_FALSE(dialablePhoneNumber(notANumber)) << notANumber;
 }
