@@ -24,7 +24,8 @@ std::span<const Command> commands() {
         {"settings", "list", "[--json]", "show the settings rows", listSettings},
         {"settings", "get", "KEY", "print one setting", getSetting},
         {"settings", "set", "KEY VALUE", "change an existing setting", setSetting},
-        {"config", "get", "KEY", "print the number under KEY in Conf.ini (-1: no file)", getConfig},
+        {"config", "get", "KEY",
+         "print the text or number under KEY in Conf.ini (0: no such key, -1: no file)", getConfig},
         {"config", "set", "KEY VALUE [--int]",
          "store a text (or with --int a number) in Conf.ini; WebLinkHost takes a host name "
          "(or \"\" for none)",

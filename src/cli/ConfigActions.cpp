@@ -5,10 +5,15 @@
 
 namespace hv::cli {
 
+// A text key prints its text, a number key its number; a missing key 0 and a file that
+// cannot be read -1, as the application reads numbers.
 int getConfig(CommandContext& context) {
     const std::string key = CommandLine(context.arguments, {}).positionals(1, "KEY")[0];
-    context.out << ConfigFile(context.paths.documentsDirectory()).GetIntValueFromConfigFile(key)
-                << '\n';
+    const ConfigFile config(context.paths.documentsDirectory());
+    if (const auto value = config.GetStrValueFromConfigFile(key))
+        context.out << *value << '\n';
+    else
+        context.out << config.GetIntValueFromConfigFile(key) << '\n';
     return 0;
 }
 

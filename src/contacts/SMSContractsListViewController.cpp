@@ -95,6 +95,7 @@ void SMSContractsListViewController::viewDidLoad() {
     tableView->setModel(model_);
     tableView->setDeletable(true);  // the secret contacts; the address book's persons not
     tableView->listView()->setAccessibleName(title());
+    tableView->setTypingTarget(searchBar_);
     connect(tableView, &SectionedTableView::entrySelected, this,
             &SMSContractsListViewController::didSelectRow);
     connect(tableView, &SectionedTableView::deleteRequested, this,

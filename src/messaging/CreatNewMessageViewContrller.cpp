@@ -27,6 +27,7 @@
 #include "store/NumberText.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/AlertView.h"
+#include "ui/ElidingLineEdit.h"
 #include "ui/GroupedTableView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/GrowingTextViewInternal.h"
@@ -78,7 +79,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
             &CreatNewMessageViewContrller::layOutScreen);
 
-    personTextField = new QLineEdit;
+    personTextField = new ElidingLineEdit;  // a long name ends with an ellipsis
     personTextField->setObjectName("personTextField");
     personTextField->setPlaceholderText(localized(kKeyRecipientPlaceholder));
     personTextField->setInputMethodHints(Qt::ImhDialableCharactersOnly);
@@ -89,6 +90,7 @@ void CreatNewMessageViewContrller::viewDidLoad() {
     passTextField->setObjectName("passTextField");
     passTextField->setPlaceholderText(localized(kKeyPasswordPlaceholder));
     passTextField->setEchoMode(QLineEdit::Password);
+    passTextField->setTextMargins(2, 0, 0, 0);  // the first dot whole
     connect(passTextField, &QLineEdit::editingFinished, this, [this] { passFieldDidEndEditing(); });
     setTitle(localized(kKeyNewMessage));
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
@@ -260,6 +262,8 @@ void CreatNewMessageViewContrller::personFieldDidEndEditing() {
 
 void CreatNewMessageViewContrller::passFieldDidEndEditing() {
     contract.passWord = passTextField->text().toStdString();
+    // A long password out of editing shows its first dots whole, not the end cut off.
+    passTextField->setCursorPosition(0);
 }
 
 bool CreatNewMessageViewContrller::checkForSending() {

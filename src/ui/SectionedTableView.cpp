@@ -1,6 +1,8 @@
 #include "ui/SectionedTableView.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 
@@ -74,6 +76,10 @@ void SectionedTableView::clearSelection() {
     list_->clearSelection();
 }
 
+void SectionedTableView::setTypingTarget(QLineEdit* field) {
+    typingTarget_ = field;
+}
+
 void SectionedTableView::updateIndex() {
     const QStringList titles = model_ ? model_->sectionIndexTitles() : QStringList();
     index_->setTitles(titles);
@@ -128,8 +134,28 @@ void SectionedTableView::showRowMenu(const QPoint& position) {
 }
 
 bool SectionedTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusIn) {
+        // Reached with Tab: the row the keyboard is on shows.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && model_ &&
+            !list_->selectionModel()->hasSelection()) {
+            QModelIndex row = list_->currentIndex();
+            for (int r = 0; !row.isValid() && r < model_->rowCount(); ++r)
+                if (model_->flags(model_->index(r)) & Qt::ItemIsSelectable) row = model_->index(r);
+            if (row.isValid())
+                list_->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+        }
+    }
     if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        const QString typed = press->text();
+        if (typingTarget_ && !typed.isEmpty() && typed.at(0).isPrint() &&
+            !(press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            typingTarget_->setFocus(Qt::OtherFocusReason);
+            typingTarget_->insert(typed);
+            return true;
+        }
         const QModelIndex current = list_->currentIndex();
         // Only a row the user has selected, and so sees highlighted, is acted on.
         const bool selected = current.isValid() && list_->selectionModel()->isSelected(current);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class QLineEdit;
 class QListView;
 
 namespace hv {
@@ -33,6 +35,9 @@ public:
 
     void scrollToSection(int section);
     void clearSelection();
+    // Letters typed while the list has the keyboard go to this field (a search field;
+    // not owned), rather than moving an unseen place in the list.
+    void setTypingTarget(QLineEdit* field);
 
 signals:
     void entrySelected(int section, int entry);
@@ -56,6 +61,7 @@ private:
     SectionedRowDelegate* delegate_;
     SectionedListModel* model_ = nullptr;
     bool deletable_ = false;
+    QPointer<QLineEdit> typingTarget_;
 };
 
 }  // namespace hv

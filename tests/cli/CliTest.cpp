@@ -176,6 +176,8 @@ TEST_F(CliTest, RecordsAndConfigCommands) {
     EXPECT_EQ(run({"config", "set", "isglobleStatus", "2", "--int"}).status, 0);
     EXPECT_EQ(run({"config", "get", "isglobleStatus"}).out, "2\n");
     EXPECT_EQ(run({"config", "get", "other"}).out, "0\n");
+    EXPECT_EQ(run({"config", "set", "WebLinkHost", "links.example.org"}).status, 0);
+    EXPECT_EQ(run({"config", "get", "WebLinkHost"}).out, "links.example.org\n");  // not 0
 }
 
 TEST_F(CliTest, HelpVersionAndTheDataDirectoryComeBeforeTheCommand) {

@@ -284,6 +284,18 @@ TEST_F(ContactsListTest, ManagementEditsAddsAndShowsTheTipWhenEmpty) {
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(editor->isAddMode());
     EXPECT_EQ(test::barTitle(&host.window), "Alice");
+    host.nav->popViewControllerAnimated(false);
+
+    // Letters typed while the list has the keyboard go to the search; a list reached by Tab
+    // shows the row the keyboard is on.
+    field->clear();
+    field->setFocus();
+    listOf(list)->clearSelection();
+    listOf(list)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(listOf(list)->selectionModel()->selectedIndexes().size(), 1);
+    QTest::keyClicks(listOf(list), "al");
+    EXPECT_EQ(field->text(), "al");
+    EXPECT_EQ(QApplication::focusWidget(), field);
 }
 
 TEST_F(ContactsListTest, ChooseTakesAPersonFromThePickerIntoANewContact) {
