@@ -62,7 +62,8 @@ constexpr RoleSheet kSheets[] = {
      " background: white; font-size: 15px; }"},
     {Role::TipView, "color: #8e8e93; font-size: 21px; background: transparent;"},
     {Role::WebView, "QTextBrowser { background: white; padding: 6px; }"},
-    {Role::MenuNewMessage, "QPushButton { border: none; background: transparent; }"},
+    // Its focus is the ring around its rounded picture, not a square behind it.
+    {Role::MenuNewMessage, "QPushButton { border: none; background: transparent; outline: none; }"},
     {Role::MenuLabel, "color: white; background: transparent;"},
     {Role::MenuBadge,
      "color: #2f6fd6; background: white; border-radius: 8px; padding: 2px 8px;"
