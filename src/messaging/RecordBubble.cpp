@@ -54,10 +54,13 @@ RecordBubble RecordBubble::prepare(const HiddenMSG& record, const QString& toLab
     const QString number = QString::fromStdString(record.telePhoneNumber);
     bubble.self = number.isEmpty();
     const bool notSent = record.statue == kStatueRefused && !notSentLabel.isEmpty();
-    bubble.text = bubble.self
-                      ? contents
-                      : toLabel + " " + number +
-                            (notSent ? QString(" · ") + notSentLabel : QString()) + "\n" + contents;
+    // "Not sent" wraps as one piece, after the dot rather than before it.
+    QString status = notSentLabel;
+    status.replace(' ', QChar::Nbsp);
+    bubble.text = bubble.self ? contents
+                              : toLabel + " " + number +
+                                    (notSent ? QString(QChar::Nbsp) + "· " + status : QString()) +
+                                    "\n" + contents;
 
     const QSize measured = measure(bubble.text);
     const int w = measured.width();

@@ -25,7 +25,8 @@
 
 namespace {
 
-// The records screen: empty, with both kinds of bubble and a long text, and editing.
+// The records screen: empty, with both kinds of bubble, a long text and one not sent, and
+// editing.
 bool visitRecords(hv::HushvaultAppDelegate& delegate, const QString& language,
                   const hv::StorePaths& paths, const ScreenTour::Visit& visit) {
     hv::HushvaultSqlite store(paths.documentsDirectory());
@@ -47,6 +48,8 @@ bool visitRecords(hv::HushvaultAppDelegate& delegate, const QString& language,
                                       "别告诉其他人。")))
             .toStdString(),
         "2026-12-06 08:02:45", "3");
+    store.addSMS("13800138000", english ? "Running late." : "我会晚到。", "2026-12-06 09:15:03",
+                 "4");
     delegate.viewController()->UIButtonClicked(103);
     ok &= visit(delegate.window(), "ManageHiddenMSGController");
     auto* records =
