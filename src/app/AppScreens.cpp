@@ -106,19 +106,24 @@ MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
     return screens;
 }
 
-std::function<ViewController*(const QString& link)> makeReaderFactory(
+std::function<ViewController*(const QString& link, const QString& sender)> makeReaderFactory(
     const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook,
     std::function<bool()> loggedIn) {
-    return [paths, smsService, &addressBook, loggedIn](const QString& link) -> ViewController* {
+    return [paths, smsService, &addressBook, loggedIn](const QString& link,
+                                                       const QString& sender) -> ViewController* {
         ReaderScreens screens;
         screens.login = [paths]() -> ViewController* { return new LoginViewController(paths); };
-        screens.composer = [paths, smsService, &addressBook, loggedIn]() -> ViewController* {
-            return new CreatNewMessageViewContrller(
+        screens.composer = [paths, smsService, &addressBook,
+                            loggedIn](const Contacts& to) -> ViewController* {
+            auto* composer = new CreatNewMessageViewContrller(
                 smsService, paths, makeComposerScreens(paths, addressBook, loggedIn));
+            if (!to.telePhoneNumber.empty()) composer->setContract(to);
+            return composer;
         };
         screens.exitApplication = [] { QCoreApplication::exit(0); };
         auto* reader = new SMSReadViewController(paths, std::move(screens));
         reader->setOriginaltext(link);
+        reader->setSender(sender);
         return reader;
     };
 }

@@ -17,10 +17,10 @@ class StorePaths;
 MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
                             const AddressBook& addressBook);
 
-// The message reader for a link, with what it opens: the login, a composer for replies
-// (whose contact list is behind the login while `loggedIn` says no; without it, free),
-// and the end of the application.
-std::function<ViewController*(const QString& link)> makeReaderFactory(
+// The message reader for a link and its sender's number (or empty), with what it opens: the
+// login, a composer for replies (whose contact list is behind the login while `loggedIn`
+// says no; without it, free), and the end of the application.
+std::function<ViewController*(const QString& link, const QString& sender)> makeReaderFactory(
     const StorePaths& paths, SmsService* smsService, const AddressBook& addressBook,
     std::function<bool()> loggedIn = {});
 

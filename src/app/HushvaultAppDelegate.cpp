@@ -61,8 +61,12 @@ void HushvaultAppDelegate::warnIfTheStoreIsUnusable() {
 }
 
 bool HushvaultAppDelegate::openURL(const QString& link) {
+    return openMessage(link, QString());
+}
+
+bool HushvaultAppDelegate::openMessage(const QString& link, const QString& sender) {
     emit linkArrived(link);
-    if (!window_ || !LinkAcceptance::accepts(link, !decSMSViewController_.isNull())) {
+    if (!window_ || !LinkAcceptance::accepts(link)) {
         qCInfo(lcApp) << "a link was ignored";
         // The user tapped a link for Hushvault: at least show what is open.
         bringToFront();
@@ -70,8 +74,13 @@ bool HushvaultAppDelegate::openURL(const QString& link) {
     }
     if (!readerFactory_) return true;
     qCInfo(lcApp) << "a link opens the reader";
-    decSMSViewController_ = readerFactory_(link);
-    window_->presentController(new NavigationController(decSMSViewController_), true);
+    decSMSViewController_ = readerFactory_(link, sender);
+    if (readerNav_ && window_->topController() == readerNav_) {
+        readerNav_->pushViewController(decSMSViewController_, true);
+    } else {
+        readerNav_ = new NavigationController(decSMSViewController_);
+        window_->presentController(readerNav_, true);
+    }
     bringToFront();
     return true;
 }

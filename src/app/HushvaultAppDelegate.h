@@ -21,7 +21,9 @@ class Window;
 class HushvaultAppDelegate : public QObject {
     Q_OBJECT
 public:
-    using ReaderFactory = std::function<ViewController*(const QString& link)>;
+    // A reader for the link; sender is the number the message came from, or empty.
+    using ReaderFactory =
+        std::function<ViewController*(const QString& link, const QString& sender)>;
 
     explicit HushvaultAppDelegate(StorePaths paths, MenuScreens screens = {},
                                   QObject* parent = nullptr);
@@ -29,10 +31,13 @@ public:
 
     // Tables, first-run settings, version row, bar image, main menu; shows the window.
     bool didFinishLaunchingWithOptions();
-    // Opens the reader for an acceptable link (see LinkAcceptance); every other link is
+    // Opens a reader for an acceptable link (see LinkAcceptance); every other link is
     // ignored but still brings the window to the front. Always true: the link counts as
-    // handled.
+    // handled. A link that comes while a reader is shown opens a new reader on top of it,
+    // and Back returns to the earlier one.
     bool openURL(const QString& link);
+    // The same for a received message whose sender's number is known.
+    bool openMessage(const QString& link, const QString& sender);
     // The message reader made for an accepted link; without one, accepted links open
     // nothing.
     void setReaderFactory(ReaderFactory factory) { readerFactory_ = std::move(factory); }
@@ -65,7 +70,8 @@ private:
     Window* window_ = nullptr;
     NavigationController* nav_ = nullptr;
     HushvaultViewController* viewController_ = nullptr;
-    QPointer<ViewController> decSMSViewController_;
+    QPointer<ViewController> decSMSViewController_;  // the newest reader
+    QPointer<NavigationController> readerNav_;       // the readers' navigation, while shown
 };
 
 }  // namespace hv

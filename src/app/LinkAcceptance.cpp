@@ -4,7 +4,7 @@
 
 namespace hv {
 
-bool LinkAcceptance::accepts(const QString& link, bool readerOpen) {
+bool LinkAcceptance::accepts(const QString& link) {
     const QString prefix =
         QString::fromLatin1(SECRETOPENURL.data(), qsizetype(SECRETOPENURL.size()));
     if (link.size() < prefix.size() + 4) return false;
@@ -14,7 +14,7 @@ bool LinkAcceptance::accepts(const QString& link, bool readerOpen) {
         const QChar c = link.at(i);
         if (c.unicode() >= 0x80 || c.toLower() != prefix.at(i)) return false;
     }
-    return !readerOpen;
+    return true;
 }
 
 }  // namespace hv

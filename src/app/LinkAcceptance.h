@@ -4,13 +4,14 @@
 
 namespace hv {
 
-// Whether an incoming link opens the reader: it must be at least the prefix plus four
-// characters long, start with "hiddenmsg://" in any ASCII letter case, and arrive while no
-// reader is open in this run. The text is the link exactly as it came, never a parsed
-// URL (parsing lower-cases the host, which holds the token).
+// Whether an incoming link opens a reader: it must be at least the prefix plus four
+// characters long and start with "hiddenmsg://" in any ASCII letter case. The text is the
+// link exactly as it came, never a parsed URL (parsing lower-cases the host, which holds
+// the token). A reader already open does not stop a later link: messages arrive one after
+// another, and each must be readable.
 namespace LinkAcceptance {
 
-bool accepts(const QString& link, bool readerOpen);
+bool accepts(const QString& link);
 
 }  // namespace LinkAcceptance
 

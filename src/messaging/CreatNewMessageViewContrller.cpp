@@ -123,7 +123,11 @@ void CreatNewMessageViewContrller::viewDidLoad() {
                 getContractInfo(notification.object.value<Contacts>());
         });
     webLinkHost_ = WebLinkHost::configured(paths_.documentsDirectory());
-    restoreDraft();
+    // A reply comes addressed; the draft waits for the next new message.
+    if (!contract.telePhoneNumber.empty())
+        getContractInfo(contract);
+    else
+        restoreDraft();
     isIphone = leadingInt32(contract.iphoneFriend.value_or("")) == 1;
     layOutScreen();
     updateCounter();

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "store/Contacts.h"
+
 namespace hv {
 
 class ViewController;
@@ -10,8 +12,8 @@ class ViewController;
 struct ReaderScreens {
     // The login screen (it posts "login" when the administrator password fits).
     std::function<ViewController*()> login;
-    // An empty composer, for a reply.
-    std::function<ViewController*()> composer;
+    // A composer for a reply: addressed to the contact when it has a number, else empty.
+    std::function<ViewController*(const Contacts& to)> composer;
     // Ends the application at once with status 0.
     std::function<void()> exitApplication;
 };

@@ -1,5 +1,6 @@
 #include "messaging/SMSReadViewController.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -35,6 +36,10 @@ void SMSReadViewController::setOriginaltext(const QString& link) {
     originaltext = link;
 }
 
+void SMSReadViewController::setSender(const QString& number) {
+    sender_ = number;
+}
+
 void SMSReadViewController::viewDidLoad() {
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
     NotificationCenter::defaultCenter().addObserver(
@@ -62,6 +67,14 @@ void SMSReadViewController::viewDidLoad() {
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(10, 12, 10, 16);
     layout->setSpacing(14);
+    if (!sender_.isEmpty()) {
+        senderLabel_ = new QLabel(content);
+        senderLabel_->setObjectName("senderLabel");
+        senderLabel_->setWordWrap(true);
+        Style::apply(senderLabel_, Style::Role::ReaderSender);
+        layout->addWidget(senderLabel_);
+        showSender();
+    }
     layout->addWidget(newText, 1);
     layout->addWidget(desButton);
     setContentView(content);
@@ -69,8 +82,18 @@ void SMSReadViewController::viewDidLoad() {
     setTitle(localized(kKeyAppName));
     navigationItem()->setRightBarButtonItem(
         BarButtonItem{localized(kKeyLogin), {}, [this] { login(); }, "readerLoginButton"});
-    navigationItem()->setLeftBarButtonItem(
-        BarButtonItem{localized(kKeyExit), {}, [this] { exit(); }, "exitButton"});
+    // A reader opened over another one goes Back to it; the first one ends the application.
+    const NavigationController* nav = navigationController();
+    if (!nav || nav->viewControllers().value(0) == this)
+        navigationItem()->setLeftBarButtonItem(
+            BarButtonItem{localized(kKeyExit), {}, [this] { exit(); }, "exitButton"});
+}
+
+void SMSReadViewController::showSender() {
+    HushvaultSqlite store(paths_.documentsDirectory());
+    senderContact_ = store.findContractByTelephoneNumber(sender_.toStdString());
+    const QString name = QString::fromStdString(senderContact_.name);
+    senderLabel_->setText(localized(kKeyFrom).arg(name.isEmpty() ? sender_ : name));
 }
 
 bool SMSReadViewController::isDecrypted() const {
@@ -100,6 +123,7 @@ void SMSReadViewController::disEncry(QAbstractButton*) {
                             reader->showWarning(kKeyIncorrectDePassword);
                             return;
                         }
+                        reader->openedWith_ = password->toStdString();
                         reader->showDecrypted(*plain);
                     });
 }
@@ -113,12 +137,13 @@ void SMSReadViewController::disEncry() {
         return;
     }
     HushvaultSqlite store(paths_.documentsDirectory());
-    const auto plain = MessageReader(store).decryptWithContacts(token);
-    if (!plain) {
+    const auto opened = MessageReader(store).openWithContacts(token, sender_.toStdString());
+    if (!opened) {
         showWarning(kKeyNoMatchPassword);
         return;
     }
-    showDecrypted(*plain);
+    openedWith_ = opened->contact.passWord;
+    showDecrypted(opened->plain);
 }
 
 void SMSReadViewController::showDecrypted(const std::string& plain) {
@@ -148,8 +173,18 @@ void SMSReadViewController::login() {
 
 void SMSReadViewController::repley() {
     if (!screens_.composer) return;
+    // Known sender: the reply goes to them, under the password that opened their message
+    // (it is theirs, and the user has just used it).
+    Contacts to;
+    if (!sender_.isEmpty()) {
+        if (senderContact_.contract_id != 0) to = senderContact_;
+        to.telePhoneNumber =
+            to.telePhoneNumber.empty() ? sender_.toStdString() : to.telePhoneNumber;
+        to.passWord = openedWith_;
+        if (!to.iphoneFriend) to.iphoneFriend = "0";
+    }
     if (NavigationController* nav = navigationController())
-        nav->pushViewController(screens_.composer(), true);
+        nav->pushViewController(screens_.composer(to), true);
 }
 
 void SMSReadViewController::exit() {

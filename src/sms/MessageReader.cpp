@@ -1,5 +1,7 @@
 #include "sms/MessageReader.h"
 
+#include <algorithm>
+
 #include "crypto/SecretLink.h"
 #include "crypto/SecretToken.h"
 #include "store/HiddenMSG.h"
@@ -21,9 +23,24 @@ std::optional<std::string> MessageReader::decrypt(const std::string& token,
 }
 
 std::optional<std::string> MessageReader::decryptWithContacts(const std::string& token) {
+    const auto opened = openWithContacts(token, std::string());
+    if (!opened) return std::nullopt;
+    return opened->plain;
+}
+
+std::optional<MessageReader::Opened> MessageReader::openWithContacts(
+    const std::string& token, const std::string& senderTelephone) {
+    std::vector<Contacts> contacts = store_.findAllContracts();
+    if (!senderTelephone.empty()) {
+        const Contacts sender = store_.findContractByTelephoneNumber(senderTelephone);
+        const auto at = std::find_if(contacts.begin(), contacts.end(), [&](const Contacts& c) {
+            return sender.contract_id != 0 && c.contract_id == sender.contract_id;
+        });
+        if (at != contacts.end()) std::rotate(contacts.begin(), at, at + 1);
+    }
     // DecString turns a password whose check prefix does not fit away before any RC4 work.
-    for (const Contacts& contact : store_.findAllContracts())
-        if (auto plain = DecString(token, contact.passWord)) return plain;
+    for (const Contacts& contact : contacts)
+        if (auto plain = DecString(token, contact.passWord)) return Opened{*plain, contact};
     return std::nullopt;
 }
 

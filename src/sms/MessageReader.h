@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "store/Contacts.h"
+
 namespace hv {
 
 class HushvaultSqlite;
@@ -24,6 +26,15 @@ public:
     // The plain text under the first stored contact's preset password that fits, newest
     // contact first; nothing when there are no contacts or none fits.
     std::optional<std::string> decryptWithContacts(const std::string& token);
+
+    struct Opened {
+        std::string plain;
+        Contacts contact;  // whose preset password fitted
+    };
+    // The same, trying first the contact stored under the sender's number (when one is
+    // given and stored), then the others newest first.
+    std::optional<Opened> openWithContacts(const std::string& token,
+                                           const std::string& senderTelephone);
 
     // The English text of the label key "The decrypted message", for readers without
     // translations.

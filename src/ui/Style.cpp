@@ -102,6 +102,7 @@ constexpr RoleSheet kSheets[] = {
     {Role::ReaderText,
      "QTextEdit { background: white; border: 1px solid #c8c8cc; border-radius: 8px;"
      " padding: 4px; font-size: 16px; color: #1c1c1e; }"},
+    {Role::ReaderSender, "font-size: 15px; font-weight: 600; color: #1c1c1e;"},
     {Role::ActionButtonDecrypt,
      "QPushButton { color: white; font-size: 17px; font-weight: bold; border: none; "
      "background: transparent; }"

@@ -54,6 +54,7 @@ enum class Role {
     SmsCounter,
     // The reader and the records.
     ReaderText,
+    ReaderSender,
     ActionButtonDecrypt,
     ActionButtonReply,
     RecordsList,

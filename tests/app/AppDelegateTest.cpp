@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QTextEdit>
@@ -84,11 +85,11 @@ TEST_F(AppDelegateTest, ADatabaseThatCannotBeUsedIsSaidAtStartAndLeftAsItWas) {
     EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
-TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
+TEST_F(AppDelegateTest, EachAcceptableLinkOpensAReaderOnTopOfTheLast) {
     HushvaultAppDelegate delegate(dir.paths());
     QStringList opened;
-    delegate.setReaderFactory([&](const QString& link) {
-        opened.append(link);
+    delegate.setReaderFactory([&](const QString& link, const QString& sender) {
+        opened.append(link + "|" + sender);
         return new ViewController;
     });
     delegate.didFinishLaunchingWithOptions();
@@ -98,12 +99,18 @@ TEST_F(AppDelegateTest, LinksOpenOneReaderPerRun) {
     EXPECT_EQ(delegate.decSMSViewController(), nullptr);
 
     EXPECT_TRUE(delegate.openURL("HIDDENMSG://AbCd"));  // 16 characters, any case
-    ASSERT_NE(delegate.decSMSViewController(), nullptr);
-    EXPECT_EQ(delegate.window()->topController(),
-              delegate.decSMSViewController()->navigationController());
+    ViewController* first = delegate.decSMSViewController();
+    ASSERT_NE(first, nullptr);
+    NavigationController* readers = first->navigationController();
+    EXPECT_EQ(delegate.window()->topController(), readers);
 
-    EXPECT_TRUE(delegate.openURL("hiddenmsg://second-link"));  // a reader is open
-    EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd"}));
+    // A second message, from a known number, goes on top; Back returns to the first.
+    EXPECT_TRUE(delegate.openMessage("hiddenmsg://second-link", "+15550109999"));
+    EXPECT_EQ(opened, QStringList({"HIDDENMSG://AbCd|", "hiddenmsg://second-link|+15550109999"}));
+    EXPECT_EQ(readers->topViewController(), delegate.decSMSViewController());
+    EXPECT_NE(delegate.decSMSViewController(), first);
+    readers->popViewControllerAnimated(false);
+    EXPECT_EQ(readers->topViewController(), first);
 }
 
 TEST_F(AppDelegateTest, TheAboutScreenSaysHowAMessageWouldLeaveThePhoneNow) {
@@ -123,7 +130,7 @@ TEST_F(AppDelegateTest, TheAboutScreenSaysHowAMessageWouldLeaveThePhoneNow) {
     }
 }
 
-TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {
+TEST_F(AppDelegateTest, TheShippedReaderShowsTheTokenOfItsLink) {
     OutboxSmsService outbox(dir.path());
     HushvaultAppDelegate delegate(dir.paths(), makeMenuScreens(dir.paths(), &outbox, addressBook));
     delegate.setReaderFactory(makeReaderFactory(dir.paths(), &outbox, addressBook));
@@ -137,21 +144,30 @@ TEST_F(AppDelegateTest, TheShippedReaderOpensForTheFirstAcceptableLinkOnly) {
     EXPECT_EQ(delegate.window()->topController(), reader->navigationController());
     EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->toPlainText(), "AbCd");
 
-    delegate.openURL("hiddenmsg://EfGh1234");  // a reader is open: nothing changes
-    EXPECT_EQ(delegate.decSMSViewController(), reader);
+    const auto exitShown = [&] {
+        for (auto* button : delegate.window()->findChildren<QAbstractButton*>("exitButton"))
+            if (button->isVisibleTo(delegate.window())) return true;
+        return false;
+    };
+    EXPECT_TRUE(exitShown());
+
+    delegate.openURL("hiddenmsg://EfGh1234");  // the second one goes Back, not out
+    auto* second = qobject_cast<SMSReadViewController*>(delegate.decSMSViewController());
+    ASSERT_NE(second, reader);
+    EXPECT_EQ(second->findChild<QTextEdit*>("newText")->toPlainText(), "EfGh1234");
     EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->toPlainText(), "AbCd");
+    EXPECT_FALSE(exitShown());
 }
 
-TEST(LinkAcceptance, NeedsThePrefixAndFourMoreCharactersWhileNoReaderIsOpen) {
-    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abc", false));
-    EXPECT_TRUE(LinkAcceptance::accepts("hiddenmsg://abcd", false));
-    EXPECT_TRUE(LinkAcceptance::accepts("HiddenMsg://abcd", false));
-    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg:/abcde", false));
+TEST(LinkAcceptance, NeedsThePrefixAndFourMoreCharacters) {
+    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abc"));
+    EXPECT_TRUE(LinkAcceptance::accepts("hiddenmsg://abcd"));
+    EXPECT_TRUE(LinkAcceptance::accepts("HiddenMsg://abcd"));
+    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg:/abcde"));
     // Letters that fold to ASCII ones but are longer in UTF-8 would shift the token.
-    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hiddenmſg://abcd"), false));
-    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hİddenmsg://abcd"), false));
-    EXPECT_FALSE(LinkAcceptance::accepts("hiddenmsg://abcd", true));
-    EXPECT_FALSE(LinkAcceptance::accepts("", false));
+    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hiddenmſg://abcd")));
+    EXPECT_FALSE(LinkAcceptance::accepts(QString::fromUtf8("hİddenmsg://abcd")));
+    EXPECT_FALSE(LinkAcceptance::accepts(""));
 }
 
 TEST(LaunchOptions, ReadsDirectoryLanguageAndLink) {

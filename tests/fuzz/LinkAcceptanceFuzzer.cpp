@@ -25,15 +25,13 @@ bool startsWithPrefix(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    const bool readerOpen = data[0] & 1;
-    const QString link = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
-                                           static_cast<qsizetype>(size - 1));
+    const QString link =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     // The text as the reader gets it back from the platform's string.
     const std::string bytes = link.toStdString();
 
-    const bool accepted = LinkAcceptance::accepts(link, readerOpen);
-    const bool expected = !readerOpen && startsWithPrefix(bytes) && link.size() >= 16;
+    const bool accepted = LinkAcceptance::accepts(link);
+    const bool expected = startsWithPrefix(bytes) && link.size() >= 16;
     HV_FUZZ_CHECK(accepted == expected);
     if (accepted) {
         const std::string token = MessageReader::tokenAfterPrefix(bytes);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,13 +35,14 @@ protected:
 
     // Opens the reader for a link the way the application does: the root of a container
     // on top of the window.
-    SMSReadViewController* open(const std::string& token) {
+    SMSReadViewController* open(const std::string& token, const QString& sender = {}) {
         ReaderScreens screens;
         screens.login = [this]() -> ViewController* {
             ++logins;
             return new ViewController;
         };
-        screens.composer = []() -> ViewController* {
+        screens.composer = [this](const Contacts& to) -> ViewController* {
+            replyTo = to;
             auto* composer = new ViewController;
             composer->setObjectName("composer");
             return composer;
@@ -48,6 +50,7 @@ protected:
         screens.exitApplication = [this] { ++exits; };
         auto* reader = new SMSReadViewController(dir.paths(), screens);
         reader->setOriginaltext(QString::fromStdString("hiddenmsg://" + token));
+        reader->setSender(sender);
         readerNav = new NavigationController(reader);
         host.window.presentController(readerNav, false);
         return reader;
@@ -84,6 +87,7 @@ protected:
     NavigationController* readerNav = nullptr;
     int logins = 0;
     int exits = 0;
+    Contacts replyTo;
 };
 
 }  // namespace
@@ -176,9 +180,40 @@ TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry
 
 TEST_F(ReaderTest, AfterReadingTheButtonRepliesAndBackReturnsToTheReader) {
     auto* reader = open(GenEncURL("hi", "tea", true));
+    EXPECT_EQ(reader->findChild<QLabel*>("senderLabel"), nullptr);  // the link names nobody
     typePassword(reader, "tea");
     test::tap(reader, "desButton");
     EXPECT_EQ(readerNav->topViewController()->objectName(), "composer");
+    EXPECT_TRUE(replyTo.telePhoneNumber.empty());  // an empty composer
     test::tap(&host.window, "backButton");
     EXPECT_EQ(readerNav->topViewController(), reader);
+}
+
+TEST_F(ReaderTest, AKnownSenderIsNamedTriedFirstAndAnsweredWithTheirPassword) {
+    // Both contacts' passwords open the message; without a sender the newer one would win.
+    const std::string token = GenEncURL("lunch?", "tea", true);
+    store.addContracts("Li", "+86 138 0013 8000", "tea", "1");
+    store.addContracts("Wang", "139", "tea", "0");
+
+    auto* reader = open(token, "+8613800138000");
+    EXPECT_EQ(reader->findChild<QLabel*>("senderLabel")->text(), localized("From").arg("Li"));
+    postLogin();
+    EXPECT_EQ(shown(reader), localized("The decrypted message") + ":\nlunch?");
+    test::tap(reader, "desButton");
+    EXPECT_EQ(replyTo.name, "Li");
+    EXPECT_EQ(replyTo.passWord, "tea");
+    EXPECT_EQ(replyTo.iphoneFriend, "1");
+    EXPECT_NE(replyTo.telePhoneNumber.find("138"), std::string::npos);
+    EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "");  // records stay the reader's
+
+    // A number that is no secret contact's: named by the number, answered with the password
+    // the user typed.
+    auto* other = open(GenEncURL("who?", "milk", true), "+15550109999");
+    EXPECT_EQ(other->findChild<QLabel*>("senderLabel")->text(),
+              localized("From").arg("+15550109999"));
+    typePassword(other, "milk");
+    test::tap(other, "desButton");
+    EXPECT_EQ(replyTo.telePhoneNumber, "+15550109999");
+    EXPECT_EQ(replyTo.passWord, "milk");
+    EXPECT_EQ(replyTo.name, "");
 }

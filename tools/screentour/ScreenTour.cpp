@@ -66,7 +66,8 @@ bool visitReader(hv::HushvaultAppDelegate& delegate, const QString& language,
                  const ScreenTour::Visit& visit) {
     const std::string text =
         language == "en" ? "See you at the north gate at eight." : "今晚八点北门见。";
-    delegate.openURL(QString::fromStdString("hiddenmsg://" + hv::GenEncURL(text, "tea", true)));
+    delegate.openMessage(QString::fromStdString("hiddenmsg://" + hv::GenEncURL(text, "tea", true)),
+                         "+86 138 0013 8000");
     bool ok = visit(delegate.window(), "SMSReadViewController");
     auto* reader = delegate.decSMSViewController();
     if (auto* button = reader->findChild<QPushButton*>("desButton")) button->click();
