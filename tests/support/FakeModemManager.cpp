@@ -11,6 +11,10 @@ constexpr const char* kService = "org.freedesktop.ModemManager1";
 constexpr const char* kPath = "/org/freedesktop/ModemManager1";
 constexpr const char* kControl = "org.hushvault.FakeModemManager";
 
+QVariant objectPath(const QString& path) {
+    return QVariant::fromValue(QDBusObjectPath(path.isEmpty() ? "/" : path));
+}
+
 }  // namespace
 
 FakeModemManager::FakeModemManager(int modems, const QString& outcome)
@@ -75,6 +79,27 @@ QStringList FakeModemManager::smsObjects() {
     }
     list.endArray();
     return paths;
+}
+
+QString FakeModemManager::receiveSms(const QString& number, const QString& text, int state,
+                                     const QString& modem) {
+    return addSms(number, text, state, true, modem);
+}
+
+QString FakeModemManager::addSms(const QString& number, const QString& text, int state,
+                                 bool received, const QString& modem) {
+    return control("AddSms", {objectPath(modem), number, text, uint(state), received})
+        .value<QDBusObjectPath>()
+        .path();
+}
+
+void FakeModemManager::setSmsState(const QString& sms, int state, const QString& text) {
+    control("SetSmsState", {objectPath(sms), uint(state), text});
+}
+
+QVariantMap FakeModemManager::smsProperties(const QString& sms) {
+    return qdbus_cast<QVariantMap>(bus_.call(kService, sms, "org.freedesktop.DBus.Properties",
+                                             "GetAll", {"org.freedesktop.ModemManager1.Sms"}));
 }
 
 }  // namespace hv::test

@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <vector>
 
 #include "support/PrivateBus.h"
@@ -10,7 +11,8 @@
 namespace hv::test {
 
 // A fake ModemManager (tests/support/fake_modemmanager.py) on a private bus of its own:
-// modems with the Messaging interface and a State, and what they were asked to send.
+// modems with the Messaging interface and a State, what they were asked to send, and SMS
+// that they receive.
 class FakeModemManager {
 public:
     struct Sent {
@@ -36,6 +38,19 @@ public:
     void setOutcome(const QString& outcome);
     std::vector<Sent> sent();
     QStringList smsObjects();
+
+    // An SMS arrives on the modem (by default the first): its object, with the MMSmsState
+    // (3: received, 2: still arriving in parts), and Messaging.Added; its path.
+    QString receiveSms(const QString& number, const QString& text, int state = 3,
+                       const QString& modem = {});
+    // An SMS that the network did not just deliver (Added with "received" false): one this
+    // phone sends, or one kept on the SIM that ModemManager loads at its start; its path.
+    QString addSms(const QString& number, const QString& text, int state, bool received,
+                   const QString& modem = {});
+    // A part of an arriving SMS: its State and whole Text change together.
+    void setSmsState(const QString& sms, int state, const QString& text);
+    // An SMS object's properties as a client reads them.
+    QVariantMap smsProperties(const QString& sms);
 
 private:
     QVariant control(const QString& method, const QList<QVariant>& arguments = {});

@@ -7,6 +7,9 @@ MMModemState, default 8: registered), the "outcome" of every send: "ok" (default
 (a D-Bus error) or "silent" (no reply for 5 s), and a slow start: the list of modems
 (GetManagedObjects) answers only after "delay" seconds, for the first "delayed_calls" calls
 (default: every call).
+
+Received SMS come from AddSms, as the network would deliver them (Messaging.Added), and
+may arrive in parts (State "receiving", then SetSmsState).
 '''
 import time
 
@@ -24,6 +27,8 @@ MESSAGING_IFACE = 'org.freedesktop.ModemManager1.Modem.Messaging'
 SMS_IFACE = 'org.freedesktop.ModemManager1.Sms'
 CONTROL_IFACE = 'org.hushvault.FakeModemManager'
 REGISTERED = 8
+PDU_DELIVER = 1  # MMSmsPduType of a received SMS
+PDU_SUBMIT = 2
 
 
 def load(mock, parameters):
@@ -125,3 +130,34 @@ def Sent(self):
 def SmsObjects(self):
     return dbus.Array([dbus.ObjectPath(p) for p in mockobject.objects
                        if p.startswith(MAIN_OBJ + '/SMS/')], signature='o')
+
+
+@dbus.service.method(CONTROL_IFACE, in_signature='ossub', out_signature='o')
+def AddSms(self, modem, number, text, state, received):
+    # As ModemManager does: the SMS object, then the modem's Messages, then Added. The path
+    # "/" stands for the first modem.
+    if str(modem) == '/':
+        modem = min((p for p, o in mockobject.objects.items() if MESSAGING_IFACE in o.props),
+                    key=lambda p: (len(p), p))
+    path = f'{MAIN_OBJ}/SMS/{self.next_sms}'
+    self.next_sms += 1
+    self.AddObject(path, SMS_IFACE, {
+        'Number': dbus.String(number, variant_level=1),
+        'Text': dbus.String(text, variant_level=1),
+        'State': dbus.UInt32(state, variant_level=1),
+        'PduType': dbus.UInt32(PDU_DELIVER if received else PDU_SUBMIT, variant_level=1),
+        'Timestamp': dbus.String('2024-05-01T10:00:00+08', variant_level=1),
+        'Storage': dbus.UInt32(2, variant_level=1),
+    }, [])
+    owner = mockobject.objects[str(modem)]
+    messages = list(owner.props[MESSAGING_IFACE]['Messages']) + [dbus.ObjectPath(path)]
+    owner.UpdateProperties(MESSAGING_IFACE, {'Messages': dbus.Array(messages, signature='o')})
+    owner.EmitSignal(MESSAGING_IFACE, 'Added', 'ob', [dbus.ObjectPath(path), bool(received)])
+    return dbus.ObjectPath(path)
+
+
+@dbus.service.method(CONTROL_IFACE, in_signature='ous', out_signature='')
+def SetSmsState(self, path, state, text):
+    # The next part arrived: the text grows, and the State may become "received".
+    mockobject.objects[str(path)].UpdateProperties(SMS_IFACE, {
+        'State': dbus.UInt32(state), 'Text': dbus.String(text)})
