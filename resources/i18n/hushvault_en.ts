@@ -467,5 +467,37 @@
         <source>left out</source>
         <translation>%1 cards, files or folders could not be read.</translation>
     </message>
+    <message id="Read a message">
+        <source>Read a message</source>
+        <translation>Read a message</translation>
+    </message>
+    <message id="paste message">
+        <source>paste message</source>
+        <translation>Paste a secret link, or the whole message you received.</translation>
+    </message>
+    <message id="no secret message">
+        <source>no secret message</source>
+        <translation>This text holds no secret message.</translation>
+    </message>
+    <message id="Read">
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message id="secret message from">
+        <source>secret message from</source>
+        <translation>Secret message from %1</translation>
+    </message>
+    <message id="From">
+        <source>From</source>
+        <translation>From %1</translation>
+    </message>
+    <message id="Notice secret messages when Hushvault is closed">
+        <source>Notice secret messages when Hushvault is closed</source>
+        <translation>Notice secret messages when Hushvault is closed</translation>
+    </message>
+    <message id="autostart not changed">
+        <source>autostart not changed</source>
+        <translation>The start-up entry could not be changed: %1</translation>
+    </message>
 </context>
 </TS>

@@ -467,5 +467,37 @@
         <source>left out</source>
         <translation>有 %1 个名片、文件或文件夹无法读取。</translation>
     </message>
+    <message id="Read a message">
+        <source>Read a message</source>
+        <translation>读取信息</translation>
+    </message>
+    <message id="paste message">
+        <source>paste message</source>
+        <translation>粘贴收到的秘密链接或整条短信。</translation>
+    </message>
+    <message id="no secret message">
+        <source>no secret message</source>
+        <translation>这段文字中没有秘密信息。</translation>
+    </message>
+    <message id="Read">
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message id="secret message from">
+        <source>secret message from</source>
+        <translation>来自 %1 的秘密信息</translation>
+    </message>
+    <message id="From">
+        <source>From</source>
+        <translation>发件人：%1</translation>
+    </message>
+    <message id="Notice secret messages when Hushvault is closed">
+        <source>Notice secret messages when Hushvault is closed</source>
+        <translation>Hushvault 关闭时也提醒秘密信息</translation>
+    </message>
+    <message id="autostart not changed">
+        <source>autostart not changed</source>
+        <translation>无法更改开机启动项：%1</translation>
+    </message>
 </context>
 </TS>

@@ -467,5 +467,37 @@
         <source>left out</source>
         <translation>有 %1 個名片、檔案或資料夾無法讀取。</translation>
     </message>
+    <message id="Read a message">
+        <source>Read a message</source>
+        <translation>讀取訊息</translation>
+    </message>
+    <message id="paste message">
+        <source>paste message</source>
+        <translation>貼上收到的秘密連結或整則簡訊。</translation>
+    </message>
+    <message id="no secret message">
+        <source>no secret message</source>
+        <translation>這段文字中沒有秘密訊息。</translation>
+    </message>
+    <message id="Read">
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message id="secret message from">
+        <source>secret message from</source>
+        <translation>來自 %1 的秘密訊息</translation>
+    </message>
+    <message id="From">
+        <source>From</source>
+        <translation>寄件人：%1</translation>
+    </message>
+    <message id="Notice secret messages when Hushvault is closed">
+        <source>Notice secret messages when Hushvault is closed</source>
+        <translation>Hushvault 關閉時也提醒秘密訊息</translation>
+    </message>
+    <message id="autostart not changed">
+        <source>autostart not changed</source>
+        <translation>無法變更開機啟動項：%1</translation>
+    </message>
 </context>
 </TS>

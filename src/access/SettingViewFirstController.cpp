@@ -16,10 +16,12 @@
 #include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
 #include "store/SettingsKeys.h"
+#include "ui/AlertView.h"
 #include "ui/GroupedTableView.h"
 #include "ui/NavigationController.h"
 #include "ui/SwitchControl.h"
 #include "ui/TableRow.h"
+#include "ui/Window.h"
 
 namespace hv {
 
@@ -55,6 +57,16 @@ void SettingViewFirstController::viewDidLoad() {
             connect(row, &TableRow::tapped, this, [this, r] { selectRow(r); });
         }
         rows_.append(row);
+    }
+    if (notice_.isOn && notice_.set) {
+        noticeSwitch_ = new SwitchControl;
+        noticeSwitch_->setObjectName("noticeSwitch");
+        connect(noticeSwitch_, &SwitchControl::clicked, this, [this] { noticeWhenClosed(); });
+        TableRow* row = table_->addRow();
+        row->setObjectName("noticeRow");
+        row->setTitle(localized(kKeyNoticeWhenClosed));
+        row->setTitleWraps(true);
+        row->setAccessoryWidget(noticeSwitch_);
     }
     statueForObjects();
     navigationItem()->setBackBarButtonTitle(localized(kKeyBack));
@@ -118,6 +130,15 @@ void SettingViewFirstController::messageRecord() {
     messageSwitch->setOn(Record.size() == 2);
 }
 
+void SettingViewFirstController::noticeWhenClosed() {
+    QString error;
+    if (notice_.set(noticeSwitch_->isOn(), &error)) return;
+    noticeSwitch_->setOn(notice_.isOn());
+    auto* alert = new AlertView(kKeyWarning, nullptr, kKeySure, {});
+    alert->setMessageText(localized(kKeyAutostartFailed).arg(error));
+    alert->show(Window::of(this));
+}
+
 bool SettingViewFirstController::tableIndex(int index) {
     const int previous = tabIndex;
     tabIndex = index;
@@ -134,6 +155,7 @@ void SettingViewFirstController::reloadData() {
                             : QString());
     const auto host = WebLinkHost::configured(paths_.documentsDirectory());
     rows_[3]->setDetail(host ? QString::fromStdString(*host) : localized(kKeyNotSet));
+    if (noticeSwitch_) noticeSwitch_->setOn(notice_.isOn());
 }
 
 void SettingViewFirstController::selectRow(int row) {

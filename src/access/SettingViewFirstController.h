@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 
 #include "store/StorePaths.h"
 #include "ui/ViewController.h"
@@ -15,21 +16,32 @@ class TableRow;
 
 // Settings: the administrator password, the automatic-locking time (asks for a login
 // first while logged out), the "Store SMS" switch, and the host of web links (Conf.ini's
-// WebLinkHost, needed before a message can go to a friend without Hushvault). Every
-// change of the first three saves "Record", "Time" and "LockTime" at once; the state is
-// read again whenever the screen appears.
+// WebLinkHost, needed before a message can go to a friend without Hushvault), and, where
+// the application can, a switch that keeps secret messages noticed while Hushvault is
+// closed. Every change of the first three saves "Record", "Time" and "LockTime" at once;
+// the state is read again whenever the screen appears.
 class SettingViewFirstController : public ViewController {
     Q_OBJECT
 public:
+    // Noticing secret messages while Hushvault is closed: whether it is on, and turning it
+    // on or off (false and the reason when that failed).
+    struct NoticeWhenClosed {
+        std::function<bool()> isOn;
+        std::function<bool(bool on, QString* error)> set;
+    };
+
     explicit SettingViewFirstController(StorePaths paths, LoginListener* menu = nullptr,
                                         QWidget* parent = nullptr);
     ~SettingViewFirstController() override;
 
     void setHushvaultViewController(LoginListener* menu) { hushvaultViewController = menu; }
+    // Before the screen loads; without it the switch is not shown.
+    void setNoticeWhenClosed(NoticeWhenClosed notice) { notice_ = std::move(notice); }
     void statueForObjects();
     // Writes the screen's settings; false (and an alert) when the store refused them.
     bool save();
     void messageRecord();
+    void noticeWhenClosed();
     // The chooser's choice; false when it could not be saved (and stays as it was).
     bool tableIndex(int index);
     void selectRow(int row);
@@ -52,6 +64,8 @@ private:
     int tabIndex = 1;
     QString Record;
     SwitchControl* messageSwitch = nullptr;
+    SwitchControl* noticeSwitch_ = nullptr;
+    NoticeWhenClosed notice_;
     bool IsPassWord = false;
     LoginListener* hushvaultViewController = nullptr;
     StorePaths paths_;

@@ -1,6 +1,7 @@
 #include "app/AppScreens.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPointer>
 
 #include "access/LoginListener.h"
@@ -13,6 +14,7 @@
 #include "messaging/CreatNewMessageViewContrller.h"
 #include "messaging/ManageHiddenMSGController.h"
 #include "messaging/SMSReadViewController.h"
+#include "platform/AutostartEntry.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "sms/SmsService.h"
@@ -20,6 +22,19 @@
 namespace hv {
 
 namespace {
+
+// The settings' switch for noticing messages while closed: an autostart entry that starts
+// this program in the background, on this profile.
+SettingViewFirstController::NoticeWhenClosed noticeWhenClosed(const StorePaths& paths) {
+    const bool ownProfile =
+        paths.documentsDirectory() == StorePaths::forUser().documentsDirectory();
+    const AutostartEntry entry = AutostartEntry::forThisProgram(
+        ownProfile ? QString() : QFile::decodeName(paths.documentsDirectory().c_str()));
+    return {[entry] { return entry.isInstalled(); },
+            [entry](bool on, QString* error) {
+                return on ? entry.install(error) : entry.remove(error);
+            }};
+}
 
 // A login's end, handed to whoever asked for it.
 class LoginDone : public QObject, public LoginListener {
@@ -56,7 +71,9 @@ ComposerScreens makeComposerScreens(const StorePaths& paths, const AddressBook& 
         return ChoosePhoneTypeViewController::create(std::move(chosen));
     };
     screens.settings = [paths]() -> ViewController* {
-        return new SettingViewFirstController(paths);
+        auto* settings = new SettingViewFirstController(paths);
+        settings->setNoticeWhenClosed(noticeWhenClosed(paths));
+        return settings;
     };
     return screens;
 }
@@ -92,6 +109,7 @@ MenuScreens makeMenuScreens(const StorePaths& paths, SmsService* smsService,
     screens.settings = [paths](HushvaultViewController* menu) -> ViewController* {
         auto* settings = new SettingViewFirstController(paths);
         settings->setHushvaultViewController(menu);
+        settings->setNoticeWhenClosed(noticeWhenClosed(paths));
         return settings;
     };
     screens.login = [paths](HushvaultViewController* menu) -> ViewController* {

@@ -5,6 +5,7 @@
 #include "Version.h"
 #include "app/HushvaultViewController.h"
 #include "app/LinkAcceptance.h"
+#include "crypto/SecretLink.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
@@ -30,16 +31,20 @@ HushvaultAppDelegate::~HushvaultAppDelegate() {
     delete window_;
 }
 
-bool HushvaultAppDelegate::didFinishLaunchingWithOptions() {
+bool HushvaultAppDelegate::didFinishLaunchingWithOptions(bool showWindow) {
     StartupSequence::run(shareLogSqliteData(), kHushvaultVersion, now());
     NavigationBar::setDefaultBackgroundImage(":/images/tabNavigation_cg.png");
     window_ = new Window;
+    connect(window_, &Window::textDropped, this, &HushvaultAppDelegate::readText);
+    screens_.readText = [this](const QString& text) { return readText(text); };
     viewController_ = new HushvaultViewController(paths_, screens_);
     nav_ = new NavigationController(viewController_);
     window_->setRootViewController(nav_);
     connect(window_, &Window::closing, this, &HushvaultAppDelegate::applicationWillTerminate);
-    window_->show();
-    bringToFront();
+    if (showWindow) {
+        window_->show();
+        bringToFront();
+    }
     warnIfTheStoreIsUnusable();
     return true;
 }
@@ -82,6 +87,19 @@ bool HushvaultAppDelegate::openMessage(const QString& link, const QString& sende
         window_->presentController(readerNav_, true);
     }
     bringToFront();
+    return true;
+}
+
+bool HushvaultAppDelegate::readText(const QString& text) {
+    const auto token = secretTokenInText(text.toStdString());
+    if (!token) {
+        (new AlertView(kKeyReadMessage, kKeyNoSecretMessage, kKeySure, {}))->show(window_);
+        return false;
+    }
+    const QString link =
+        QString::fromLatin1(SECRETOPENURL.data(), qsizetype(SECRETOPENURL.size())) +
+        QString::fromStdString(*token);
+    openURL(link);
     return true;
 }
 

@@ -29,8 +29,9 @@ public:
                                   QObject* parent = nullptr);
     ~HushvaultAppDelegate() override;
 
-    // Tables, first-run settings, version row, bar image, main menu; shows the window.
-    bool didFinishLaunchingWithOptions();
+    // Tables, first-run settings, version row, bar image, main menu; shows the window
+    // unless the application starts in the background.
+    bool didFinishLaunchingWithOptions(bool showWindow = true);
     // Opens a reader for an acceptable link (see LinkAcceptance); every other link is
     // ignored but still brings the window to the front. Always true: the link counts as
     // handled. A link that comes while a reader is shown opens a new reader on top of it,
@@ -38,6 +39,10 @@ public:
     bool openURL(const QString& link);
     // The same for a received message whose sender's number is known.
     bool openMessage(const QString& link, const QString& sender);
+    // Opens a reader for the secret message in a text a person pasted or dropped (a link, a
+    // token plain or escaped, a whole SMS); an alert says so when the text holds none.
+    // True when a reader opened.
+    bool readText(const QString& text);
     // The message reader made for an accepted link; without one, accepted links open
     // nothing.
     void setReaderFactory(ReaderFactory factory) { readerFactory_ = std::move(factory); }

@@ -1,6 +1,6 @@
 #include "app/HushvaultApplication.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include "addressbook/AddressBookLocation.h"
@@ -8,6 +8,10 @@
 #include "app/AppScreens.h"
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
+#include "app/SecretMessageNotices.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/EnvironmentBus.h"
+#include "platform/IncomingMessageWatcher.h"
 #include "platform/Localization.h"
 #include "platform/PhoneShell.h"
 #include "platform/SingleInstance.h"
@@ -23,6 +27,7 @@ HushvaultApplication::HushvaultApplication(const LaunchOptions& options, QObject
     : QObject(parent), options_(options), paths_(options.paths) {}
 
 HushvaultApplication::~HushvaultApplication() {
+    notices_.reset();
     termination_.reset();
     delegate_.reset();  // the screens go before the service they send through
     if (sms_) sms_->setReportSink({});
@@ -60,16 +65,28 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         makeReaderFactory(paths_, sms_.get(), *addressBook_, [delegate = delegate_.get()] {
             return delegate->viewController() && delegate->viewController()->IsLogin();
         }));
-    delegate_->didFinishLaunchingWithOptions();
-    delegate_->window()->showOnDevice(PhoneShell::detected());
+    delegate_->didFinishLaunchingWithOptions(!options_.background);
+    if (options_.background)
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    else
+        delegate_->window()->showOnDevice(PhoneShell::detected());
+    incoming_ = std::make_unique<IncomingMessageWatcher>(EnvironmentBus::system());
+    notifier_ = std::make_unique<DesktopNotifier>(EnvironmentBus::session());
+    notices_ = std::make_unique<SecretMessageNotices>(
+        paths_, *incoming_, *notifier_, [this](const QString& link, const QString& sender) {
+            showWindow();
+            delegate_->openMessage(link, sender);
+        });
     termination_ = std::make_unique<TerminationSignals>();
     connect(termination_.get(), &TerminationSignals::received, delegate_.get(), [this] {
         delegate_->applicationWillTerminate();
         QCoreApplication::quit();
     });
     // A link from a later start opens the reader, or at least shows the window.
-    connect(instance_.get(), &SingleInstance::linkReceived, delegate_.get(),
-            &HushvaultAppDelegate::openURL);
+    connect(instance_.get(), &SingleInstance::linkReceived, this, [this](const QString& link) {
+        showWindow();
+        delegate_->openURL(link);
+    });
     // The command line's link, once the window is up and the event loop runs.
     if (!options_.link.isEmpty())
         QMetaObject::invokeMethod(
@@ -77,6 +94,13 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
             [delegate = delegate_.get(), link = options_.link] { delegate->openURL(link); },
             Qt::QueuedConnection);
     return Outcome::Started;
+}
+
+void HushvaultApplication::showWindow() {
+    Window* window = delegate_ ? delegate_->window() : nullptr;
+    if (!window) return;
+    if (!window->isVisible()) window->showOnDevice(PhoneShell::detected());
+    delegate_->bringToFront();
 }
 
 }  // namespace hv

@@ -1,9 +1,11 @@
 #include "app/HushvaultViewController.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -12,6 +14,7 @@
 
 #include "access/LockingRule.h"
 #include "app/NewMessageButton.h"
+#include "crypto/SecretLink.h"
 #include "info/AboutUSViewController.h"
 #include "info/USingHelpWebViewController.h"
 #include "platform/Clock.h"
@@ -19,6 +22,7 @@
 #include "platform/LocalizationKeys.h"
 #include "platform/NotificationNames.h"
 #include "store/HushvaultSqlite.h"
+#include "ui/AlertView.h"
 #include "ui/FocusRing.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationController.h"
@@ -36,6 +40,7 @@ constexpr int kTagContacts = 102;
 constexpr int kTagRecords = 103;
 
 constexpr int kTileHeight = 104;
+constexpr int kWideTileHeight = 48;
 constexpr int kInfoButtonRightMargin = 14;
 // The entries' column: as wide as a phone's on a desktop.
 constexpr int kMenuWidth = 440;
@@ -108,21 +113,30 @@ void HushvaultViewController::buildMenu() {
     smsMessagesButton = makeTile("smsMessagesButton", kKeyRecords, "menu_records.png");
     settingButton = makeTile("settingButton", kKeySetting, "menu_settings.png");
     help = makeTile("help", kKeyGuide, "menu_guide.png");
+    // The entry for messages whose link the phone's SMS app does not let one tap: lower,
+    // across both columns, its text beside the icon.
+    readMessageButton = makeTile("readMessageButton", kKeyReadMessage, "menu_read.png");
+    readMessageButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    readMessageButton->setIconSize(QSize(30, 30));
+    readMessageButton->setFixedHeight(kWideTileHeight);
     connect(smsContractsButton, &QToolButton::clicked, this,
             [this] { UIButtonClicked(kTagContacts); });
     connect(smsMessagesButton, &QToolButton::clicked, this,
             [this] { UIButtonClicked(kTagRecords); });
     connect(settingButton, &QToolButton::clicked, this, [this] { setting(); });
     connect(help, &QToolButton::clicked, this, [this] { usingHelp(); });
+    connect(readMessageButton, &QToolButton::clicked, this, [this] { readMessage(); });
 
     newMessageButton->setEnabled(bool(screens_.composer));
     smsContractsButton->setEnabled(bool(screens_.contactList));
     smsMessagesButton->setEnabled(bool(screens_.records));
     settingButton->setEnabled(bool(screens_.settings));
+    readMessageButton->setEnabled(bool(screens_.readText));
     layOutMenu();
     // Tab goes through the entries as they read, top left to bottom right.
-    const QList<QWidget*> order{newMessageButton, smsContractsButton, smsMessagesButton,
-                                settingButton, help};
+    const QList<QWidget*> order{
+        newMessageButton, smsContractsButton, smsMessagesButton, settingButton, help,
+        readMessageButton};
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -151,7 +165,7 @@ void HushvaultViewController::layOutMenu() {
     entriesLayout_ = new QBoxLayout(QBoxLayout::TopToBottom, entries);
     auto* layout = entriesLayout_;
     layout->setContentsMargins(20, 22, 20, 0);
-    layout->setSpacing(18);
+    layout->setSpacing(14);
     newMessageButton->setFixedHeight(118);
     layout->addWidget(newMessageButton, 0, Qt::AlignTop);
     auto* tiles = new QGridLayout;
@@ -160,6 +174,7 @@ void HushvaultViewController::layOutMenu() {
     tiles->addWidget(smsMessagesButton, 0, 1);
     tiles->addWidget(settingButton, 1, 0);
     tiles->addWidget(help, 1, 1);
+    tiles->addWidget(readMessageButton, 2, 0, 1, 2);
     tiles->setColumnStretch(0, 1);
     tiles->setColumnStretch(1, 1);
     layout->addLayout(tiles);
@@ -189,6 +204,22 @@ void HushvaultViewController::resizeEvent(QResizeEvent* event) {
     entriesLayout_->setStretch(2, sideBySide ? 0 : 1);
     // Side by side, the button needs the room of a phone's width for its title.
     menuColumn_->setMaximumColumnWidth(sideBySide ? Window::kReadableWidth : kMenuWidth);
+}
+
+void HushvaultViewController::readMessage() {
+    if (!screens_.readText) return;
+    const QString clipboard = QGuiApplication::clipboard()->text();
+    if (secretTokenInText(clipboard.toStdString())) {
+        screens_.readText(clipboard);
+        return;
+    }
+    auto* ask = new AlertView(kKeyReadMessage, kKeyPasteMessage, kKeyCancel, {kKeyRead},
+                              [read = screens_.readText](AlertView* alert, int index) {
+                                  if (index == 1 && alert->textField())
+                                      read(alert->textField()->text());
+                              });
+    ask->addTextField(false);
+    ask->show(Window::of(this));
 }
 
 void HushvaultViewController::buildNavigationBarItems() {

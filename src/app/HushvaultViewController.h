@@ -16,9 +16,10 @@ namespace hv {
 class ReadableColumnLayout;
 
 // The main menu, root of the navigation: new message, secret contacts, records, settings,
-// guide, and the about screen from the information button on the navigation bar. It
-// keeps the login flag: the contact list and the records open only while it is set,
-// otherwise after a login. Entries whose screens are not available stay disabled.
+// guide, reading a message from the clipboard or a pasted text, and the about screen from the
+// information button on the navigation bar. It keeps the login flag: the contact list and the
+// records open only while it is set, otherwise after a login. Entries whose screens are not
+// available stay disabled.
 class HushvaultViewController : public ViewController, public LoginListener {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     void UIButtonClicked(int tag);
     void setting();
     void usingHelp();
+    // "Read a message": the clipboard's secret message, else a field to paste one into.
+    void readMessage();
     void about();
     void login();
     // A login finished: the flag takes the result and the entry that waited opens.
@@ -67,6 +70,7 @@ private:
     QToolButton* smsMessagesButton = nullptr;
     QToolButton* settingButton = nullptr;
     QToolButton* help = nullptr;
+    QToolButton* readMessageButton = nullptr;
     QPushButton* infoButton = nullptr;
     QLabel* logoView = nullptr;
     QLabel* label = nullptr;

@@ -25,6 +25,10 @@ struct Parser {
         "Sends through SERVICE: " + SmsServiceChoice::names().join(", ") +
             " (default: auto: at each message the modem, else a paired phone, else the Outbox).",
         "SERVICE", "auto"};
+    QCommandLineOption background{
+        "background",
+        "Starts without a window and notices secret messages that arrive; the window shows "
+        "when one is opened or Hushvault is started again."};
     QCommandLineOption help{{"h", "help"}, "Shows this help."};
     QCommandLineOption version{"version", "Shows the version."};
 
@@ -32,7 +36,8 @@ struct Parser {
         parser.setApplicationDescription(
             "Opens Hushvault, or hands the link to the Hushvault already running.");
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({dataDirectory, contactsDirectory, language, sms, help, version});
+        parser.addOptions(
+            {dataDirectory, contactsDirectory, language, sms, background, help, version});
         parser.addPositionalArgument("link", "A hiddenmsg:// link to read.", "[hiddenmsg://...]");
     }
 };
@@ -48,6 +53,8 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     LaunchOptions options;
     options.help = p.parser.isSet(p.help);
     options.version = p.parser.isSet(p.version);
+    options.background = p.parser.isSet(p.background);
+    if (p.parser.isSet(p.dataDirectory)) options.dataDirectory = p.parser.value(p.dataDirectory);
     const auto paths = DataDirectoryOption::paths(
         p.parser.isSet(p.dataDirectory)
             ? std::optional(QFile::encodeName(p.parser.value(p.dataDirectory)).toStdString())

@@ -11,13 +11,15 @@ namespace hv {
 
 // The command line of the application, read with QCommandLineParser:
 //   hushvault [--data-dir=DIR] [--contacts-dir=DIR] [--lang=LANG] [--sms=SERVICE]
-//             [hiddenmsg://...]
+//             [--background] [hiddenmsg://...]
 struct LaunchOptions {
     StorePaths paths = StorePaths::forUser();      // the profile (--data-dir)
     QString language;                              // empty: the system's
     std::optional<std::string> contactsDirectory;  // the address book (--contacts-dir)
     QString sms = "auto";                          // the SMS service (see SmsServiceChoice)
-    QString link;  // the link the application was opened with, as given
+    QString dataDirectory;    // --data-dir as given; empty for the user's own profile
+    QString link;             // the link the application was opened with, as given
+    bool background = false;  // no window until a message is opened or another start
     bool help = false;
     bool version = false;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace hv {
@@ -19,6 +20,9 @@ struct MenuScreens {
     Factory settings;     // "Setting"
     Factory login;        // presented when a guarded entry is locked
     Factory about;        // the info button's; a plain about screen without it
+    // "Read a message": opens a reader for the secret message in a text, or says that it
+    // holds none; true when a reader opened.
+    std::function<bool(const QString& text)> readText;
 };
 
 }  // namespace hv

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "crypto/SecretToken.h"
+
 namespace hv {
 
 namespace {
@@ -69,6 +71,17 @@ std::string tokenFromLink(std::string_view text) {
         }
     }
     return plain;
+}
+
+std::optional<std::string> secretTokenInText(std::string_view text) {
+    std::string token = tokenFromLink(text);
+    if (!isWellFormedToken(token)) return std::nullopt;
+    return token;
+}
+
+std::optional<std::string> secretTokenInMessage(std::string_view sms) {
+    if (linkStart(sms) == std::string_view::npos) return std::nullopt;
+    return secretTokenInText(sms);
 }
 
 }  // namespace hv

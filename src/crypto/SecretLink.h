@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,12 @@ inline constexpr std::string_view SECRETOPENURL = "hiddenmsg://";
 // is dropped and every "%2B" turned back into "+". (The reader does not use this: it
 // takes a delivered link's text after the prefix exactly as it came.)
 std::string tokenFromLink(std::string_view text);
+
+// The well-formed token in a text a person pastes or drops, in any form tokenFromLink
+// takes; nothing when the text holds none.
+std::optional<std::string> secretTokenInText(std::string_view text);
+// The well-formed token of the secret link in a received SMS ("label LINK"); nothing when
+// the text holds no application or web link, so that no plain SMS counts as secret.
+std::optional<std::string> secretTokenInMessage(std::string_view sms);
 
 }  // namespace hv

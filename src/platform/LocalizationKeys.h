@@ -75,6 +75,8 @@ namespace hv {
     KEY(kKeyWebLinkHost, "Web link host")                                                 \
     KEY(kKeyNotSet, "not set")                                                            \
     KEY(kKeyInvalidHost, "invalid host")                                                  \
+    KEY(kKeyNoticeWhenClosed, "Notice secret messages when Hushvault is closed")          \
+    KEY(kKeyAutostartFailed, "autostart not changed")                                     \
     /* The reader and the records. */                                                     \
     KEY(kKeyExit, "exit")                                                                 \
     KEY(kKeyDecryption, "Decryption")                                                     \
@@ -84,6 +86,12 @@ namespace hv {
     KEY(kKeyInputDePassword, "Input De-PWD")                                              \
     KEY(kKeyIncorrectDePassword, "Incorrect De-password")                                 \
     KEY(kKeyDamagedLink, "damaged link")                                                  \
+    KEY(kKeyReadMessage, "Read a message")                                                \
+    KEY(kKeyPasteMessage, "paste message")                                                \
+    KEY(kKeyNoSecretMessage, "no secret message")                                         \
+    KEY(kKeyRead, "Read")                                                                 \
+    KEY(kKeySecretMessageFrom, "secret message from")                                     \
+    KEY(kKeyFrom, "From")                                                                 \
     KEY(kKeyDecryptedMessage, "The decrypted message")                                    \
     KEY(kKeyRecordsTitle, "records")                                                      \
     KEY(kKeyNoRecords, "NO Records")                                                      \

@@ -55,6 +55,10 @@ void TableRow::setTitle(const QString& text) {
     nameControl();
 }
 
+void TableRow::setTitleWraps(bool wraps) {
+    title_->setWordWrap(wraps);
+}
+
 void TableRow::nameControl() {
     if (!control_ || title_->text().isEmpty()) return;
     const QVariant named = control_->property("hvNamedByRow");

@@ -21,6 +21,8 @@ public:
     explicit TableRow(QWidget* parent = nullptr);
 
     void setTitle(const QString& text);
+    // A long title wraps onto more lines instead of being cut (the row grows with it).
+    void setTitleWraps(bool wraps);
     QString title() const;
     // Wraps to at most `maxLines` lines.
     void setSubtitle(const QString& text, int maxLines = 1);

@@ -1,7 +1,9 @@
 #include "ui/Window.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
@@ -32,6 +34,7 @@ Window::Window(QWidget* parent)
     setObjectName("window");
     setWindowTitle("Hushvault");
     resize(kWidth, kHeight);
+    setAcceptDrops(true);
     stage_->setObjectName("stage");
     stage_->setMinimumSize(kMinimumWidth, kMinimumHeight);
     stage_->installEventFilter(this);
@@ -149,6 +152,34 @@ void Window::showEvent(QShowEvent* event) {
         root_->beginAppearance(false);
         root_->endAppearance(false);
     }
+}
+
+namespace {
+
+// The dragged text; links as their raw text, since a parsed URL lower-cases its host (where
+// an application link keeps its token).
+QString droppedText(const QMimeData* data) {
+    if (!data) return {};
+    if (data->hasFormat("text/uri-list"))
+        return QString::fromUtf8(data->data("text/uri-list")).section('\n', 0, 0).trimmed();
+    return data->hasText() ? data->text() : QString();
+}
+
+}  // namespace
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedText(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+    if (takeDrop(event->mimeData())) event->acceptProposedAction();
+}
+
+bool Window::takeDrop(const QMimeData* data) {
+    const QString text = droppedText(data);
+    if (text.isEmpty()) return false;
+    emit textDropped(text);
+    return true;
 }
 
 void Window::closeEvent(QCloseEvent* event) {

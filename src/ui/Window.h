@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMimeData;
 class QScrollArea;
 
 namespace hv {
@@ -56,13 +57,21 @@ public:
     // The window that was shown last (for alerts raised without a screen at hand).
     static Window* current();
 
+    // What a drop outside any field does: text or a link is handed on (textDropped); false
+    // when the drag carried neither.
+    bool takeDrop(const QMimeData* data);
+
 signals:
     // The user (or the desktop) closes the window: the application is about to end.
     void closing();
+    // Text or links dropped on the window outside any field, as the drag carried them.
+    void textDropped(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape that no widget took: the visible navigation goes back.

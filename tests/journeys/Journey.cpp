@@ -39,6 +39,7 @@ void Journey::start(const QString& link) {
     options.contactsDirectory = contactsDirectory().toStdString();
     options.sms = sms_;
     options.link = link;
+    options.background = background_;
     app_ = std::make_unique<HushvaultApplication>(options);
     QString problems;
     QTextStream err(&problems);
@@ -47,7 +48,7 @@ void Journey::start(const QString& link) {
                      [this](const QString& arrived) { links_.append(arrived); });
     EXPECT_TRUE(problems.isEmpty()) << problems.toStdString();
     window()->resize(windowSize_);
-    activate(windowWidget());
+    if (!background_) activate(windowWidget());
 }
 
 void Journey::quit() {

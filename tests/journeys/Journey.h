@@ -34,6 +34,8 @@ public:
     // The window's size in points after a start; 320 x 480, the screens' reference size,
     // unless set.
     void setWindowSize(const QSize& size) { windowSize_ = size; }
+    // Starts in the background (--background): no window until one is asked for.
+    void setBackground(bool background) { background_ = background; }
     // Sets an environment variable for this journey's starts; the journey's end puts back
     // what it was, so that no journey leaves its surroundings to the next.
     void setEnvironment(const char* name, const QString& value);
@@ -75,6 +77,7 @@ private:
     std::unique_ptr<HushvaultApplication> app_;
     QStringList links_;
     QString sms_ = "outbox";
+    bool background_ = false;
     QSize windowSize_{320, 480};
 };
 

@@ -285,11 +285,14 @@ TEST(Journeys, AFirstStartWithALinkOnAFreshProfileReadsItWithATypedPassword) {
     ASSERT_EQ(journey.barTitle(), localized("tolvaHiddenMSG1"));
     EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), QString::fromStdString(token));
 
-    QString output;  // a later link, from a second start, changes nothing
+    QString output;  // a later link, from a second start, opens over it; Back returns
     EXPECT_EQ(secondStart(journey, {"hiddenmsg://second-link"}, {}, &output), 0)
         << output.toStdString();
     journey.wait(50);
     EXPECT_EQ(journey.links().size(), 2);
+    EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), "second-link");
+    journey.tap("backButton");
+    journey.wait(50);
     EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(), QString::fromStdString(token));
 
     // A login tries the contacts' passwords; none fits, and Enter closes the warning.

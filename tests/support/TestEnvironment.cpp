@@ -45,8 +45,11 @@ void pinTestEnvironment() {
         ::setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
         // Nothing may reach the user's own data, even by mistake.
         ::setenv("XDG_DATA_HOME", (runtime.path + "/data").c_str(), 1);
-        // Nor the machine's modem or a paired phone: no system bus, no kdeconnect-cli.
+        ::setenv("XDG_CONFIG_HOME", (runtime.path + "/config").c_str(), 1);
+        // Nor the machine's modem, a paired phone or the desktop's notifications: no system
+        // or session bus, no kdeconnect-cli.
         ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + runtime.path + "/no-bus").c_str(), 1);
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + runtime.path + "/no-bus").c_str(), 1);
         ::setenv("HUSHVAULT_KDECONNECT_CLI", "", 1);
     }
 }

@@ -191,6 +191,23 @@ void guide(QPainter& p) {
     p.drawPath(book);
 }
 
+// An opened envelope: a message to read.
+void openedEnvelope(QPainter& p) {
+    QPainterPath envelope;
+    envelope.moveTo(5, 17);
+    envelope.lineTo(20, 6);
+    envelope.lineTo(35, 17);
+    envelope.lineTo(35, 34);
+    envelope.lineTo(5, 34);
+    envelope.closeSubpath();
+    p.drawPath(envelope);
+    QPainterPath fold;
+    fold.moveTo(5, 17);
+    fold.lineTo(20, 27);
+    fold.lineTo(35, 17);
+    p.drawPath(fold);
+}
+
 // The composer's input bar: a light strip, a rounded white field, a blue send button.
 QImage entryBackground() {
     QImage image = canvas(640, 80);
@@ -383,6 +400,7 @@ int main(int argc, char** argv) {
         {"menu_records", 1, [] { return tileIcon(records); }},
         {"menu_settings", 1, [] { return tileIcon(settings); }},
         {"menu_guide", 1, [] { return tileIcon(guide); }},
+        {"menu_read", 1, [] { return tileIcon(openedEnvelope); }},
         {"MessageEntryBackground", 2, entryBackground},
         {"MessageEntryInputField", 1, entryField},  // its corners drawn large
         {"MessageEntrySendButton", 2, sendButton},

@@ -15,6 +15,7 @@
             damaged: 'This link is damaged or incomplete. Ask your friend to send the message again.',
             none: 'This link holds no message.',
             heading: 'The message',
+            openApp: 'Open in Hushvault',
         },
         'zh-CN': {
             title: '一条私密信息',
@@ -25,6 +26,7 @@
             damaged: '这个链接已损坏或不完整，请让朋友重新发送。',
             none: '这个链接里没有信息。',
             heading: '信息内容',
+            openApp: '在 Hushvault 中打开',
         },
         'zh-TW': {
             title: '一則私密訊息',
@@ -35,6 +37,7 @@
             damaged: '這個連結已損壞或不完整，請讓朋友重新傳送。',
             none: '這個連結裡沒有訊息。',
             heading: '訊息內容',
+            openApp: '在 Hushvault 中開啟',
         },
     };
 
@@ -89,6 +92,10 @@
         damaged(texts.damaged);
         return;
     }
+    // A friend who has Hushvault after all reads it there, with the passwords it keeps.
+    const openApp = document.getElementById('open-app');
+    openApp.href = 'hiddenmsg://' + token;
+    openApp.hidden = false;
     // No form is submitted: a browser would take that for a log-in and offer to keep the
     // password.
     function read() {

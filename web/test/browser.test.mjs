@@ -95,6 +95,16 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
     test(`a wrong password, then the right one, then the message (${language})`, async () => {
         const { page, requests } = await open(language, link);
         assert.equal(new URL(page.url()).search, '', 'the token leaves the address bar');
+        // The same message as an application link, which Hushvault reads.
+        const appLink = await page.$eval('#open-app', (a) => a.getAttribute('href'));
+        assert.ok(appLink.startsWith('hiddenmsg://'), appLink);
+        const profile = mkdtempSync(join(tmpdir(), 'hushvault-web-'));
+        try {
+            assert.equal(execFileSync(cli, ['--data-dir=' + profile, 'read', '--password', 'tea',
+                                            appLink], { encoding: 'utf8' }), text + '\n');
+        } finally {
+            rmSync(profile, { recursive: true, force: true });
+        }
         await page.screenshot({ path: join(shots, `ask-${language}.png`) });
         await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
         await page.screenshot({ path: join(shots, `ask-dark-${language}.png`) });
