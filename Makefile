@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Hushvault: `make run` installs, builds and starts; `make test` installs, builds and tests.
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, testing and benchmarking Hushvault need.
 # Idempotent and quiet: packages already present are not touched.
 set -euo pipefail

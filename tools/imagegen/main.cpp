@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every image the application ships, so that they are made reproducibly from code:
 //   hv_imagegen OUTPUT_DIRECTORY
 // Each picture is drawn for one, two and three pixels a point ("name.png", "name@2x.png",
