@@ -55,9 +55,9 @@ screenshots: build
 web: deps
 	@cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs ../build/web
 
-# Redraws resources/images from tools/imagegen.
+# Redraws resources/images and the icons in resources/icons from tools/imagegen.
 images: build
-	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources/images
+	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources
 
 # Formats every source with .clang-format (the test suite fails on unformatted ones).
 format: deps
