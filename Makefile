@@ -5,7 +5,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build fuzz-build test fuzz bench run screenshots images web format clean
+.PHONY: all deps build fuzz-build test fuzz bench run screenshots store-screenshots images web format clean
 
 all: build
 
@@ -54,6 +54,14 @@ screenshots: build
 # The web reader, one self-contained page, into build/web/s/ (see README: serving it).
 web: deps
 	@cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs ../build/web
+
+# The store listing's and the README's two screenshots, in English: the main menu on a phone
+# (360x720 points at two pixels a point) and the reader on a desktop.
+store-screenshots:
+	@$(MAKE) --no-print-directory screenshots SIZES=360x720 SCALE=2
+	@$(MAKE) --no-print-directory screenshots SIZES=1024x768 SCALE=1
+	@cp build/screenshots/360x720/HushvaultViewController-en.png resources/screenshots/phone.png
+	@cp build/screenshots/1024x768/SMSReadViewController-read-en.png resources/screenshots/desktop.png
 
 # Redraws resources/images and the icons in resources/icons from tools/imagegen.
 images: build
