@@ -5,7 +5,7 @@
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build fuzz-build test fuzz bench run screenshots store-screenshots images web format clean
+.PHONY: all deps build fuzz-build test fuzz bench run screenshots store-screenshots images web deb format clean
 
 all: build
 
@@ -66,6 +66,20 @@ store-screenshots:
 # Redraws resources/images and the icons in resources/icons from tools/imagegen.
 images: build
 	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources
+
+# The Debian package, build/deb/hushvault_<version>_<arch>.deb, checked by lintian. The web
+# reader's npm packages are installed first, from the lock file: the package build itself
+# (dpkg-buildpackage, tests off) needs no network.
+DEB_VERSION = $(shell dpkg-parsechangelog -S Version)
+DEB_ARCH = $(shell dpkg-architecture -qDEB_HOST_ARCH)
+deb: deps
+	@cd web && npm ci --no-audit --no-fund --loglevel=error
+	@DEB_BUILD_OPTIONS="nocheck noautodbgsym parallel=$(JOBS)" dpkg-buildpackage -us -uc -b
+	@mkdir -p build/deb
+	@mv ../hushvault_$(DEB_VERSION)_$(DEB_ARCH).deb ../hushvault_$(DEB_VERSION)_$(DEB_ARCH).buildinfo \
+		../hushvault_$(DEB_VERSION)_$(DEB_ARCH).changes build/deb/
+	@lintian --fail-on error,warning build/deb/hushvault_$(DEB_VERSION)_$(DEB_ARCH).changes
+	@echo "make deb: build/deb/hushvault_$(DEB_VERSION)_$(DEB_ARCH).deb"
 
 # Formats every source with .clang-format (the test suite fails on unformatted ones).
 format: deps
