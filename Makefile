@@ -1,8 +1,11 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Hushvault: `make run` installs, builds and starts; `make test` installs, builds and tests.
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build fuzz-build test fuzz bench run screenshots images web format clean
+.PHONY: all deps build fuzz-build test fuzz bench run screenshots store-screenshots images web deb format clean
 
 all: build
 
@@ -52,9 +55,31 @@ screenshots: build
 web: deps
 	@cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs ../build/web
 
-# Redraws resources/images from tools/imagegen.
+# The store listing's and the README's two screenshots, in English: the main menu on a phone
+# (360x720 points at two pixels a point) and the reader on a desktop.
+store-screenshots:
+	@$(MAKE) --no-print-directory screenshots SIZES=360x720 SCALE=2
+	@$(MAKE) --no-print-directory screenshots SIZES=1024x768 SCALE=1
+	@cp build/screenshots/360x720/HushvaultViewController-en.png resources/screenshots/phone.png
+	@cp build/screenshots/1024x768/SMSReadViewController-read-en.png resources/screenshots/desktop.png
+
+# Redraws resources/images and the icons in resources/icons from tools/imagegen.
 images: build
-	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources/images
+	@QT_QPA_PLATFORM=offscreen build/release/tools/imagegen/hv_imagegen resources
+
+# The Debian package, build/deb/hushvault_<version>_<arch>.deb, checked by lintian. The web
+# reader's npm packages are installed first, from the lock file: the package build itself
+# (dpkg-buildpackage, tests off) needs no network.
+DEB_VERSION = $(shell dpkg-parsechangelog -S Version)
+DEB_ARCH = $(shell dpkg-architecture -qDEB_HOST_ARCH)
+deb: deps
+	@cd web && npm ci --no-audit --no-fund --loglevel=error
+	@DEB_BUILD_OPTIONS="nocheck noautodbgsym parallel=$(JOBS)" dpkg-buildpackage -us -uc -b
+	@mkdir -p build/deb
+	@mv ../hushvault_$(DEB_VERSION)_$(DEB_ARCH).deb ../hushvault_$(DEB_VERSION)_$(DEB_ARCH).buildinfo \
+		../hushvault_$(DEB_VERSION)_$(DEB_ARCH).changes build/deb/
+	@lintian --fail-on error,warning build/deb/hushvault_$(DEB_VERSION)_$(DEB_ARCH).changes
+	@echo "make deb: build/deb/hushvault_$(DEB_VERSION)_$(DEB_ARCH).deb"
 
 # Formats every source with .clang-format (the test suite fails on unformatted ones).
 format: deps

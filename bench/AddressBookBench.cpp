@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The address book behind the contact screens: reading 10,000 persons from vCard files,
 // cutting them into sections, and one keystroke of the search field.
 #include <benchmark/benchmark.h>

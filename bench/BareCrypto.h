@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The bare cryptographic work the token format needs, for anchors: OpenSSL's MD5 with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The anchor of the cold start: a bare Qt window with one label, shown and drawn once, in
 // the same way as the application's start is ended (FirstFrameQuit).
 #include <QApplication>

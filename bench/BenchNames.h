@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Names for the benchmarks of lists of people, shared by the benchmark programs.

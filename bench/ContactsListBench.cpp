@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The contact list on screen: 10,000 secret contacts or address-book persons cut into
 // sections and handed to the list, one keystroke of the search with the list laid out and
 // painted again, and the whole list opened from the store.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cipher's cost on SMS-sized messages, each figure beside the bare work it cannot do
 // without (OpenSSL's MD5 with the algorithm fetched once, a plain RC4 loop, OpenSSL's
 // Base64), and the reader's automatic decryption: one token tried against many preset

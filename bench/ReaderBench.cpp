@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reader's automatic decryption: every stored contact's preset password tried on one
 // token, newest first, the store read included.
 #include <benchmark/benchmark.h>

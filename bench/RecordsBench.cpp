@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The records screen: from the tap on the menu's entry to the list laid out and painted,
 // one step of scrolling, which paints only the rows that come into view, and the resident
 // memory the screen takes with 10,000 records.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cold start: a new process from its start to the main menu drawn, beside a bare Qt
 // window's start on the same machine, and the peak resident memory of each. Both run
 // headless (offscreen) and end themselves once the first frame is drawn. The start is

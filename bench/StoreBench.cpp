@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store's operations as the screens use them (each opens and closes the database
 // file), every one beside its anchor: the bare sqlite3 open, prepare, bind, step, finalize
 // and close of the same statement on the same file, with the bare enciphering of the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # hv_add_library(NAME FOLDER SOURCES...): one folder of src/ as a static library. Its headers
 # are included as "FOLDER/Header.h", by the library itself and by the targets that link it,
 # and by no other: each library has an include root of its own that holds only its folder,

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and benchmarking Hushvault need.
-# Idempotent and quiet: packages already present are not touched.
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs the Debian packages that building, testing, benchmarking and packaging Hushvault
+# need. Idempotent and quiet: packages already present are not touched.
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,7 @@ packages=(
     fonts-noto-cjk desktop-file-utils appstream clang-format
     phoc grim qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    help2man reuse debhelper lintian
 )
 
 missing=()

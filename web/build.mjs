@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the web reader into one self-contained page: node build.mjs OUTPUT_DIRECTORY
 // writes OUTPUT_DIRECTORY/s/index.html (MD5, the token reader and the page's script inline,
 // allowed by their hashes in the Content-Security-Policy, which forbids every connection)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/Logging.h"
 
 Q_LOGGING_CATEGORY(lcPlatform, "hushvault.platform", QtWarningMsg)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Address books of vCard files as phones, exporters and editors write them.
 #include "addressbook/VCardAddressBook.h"
 

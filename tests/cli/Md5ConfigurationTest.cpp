@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // hushvault-cli run as a separate process under OpenSSL configurations that restrict MD5.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A writer process killed with SIGKILL at random moments, again and again, on the same
 // data: after every kill the data holds each operation reported done, at most one more
 // operation whole, and nothing half applied; temporary files are hidden where no reader

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes without end until it is killed: operation after operation of one kind, each
 // reported on standard output by its number once the call that made it returned success.
 // Usage: hv_crash_writer KIND DIRECTORY FIRST

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sending, settings, Conf.ini and the draft on a file system that is full, or read-only:
 // each reports the failure (the command line exits 1) and every byte stored before stays.
 // Once room is made again, the same writes succeed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Base64 decoder takes the body of every token from outside. What it accepts must be
 // exactly what some encoding gives once white space is dropped (trailing bits aside), and
 // whatever is encoded must decode back.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The composer's draft, a property list in the temporary directory: whatever the file holds
 // loads or gives nothing, and a draft saved is the draft loaded.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What every fuzz target shares: property checks that end the run with a crash libFuzzer

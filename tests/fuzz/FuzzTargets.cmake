@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The fuzz targets, one per reader of outside input; read by the fuzz tree that builds them
 # and by the test tree that runs each briefly. Each has a seed corpus in corpus/<target>.
 set(HV_FUZZ_TARGETS

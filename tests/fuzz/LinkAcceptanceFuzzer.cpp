@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Links the platform hands over, as raw text: the reader opens only for a link whose first
 // twelve bytes are the prefix (ASCII letters in any case) with a token after it, and then
 // cuts off exactly those twelve bytes.

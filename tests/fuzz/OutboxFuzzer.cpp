@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Outbox files, read by whatever passes the messages on: a file reads as its parts only
 // when it is exactly what those parts make, and a message the service accepts reads back
 // with its recipient and its whole body.

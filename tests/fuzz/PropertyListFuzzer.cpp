@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Conf.ini" and the other property lists, as files anyone with the user's rights may have
 // written (XML or binary). Reading gives the same texts however it is asked; a set changes
 // the one key, keeps every other text entry, and reads back as what was set.

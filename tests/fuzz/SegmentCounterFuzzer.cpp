@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The composer counts SMS parts on every keystroke of text it does not control (pasted,
 // from a draft): any bytes give a count, the count of a body is the sum of its pieces' in
 // the GSM alphabet, and the parts are what the units need.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Secret-message tokens: what one phone makes, another reads back exactly; a password whose
 // check prefix differs never opens a token; and a token from outside, whatever its bytes,
 // gives nothing or UTF-8 text under the password whose prefix it carries.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a person pastes into the command line (a token, a link, a whole SMS) and what the
 // reader cuts off a delivered link. Any text gives a token no longer than itself with no
 // "%2B" left in it, and a real token is found again in every way a message carries it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vCard files from other phones, through the address book: no person is reported with a
 // number the file does not hold, and no more persons than it has cards.
 #include <filesystem>

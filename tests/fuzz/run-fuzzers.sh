@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs fuzz targets for a set time each, starting from their seed corpora, and prints what
 # each did. New inputs go to WORK_DIR/corpus/<target>, a failing input to
 # WORK_DIR/artifacts/<target>/. Exits 1 when a target fails.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole journeys through the assembled application, on the real event loop.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // hv_single_instance_probe DOCUMENTS_DIR [LINK]: claims the single instance; prints
 // "primary" and then every link it receives (exiting after the first), or "forwarded".
 #include <QCoreApplication>

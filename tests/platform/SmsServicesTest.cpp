@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real SMS services against fakes of what they talk to: ModemManager and the KDE
 // Connect daemon on private D-Buses (python-dbusmock), and a kdeconnect-cli on disk that
 // records its arguments.

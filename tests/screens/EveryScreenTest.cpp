@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every screen and alert of the application, walked through as the screenshots are, at
 // phone and desktop sizes: nothing outside its screen, no two controls over each other,
 // no text cut, the field being typed into in sight when the keyboard takes half the

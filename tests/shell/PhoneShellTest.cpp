@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hushvault on a phone's shell: Phosh's compositor (phoc), headless, at the outputs of real
 // phones; a screenshot (grim) must show Hushvault over the whole output, its own bar at the
 // top where a desktop title bar would otherwise be.

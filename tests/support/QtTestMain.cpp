@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one main of the screen tests: a headless QApplication around GoogleTest.
 #include <gtest/gtest.h>
 

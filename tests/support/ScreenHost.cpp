@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/ScreenHost.h"
 
 #include "ui/AlertView.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 '''A KDE Connect daemon for the SMS tests: paired devices, each reachable or not and with
 or without the SMS plugin, as the daemon and its devices show them on the session bus, and
 a control interface for the tests.

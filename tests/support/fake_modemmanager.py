@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 '''A ModemManager for the SMS tests: modems with the Messaging interface and a State,
 SMS objects that record what they were asked to send, and a control interface for the
 tests.

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every image the application ships, so that they are made reproducibly from code:
-//   hv_imagegen OUTPUT_DIRECTORY
-// Each picture is drawn for one, two and three pixels a point ("name.png", "name@2x.png",
-// "name@3x.png"), so that it is sharp on every screen. The drawings are in units of half a
-// point, except the small tile icons, drawn in points.
+//   hv_imagegen RESOURCES_DIRECTORY
+// Each picture of RESOURCES_DIRECTORY/images is drawn for one, two and three pixels a point
+// ("name.png", "name@2x.png", "name@3x.png"), so that it is sharp on every screen; the
+// desktop's icon goes to RESOURCES_DIRECTORY/icons/<N>x<N>/<app id>.png. The drawings are in units
+// of half a point, except the small tile icons, drawn in points.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,6 +16,8 @@
 #include <QRadialGradient>
 #include <cstdio>
 #include <functional>
+
+#include "Version.h"
 
 namespace {
 
@@ -374,10 +380,11 @@ bool saveCopies(const Picture& picture, const QDir& dir) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fputs("usage: hv_imagegen OUTPUT_DIRECTORY\n", stderr);
+        std::fputs("usage: hv_imagegen RESOURCES_DIRECTORY\n", stderr);
         return 2;
     }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
+    const QDir resources(QString::fromLocal8Bit(argv[1]));
+    QDir dir(resources.filePath("images"));
     dir.mkpath(".");
     const QColor disabledTop(0xb8, 0xc4, 0xd6);
     const QColor disabledBottom(0x98, 0xa6, 0xbc);
@@ -416,8 +423,13 @@ int main(int argc, char** argv) {
     };
     bool ok = true;
     for (const Picture& picture : pictures) ok &= saveCopies(picture, dir);
-    // The desktop's icon for the application, one size.
+    // The desktop's icon, drawn at each size the icon theme asks for besides the scalable
+    // one (icons/scalable, drawn by hand after the same mark).
     gPixelsPerUnit = 1.0;
-    ok &= save(logo(256), dir, "hushvault.png");
+    for (const int size : {64, 128, 256}) {
+        QDir icons(resources.filePath(QString("icons/%1x%1").arg(size)));
+        icons.mkpath(".");
+        ok &= save(logo(size), icons, QString(kHushvaultAppId) + ".png");
+    }
     return ok ? 0 : 1;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every screen of the application, in each shipped language and at each window size
 // asked for (in points; 320x480, 360x720 and 1024x768 unless given), to PNG files named
 // <size>/<screen class>-<language>.png:   hv_screenshots OUTPUT_DIRECTORY [WIDTHxHEIGHT...]

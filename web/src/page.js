@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web reader: takes the token from the link (?m=… or #m=…), asks for the preset
 // password and shows the message, all in this browser. Nothing typed or read is sent or
 // stored; the token leaves the address bar once it is read.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads a secret-message token the way Hushvault does: a check prefix of four lowercase
 // hex digits (the first two bytes of MD5(MD5(password))), then the Base64 of the text's
 // UTF-8 bytes enciphered with RC4 under the key MD5(password). Shared by the web page and

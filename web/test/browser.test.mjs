@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built page in a real browser (Debian's Chromium, headless, through puppeteer-core),
 // served from 127.0.0.1, with a link that hushvault-cli made: the right password, a wrong
 // one first, a damaged link, no request to anything but the page itself, and a screenshot

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The token reader against the same independent vectors as the application's cipher.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';

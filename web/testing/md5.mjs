@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // MD5 for the tests, from the same package the page bundles.
 import { createRequire } from 'node:module';
 

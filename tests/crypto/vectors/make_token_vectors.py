@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: The Hushvault developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Computes secret-message token vectors independently of the C++ code.
 
 RC4 keyed by MD5(password), Base64 of the cipher bytes, and a check prefix made of the
