@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopNotifier.h"
 
 #include <QDBusMessage>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDBusConnection>

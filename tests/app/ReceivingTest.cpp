@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Secret messages that reach Hushvault without a tappable link: pasted, dropped, taken
 // from the clipboard, or received by the modem and noticed.
 #include <gtest/gtest.h>

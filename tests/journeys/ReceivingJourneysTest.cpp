@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Secret messages that arrive on the phone's modem: noticed while Hushvault runs (also
 // without a window), opened from the notice with the sender known, read and answered.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Incoming SMS from a fake ModemManager and desktop notifications on a fake notification
 // server, each on a private bus of the test's own. Where nothing may happen, a later event
 // that must happen is awaited instead: signals from one sender arrive in order.
