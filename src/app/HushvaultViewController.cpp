@@ -42,7 +42,7 @@ constexpr int kTagNewMessage = 101;
 constexpr int kTagContacts = 102;
 constexpr int kTagRecords = 103;
 
-constexpr int kTileHeight = 104;
+constexpr int kTileHeight = 96;
 constexpr int kWideTileHeight = 48;
 constexpr int kInfoButtonRightMargin = 14;
 // The entries' column: as wide as a phone's on a desktop.
@@ -122,6 +122,7 @@ void HushvaultViewController::buildMenu() {
     readMessageButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     readMessageButton->setIconSize(QSize(30, 30));
     readMessageButton->setFixedHeight(kWideTileHeight);
+    Style::apply(readMessageButton, Style::Role::MenuWideTile);
     connect(smsContractsButton, &QToolButton::clicked, this,
             [this] { UIButtonClicked(kTagContacts); });
     connect(smsMessagesButton, &QToolButton::clicked, this,

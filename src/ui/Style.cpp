@@ -74,6 +74,11 @@ constexpr RoleSheet kSheets[] = {
     {Role::MenuBadgePressed,
      "color: white; background: #1d4f9e; border-radius: 8px; padding: 2px 8px;"
      " font-size: 12px; font-weight: bold;"},
+    {Role::MenuWideTile,
+     "QToolButton { color: #1c2a44; font-size: 14px; font-weight: bold; border: 1px solid "
+     "#d3dae6; border-radius: 12px; background: rgba(255,255,255,235); padding: 4px 16px; }"
+     "QToolButton:pressed { background: #dfe8f7; }"
+     "QToolButton:focus { border: 2px solid #2f6fd6; padding: 3px 15px; }"},
     {Role::MenuTile,
      "QToolButton { color: #1c2a44; font-size: 14px; font-weight: bold; border: 1px solid "
      "#d3dae6; border-radius: 12px; background: rgba(255,255,255,235); padding: 14px 4px 10px "

@@ -43,6 +43,7 @@ enum class Role {
     MenuBadge,
     MenuBadgePressed,
     MenuTile,
+    MenuWideTile,  // the low tile across both columns, its text beside the icon
     MenuInfoButton,
     // Access.
     PassCodeField,
