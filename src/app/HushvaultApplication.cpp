@@ -73,13 +73,9 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     else
         delegate_->window()->showOnDevice(PhoneShell::detected());
-    incoming_ = std::make_unique<IncomingMessageWatcher>(EnvironmentBus::system());
-    notifier_ = std::make_unique<DesktopNotifier>(EnvironmentBus::session());
-    notices_ = std::make_unique<SecretMessageNotices>(
-        paths_, *incoming_, *notifier_, [this](const QString& link, const QString& sender) {
-            showWindow();
-            delegate_->openMessage(link, sender);
-        });
+    // Connecting to the buses waits on them: the window is drawn first.
+    QMetaObject::invokeMethod(this, &HushvaultApplication::watchIncomingMessages,
+                              Qt::QueuedConnection);
     termination_ = std::make_unique<TerminationSignals>();
     connect(termination_.get(), &TerminationSignals::received, delegate_.get(), [this] {
         delegate_->applicationWillTerminate();
@@ -104,6 +100,16 @@ void HushvaultApplication::showWindow() {
     if (!window) return;
     if (!window->isVisible()) window->showOnDevice(PhoneShell::detected());
     delegate_->bringToFront();
+}
+
+void HushvaultApplication::watchIncomingMessages() {
+    incoming_ = std::make_unique<IncomingMessageWatcher>(EnvironmentBus::system());
+    notifier_ = std::make_unique<DesktopNotifier>(EnvironmentBus::session());
+    notices_ = std::make_unique<SecretMessageNotices>(
+        paths_, *incoming_, *notifier_, [this](const QString& link, const QString& sender) {
+            showWindow();
+            delegate_->openMessage(link, sender);
+        });
 }
 
 }  // namespace hv

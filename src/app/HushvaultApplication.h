@@ -49,6 +49,9 @@ public:
     void showWindow();
 
 private:
+    // Notices of secret messages the modem receives.
+    void watchIncomingMessages();
+
     LaunchOptions options_;
     StorePaths paths_;
     std::unique_ptr<SmsService> sms_;
