@@ -623,5 +623,9 @@
         <source>backup no memory</source>
         <translation>There is not enough memory to open the backup.</translation>
     </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>%1 contacts and %2 records were added.</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@
         <source>backup no memory</source>
         <translation>内存不足，无法打开备份。</translation>
     </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>已添加 %1 个联系人和 %2 条记录。</translation>
+    </message>
 </context>
 </TS>

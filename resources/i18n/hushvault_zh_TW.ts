@@ -623,5 +623,9 @@
         <source>backup no memory</source>
         <translation>記憶體不足，無法開啟備份。</translation>
     </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>已新增 %1 位聯絡人和 %2 筆記錄。</translation>
+    </message>
 </context>
 </TS>

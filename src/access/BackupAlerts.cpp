@@ -88,12 +88,17 @@ QString BackupAlerts::messageFor(BackupError error) {
     return localized(kKeyBackupCannotWrite);
 }
 
-void BackupAlerts::showFailure(QWidget* screen, const char* titleKey, BackupError error) {
-    showDone(screen, titleKey, messageFor(error));
+void BackupAlerts::showFailure(QWidget* screen, const char* titleKey, BackupError error,
+                               std::function<void()> then) {
+    showDone(screen, titleKey, messageFor(error), std::move(then));
 }
 
-void BackupAlerts::showDone(QWidget* screen, const char* titleKey, const QString& message) {
-    auto* alert = new AlertView(titleKey, nullptr, kKeySure, {});
+void BackupAlerts::showDone(QWidget* screen, const char* titleKey, const QString& message,
+                            std::function<void()> then) {
+    auto* alert =
+        new AlertView(titleKey, nullptr, kKeySure, {}, [then = std::move(then)](AlertView*, int) {
+            if (then) then();
+        });
     alert->setMessageText(message);
     alert->show(Window::of(screen));
 }

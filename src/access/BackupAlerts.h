@@ -28,12 +28,14 @@ void askPassphrase(QWidget* screen, const char* titleKey, const char* messageKey
 // An alert without buttons while a backup is made or read; the caller dismisses it.
 AlertView* showWaiting(QWidget* screen);
 
-// Tells why a backup could not be made or restored.
-void showFailure(QWidget* screen, const char* titleKey, BackupError error);
+// Tells why a backup could not be made or restored; `then` runs once it is closed.
+void showFailure(QWidget* screen, const char* titleKey, BackupError error,
+                 std::function<void()> then = {});
 QString messageFor(BackupError error);
 
-// Tells the outcome with the title and the message given.
-void showDone(QWidget* screen, const char* titleKey, const QString& message);
+// Tells the outcome with the title and the message given; `then` runs once it is closed.
+void showDone(QWidget* screen, const char* titleKey, const QString& message,
+              std::function<void()> then = {});
 
 }  // namespace BackupAlerts
 

@@ -12,7 +12,6 @@
 #include "platform/Localization.h"
 #include "platform/LocalizationKeys.h"
 #include "ui/AlertView.h"
-#include "ui/Window.h"
 
 namespace hv {
 
@@ -47,8 +46,9 @@ void BackupCreation::askPassphrase() {
                 askAgain(passphrase);
                 return;
             }
-            BackupAlerts::showFailure(screen_, kKeyBackupFailed, BackupError::ShortPassphrase);
-            deleteLater();
+            // Asked again once the reason is read: the file stays chosen.
+            BackupAlerts::showFailure(screen_, kKeyBackupFailed, BackupError::ShortPassphrase,
+                                      [this] { askPassphrase(); });
         });
 }
 
@@ -59,10 +59,9 @@ void BackupCreation::askAgain(const QString& passphrase) {
                                         write(passphrase);
                                         return;
                                     }
-                                    auto* alert = new AlertView(
-                                        kKeyBackupFailed, kKeyPassphrasesDiffer, kKeySure, {});
-                                    alert->show(Window::of(screen_));
-                                    deleteLater();
+                                    BackupAlerts::showDone(screen_, kKeyBackupFailed,
+                                                           localized(kKeyPassphrasesDiffer),
+                                                           [this] { askPassphrase(); });
                                 });
 }
 

@@ -13,8 +13,9 @@ class QWidget;
 namespace hv {
 
 // Making a backup from the settings screen: the file chooser, the passphrase asked twice
-// (ten characters at least), the backup written off the UI thread, and an alert with the
-// outcome. Lives as a child of the screen and deletes itself when done or cancelled.
+// (ten characters at least; asked again after a refusal), the backup written off the UI
+// thread, and an alert with the outcome. Lives as a child of the screen and deletes itself when
+// done or cancelled.
 class BackupCreation : public QObject {
     Q_OBJECT
 public:

@@ -100,7 +100,10 @@ void BackupRestoration::apply() {
         BackupAlerts::showFailure(screen_, kKeyRestoreFailed, error);
     } else {
         if (restored_) restored_();
-        BackupAlerts::showDone(screen_, kKeyRestored, describe(plan_));
+        BackupAlerts::showDone(screen_, kKeyRestored,
+                               localized(kKeyRestoredDetail)
+                                   .arg(plan_.contactsToAdd.size())
+                                   .arg(plan_.recordsToAdd.size()));
     }
     deleteLater();
 }

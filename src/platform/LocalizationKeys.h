@@ -162,6 +162,7 @@ namespace hv {
     KEY(kKeyRestoreNothingNew, "restore nothing new")                                     \
     KEY(kKeyRestoreButton, "restore button")                                              \
     KEY(kKeyRestored, "restored")                                                         \
+    KEY(kKeyRestoredDetail, "restored detail")                                            \
     KEY(kKeyRestoreFailed, "restore failed")                                              \
     KEY(kKeyBackupWrongPassphrase, "backup wrong passphrase")                             \
     KEY(kKeyBackupDamaged, "backup damaged")                                              \

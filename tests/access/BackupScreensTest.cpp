@@ -125,7 +125,9 @@ TEST_F(BackupScreensTest, ABackupMadeInOneProfileRestoresInAnother) {
     EXPECT_EQ(question->messageText(), "Adds 2 contacts, 1 records and the backup's settings.");
     EXPECT_TRUE(storeB.findAllContracts().empty());  // nothing before the answer
     test::tapAlertButton(question, 1);
-    ASSERT_NE(alertTitled(kKeyRestored), nullptr);
+    AlertView* restored = alertTitled(kKeyRestored);
+    ASSERT_NE(restored, nullptr);
+    EXPECT_EQ(restored->messageText(), "2 contacts and 1 records were added.");
     EXPECT_EQ(storeB.findContractByTelephoneNumber("13800138000").passWord, "tea");
     EXPECT_EQ(storeB.findAllSMS().size(), 1u);
     // The screen shows the restored administrator password at once.
@@ -164,14 +166,17 @@ TEST_F(BackupScreensTest, PassphrasesAreCheckedAndAWrongOneRestoresNothing) {
     EXPECT_EQ(tooShort->messageText(), localized(kKeyPassphraseTooShort));
     test::tapAlertButton(tooShort, 0);
 
-    backUp(settings, "a long passphrase", "a long passphrase!");
+    // Asked again, for the same file.
+    answer("a long passphrase");
+    answer("a long passphrase!");
     AlertView* differ = alertTitled(kKeyBackupFailed);
     ASSERT_NE(differ, nullptr);
     EXPECT_EQ(differ->messageText(), localized(kKeyPassphrasesDiffer));
     test::tapAlertButton(differ, 0);
     EXPECT_EQ(test::readFile(file), "");
 
-    backUp(settings, "a long passphrase", "a long passphrase");
+    answer("a long passphrase");
+    answer("a long passphrase");
     test::tapAlertButton(alertTitled(kKeyBackupSaved), 0);
     storeB.addContracts("Kai", "777", "milk", "1");
     const std::string before = test::readFile(storeB.dataBasePath());
