@@ -14,8 +14,7 @@ struct KdfParameters {
     std::uint32_t opsLimit = 0;
     std::uint64_t memLimit = 0;
 
-    // What new backups use: about half a second on a current laptop, and within what a
-    // phone can spare (256 MiB).
+    // What new backups use: about half a second, and memory a phone can spare (160 MiB).
     static KdfParameters standard();
     // The cheapest Argon2id allows, for tests and fuzzing: a file made with it is weak.
     static KdfParameters cheapest();
