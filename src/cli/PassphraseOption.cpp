@@ -44,11 +44,13 @@ private:
     bool changed_ = false;
 };
 
+// The echo goes off before the prompt shows (flushing what was typed ahead), so that
+// whatever answers the prompt is never shown.
 std::optional<std::string> ask(CommandContext& context, const char* prompt) {
-    context.err << prompt << std::flush;
     std::optional<std::string> answer;
     {
         EchoOff quiet;
+        context.err << prompt << std::flush;
         answer = firstLine(context.in);
     }
     context.err << '\n';
