@@ -38,7 +38,7 @@ test: deps fuzz-build
 bench: deps
 	@cmake -S . -B build/bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHV_BUILD_TESTS=OFF -DHV_BUILD_BENCH=ON -DHV_BUILD_WEB=OFF >/dev/null
 	@cmake --build build/bench -j $(JOBS)
-	@for b in hv_bench_crypto hv_bench_store hv_bench_reader hv_bench_addressbook hv_bench_contacts hv_bench_records hv_bench_startup; do echo "== $$b"; build/bench/bench/$$b || exit 1; done
+	@for b in hv_bench_crypto hv_bench_store hv_bench_reader hv_bench_addressbook hv_bench_contacts hv_bench_records hv_bench_startup hv_bench_backup; do echo "== $$b"; build/bench/bench/$$b || exit 1; done
 
 run: build
 	@build/release/src/app/hushvault

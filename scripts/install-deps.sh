@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    libsqlite3-dev libssl-dev libplist-dev libicu-dev nlohmann-json3-dev
+    libsqlite3-dev libssl-dev libplist-dev libicu-dev nlohmann-json3-dev libsodium-dev
     libebook-contacts1.2-dev libglib2.0-dev
     dbus-daemon dbus-bin python3-dbusmock nodejs chromium
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev

@@ -499,5 +499,133 @@
         <source>autostart not changed</source>
         <translation>The start-up entry could not be changed: %1</translation>
     </message>
+    <message id="Back up">
+        <source>Back up</source>
+        <translation>Back up…</translation>
+    </message>
+    <message id="Restore">
+        <source>Restore</source>
+        <translation>Restore…</translation>
+    </message>
+    <message id="backup file title">
+        <source>backup file title</source>
+        <translation>Save the backup as</translation>
+    </message>
+    <message id="restore file title">
+        <source>restore file title</source>
+        <translation>Choose a backup</translation>
+    </message>
+    <message id="backup filter">
+        <source>backup filter</source>
+        <translation>Hushvault backups (*.hvbackup);;All files (*)</translation>
+    </message>
+    <message id="backup passphrase">
+        <source>backup passphrase</source>
+        <translation>Backup passphrase</translation>
+    </message>
+    <message id="backup passphrase hint">
+        <source>backup passphrase hint</source>
+        <translation>At least 10 characters. Without it nobody, you included, can read the backup.</translation>
+    </message>
+    <message id="restore passphrase hint">
+        <source>restore passphrase hint</source>
+        <translation>The passphrase the backup was made with.</translation>
+    </message>
+    <message id="repeat passphrase">
+        <source>repeat passphrase</source>
+        <translation>Type the passphrase again.</translation>
+    </message>
+    <message id="Next">
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message id="passphrase too short">
+        <source>passphrase too short</source>
+        <translation>The passphrase is too short: it needs at least 10 characters, because whoever finds the file can try passphrases without limit.</translation>
+    </message>
+    <message id="passphrases differ">
+        <source>passphrases differ</source>
+        <translation>The two passphrases differ.</translation>
+    </message>
+    <message id="please wait">
+        <source>please wait</source>
+        <translation>Please wait…</translation>
+    </message>
+    <message id="backup saved">
+        <source>backup saved</source>
+        <translation>Backup saved</translation>
+    </message>
+    <message id="backup saved detail">
+        <source>backup saved detail</source>
+        <translation>%1 contacts and %2 records are in %3. Keep the passphrase: without it the backup cannot be restored.</translation>
+    </message>
+    <message id="backup failed">
+        <source>backup failed</source>
+        <translation>Backup failed</translation>
+    </message>
+    <message id="restore question">
+        <source>restore question</source>
+        <translation>Restore this backup?</translation>
+    </message>
+    <message id="restore into empty">
+        <source>restore into empty</source>
+        <translation>Adds %1 contacts, %2 records and the backup's settings.</translation>
+    </message>
+    <message id="restore merge">
+        <source>restore merge</source>
+        <translation>Adds %1 contacts and %2 records. Contacts whose number is already here keep this phone's name and password: %3 (%4 of them differ from the backup). This phone's settings stay.</translation>
+    </message>
+    <message id="restore nothing new">
+        <source>restore nothing new</source>
+        <translation>Everything in this backup is already here.</translation>
+    </message>
+    <message id="restore button">
+        <source>restore button</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="restored">
+        <source>restored</source>
+        <translation>Restored</translation>
+    </message>
+    <message id="restore failed">
+        <source>restore failed</source>
+        <translation>Restore failed</translation>
+    </message>
+    <message id="backup wrong passphrase">
+        <source>backup wrong passphrase</source>
+        <translation>The passphrase is wrong, or the file is damaged. Nothing was changed.</translation>
+    </message>
+    <message id="backup damaged">
+        <source>backup damaged</source>
+        <translation>The backup is damaged or cut short. Nothing was changed.</translation>
+    </message>
+    <message id="backup newer">
+        <source>backup newer</source>
+        <translation>The backup was made by a newer version of Hushvault. Update Hushvault to restore it. Nothing was changed.</translation>
+    </message>
+    <message id="backup not a backup">
+        <source>backup not a backup</source>
+        <translation>This file is not a Hushvault backup, or it is damaged. Nothing was changed.</translation>
+    </message>
+    <message id="backup cannot read">
+        <source>backup cannot read</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message id="backup cannot write">
+        <source>backup cannot write</source>
+        <translation>The data could not be written (is the disk full or read-only?). Nothing was changed.</translation>
+    </message>
+    <message id="backup profile unreadable">
+        <source>backup profile unreadable</source>
+        <translation>The stored contacts and records cannot be read.</translation>
+    </message>
+    <message id="backup no memory">
+        <source>backup no memory</source>
+        <translation>There is not enough memory to open the backup.</translation>
+    </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>%1 contacts and %2 records were added.</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,133 @@
         <source>autostart not changed</source>
         <translation>无法更改开机启动项：%1</translation>
     </message>
+    <message id="Back up">
+        <source>Back up</source>
+        <translation>备份…</translation>
+    </message>
+    <message id="Restore">
+        <source>Restore</source>
+        <translation>恢复…</translation>
+    </message>
+    <message id="backup file title">
+        <source>backup file title</source>
+        <translation>备份保存为</translation>
+    </message>
+    <message id="restore file title">
+        <source>restore file title</source>
+        <translation>选择备份文件</translation>
+    </message>
+    <message id="backup filter">
+        <source>backup filter</source>
+        <translation>Hushvault 备份 (*.hvbackup);;所有文件 (*)</translation>
+    </message>
+    <message id="backup passphrase">
+        <source>backup passphrase</source>
+        <translation>备份口令</translation>
+    </message>
+    <message id="backup passphrase hint">
+        <source>backup passphrase hint</source>
+        <translation>至少 10 个字符。没有它，任何人（包括您自己）都无法读取备份。</translation>
+    </message>
+    <message id="restore passphrase hint">
+        <source>restore passphrase hint</source>
+        <translation>制作备份时使用的口令。</translation>
+    </message>
+    <message id="repeat passphrase">
+        <source>repeat passphrase</source>
+        <translation>请再次输入口令。</translation>
+    </message>
+    <message id="Next">
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message id="passphrase too short">
+        <source>passphrase too short</source>
+        <translation>口令太短：至少需要 10 个字符，因为拿到文件的人可以无限次地尝试口令。</translation>
+    </message>
+    <message id="passphrases differ">
+        <source>passphrases differ</source>
+        <translation>两次输入的口令不一致。</translation>
+    </message>
+    <message id="please wait">
+        <source>please wait</source>
+        <translation>请稍候…</translation>
+    </message>
+    <message id="backup saved">
+        <source>backup saved</source>
+        <translation>备份已保存</translation>
+    </message>
+    <message id="backup saved detail">
+        <source>backup saved detail</source>
+        <translation>%1 个联系人和 %2 条记录已保存到 %3。请记住口令：没有它就无法恢复备份。</translation>
+    </message>
+    <message id="backup failed">
+        <source>backup failed</source>
+        <translation>备份失败</translation>
+    </message>
+    <message id="restore question">
+        <source>restore question</source>
+        <translation>恢复此备份？</translation>
+    </message>
+    <message id="restore into empty">
+        <source>restore into empty</source>
+        <translation>将添加 %1 个联系人、%2 条记录以及备份中的设置。</translation>
+    </message>
+    <message id="restore merge">
+        <source>restore merge</source>
+        <translation>将添加 %1 个联系人和 %2 条记录。号码已存在的联系人保留本机的名称和密码：%3 个（其中 %4 个与备份不同）。本机的设置保持不变。</translation>
+    </message>
+    <message id="restore nothing new">
+        <source>restore nothing new</source>
+        <translation>此备份中的所有内容都已存在。</translation>
+    </message>
+    <message id="restore button">
+        <source>restore button</source>
+        <translation>恢复</translation>
+    </message>
+    <message id="restored">
+        <source>restored</source>
+        <translation>已恢复</translation>
+    </message>
+    <message id="restore failed">
+        <source>restore failed</source>
+        <translation>恢复失败</translation>
+    </message>
+    <message id="backup wrong passphrase">
+        <source>backup wrong passphrase</source>
+        <translation>口令错误，或文件已损坏。未作任何更改。</translation>
+    </message>
+    <message id="backup damaged">
+        <source>backup damaged</source>
+        <translation>备份已损坏或不完整。未作任何更改。</translation>
+    </message>
+    <message id="backup newer">
+        <source>backup newer</source>
+        <translation>此备份由更新版本的 Hushvault 制作。请更新 Hushvault 后再恢复。未作任何更改。</translation>
+    </message>
+    <message id="backup not a backup">
+        <source>backup not a backup</source>
+        <translation>此文件不是 Hushvault 备份，或已损坏。未作任何更改。</translation>
+    </message>
+    <message id="backup cannot read">
+        <source>backup cannot read</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message id="backup cannot write">
+        <source>backup cannot write</source>
+        <translation>无法写入数据（磁盘已满或只读？）。未作任何更改。</translation>
+    </message>
+    <message id="backup profile unreadable">
+        <source>backup profile unreadable</source>
+        <translation>无法读取已保存的联系人和记录。</translation>
+    </message>
+    <message id="backup no memory">
+        <source>backup no memory</source>
+        <translation>内存不足，无法打开备份。</translation>
+    </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>已添加 %1 个联系人和 %2 条记录。</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,133 @@
         <source>autostart not changed</source>
         <translation>無法變更開機啟動項：%1</translation>
     </message>
+    <message id="Back up">
+        <source>Back up</source>
+        <translation>備份…</translation>
+    </message>
+    <message id="Restore">
+        <source>Restore</source>
+        <translation>還原…</translation>
+    </message>
+    <message id="backup file title">
+        <source>backup file title</source>
+        <translation>備份儲存為</translation>
+    </message>
+    <message id="restore file title">
+        <source>restore file title</source>
+        <translation>選擇備份檔案</translation>
+    </message>
+    <message id="backup filter">
+        <source>backup filter</source>
+        <translation>Hushvault 備份 (*.hvbackup);;所有檔案 (*)</translation>
+    </message>
+    <message id="backup passphrase">
+        <source>backup passphrase</source>
+        <translation>備份密語</translation>
+    </message>
+    <message id="backup passphrase hint">
+        <source>backup passphrase hint</source>
+        <translation>至少 10 個字元。沒有它，任何人（包括您自己）都無法讀取備份。</translation>
+    </message>
+    <message id="restore passphrase hint">
+        <source>restore passphrase hint</source>
+        <translation>製作備份時使用的密語。</translation>
+    </message>
+    <message id="repeat passphrase">
+        <source>repeat passphrase</source>
+        <translation>請再次輸入密語。</translation>
+    </message>
+    <message id="Next">
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message id="passphrase too short">
+        <source>passphrase too short</source>
+        <translation>密語太短：至少需要 10 個字元，因為拿到檔案的人可以無限次地嘗試密語。</translation>
+    </message>
+    <message id="passphrases differ">
+        <source>passphrases differ</source>
+        <translation>兩次輸入的密語不一致。</translation>
+    </message>
+    <message id="please wait">
+        <source>please wait</source>
+        <translation>請稍候…</translation>
+    </message>
+    <message id="backup saved">
+        <source>backup saved</source>
+        <translation>備份已儲存</translation>
+    </message>
+    <message id="backup saved detail">
+        <source>backup saved detail</source>
+        <translation>%1 位聯絡人和 %2 筆記錄已儲存到 %3。請記住密語：沒有它就無法還原備份。</translation>
+    </message>
+    <message id="backup failed">
+        <source>backup failed</source>
+        <translation>備份失敗</translation>
+    </message>
+    <message id="restore question">
+        <source>restore question</source>
+        <translation>還原此備份？</translation>
+    </message>
+    <message id="restore into empty">
+        <source>restore into empty</source>
+        <translation>將新增 %1 位聯絡人、%2 筆記錄以及備份中的設定。</translation>
+    </message>
+    <message id="restore merge">
+        <source>restore merge</source>
+        <translation>將新增 %1 位聯絡人和 %2 筆記錄。號碼已存在的聯絡人保留本機的名稱和密碼：%3 位（其中 %4 位與備份不同）。本機的設定保持不變。</translation>
+    </message>
+    <message id="restore nothing new">
+        <source>restore nothing new</source>
+        <translation>此備份中的所有內容都已存在。</translation>
+    </message>
+    <message id="restore button">
+        <source>restore button</source>
+        <translation>還原</translation>
+    </message>
+    <message id="restored">
+        <source>restored</source>
+        <translation>已還原</translation>
+    </message>
+    <message id="restore failed">
+        <source>restore failed</source>
+        <translation>還原失敗</translation>
+    </message>
+    <message id="backup wrong passphrase">
+        <source>backup wrong passphrase</source>
+        <translation>密語錯誤，或檔案已損壞。未作任何變更。</translation>
+    </message>
+    <message id="backup damaged">
+        <source>backup damaged</source>
+        <translation>備份已損壞或不完整。未作任何變更。</translation>
+    </message>
+    <message id="backup newer">
+        <source>backup newer</source>
+        <translation>此備份由較新版本的 Hushvault 製作。請更新 Hushvault 後再還原。未作任何變更。</translation>
+    </message>
+    <message id="backup not a backup">
+        <source>backup not a backup</source>
+        <translation>此檔案不是 Hushvault 備份，或已損壞。未作任何變更。</translation>
+    </message>
+    <message id="backup cannot read">
+        <source>backup cannot read</source>
+        <translation>無法讀取該檔案。</translation>
+    </message>
+    <message id="backup cannot write">
+        <source>backup cannot write</source>
+        <translation>無法寫入資料（磁碟已滿或唯讀？）。未作任何變更。</translation>
+    </message>
+    <message id="backup profile unreadable">
+        <source>backup profile unreadable</source>
+        <translation>無法讀取已儲存的聯絡人和記錄。</translation>
+    </message>
+    <message id="backup no memory">
+        <source>backup no memory</source>
+        <translation>記憶體不足，無法開啟備份。</translation>
+    </message>
+    <message id="restored detail">
+        <source>restored detail</source>
+        <translation>已新增 %1 位聯絡人和 %2 筆記錄。</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 
 #include "access/SettingViewFirstController.h"
 
+#include "access/BackupCreation.h"
+#include "access/BackupRestoration.h"
 #include "access/ChooseTimeLockViewController.h"
 #include "access/LockTimeChoices.h"
 #include "access/LoginListener.h"
@@ -48,8 +50,9 @@ void SettingViewFirstController::viewDidLoad() {
 
     table_ = new GroupedTableView;
     setContentView(table_, ContentWidth::Full);  // the table keeps its rows readable
-    const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms, kKeyWebLinkHost};
-    for (int r = 0; r < 4; ++r) {
+    const char* titles[] = {kKeyAdminPassword, kKeyAutomaticLocking, kKeyStoreSms,
+                            kKeyWebLinkHost,   kKeyBackUp,           kKeyRestore};
+    for (int r = 0; r < 6; ++r) {
         TableRow* row = table_->addRow();
         row->setObjectName(QString("settingRow%1").arg(r));
         row->setTitle(localized(titles[r]));
@@ -167,15 +170,15 @@ void SettingViewFirstController::selectRow(int row) {
         auto* passwordScreen = new SettingViewController(paths_);
         passwordScreen->setTitle(localized(kKeyPasswordSetting));
         if (nav) nav->pushViewController(passwordScreen, true);
-    } else if (row == 1) {
+    } else if (row == 1 || row == 4 || row == 5) {
         if (hushvaultViewController && hushvaultViewController->IsLogin()) {
-            openChooser();
+            openBehindLogin(row);
             return;
         }
         presentModalViewController(
             new NavigationController(new LoginViewController(paths_, hushvaultViewController)),
             true);
-        waitForLogin();
+        waitForLogin(row);
     } else if (row == 3) {
         QPointer<SettingViewFirstController> screen(this);
         WebLinkHostEditor::ask(paths_.documentsDirectory(), [screen] {
@@ -190,7 +193,24 @@ void SettingViewFirstController::openChooser() {
     if (NavigationController* nav = navigationController()) nav->pushViewController(chooser, true);
 }
 
-void SettingViewFirstController::waitForLogin() {
+void SettingViewFirstController::openBehindLogin(int row) {
+    if (row == 1) {
+        openChooser();
+    } else if (row == 4) {
+        (new BackupCreation(this, paths_.documentsDirectory(), backupKdf_))->start();
+    } else {
+        QPointer<SettingViewFirstController> screen(this);
+        auto restored = [screen] {
+            if (!screen) return;
+            screen->statueForObjects();
+            screen->reloadData();
+        };
+        (new BackupRestoration(this, paths_.documentsDirectory(), restored))->start();
+    }
+}
+
+void SettingViewFirstController::waitForLogin(int row) {
+    rowAfterLogin_ = row;               // the last row tapped is the one resumed
     if (lockTimeRegistration_) return;  // one registration at a time
     lockTimeRegistration_ = NotificationCenter::defaultCenter().addObserver(
         this, kNotificationLockTime, [this](const Notification& n) { loginedInSeccess(n.object); });
@@ -207,7 +227,7 @@ void SettingViewFirstController::loginedInSeccess(const QVariant& object) {
     }
     if (object.toString() == "passWord") return;  // a password change: still waiting
     stopWaiting();
-    openChooser();
+    openBehindLogin(rowAfterLogin_);
 }
 
 }  // namespace hv

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "backup/KdfParameters.h"
 #include "store/StorePaths.h"
 #include "ui/ViewController.h"
 
@@ -18,8 +19,9 @@ class SwitchControl;
 class TableRow;
 
 // Settings: the administrator password, the automatic-locking time (asks for a login
-// first while logged out), the "Store SMS" switch, and the host of web links (Conf.ini's
-// WebLinkHost, needed before a message can go to a friend without Hushvault), and, where
+// first while logged out), the "Store SMS" switch, the host of web links (Conf.ini's
+// WebLinkHost, needed before a message can go to a friend without Hushvault), making and
+// restoring a backup (both ask for a login first while logged out), and, where
 // the application can, a switch that keeps secret messages noticed while Hushvault is
 // closed. Every change of the first three saves "Record", "Time" and "LockTime" at once;
 // the state is read again whenever the screen appears.
@@ -40,6 +42,8 @@ public:
     void setHushvaultViewController(LoginListener* menu) { hushvaultViewController = menu; }
     // Before the screen loads; without it the switch is not shown.
     void setNoticeWhenClosed(NoticeWhenClosed notice) { notice_ = std::move(notice); }
+    // The key-derivation costs of new backups (tests make them cheap).
+    void setBackupKdf(KdfParameters kdf) { backupKdf_ = kdf; }
     void statueForObjects();
     // Writes the screen's settings; false (and an alert) when the store refused them.
     bool save();
@@ -60,7 +64,9 @@ protected:
 private:
     void reloadData();
     void openChooser();
-    void waitForLogin();
+    // What a row does once logged in: the chooser (row 1), a backup (4) or a restore (5).
+    void openBehindLogin(int row);
+    void waitForLogin(int row);
     void stopWaiting();
 
     QStringList array;
@@ -76,6 +82,8 @@ private:
     QList<TableRow*> rows_;
     // The registration for "lockTime" while the screen waits for a login; at most one.
     QMetaObject::Connection lockTimeRegistration_;
+    int rowAfterLogin_ = 1;
+    KdfParameters backupKdf_ = KdfParameters::standard();
 };
 
 }  // namespace hv

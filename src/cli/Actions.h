@@ -36,4 +36,7 @@ int sendMessage(CommandContext& context);
 int smsStatus(CommandContext& context);
 int readMessage(CommandContext& context);
 
+int createBackup(CommandContext& context);
+int restoreBackup(CommandContext& context);
+
 }  // namespace hv::cli

@@ -66,6 +66,9 @@ std::string usage() {
             "standard input) or --password-file FILE (its first line). --password P is seen\n"
             "by every local user in the list of processes and stays in the shell's history:\n"
             "prefer the other two.\n"
+            "A backup's passphrase (10 characters at least) comes from --passphrase-file FILE\n"
+            "or standard input (asked twice, without echo, on a terminal), never from the\n"
+            "command line.\n"
             "Exit status: 0 done, 1 the command failed, 2 wrong arguments, 3 (send) the\n"
             "message was only kept in the Outbox: no modem or phone could send it.\n";
     return text.str();
@@ -99,7 +102,7 @@ FoundCommand findCommand(const std::vector<std::string>& words) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, const KdfParameters& backupKdf) {
     try {
         // The program's own options come before the command; the command's are its own.
         const std::string dataDirectoryOption = std::string("--") + DataDirectoryOption::kName;
@@ -141,6 +144,7 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         if (!md5Available()) throw CommandFailed(kMd5MissingMessage);
         CommandContext context{std::vector<std::string>(words.begin() + found.words, words.end()),
                                in, out, err, *paths};
+        context.backupKdf = backupKdf;
         return found.command.run(context);
     } catch (const UsageError& error) {
         err << "hushvault-cli: " << error.what() << '\n';

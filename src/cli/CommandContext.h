@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "backup/KdfParameters.h"
 #include "store/StorePaths.h"
 
 namespace hv {
@@ -31,6 +32,8 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;  // warnings of a command that still succeeds
     StorePaths paths;
+    // The key-derivation costs of new backups (tests make them cheap).
+    KdfParameters backupKdf = KdfParameters::standard();
 
     // The profile's store, opened and its tables made at the first call; a store that
     // cannot be used fails the command. Actions check their arguments before, so that

@@ -50,6 +50,19 @@ std::span<const Command> commands() {
          "contact's preset password that fits (newest first), and record it as the reader "
          "does (exit 1: nothing fits)",
          readMessage},
+        {"backup", "create", "[--passphrase-file F] [--] FILE",
+         "write an encrypted backup of the secret contacts, records, settings rows and Conf.ini "
+         "keys to FILE (mode 0600, replaced only once whole): a header (magic HVBACKUP, format "
+         "version, Argon2id costs and salt), then their JSON in XChaCha20-Poly1305 secret-stream "
+         "parts under the key derived from the passphrase",
+         createBackup},
+        {"backup", "restore", "[--passphrase-file F] [--dry-run] [--] FILE",
+         "check the whole backup, then apply it in one transaction: into an empty profile "
+         "everything; otherwise contacts are merged by number (a number already here keeps this "
+         "profile's name, password and phone type), records are added unless the same record is "
+         "there, settings stay; a wrong passphrase, a damaged, cut or newer file or a refused "
+         "write changes nothing (exit 1); --dry-run only says what would change",
+         restoreBackup},
     };
     return kCommands;
 }

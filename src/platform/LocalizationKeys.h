@@ -137,7 +137,41 @@ namespace hv {
     KEY(kKeySendsThrough, "Sends through")                                                \
     KEY(kKeyViaModem, "via modem")                                                        \
     KEY(kKeyViaKdeConnect, "via KDE Connect")                                             \
-    KEY(kKeyViaOutbox, "via Outbox")
+    KEY(kKeyViaOutbox, "via Outbox")                                                      \
+    /* Backups (the settings screen). */                                                  \
+    KEY(kKeyBackUp, "Back up")                                                            \
+    KEY(kKeyRestore, "Restore")                                                           \
+    KEY(kKeyBackupFileTitle, "backup file title")                                         \
+    KEY(kKeyRestoreFileTitle, "restore file title")                                       \
+    KEY(kKeyBackupFilter, "backup filter")                                                \
+    KEY(kKeyBackupPassphrase, "backup passphrase")                                        \
+    KEY(kKeyBackupPassphraseHint, "backup passphrase hint")                               \
+    KEY(kKeyRestorePassphraseHint, "restore passphrase hint")                             \
+    KEY(kKeyRepeatPassphrase, "repeat passphrase")                                        \
+    KEY(kKeyNext, "Next")                                                                 \
+    KEY(kKeyPassphraseTooShort, "passphrase too short")                                   \
+    KEY(kKeyPassphrasesDiffer, "passphrases differ")                                      \
+    KEY(kKeyPleaseWait, "please wait")                                                    \
+    /* %1 contacts, %2 records; %3 the file, or %3 kept and %4 differing. */              \
+    KEY(kKeyBackupSaved, "backup saved")                                                  \
+    KEY(kKeyBackupSavedDetail, "backup saved detail")                                     \
+    KEY(kKeyBackupFailed, "backup failed")                                                \
+    KEY(kKeyRestoreQuestion, "restore question")                                          \
+    KEY(kKeyRestoreIntoEmpty, "restore into empty")                                       \
+    KEY(kKeyRestoreMerge, "restore merge")                                                \
+    KEY(kKeyRestoreNothingNew, "restore nothing new")                                     \
+    KEY(kKeyRestoreButton, "restore button")                                              \
+    KEY(kKeyRestored, "restored")                                                         \
+    KEY(kKeyRestoredDetail, "restored detail")                                            \
+    KEY(kKeyRestoreFailed, "restore failed")                                              \
+    KEY(kKeyBackupWrongPassphrase, "backup wrong passphrase")                             \
+    KEY(kKeyBackupDamaged, "backup damaged")                                              \
+    KEY(kKeyBackupNewer, "backup newer")                                                  \
+    KEY(kKeyBackupNotBackup, "backup not a backup")                                       \
+    KEY(kKeyBackupCannotRead, "backup cannot read")                                       \
+    KEY(kKeyBackupCannotWrite, "backup cannot write")                                     \
+    KEY(kKeyBackupProfileUnreadable, "backup profile unreadable")                         \
+    KEY(kKeyBackupNoMemory, "backup no memory")
 
 #define HV_DEFINE_LOCALIZATION_KEY(name, text) inline constexpr const char* name = text;
 HV_LOCALIZATION_KEYS(HV_DEFINE_LOCALIZATION_KEY)

@@ -25,16 +25,35 @@ std::string ConfigFile::GetConfigFilePath() const {
 }
 
 bool ConfigFile::writeValue(const std::string& key, plist_t value) const {
-    PlistPtr owned(value);
+    std::vector<std::pair<std::string, PlistPtr>> values;
+    values.emplace_back(key, PlistPtr(value));
+    return writeValues(values);
+}
+
+bool ConfigFile::writeValues(
+    std::vector<std::pair<std::string, PropertyList::Node>>& values) const {
     PlistPtr dictionary = PropertyList::readDictionary(GetConfigFilePath());
     if (!dictionary) dictionary.reset(plist_new_dict());
-    // A file may name the key twice; every earlier entry goes, so the new value is the
-    // one read back.
-    while (plist_dict_get_item(dictionary.get(), key.c_str()))
-        plist_dict_remove_item(dictionary.get(), key.c_str());
-    plist_dict_set_item(dictionary.get(), key.c_str(), owned.release());  // takes ownership
+    for (auto& [key, value] : values) {
+        // A file may name the key twice; every earlier entry goes, so the new value is the
+        // one read back.
+        while (plist_dict_get_item(dictionary.get(), key.c_str()))
+            plist_dict_remove_item(dictionary.get(), key.c_str());
+        plist_dict_set_item(dictionary.get(), key.c_str(), value.release());  // takes ownership
+    }
     return ensureDirectory(documentsDirectory_) &&
            PropertyList::writeDictionary(GetConfigFilePath(), dictionary.get());
+}
+
+bool ConfigFile::SetValuesToConfigFile(const std::map<std::string, std::string>& texts,
+                                       const std::map<std::string, std::int32_t>& numbers) const {
+    std::vector<std::pair<std::string, PlistPtr>> values;
+    for (const auto& [key, text] : texts)
+        values.emplace_back(key, PlistPtr(plist_new_string(text.c_str())));
+    for (const auto& [key, number] : numbers)
+        values.emplace_back(
+            key, PlistPtr(plist_new_uint(static_cast<uint64_t>(static_cast<int64_t>(number)))));
+    return writeValues(values);
 }
 
 std::optional<std::string> ConfigFile::GetStrValueFromConfigFile(const std::string& key) const {

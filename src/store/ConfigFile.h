@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "store/PropertyList.h"
 
 namespace hv {
 
@@ -36,8 +39,13 @@ public:
     std::optional<std::vector<std::string>> GetArrayFromConfigFile(const std::string& key) const;
     bool SetArrayToConfigFile(const std::string& key, const std::vector<std::string>& value) const;
 
+    // Sets texts and integers under several keys in one write: all or none.
+    bool SetValuesToConfigFile(const std::map<std::string, std::string>& texts,
+                               const std::map<std::string, std::int32_t>& numbers) const;
+
 private:
     bool writeValue(const std::string& key, void* value) const;
+    bool writeValues(std::vector<std::pair<std::string, PropertyList::Node>>& values) const;
 
     std::string documentsDirectory_;
 };

@@ -252,12 +252,17 @@ std::map<std::string, std::string> HushvaultSqlite::findAllNewSMS() {
 
 // --- message records ----------------------------------------------------------------------
 
+namespace {
+
+constexpr const char* kInsertRecord =
+    "INSERT OR REPLACE INTO HidMSG(id ,telephone, content,time,statue) VALUES (?,?,?,?,?);";
+
+}  // namespace
+
 std::int32_t HushvaultSqlite::addSMS(const std::string& telephone, const std::string& content,
                                      const std::optional<std::string>& time,
                                      const std::optional<std::string>& statue) {
-    return insert(
-        "INSERT OR REPLACE INTO HidMSG(id ,telephone, content,time,statue) VALUES (?,?,?,?,?);",
-        storedNumber(telephone), encryptAtRest(content), time, statue);
+    return insert(kInsertRecord, storedNumber(telephone), encryptAtRest(content), time, statue);
 }
 
 void HushvaultSqlite::deleteSMSBySMSid(std::int32_t id) {
@@ -300,13 +305,18 @@ void HushvaultSqlite::clearSMSByTelephoneNumber(const std::string& telephone) {
 
 // --- secret contacts ----------------------------------------------------------------------
 
+namespace {
+
+constexpr const char* kInsertContact =
+    "INSERT OR REPLACE INTO SecContract(id ,name,telephone, passWord,checkCode) VALUES "
+    "(?,?,?,?,?);";
+
+}  // namespace
+
 std::int32_t HushvaultSqlite::addContracts(const std::string& name, const std::string& tel,
                                            const std::string& passWD,
                                            const std::string& checkCode) {
-    return insert(
-        "INSERT OR REPLACE INTO SecContract(id ,name,telephone, passWord,checkCode) VALUES "
-        "(?,?,?,?,?);",
-        encryptAtRest(name), storedNumber(tel), passWD, checkCode);
+    return insert(kInsertContact, encryptAtRest(name), storedNumber(tel), passWD, checkCode);
 }
 
 void HushvaultSqlite::update(const std::string& name, const std::string& tel,
@@ -347,6 +357,66 @@ Contacts HushvaultSqlite::findContractByCheckCode(const std::string& checkCode) 
 std::vector<Contacts> HushvaultSqlite::findAllContracts() {
     return listAll<Contacts>("SELECT count(*) FROM SecContract",
                              "SELECT * FROM SecContract ORDER BY id DESC", readContact);
+}
+
+// --- many rows at once -------------------------------------------------------------------
+
+bool HushvaultSqlite::addAll(const std::vector<Contacts>& contacts,
+                             const std::vector<HiddenMSG>& records,
+                             const std::vector<std::pair<std::string, std::string>>& settings,
+                             const std::function<bool()>& beforeCommit) {
+    return inTransaction([&] {
+        // One statement per table, reset between rows: thousands of rows are one pass.
+        auto runEach = [&](const char* sql, const auto& rows, auto bindRow) {
+            SqliteStatement statement(logDataBase, sql);
+            for (const auto& row : rows) {
+                statement.reset();
+                bindRow(statement, row);
+                if (!statement.run()) {
+                    noteFailure();
+                    return false;
+                }
+            }
+            return true;
+        };
+        auto optionalText = [](const std::string& text) {
+            return text.empty() ? std::nullopt : std::optional<std::string>(text);
+        };
+        const bool done =
+            runEach(kInsertContact, contacts,
+                    [](SqliteStatement& statement, const Contacts& contact) {
+                        bindAll(statement, 2, encryptAtRest(contact.name),
+                                storedNumber(contact.telePhoneNumber), contact.passWord,
+                                contact.iphoneFriend);
+                    }) &&
+            runEach(kInsertRecord, records,
+                    [&](SqliteStatement& statement, const HiddenMSG& record) {
+                        bindAll(statement, 2, storedNumber(record.telePhoneNumber),
+                                encryptAtRest(record.contents), optionalText(record.time),
+                                optionalText(record.statue));
+                    });
+        if (!done) return false;
+        for (const auto& [key, value] : settings) {
+            SqliteStatement update(logDataBase, kUpdateSetting);
+            bindAll(update, 1, value, key);
+            if (!update.run()) {
+                noteFailure();
+                return false;
+            }
+            if (sqlite3_changes(logDataBase) > 0) continue;
+            SqliteStatement insert(logDataBase, kInsertSetting);
+            bindAll(insert, 2, value, key);
+            if (!insert.run()) {
+                noteFailure();
+                return false;
+            }
+        }
+        if (beforeCommit && !beforeCommit()) {
+            lastError_ = "the files beside the database could not be written";
+            return false;
+        }
+        return true;
+    });
 }
 
 // --- versions -----------------------------------------------------------------------------

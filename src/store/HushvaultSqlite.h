@@ -79,6 +79,14 @@ public:
     Contacts findContractByCheckCode(const std::string& checkCode);
     std::vector<Contacts> findAllContracts();  // newest first
 
+    // Adds the contacts and records (their ids are ignored: SQLite gives new ones) and sets
+    // the settings rows (key, value; a key without a row gets one), all in one transaction:
+    // all or none. beforeCommit, when given, runs last inside the transaction (a file to
+    // write with it); false from it rolls everything back. True when it was committed.
+    bool addAll(const std::vector<Contacts>& contacts, const std::vector<HiddenMSG>& records,
+                const std::vector<std::pair<std::string, std::string>>& settings,
+                const std::function<bool()>& beforeCommit = {});
+
     // Versions that have run.
     std::int32_t addVersion(const std::string& version);
     bool findByVersion(const std::string& version);

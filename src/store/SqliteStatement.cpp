@@ -46,6 +46,14 @@ bool SqliteStatement::run() {
     return !failed();
 }
 
+void SqliteStatement::reset() {
+    if (!statement_) return;
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+    bound_ = true;
+    stepFailed_ = false;
+}
+
 int SqliteStatement::columnInt(int column) const {
     return sqlite3_column_int(statement_, column);
 }

@@ -32,6 +32,8 @@ public:
     bool nextRow();
     // Runs a statement that returns no rows. True when it completed.
     bool run();
+    // Makes the statement ready to bind and run again (many rows in one transaction).
+    void reset();
 
     int columnInt(int column) const;
     // A NULL column reads as the empty text.

@@ -10,7 +10,7 @@
 
 namespace hv::crash {
 
-enum class Kind { Store, Config, Draft, Outbox };
+enum class Kind { Store, Config, Draft, Outbox, Restore };
 
 Kind kindNamed(const std::string& name);
 std::string nameOf(Kind kind);

@@ -4,7 +4,7 @@
 // A writer process killed with SIGKILL at random moments, again and again, on the same
 // data: after every kill the data holds each operation reported done, at most one more
 // operation whole, and nothing half applied; temporary files are hidden where no reader
-// looks. Covers the database, Conf.ini, the draft and the Outbox.
+// looks. Covers the database, Conf.ini, the draft, the Outbox and restoring backups.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -143,5 +143,6 @@ TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) 
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfData, CrashSafetyTest,
-                         ::testing::Values(Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox),
+                         ::testing::Values(Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox,
+                                           Kind::Restore),
                          [](const auto& info) { return crash::nameOf(info.param); });

@@ -13,4 +13,5 @@ set(HV_FUZZ_TARGETS
     fuzz_vcard
     fuzz_outbox
     fuzz_segments
+    fuzz_backup
 )

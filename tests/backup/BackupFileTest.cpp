@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The backup file on its own: whatever is sealed opens again with the passphrase, and every
+// kind of damage is refused with its reason before any contents come out.
+#include "backup/BackupFile.h"
+
+#include <gtest/gtest.h>
+
+#include "backup/BackupContents.h"
+#include "backup/BackupHeader.h"
+
+using namespace hv;
+
+namespace {
+
+constexpr const char* kPassphrase = "correct horse battery";
+
+std::string sealed(std::string_view contents, KdfParameters kdf = KdfParameters::cheapest()) {
+    auto result = BackupFile::seal(contents, kPassphrase, kdf);
+    EXPECT_EQ(result.error, BackupError::None);
+    return result.bytes;
+}
+
+BackupError openError(const std::string& file, const char* passphrase = kPassphrase) {
+    const auto opened = BackupFile::open(file, passphrase);
+    if (opened.error != BackupError::None) {
+        EXPECT_TRUE(opened.contents.empty());
+    }
+    return opened.error;
+}
+
+std::string withLittleEndian(std::string file, std::size_t at, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    return file;
+}
+
+// Part sizes around the edges: empty, one part exactly, one byte more, several parts.
+class BackupFileRoundTrip : public ::testing::TestWithParam<std::size_t> {};
+
+}  // namespace
+
+TEST_P(BackupFileRoundTrip, OpensToWhatWasSealedAndRecordsItsCosts) {
+    std::string contents(GetParam(), '\0');
+    for (std::size_t i = 0; i < contents.size(); ++i) contents[i] = static_cast<char>(i * 7);
+    const std::string file = sealed(contents);
+    const std::size_t parts = contents.size() / BackupFile::kPartSize + 2;  // and the key check
+    EXPECT_EQ(file.size(), BackupHeader::kSize + contents.size() + parts * 17);
+    const auto opened = BackupFile::open(file, kPassphrase);
+    ASSERT_EQ(opened.error, BackupError::None);
+    EXPECT_EQ(opened.contents, contents);
+    EXPECT_EQ(opened.kdf, KdfParameters::cheapest());
+    // A fresh salt and stream header each time.
+    EXPECT_NE(sealed(contents), file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, BackupFileRoundTrip,
+                         ::testing::Values(0, 1, BackupFile::kPartSize - 1, BackupFile::kPartSize,
+                                           BackupFile::kPartSize + 1,
+                                           3 * BackupFile::kPartSize + 5));
+
+TEST(BackupFileTest, EveryDamageIsRefusedWithItsReason) {
+    const std::string contents(2 * BackupFile::kPartSize + 100, 'x');
+    const std::string file = sealed(contents);
+    // The header and the key check; a whole part of contents.
+    const std::size_t header = BackupHeader::kSize + 17, part = BackupFile::kPartSize + 17;
+    auto flipped = [&](std::size_t at) {
+        std::string copy = file;
+        copy[at] ^= 0x01;
+        return copy;
+    };
+    // Parts 0 and 1 swapped.
+    std::string reordered = file.substr(0, header) + file.substr(header + part, part) +
+                            file.substr(header, part) + file.substr(header + 2 * part);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        BackupError expected;
+    };
+    const Case cases[] = {
+        {"empty", "", BackupError::NotABackup},
+        {"another file", "<?xml version=\"1.0\"?><plist/>", BackupError::NotABackup},
+        {"cut in the header", file.substr(0, BackupHeader::kSize - 1), BackupError::NotABackup},
+        {"header alone", file.substr(0, BackupHeader::kSize), BackupError::Damaged},
+        {"cut after the key check", file.substr(0, header), BackupError::Damaged},
+        {"cut in the first part", file.substr(0, header + 100), BackupError::Damaged},
+        {"cut at a part's end", file.substr(0, header + part), BackupError::Damaged},
+        {"cut in the last part", file.substr(0, file.size() - 1), BackupError::Damaged},
+        {"a byte appended", file + '\0', BackupError::Damaged},
+        {"an empty final part appended", file + file.substr(file.size() - 17),
+         BackupError::Damaged},
+        {"parts reordered", reordered, BackupError::Damaged},
+        {"magic changed", flipped(0), BackupError::NotABackup},
+        {"reserved byte set", flipped(11), BackupError::NotABackup},
+        {"salt changed", flipped(30), BackupError::WrongPassphrase},
+        {"stream header changed", flipped(50), BackupError::WrongPassphrase},
+        {"key check changed", flipped(header - 10), BackupError::WrongPassphrase},
+        {"first part changed", flipped(header + 10), BackupError::Damaged},
+        {"a later part changed", flipped(header + part + 10), BackupError::Damaged},
+        {"last tag changed", flipped(file.size() - 1), BackupError::Damaged},
+        {"version 0", withLittleEndian(file, 8, 0, 2), BackupError::NotABackup},
+        {"a newer version", withLittleEndian(file, 8, 2, 2), BackupError::NewerFormat},
+        {"another derivation", withLittleEndian(file, 10, 2, 1), BackupError::NotABackup},
+        {"passes beyond bounds", withLittleEndian(file, 12, 0xffffffff, 4),
+         BackupError::HostileParameters},
+        {"no passes", withLittleEndian(file, 12, 0, 4), BackupError::HostileParameters},
+        {"memory beyond bounds", withLittleEndian(file, 16, std::uint64_t(1) << 40, 8),
+         BackupError::HostileParameters},
+        {"memory below Argon2's least", withLittleEndian(file, 16, 1024, 8),
+         BackupError::HostileParameters},
+        // Within bounds but not what it was made with: the key differs.
+        {"passes changed", withLittleEndian(file, 12, 2, 4), BackupError::WrongPassphrase},
+    };
+    for (const Case& c : cases) EXPECT_EQ(openError(c.bytes), c.expected) << c.what;
+    EXPECT_EQ(openError(file, "correct horse battery "), BackupError::WrongPassphrase);
+    EXPECT_EQ(openError(file, ""), BackupError::WrongPassphrase);
+}
+
+TEST(BackupFileTest, ACeilingBelowTheFilesCostsRefusesItBeforeDeriving) {
+    const std::string file = sealed("{}", {2, 64 * 1024});
+    EXPECT_EQ(BackupFile::open(file, kPassphrase, {1, 64 * 1024}).error,
+              BackupError::HostileParameters);
+    EXPECT_EQ(BackupFile::open(file, kPassphrase, {2, 32 * 1024}).error,
+              BackupError::HostileParameters);
+    EXPECT_EQ(BackupFile::open(file, kPassphrase, {2, 64 * 1024}).error, BackupError::None);
+}
+
+TEST(BackupContentsTest, JsonRoundTripsEveryFieldAndRefusesWrongTypes) {
+    BackupContents contents;
+    contents.writtenBy = "0.1.0";
+    contents.contacts = {{0, "Lei 雷", "13800138000", "tea\"\\", "1"},
+                         {0, "", "555", "", std::nullopt}};
+    contents.records = {{0, "13800138000", "见面 at 8\n", "2026-12-07 21:00:00", "3"},
+                        {0, "555", "", "", ""}};
+    contents.settings = {{"PassWord", "2468"}, {"Time", "5"}};
+    contents.config = {{"isglobleStatus", "-3"}, {"WebLinkHost", "links.example.org"}};
+    const std::string json = contents.toJson();
+    EXPECT_NE(json.find("\"isglobleStatus\":-3"), std::string::npos) << json;
+    const auto back = BackupContents::fromJson(json);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->writtenBy, "0.1.0");
+    ASSERT_EQ(back->contacts.size(), 2u);
+    EXPECT_EQ(back->contacts[0].name, "Lei 雷");
+    EXPECT_EQ(back->contacts[0].passWord, "tea\"\\");
+    EXPECT_EQ(back->contacts[0].iphoneFriend, "1");
+    EXPECT_FALSE(back->contacts[1].iphoneFriend);
+    ASSERT_EQ(back->records.size(), 2u);
+    EXPECT_EQ(back->records[0].contents, "见面 at 8\n");
+    EXPECT_EQ(back->records[0].time, "2026-12-07 21:00:00");
+    EXPECT_EQ(back->records[0].statue, "3");
+    EXPECT_EQ(back->settings, contents.settings);
+    EXPECT_EQ(back->config, contents.config);
+
+    const std::string base =
+        R"("writtenBy":"1","contacts":[],"records":[],"settings":{},"config":{})";
+    EXPECT_TRUE(
+        BackupContents::fromJson(R"({"format":"hushvault-backup",)" + base + R"(,"later":[1]})"));
+    for (
+        const std::string& bad : {
+            std::string("[]"),
+            std::string("{\"format\":\"other\",") + base + "}",
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":1,"contacts":[],"records":[],"settings":{},"config":{}})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":{},"records":[],"settings":{},"config":{}})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":[{"name":"a","number":"1","password":7,"phoneType":null}],"records":[],"settings":{},"config":{}})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":[],"records":[{"number":"1","text":"t","time":"x"}],"settings":{},"config":{}})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":[],"records":[],"settings":{"a":1},"config":{}})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":[],"records":[],"settings":{},"config":[]})"),
+            std::string(
+                R"({"format":"hushvault-backup","writtenBy":"1","contacts":[],"records":[],"settings":{},"config":{"a":true}})"),
+            std::string(R"({"format":"hushvault-backup")"),
+        })
+        EXPECT_FALSE(BackupContents::fromJson(bad)) << bad;
+}

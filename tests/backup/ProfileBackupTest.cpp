@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: The Hushvault developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Backups between two profiles: what one holds arrives whole in an empty one, merges by the
+// documented rule into one with data, and every refusal leaves the profile's files as they
+// were, byte for byte.
+#include "backup/ProfileBackup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "backup/BackupFile.h"
+#include "store/ConfigFile.h"
+#include "store/HushvaultSqlite.h"
+#include "store/StartupSequence.h"
+#include "support/RawSql.h"
+#include "support/TempDir.h"
+
+using namespace hv;
+
+namespace {
+
+constexpr const char* kPassphrase = "a long passphrase";
+
+struct Profile {
+    Profile() { StartupSequence::run(store, "1.0", 1765000000.0); }
+
+    ProfileBackup backup() const { return ProfileBackup(dir.path()); }
+    // The whole profile as the application reads it, in one comparable text.
+    std::string summary() {
+        std::string text;
+        for (const Contacts& c : store.findAllContracts())
+            text += "C " + c.name + "|" + c.telePhoneNumber + "|" + c.passWord + "|" +
+                    c.iphoneFriend.value_or("-") + "\n";
+        for (const HiddenMSG& r : store.findAllSMS())
+            text +=
+                "R " + r.telePhoneNumber + "|" + r.contents + "|" + r.time + "|" + r.statue + "\n";
+        for (const auto& [key, value] : store.findAllNewSMS())
+            if (key != "LockTime") text += "S " + key + "=" + value + "\n";
+        text += "W " + config.GetStrValueFromConfigFile("WebLinkHost").value_or("-") + "\n";
+        return text;
+    }
+    std::string files() const {
+        return test::readFile(store.dataBasePath()) + "|" +
+               test::readFile(config.GetConfigFilePath());
+    }
+    BackupError restore(const std::string& file, const char* passphrase = kPassphrase) {
+        BackupContents contents;
+        if (auto error = ProfileBackup::read(file, passphrase, contents);
+            error != BackupError::None)
+            return error;
+        RestorePlan plan;
+        if (auto error = backup().plan(contents, plan); error != BackupError::None) return error;
+        return backup().apply(plan);
+    }
+
+    test::TempDir dir;
+    HushvaultSqlite store{dir.path()};
+    ConfigFile config{dir.path()};
+};
+
+class ProfileBackupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        old.store.addContracts("Lei", "+86 138 0013 8000", "tea", "1");
+        old.store.addContracts("Ana", "555-0101", "coffee", "0");
+        old.store.addSMS("13800138000", "see you at eight", "2026-12-01 20:00:00", "2");
+        old.store.addSMS("5550101", "bring the map", "2026-12-02 09:30:00", "3");
+        old.store.addSMS("5550101", "bring the map", "2026-12-02 09:30:00", "3");  // twice
+        old.store.updatetel("PassWord", "2468");
+        old.store.updatetel("Time", "5");
+        ASSERT_TRUE(old.config.SetStrValueToConfigFile("WebLinkHost", "links.example.org"));
+        ASSERT_TRUE(old.config.SetIntValueToConfigFile("isglobleStatus", 3));
+    }
+
+    std::string make(Profile& from, const char* passphrase = kPassphrase) {
+        const std::string file = files.file("backup.hvbackup");
+        EXPECT_EQ(from.backup().create(file, passphrase, KdfParameters::cheapest()),
+                  BackupError::None);
+        return file;
+    }
+
+    test::TempDir files;
+    Profile old, fresh;
+};
+
+}  // namespace
+
+TEST_F(ProfileBackupTest, AnEmptyProfileGetsEverythingAndCanSendItBack) {
+    const std::string file = make(old);
+    EXPECT_EQ(test::permissions(file), 0600u);
+    EXPECT_EQ(fresh.restore(file), BackupError::None);
+    EXPECT_EQ(fresh.summary(), old.summary());
+    EXPECT_EQ(fresh.config.GetIntValueFromConfigFile("isglobleStatus"), 3);
+    EXPECT_EQ(fresh.store.findContractByTelephoneNumber("13800138000").passWord, "tea");
+
+    // And the other way: what the new profile adds comes back to an emptied old one.
+    fresh.store.addContracts("Kai", "777", "milk", "1");
+    old.store.deletAllContracts();
+    old.store.clearAllSMS();
+    const std::string back = make(fresh);
+    EXPECT_EQ(old.restore(back), BackupError::None);
+    EXPECT_EQ(old.summary(), fresh.summary());
+}
+
+TEST_F(ProfileBackupTest, AProfileWithDataKeepsItsOwnAndTakesOnlyWhatIsNew) {
+    fresh.store.addContracts("Lei (new phone)", "13800138000", "green tea", "1");
+    fresh.store.addSMS("13800138000", "see you at eight", "2026-12-01 20:00:00", "2");
+    fresh.store.updatetel("PassWord", "1357");
+    ASSERT_TRUE(fresh.config.SetStrValueToConfigFile("KdeConnectDevice", "phone-1"));
+    const std::string file = make(old);
+
+    BackupContents contents;
+    ASSERT_EQ(ProfileBackup::read(file, kPassphrase, contents), BackupError::None);
+    RestorePlan plan;
+    ASSERT_EQ(fresh.backup().plan(contents, plan), BackupError::None);
+    EXPECT_FALSE(plan.intoEmptyProfile);
+    ASSERT_EQ(plan.contactsToAdd.size(), 1u);
+    EXPECT_EQ(plan.contactsToAdd[0].name, "Ana");
+    EXPECT_EQ(plan.contactsKept, 1);
+    EXPECT_EQ(plan.contactsKeptDiffering, 1);
+    EXPECT_EQ(plan.recordsToAdd.size(), 2u);  // both copies of the map; the eight is there
+    EXPECT_EQ(plan.recordsAlreadyThere, 1);
+    EXPECT_TRUE(plan.settingsToSet.empty());
+    EXPECT_EQ(fresh.backup().apply(plan), BackupError::None);
+
+    const Contacts lei = fresh.store.findContractByTelephoneNumber("13800138000");
+    EXPECT_EQ(lei.name, "Lei (new phone)");
+    EXPECT_EQ(lei.passWord, "green tea");
+    EXPECT_EQ(fresh.store.findContractByTelephoneNumber("5550101").passWord, "coffee");
+    EXPECT_EQ(fresh.store.findAllContracts().size(), 2u);
+    EXPECT_EQ(fresh.store.findAllSMS().size(), 3u);
+    EXPECT_EQ(fresh.store.findTelephoneNumber("PassWord"), "1357");
+    EXPECT_EQ(fresh.config.GetStrValueFromConfigFile("WebLinkHost"), "links.example.org");
+    EXPECT_EQ(fresh.config.GetStrValueFromConfigFile("KdeConnectDevice"), "phone-1");
+
+    // Restoring the same file again changes nothing.
+    const std::string before = fresh.files();
+    EXPECT_EQ(fresh.restore(file), BackupError::None);
+    EXPECT_EQ(fresh.files(), before);
+}
+
+TEST_F(ProfileBackupTest, EveryRefusalLeavesTheProfileByteForByte) {
+    fresh.store.addContracts("Kai", "777", "milk", "1");
+    ASSERT_TRUE(fresh.config.SetStrValueToConfigFile("isglobleStatus", "1"));
+    const std::string good = make(old);
+    const std::string bytes = test::readFile(good);
+    auto written = [&](const std::string& name, const std::string& contents) {
+        const std::string path = files.file(name);
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        std::fwrite(contents.data(), 1, contents.size(), out);
+        std::fclose(out);
+        return path;
+    };
+    std::string newer = bytes;
+    newer[8] = 2;
+    const std::string before = fresh.files();
+
+    EXPECT_EQ(fresh.restore(good, "a wrong passphrase"), BackupError::WrongPassphrase);
+    EXPECT_EQ(fresh.restore(written("cut", bytes.substr(0, bytes.size() - 5))),
+              BackupError::Damaged);
+    EXPECT_EQ(fresh.restore(written("newer", newer)), BackupError::NewerFormat);
+    EXPECT_EQ(fresh.restore(files.file("missing")), BackupError::CannotRead);
+    // Sealed properly but not contents Hushvault made.
+    const auto alien = BackupFile::seal("{\"format\":1}", kPassphrase, KdfParameters::cheapest());
+    EXPECT_EQ(fresh.restore(written("alien", alien.bytes)), BackupError::BadContents);
+    EXPECT_EQ(fresh.files(), before);
+
+    // A disk that refuses the last record: the contacts and Conf.ini written before go too.
+    ASSERT_TRUE(test::runSql(fresh.store.dataBasePath(),
+                             "CREATE TRIGGER refuse BEFORE INSERT ON HidMSG WHEN "
+                             "(SELECT count(*) FROM HidMSG) >= 1 "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END;"));
+    const std::string withTrigger = fresh.files();
+    EXPECT_EQ(fresh.restore(good), BackupError::CannotWrite);
+    EXPECT_EQ(fresh.files(), withTrigger);
+    EXPECT_FALSE(fresh.config.GetStrValueFromConfigFile("WebLinkHost"));
+}
+
+TEST_F(ProfileBackupTest, MakingOneRefusesShortPassphrasesAndUnwritableFiles) {
+    const std::string file = files.file("short.hvbackup");
+    EXPECT_EQ(old.backup().create(file, "nine char", KdfParameters::cheapest()),
+              BackupError::ShortPassphrase);
+    // Ten characters, fewer bytes would not do: the length is counted in characters.
+    EXPECT_EQ(old.backup().create(file, "密码密码密码密码密码", KdfParameters::cheapest()),
+              BackupError::None);
+    EXPECT_FALSE(ProfileBackup::isLongEnough("密码密码密码密码密"));
+    EXPECT_EQ(
+        old.backup().create(files.file("no/such/folder/b"), kPassphrase, KdfParameters::cheapest()),
+        BackupError::CannotWrite);
+    EXPECT_FALSE(std::filesystem::exists(files.file("no")));
+}
