@@ -11,18 +11,12 @@
 
 #include "cli/CommandContext.h"
 #include "cli/CommandLine.h"
+#include "cli/PasswordOption.h"
 #include "crypto/Utf8.h"
 
 namespace hv::cli {
 
 namespace {
-
-std::optional<std::string> firstLine(std::istream& in) {
-    std::string line;
-    if (!std::getline(in, line) && line.empty()) return std::nullopt;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
-}
 
 // Turns the terminal's echo off for as long as it lives.
 class EchoOff {
@@ -51,7 +45,7 @@ std::optional<std::string> ask(CommandContext& context, const char* prompt) {
     {
         EchoOff quiet;
         context.err << prompt << std::flush;
-        answer = firstLine(context.in);
+        answer = PasswordOption::firstLine(context.in);
     }
     context.err << '\n';
     return answer;
@@ -63,7 +57,7 @@ std::string PassphraseOption::read(const CommandLine& line, CommandContext& cont
     std::optional<std::string> passphrase;
     if (const auto file = line.value(kFileName)) {
         std::ifstream stream(*file, std::ios::binary);
-        passphrase = stream ? firstLine(stream) : std::nullopt;
+        passphrase = stream ? PasswordOption::firstLine(stream) : std::nullopt;
         if (!passphrase) throw UsageError("cannot read a passphrase from " + *file);
     } else if (&context.in == &std::cin && ::isatty(STDIN_FILENO)) {
         passphrase = ask(context, "Passphrase: ");
@@ -73,7 +67,7 @@ std::string PassphraseOption::read(const CommandLine& line, CommandContext& cont
         }
         if (!passphrase) throw UsageError("no passphrase given");
     } else {
-        passphrase = firstLine(context.in);
+        passphrase = PasswordOption::firstLine(context.in);
         if (!passphrase) throw UsageError("no passphrase on standard input");
     }
     if (!isValidUtf8(*passphrase)) throw UsageError("the passphrase is not valid UTF-8");

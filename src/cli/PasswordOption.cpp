@@ -10,16 +10,12 @@
 
 namespace hv::cli {
 
-namespace {
-
-std::optional<std::string> firstLine(std::istream& in) {
+std::optional<std::string> PasswordOption::firstLine(std::istream& in) {
     std::string line;
     if (!std::getline(in, line) && line.empty()) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
 }
-
-}  // namespace
 
 std::optional<std::string> PasswordOption::read(const CommandLine& line, std::istream& in) {
     const auto given = line.value(kName);

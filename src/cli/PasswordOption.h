@@ -26,6 +26,9 @@ inline constexpr const char* kFileName = "--password-file";
 std::optional<std::string> read(const CommandLine& line, std::istream& in);
 // The same, and a usage error when neither option is given.
 std::string required(const CommandLine& line, std::istream& in);
+// One line of a secret from standard input or a file, without its line end; nothing at the
+// end of the input. (Passphrases are read the same way.)
+std::optional<std::string> firstLine(std::istream& in);
 
 }  // namespace PasswordOption
 
