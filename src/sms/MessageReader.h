@@ -20,7 +20,8 @@ public:
     explicit MessageReader(HushvaultSqlite& store);
 
     // The token of a delivered application link: its text after the 12 characters of the
-    // prefix, untouched (no percent-decoding, no trimming).
+    // prefix, untouched (no percent-decoding, no trimming); empty for a link no longer
+    // than the prefix.
     static std::string tokenAfterPrefix(const std::string& link);
 
     // The plain text, or nothing when the token does not fit the password.

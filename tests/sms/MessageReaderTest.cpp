@@ -37,6 +37,12 @@ std::string lookalikeOf(const std::string& password, const std::string& token) {
 
 }  // namespace
 
+TEST(MessageReader, TakesTheDeliveredTokenAsItCameAndNothingFromAShortLink) {
+    EXPECT_EQ(MessageReader::tokenAfterPrefix("HIDDENmsg://ab%2B c\n"), "ab%2B c\n");
+    for (const char* shortLink : {"", "hidden", "hiddenmsg://"})
+        EXPECT_EQ(MessageReader::tokenAfterPrefix(shortLink), "") << shortLink;
+}
+
 TEST_F(MessageReaderTest, TheNewestContactWhosePasswordFitsWins) {
     const std::string token = GenEncURL("k", "tea", true);
     const std::string lookalike = lookalikeOf("tea", token);
