@@ -146,12 +146,8 @@ TEST_F(ProfileBackupTest, EveryRefusalLeavesTheProfileByteForByte) {
     ASSERT_TRUE(fresh.config.SetStrValueToConfigFile("isglobleStatus", "1"));
     const std::string good = make(old);
     const std::string bytes = test::readFile(good);
-    auto written = [&](const std::string& name, const std::string& contents) {
-        const std::string path = files.file(name);
-        std::FILE* out = std::fopen(path.c_str(), "wb");
-        std::fwrite(contents.data(), 1, contents.size(), out);
-        std::fclose(out);
-        return path;
+    auto written = [&](const char* name, const std::string& contents) {
+        return test::writeFile(files.file(name), contents);
     };
     std::string newer = bytes;
     newer[8] = 2;

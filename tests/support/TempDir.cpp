@@ -35,6 +35,11 @@ std::string readFile(const std::string& path) {
     return contents.str();
 }
 
+std::string writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return path;
+}
+
 unsigned permissions(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return 0;

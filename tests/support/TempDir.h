@@ -29,6 +29,8 @@ private:
 
 // The whole file as bytes ("" when it cannot be read), and its permission bits.
 std::string readFile(const std::string& path);
+// Writes the bytes to the file, replacing it; gives the path.
+std::string writeFile(const std::string& path, const std::string& bytes);
 unsigned permissions(const std::string& path);
 
 }  // namespace hv::test
