@@ -64,10 +64,8 @@ TEST_F(CliTest, DecryptTakesEscapedTokensAndWholeLinks) {
     const std::string plain = hv::GenEncURL("message 0", "escape", true);
     const std::string escaped = hv::GenEncURL("message 0", "escape", false);
     ASSERT_NE(plain, escaped);
-    for (const std::string& text :
-         {plain, escaped, "hiddenmsg://" + plain, "HiddenMsg://" + plain,
-          "http://s.hushvault.org/s/?m=" + escaped, "Hushvault message: hiddenmsg://" + plain,
-          "密信 http://h.example/s/?m=" + escaped, "  http://h.example/s/?m=" + escaped + "#x\n"}) {
+    for (const std::string& text : {escaped, "Hushvault message: hiddenmsg://" + plain,
+                                    "  http://h.example/s/?lang=en&m=" + escaped + "#x\n"}) {
         const Result result = run({"token", "decrypt", "--password", "escape", "--", text});
         EXPECT_EQ(result.status, 0) << text << ": " << result.err;
         EXPECT_EQ(result.out, "message 0\n") << text;
@@ -75,14 +73,6 @@ TEST_F(CliTest, DecryptTakesEscapedTokensAndWholeLinks) {
     const Result garbage = run({"token", "decrypt", "--password", "escape", "hello world"});
     EXPECT_EQ(garbage.status, 1);
     EXPECT_NE(garbage.err.find("not a secret-message token"), std::string::npos) << garbage.err;
-}
-
-TEST_F(CliTest, ArgumentsThatAreNotUtf8AreRefused) {
-    const Result result = run({"contacts", "add", "--name", "caf\xe9", "--tel", "1", "--password",
-                               "pw", "--friend", "0"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("UTF-8"), std::string::npos);
-    EXPECT_EQ(run({"contacts", "list"}).out, "");
 }
 
 TEST_F(CliTest, AFileThatIsNotADatabaseFailsEveryCommandNamingIt) {
@@ -145,9 +135,7 @@ TEST_F(CliTest, ContactsAreAddedListedFoundAndDeleted) {
     EXPECT_EQ(run({"contacts", "list"}).out, "1\tWang's\t1391234\tpw\t1\n");
 
     EXPECT_EQ(json::parse(run({"contacts", "find", "--tel", "139 1234", "--json"}).out)["id"], 1);
-    const Result missing = run({"contacts", "find", "--tel", "000", "--json"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(run({"contacts", "find", "--tel", "000", "--json"}).status, 1);
 
     EXPECT_EQ(run({"contacts", "delete", "--id", "7"}).status, 1);
     EXPECT_EQ(run({"contacts", "delete", "--id", "1"}).status, 0);
@@ -200,7 +188,7 @@ TEST_F(CliTest, HelpVersionAndTheDataDirectoryComeBeforeTheCommand) {
 }
 
 TEST_F(CliTest, APasswordComesFromAFileOrStandardInputInsteadOfTheCommandLine) {
-    std::ofstream(dir.file("pw")) << "tea for two\r\nsecond line\n";
+    hv::test::writeFile(dir.file("pw"), "tea for two\r\nsecond line\n");
     const std::string token = run({"token", "encrypt", "--password", "tea for two", "hi"}).out;
     ASSERT_FALSE(token.empty());
     const std::string tokenArgument = token.substr(0, token.size() - 1);
@@ -237,8 +225,13 @@ TEST_F(CliTest, APasswordComesFromAFileOrStandardInputInsteadOfTheCommandLine) {
     }
 }
 
-TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
+TEST_F(CliTest, BadArgumentsGiveOneLineErrorsAndTouchNothing) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"contacts", "add", "--name", "caf\xe9", "--tel", "1", "--password", "pw", "--friend",
+              "0"},  // not UTF-8
+             {"send", "--to", "139", "--password", "te", "x"},
+             {"send", "--to", "hello", "--password", "tea", "x"},  // no number
+             {"contacts", "add", "--name", "n"},
              {},
              {"frobnicate"},
              {"token", "encrypt", "text"},
@@ -252,23 +245,13 @@ TEST_F(CliTest, BadArgumentsGiveOneLineErrors) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, 2) << (arguments.empty() ? "" : arguments[0]);
         EXPECT_EQ(result.err.rfind("hushvault-cli: ", 0), 0u);
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposer) {
-    const Result sent = run({"send", "--sms=outbox", "--to", "+86 139-0000", "--password", "tea",
-                             "--friend", "--", "hi"});
-    ASSERT_EQ(sent.status, 0) << sent.err;
-    EXPECT_EQ(sent.out.rfind("Hushvault message: hiddenmsg://", 0), 0u) << sent.out;
-    const json records = json::parse(run({"records", "list", "--json"}).out);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0]["telephone"], "1390000");
-    EXPECT_EQ(records[0]["content"], "hi");
-}
-
-TEST_F(CliTest, AWebLinkNeedsAHostOfTheUsersOwn) {
-    const std::vector<std::string> web = {"send",       "--sms=outbox", "--to", "139",
+TEST_F(CliTest, SendsThroughTheOutboxLikeTheComposerAndAWebLinkNeedsAHostOfTheUsersOwn) {
+    const std::vector<std::string> web = {"send",       "--sms=outbox", "--to", "+86 139-0000",
                                           "--password", "tea",          "x"};
     const Result unset = run(web);
     EXPECT_EQ(unset.status, 1);
@@ -281,6 +264,17 @@ TEST_F(CliTest, AWebLinkNeedsAHostOfTheUsersOwn) {
         EXPECT_EQ(run({"config", "set", "WebLinkHost", wrong}).status, 2) << wrong;
     ASSERT_EQ(run({"config", "set", "WebLinkHost", "links.example.org:8080"}).status, 0);
     EXPECT_EQ(run(web).out.rfind("Hushvault message: http://links.example.org:8080/s/?m=", 0), 0u);
+
+    std::vector<std::string> app = web;
+    app.back() = "--friend";
+    app.insert(app.end(), {"--", "hi"});
+    const Result sent = run(app);
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(sent.out.rfind("Hushvault message: hiddenmsg://", 0), 0u) << sent.out;
+    const json records = json::parse(run({"records", "list", "--json"}).out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0]["telephone"], "1390000");
+    EXPECT_EQ(records[0]["content"], "hi");
 }
 
 TEST_F(CliTest, ReadDecryptsAsTheReaderDoesAndRecordsIt) {
@@ -299,13 +293,6 @@ TEST_F(CliTest, ReadDecryptsAsTheReaderDoesAndRecordsIt) {
     EXPECT_EQ(records[0]["content"], "The decrypted message:\nsee you");
     EXPECT_EQ(records[0]["statue"], "3");
     EXPECT_EQ(records[0]["telephone"], "");
-}
-
-TEST_F(CliTest, WrongArgumentsTouchNothing) {
-    EXPECT_EQ(run({"send", "--to", "139", "--password", "te", "x"}).status, 2);
-    EXPECT_EQ(run({"send", "--to", "hello", "--password", "tea", "x"}).status, 2);  // no number
-    EXPECT_EQ(run({"contacts", "add", "--name", "n"}).status, 2);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(CliTest, AddressBookIsListedInSectionsAsTheScreensShowIt) {
