@@ -5,45 +5,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "store/ConfigFile.h"
+#include "store/StorePaths.h"
 #include "support/TempDir.h"
 
 using namespace hv;
 
-namespace {
+TEST(AddressBookLocationTest, OptionBeatsConfigurationBeatsTheDefault) {
+    const test::TempDir dir;
+    const std::string phoneBook = StorePaths::dataHome() + "/kpeoplevcard";
+    EXPECT_EQ(AddressBookLocation::folder(std::nullopt, dir.path()), phoneBook);
 
-class AddressBookLocationTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* dataHome = std::getenv("XDG_DATA_HOME");
-        savedDataHome = dataHome ? dataHome : "";
-        ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
-    }
-    void TearDown() override { ::setenv("XDG_DATA_HOME", savedDataHome.c_str(), 1); }
-
-    test::TempDir dir;
-    std::string savedDataHome;
-};
-
-}  // namespace
-
-TEST_F(AddressBookLocationTest, OptionBeatsConfigurationBeatsTheDefault) {
-    const std::string documents = dir.file("profile");
-    EXPECT_EQ(AddressBookLocation::folder(std::nullopt, documents),
-              dir.file("data") + "/kpeoplevcard");
-
-    ASSERT_TRUE(ConfigFile(dir.path()).SetStrValueToConfigFile("ContactsDirectory", "/cards"));
+    const ConfigFile config(dir.path());
+    ASSERT_TRUE(config.SetStrValueToConfigFile("ContactsDirectory", "/cards"));
     EXPECT_EQ(AddressBookLocation::folder(std::nullopt, dir.path()), "/cards");
     EXPECT_EQ(AddressBookLocation::folder(std::string(""), dir.path()), "/cards");
     EXPECT_EQ(AddressBookLocation::folder(std::string("/given"), dir.path()), "/given");
-}
 
-TEST_F(AddressBookLocationTest, ARelativeConfiguredFolderIsInTheDocumentsDirectory) {
-    ASSERT_TRUE(ConfigFile(dir.path()).SetStrValueToConfigFile("ContactsDirectory", "cards"));
+    // A relative folder is in the documents directory; an empty one is no folder.
+    ASSERT_TRUE(config.SetStrValueToConfigFile("ContactsDirectory", "cards"));
     EXPECT_EQ(AddressBookLocation::folder(std::nullopt, dir.path()), dir.path() + "/cards");
-    ASSERT_TRUE(ConfigFile(dir.path()).SetStrValueToConfigFile("ContactsDirectory", ""));
-    EXPECT_EQ(AddressBookLocation::folder(std::nullopt, dir.path()),
-              dir.file("data") + "/kpeoplevcard");
+    ASSERT_TRUE(config.SetStrValueToConfigFile("ContactsDirectory", ""));
+    EXPECT_EQ(AddressBookLocation::folder(std::nullopt, dir.path()), phoneBook);
 }
