@@ -282,88 +282,53 @@ std::vector<std::string> expectedRestores(long k) {
 
 }  // namespace
 
-Kind kindNamed(const std::string& name) {
-    for (Kind kind : {Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox, Kind::Restore})
-        if (nameOf(kind) == name) return kind;
+const Kind& kindNamed(const std::string& name) {
+    static const std::vector<Kind> kinds = {
+        {"store", performStore, observedStore,
+         [](long k) {
+             // Before the first operation, the start may or may not have seeded the settings.
+             std::vector<std::string> states = {expectedStore(k)};
+             if (k < 0) states.push_back("contacts; records; settings 4 time 0");
+             return states;
+         }},
+        {"config",
+         [](const std::string& directory, long i) {
+             return ConfigFile(directory).SetStrValueToConfigFile("Counter", std::to_string(i));
+         },
+         observedConfig,
+         [](long k) {
+             return std::vector<std::string>{k < 0 ? "counter none"
+                                                   : "counter " + std::to_string(k)};
+         },
+         // Another key that every write of the counter must carry over whole.
+         [](const std::string& directory) {
+             return ConfigFile(directory).SetStrValueToConfigFile("Payload", padding(7));
+         }},
+        {"draft",
+         [](const std::string& directory, long i) {
+             return MessageDraft{"Friend " + std::to_string(i), numberOf(i), messageText(i),
+                                 "pw " + std::to_string(i), "1"}
+                 .save(draftDirectory(directory));
+         },
+         observedDraft,
+         [](long k) {
+             return std::vector<std::string>{k < 0 ? "draft none" : "draft " + std::to_string(k)};
+         }},
+        {"outbox",
+         [](const std::string& directory, long i) {
+             return OutboxSmsService(directory).sendSMSWithText(messageText(i), {}, numberOf(i));
+         },
+         observedOutbox,
+         [](long k) {
+             std::string state = "outbox";
+             for (long i = 0; i <= k; ++i) state += " " + std::to_string(i);
+             return std::vector<std::string>{state};
+         }},
+        {"restore", performRestore, observedRestore, expectedRestores},
+    };
+    for (const Kind& kind : kinds)
+        if (kind.name == name) return kind;
     throw std::invalid_argument("no such kind: " + name);
-}
-
-std::string nameOf(Kind kind) {
-    switch (kind) {
-        case Kind::Store:
-            return "store";
-        case Kind::Config:
-            return "config";
-        case Kind::Draft:
-            return "draft";
-        case Kind::Outbox:
-            return "outbox";
-        case Kind::Restore:
-            return "restore";
-    }
-    return {};
-}
-
-bool prepare(Kind kind, const std::string& directory) {
-    // Another key that every write of the counter must carry over whole.
-    return kind != Kind::Config ||
-           ConfigFile(directory).SetStrValueToConfigFile("Payload", padding(7));
-}
-
-bool perform(Kind kind, const std::string& directory, long i) {
-    switch (kind) {
-        case Kind::Store:
-            return performStore(directory, i);
-        case Kind::Config: {
-            return ConfigFile(directory).SetStrValueToConfigFile("Counter", std::to_string(i));
-        }
-        case Kind::Draft:
-            return MessageDraft{"Friend " + std::to_string(i), numberOf(i), messageText(i),
-                                "pw " + std::to_string(i), "1"}
-                .save(draftDirectory(directory));
-        case Kind::Outbox:
-            return OutboxSmsService(directory).sendSMSWithText(messageText(i), {}, numberOf(i));
-        case Kind::Restore:
-            return performRestore(directory, i);
-    }
-    return false;
-}
-
-std::string observedState(Kind kind, const std::string& directory) {
-    switch (kind) {
-        case Kind::Store:
-            return observedStore(directory);
-        case Kind::Config:
-            return observedConfig(directory);
-        case Kind::Draft:
-            return observedDraft(directory);
-        case Kind::Outbox:
-            return observedOutbox(directory);
-        case Kind::Restore:
-            return observedRestore(directory);
-    }
-    return {};
-}
-
-std::vector<std::string> expectedStates(Kind kind, long k) {
-    switch (kind) {
-        case Kind::Store:
-            // Before the first operation, the start may or may not have seeded the settings.
-            if (k < 0) return {expectedStore(k), "contacts; records; settings 4 time 0"};
-            return {expectedStore(k)};
-        case Kind::Config:
-            return {k < 0 ? "counter none" : "counter " + std::to_string(k)};
-        case Kind::Draft:
-            return {k < 0 ? "draft none" : "draft " + std::to_string(k)};
-        case Kind::Outbox: {
-            std::string state = "outbox";
-            for (long i = 0; i <= k; ++i) state += " " + std::to_string(i);
-            return {state};
-        }
-        case Kind::Restore:
-            return expectedRestores(k);
-    }
-    return {};
 }
 
 }  // namespace hv::crash

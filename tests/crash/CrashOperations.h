@@ -5,25 +5,27 @@
 
 // The numbered operations the crash writer performs and the checker expects, one set per
 // kind of stored data.
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace hv::crash {
 
-enum class Kind { Store, Config, Draft, Outbox, Restore };
+// One kind of stored data: the numbered operations the writer performs on it, and what the
+// checker reads back after a crash, summed up so that it can be compared with what
+// operations 0..k may leave.
+struct Kind {
+    std::string name;
+    // Performs operation i on the data below the directory; true when it reported success.
+    std::function<bool(const std::string& directory, long i)> perform;
+    std::function<std::string(const std::string& directory)> observedState;
+    std::function<std::vector<std::string>(long k)> expectedStates;
+    // Writes what is there before the first operation, where anything is.
+    std::function<bool(const std::string& directory)> prepare;
+};
 
-Kind kindNamed(const std::string& name);
-std::string nameOf(Kind kind);
-
-// Writes what is there before the first operation.
-bool prepare(Kind kind, const std::string& directory);
-// Performs operation i on the data below the directory; true when it reported success.
-bool perform(Kind kind, const std::string& directory, long i);
-
-// What is stored, read back after a crash and summed up so that it can be compared with
-// what operations 0..k may leave.
-std::string observedState(Kind kind, const std::string& directory);
-std::vector<std::string> expectedStates(Kind kind, long k);
+// "store", "config", "draft", "outbox" or "restore".
+const Kind& kindNamed(const std::string& name);
 
 // The number of operation i's contact, record or message.
 inline std::string numberOf(long i) {

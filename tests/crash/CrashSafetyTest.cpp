@@ -27,7 +27,6 @@
 extern char** environ;
 
 using namespace hv;
-using crash::Kind;
 
 namespace {
 
@@ -38,15 +37,15 @@ constexpr int kRounds = 25;
 // Starts the writer at operation `first`, kills it after the delay (counted from its
 // first report when duringWork, so that a slow start on a busy machine does not take all
 // the kills), and gives the last operation it reported done (first - 1 when none).
-long runAndKill(Kind kind, const std::string& directory, long first, bool duringWork,
+long runAndKill(const crash::Kind& kind, const std::string& directory, long first, bool duringWork,
                 std::chrono::microseconds delay) {
     int pipeEnds[2];
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    const std::string kindName = crash::nameOf(kind), firstText = std::to_string(first);
-    char* argv[] = {const_cast<char*>(HV_CRASH_WRITER), const_cast<char*>(kindName.c_str()),
+    const std::string firstText = std::to_string(first);
+    char* argv[] = {const_cast<char*>(HV_CRASH_WRITER), const_cast<char*>(kind.name.c_str()),
                     const_cast<char*>(directory.c_str()), const_cast<char*>(firstText.c_str()),
                     nullptr};
     pid_t pid = 0;
@@ -102,14 +101,14 @@ void expectOnlyKnownFiles(const std::string& directory) {
     }
 }
 
-class CrashSafetyTest : public ::testing::TestWithParam<Kind> {};
+class CrashSafetyTest : public ::testing::TestWithParam<std::string> {};
 
 }  // namespace
 
 TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) {
-    const Kind kind = GetParam();
+    const crash::Kind& kind = crash::kindNamed(GetParam());
     test::TempDir dir;
-    ASSERT_TRUE(crash::prepare(kind, dir.path()));
+    if (kind.prepare) ASSERT_TRUE(kind.prepare(dir.path()));
     const unsigned seed = std::random_device()();
     SCOPED_TRACE("random seed " + std::to_string(seed));
     std::mt19937 random(seed);
@@ -122,9 +121,9 @@ TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) 
         const long reported = runAndKill(kind, dir.path(), applied + 1, round % 4 != 0,
                                          std::chrono::microseconds(delay(random)));
         if (reported > applied) ++afterStart;
-        const std::string observed = crash::observedState(kind, dir.path());
+        const std::string observed = kind.observedState(dir.path());
         auto holds = [&](long k) {
-            const auto states = crash::expectedStates(kind, k);
+            const auto states = kind.expectedStates(k);
             return std::find(states.begin(), states.end(), observed) != states.end();
         };
         if (holds(reported)) {
@@ -134,7 +133,7 @@ TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) 
         } else {
             FAIL() << "round " << round << ", operation " << reported
                    << " reported done; the data holds:\n  " << observed << "\nexpected:\n  "
-                   << crash::expectedStates(kind, reported).front();
+                   << kind.expectedStates(reported).front();
         }
         expectOnlyKnownFiles(dir.path());
     }
@@ -143,6 +142,5 @@ TEST_P(CrashSafetyTest, AKilledWriterLosesNothingReportedAndHalfAppliesNothing) 
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfData, CrashSafetyTest,
-                         ::testing::Values(Kind::Store, Kind::Config, Kind::Draft, Kind::Outbox,
-                                           Kind::Restore),
-                         [](const auto& info) { return crash::nameOf(info.param); });
+                         ::testing::Values("store", "config", "draft", "outbox", "restore"),
+                         [](const auto& info) { return info.param; });

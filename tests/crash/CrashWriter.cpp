@@ -16,10 +16,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s KIND DIRECTORY FIRST\n", argv[0]);
         return 2;
     }
-    const hv::crash::Kind kind = hv::crash::kindNamed(argv[1]);
+    const hv::crash::Kind& kind = hv::crash::kindNamed(argv[1]);
     const std::string directory = argv[2];
     for (long i = std::stol(argv[3]);; ++i) {
-        if (!hv::crash::perform(kind, directory, i)) {
+        if (!kind.perform(directory, i)) {
             std::fprintf(stderr, "operation %ld failed\n", i);
             return 1;
         }
