@@ -24,25 +24,22 @@ using namespace hv;
 
 namespace {
 
-// Every report of the service, in order.
-struct Reports {
-    explicit Reports(SmsService& service) {
-        service.setReportSink([this](const std::string& name) { names.push_back(name); });
-    }
-    // Waits (on the event loop) for the next report.
-    bool waitFor(std::size_t count, int milliseconds = 10000) {
-        for (int waited = 0; names.size() < count && waited < milliseconds; waited += 10)
-            QTest::qWait(10);
-        return names.size() >= count;
-    }
-    std::vector<std::string> names;
-};
-
 // Runs the event loop until the condition holds, at most ten seconds; whether it came to.
 bool eventually(const std::function<bool()>& condition) {
     for (int waited = 0; !condition() && waited < 10000; waited += 10) QTest::qWait(10);
     return condition();
 }
+
+// Every report of the service, in order.
+struct Reports {
+    explicit Reports(SmsService& service) {
+        service.setReportSink([this](const std::string& name) { names.push_back(name); });
+    }
+    bool waitFor(std::size_t count) {
+        return eventually([&] { return names.size() >= count; });
+    }
+    std::vector<std::string> names;
+};
 
 const std::string kSent = kCTMessageSentNotification;
 const std::string kError = kCTMessageSendErrorNotification;

@@ -84,11 +84,6 @@ def _delete(manager, path):
         manager.RemoveObject(str(path))
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='o')
-def AddModem(self):
-    return AddModemInState(self, REGISTERED)
-
-
 @dbus.service.method(CONTROL_IFACE, in_signature='i', out_signature='o')
 def AddModemInState(self, state):
     path = f'{MAIN_OBJ}/Modem/{self.next_modem}'
