@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
 #include "store/StorePaths.h"
@@ -47,22 +45,19 @@ TEST(StoreRobustness, CreatesMissingDirectoriesAndPrivateFiles) {
     EXPECT_EQ(test::permissions(documents + "/HiddenMSGTable"), 0600u);
 }
 
-TEST(StoreRobustness, UnopenableDatabaseGivesEmptyResults) {
+TEST(StoreRobustness, UnopenableOrCorruptDatabaseGivesEmptyResultsAndStaysAsItWas) {
     test::TempDir dir;
     // A file where the documents directory should be: no directory and no database can be
     // made there, whoever runs the test.
-    std::ofstream(dir.file("blocked")) << "not a directory";
+    test::writeFile(dir.file("blocked"), "not a directory");
     HushvaultSqlite blocked(dir.file("blocked") + "/documents");
     EXPECT_FALSE(blocked.connectionDataBase());
     expectEverythingEmpty(blocked);
-}
 
-TEST(StoreRobustness, CorruptDatabaseFileGivesEmptyResultsAndStaysAsItWas) {
-    test::TempDir dir;
     const std::string garbage(4096, '\x5a');
-    std::ofstream(dir.file("HiddenMSGTable"), std::ios::binary) << garbage;
-    HushvaultSqlite store(dir.path());
-    expectEverythingEmpty(store);
+    test::writeFile(dir.file("HiddenMSGTable"), garbage);
+    HushvaultSqlite corrupt(dir.path());
+    expectEverythingEmpty(corrupt);
     EXPECT_EQ(test::readFile(dir.file("HiddenMSGTable")), garbage);
 }
 
