@@ -3,38 +3,22 @@
 
 #include "messaging/ManageHiddenMSGController.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractItemModelTester>
-#include <QLabel>
 #include <QListView>
 #include <QScrollBar>
-#include <QTest>
 
 #include "messaging/RecordBubble.h"
 #include "messaging/RecordsDelegate.h"
 #include "messaging/RecordsModel.h"
-#include "platform/Localization.h"
-#include "store/HushvaultSqlite.h"
-#include "store/StartupSequence.h"
 #include "support/RawSql.h"
-#include "support/ScreenHost.h"
-#include "support/TempDir.h"
-#include "support/UiHelpers.h"
-#include "ui/AlertView.h"
-#include "ui/NavigationController.h"
+#include "support/ui/ScreenTest.h"
 
 using namespace hv;
 
 namespace {
 
-class RecordsTest : public ::testing::Test {
+class RecordsTest : public test::ScreenTest {
 protected:
-    void SetUp() override {
-        Localization::install("en");
-        StartupSequence::run(store, "1.0", 0);
-    }
-
     ManageHiddenMSGController* open() {
         auto* records = new ManageHiddenMSGController(dir.paths());
         host.nav->pushViewController(records, false);
@@ -49,23 +33,9 @@ protected:
                     .data(RecordsModel::BubbleRole)
                     .value<const RecordBubble*>();
     }
-
-    test::TempDir dir;
-    HushvaultSqlite store{dir.path()};
-    test::ScreenHost host;
 };
 
 }  // namespace
-
-TEST_F(RecordsTest, NoRecordsSaysSoAndTheListIsEmpty) {
-    auto* records = open();
-    EXPECT_EQ(test::barTitle(&host.window), localized("records"));
-    EXPECT_EQ(model(records)->rowCount(), 0);
-    auto* empty = records->findChild<QLabel*>("noRecords");
-    ASSERT_TRUE(empty->isVisible());
-    EXPECT_EQ(empty->text(), localized("NO Records"));
-    EXPECT_EQ(empty->height(), records->height() / 3);
-}
 
 TEST_F(RecordsTest, NewestFirstSentAtTheLeftWithTheNumberReadAtTheRight) {
     store.addSMS("139", "lost", "2025-12-06 05:40:00", "4");
@@ -167,6 +137,24 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
     EXPECT_EQ(model(records)->rowCount(), 0);
     EXPECT_TRUE(store.findAllSMS().empty());
     EXPECT_FALSE(records->findChild<QLabel*>("noRecords")->isVisible());
+    host.nav->popViewControllerAnimated(false);
+    records = open();
+    EXPECT_EQ(test::barTitle(&host.window), localized("records"));
+    EXPECT_EQ(records->findChild<QLabel*>("noRecords")->text(), localized("NO Records"));
+    EXPECT_TRUE(records->findChild<QLabel*>("noRecords")->isVisible());
+}
+
+TEST_F(RecordsTest, DeletingARowThatIsNotThereKeepsEveryRecord) {
+    for (int i = 0; i < 3; ++i) store.addSMS("1", "m" + std::to_string(i), "t", "2");
+    RecordsModel records;
+    records.load(store, "To");
+    for (int row : {-1, 3, 4}) {
+        EXPECT_FALSE(records.deleteRecord(store, row)) << row;
+        ASSERT_EQ(records.rowCount(), 3) << row;
+        for (int kept = 0; kept < 3; ++kept)
+            EXPECT_EQ(records.index(kept).data().toString(), "To 1\nm" + QString::number(2 - kept));
+        EXPECT_EQ(store.findAllSMS().size(), 3u) << row;
+    }
 }
 
 TEST_F(RecordsTest, ARecordTheStoreRefusesToDeleteStaysAndTheUserIsTold) {
@@ -177,6 +165,5 @@ TEST_F(RecordsTest, ARecordTheStoreRefusesToDeleteStaysAndTheUserIsTold) {
     auto* records = open();
     records->deleteRecord(0);
     EXPECT_EQ(model(records)->rowCount(), 1);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("record not deleted"));
+    ASSERT_EQ(alertMessage(), localized("record not deleted"));
 }

@@ -13,41 +13,34 @@
 using namespace hv;
 using namespace std::chrono_literals;
 
-namespace {
-
-// Runs a watcher over the given state and returns what it reported (nothing: -1).
-int watch(std::atomic<int>& state, SendWatcher::Timing timing,
-          std::function<void()> meanwhile = {}) {
-    SendWatcher watcher(state, timing);
-    QSignalSpy spy(&watcher, &SendWatcher::finished);
-    watcher.start();
-    if (meanwhile) meanwhile();
-    // The watcher may finish before the wait begins; the spy has counted it then.
-    if (spy.isEmpty() && !spy.wait(5000)) return -1;
-    return spy.takeFirst().at(0).toBool() ? 1 : 0;
-}
-
-}  // namespace
-
-TEST(SendWatcher, AReportBeforeTheWatchStartsEndsItAtOnce) {
-    std::atomic<int> state{kSendStateSent};
-    EXPECT_EQ(watch(state, {1ms, 10}), 0);
-    EXPECT_EQ(state.load(), kSendStateWaiting);
-
-    state = kSendStateError;
-    EXPECT_EQ(watch(state, {1ms, 10}), 1);
-    EXPECT_EQ(state.load(), kSendStateWaiting);
-}
-
-TEST(SendWatcher, PicksUpAReportThatArrivesWhileItWaits) {
-    std::atomic<int> state{kSendStateWaiting};
-    EXPECT_EQ(watch(state, {2ms, 5000}, [&] { state = kSendStateError; }), 1);
-    EXPECT_EQ(state.load(), kSendStateWaiting);
-}
-
-TEST(SendWatcher, GivesUpSilentlyAfterItsLooks) {
-    std::atomic<int> state{kSendStateWaiting};
-    EXPECT_EQ(watch(state, {1ms, 20}), 0);
+TEST(SendWatcher, ReportsTheStateItSeesThenWaitsAgainOrGivesUpSilently) {
+    struct Case {
+        const char* what;
+        int before;     // the state when the watch starts
+        int meanwhile;  // the state set while it waits
+        SendWatcher::Timing timing;
+        int reported;  // 1: an error, 0: no error, -1: nothing within 5 s
+    };
+    const Case cases[] = {
+        {"sent before the start", kSendStateSent, kSendStateSent, {1ms, 10}, 0},
+        {"error before the start", kSendStateError, kSendStateError, {1ms, 10}, 1},
+        {"error while waiting", kSendStateWaiting, kSendStateError, {2ms, 5000}, 1},
+        {"nothing in its looks", kSendStateWaiting, kSendStateWaiting, {1ms, 20}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::atomic<int> state{c.before};
+        SendWatcher watcher(state, c.timing);
+        QSignalSpy spy(&watcher, &SendWatcher::finished);
+        watcher.start();
+        if (c.meanwhile != c.before) state = c.meanwhile;
+        // The watcher may finish before the wait begins; the spy has counted it then.
+        const int reported = spy.isEmpty() && !spy.wait(5000) ? -1
+                             : spy.takeFirst().at(0).toBool() ? 1
+                                                              : 0;
+        EXPECT_EQ(reported, c.reported);
+        EXPECT_EQ(state.load(), kSendStateWaiting);
+    }
 }
 
 TEST(SendWatcher, StoppingEndsTheWaitWithoutAReport) {
@@ -61,13 +54,30 @@ TEST(SendWatcher, StoppingEndsTheWaitWithoutAReport) {
     EXPECT_EQ(spy.count(), 0);
 }
 
+TEST(SendWatcher, StoppingTwiceOrWithoutAStartIsHarmless) {
+    std::atomic<int> state{kSendStateWaiting};
+    {
+        SendWatcher never(state);
+        EXPECT_NO_THROW(never.stop());
+        EXPECT_FALSE(never.isRunning());
+    }  // and its destructor stops it once more
+    SendWatcher twice(state, SendWatcher::Timing{100ms, 10000});
+    QSignalSpy spy(&twice, &SendWatcher::finished);
+    twice.start();
+    twice.stop();
+    EXPECT_NO_THROW(twice.stop());
+    EXPECT_FALSE(twice.isRunning());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spy.count(), 0);
+}
+
 TEST(SendState, TheHandlerLooksOnlyAtTheName) {
     sendState() = kSendStateWaiting;
-    callback("kCTCallStatusChange");
-    EXPECT_EQ(sendState().load(), kSendStateWaiting);
-    callback("kCTMessageSendErrorNotification");
-    EXPECT_EQ(sendState().load(), kSendStateError);
-    callback("kCTMessageSentNotification");
-    EXPECT_EQ(sendState().load(), kSendStateSent);
+    for (auto [name, after] : {std::pair{"kCTCallStatusChange", kSendStateWaiting},
+                               {"kCTMessageSendErrorNotification", kSendStateError},
+                               {"kCTMessageSentNotification", kSendStateSent}}) {
+        callback(name);
+        EXPECT_EQ(sendState().load(), after) << name;
+    }
     sendState() = kSendStateWaiting;
 }
