@@ -3,43 +3,23 @@
 
 #include "messaging/CreatNewMessageViewContrller.h"
 
-#include <gtest/gtest.h>
-
+#include <QApplication>
+#include <QLoggingCategory>
 #include <filesystem>
 #include <fstream>
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLoggingCategory>
-#include <QSignalSpy>
-#include <QTest>
-
 #include "crypto/SecretToken.h"
-#include "info/ChoosePhoneTypeViewController.h"
 #include "messaging/MessageDraft.h"
 #include "messaging/SendState.h"
 #include "platform/ContactsMetaType.h"
-#include "platform/Localization.h"
 #include "platform/NotificationNames.h"
 #include "platform/TelephonyCenter.h"
-#include "sms/SmsBody.h"
 #include "sms/WebLinkHost.h"
-#include "store/HushvaultSqlite.h"
-#include "store/StartupSequence.h"
-#include "store/StorePaths.h"
 #include "support/FakeSmsService.h"
-#include "support/ManualClock.h"
-#include "support/ScreenHost.h"
-#include "support/TempDir.h"
-#include "support/UiHelpers.h"
+#include "support/ui/ScreenTest.h"
 #include "ui/ActivityIndicator.h"
-#include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/GrowingTextViewInternal.h"
-#include "ui/NavigationController.h"
-#include "ui/TableRow.h"
-#include "ui/Window.h"
 
 using namespace hv;
 using namespace std::chrono_literals;
@@ -47,11 +27,9 @@ using Mode = test::FakeSmsService::Mode;
 
 namespace {
 
-class ComposerTest : public ::testing::Test {
+class ComposerTest : public test::ScreenTest {
 protected:
     void SetUp() override {
-        Localization::install("en");
-        StartupSequence::run(store, "1.0", 0);
         WebLinkHost::store(dir.path(), "links.example.org");
         TelephonyCenter::defaultCenter().connectService(sms);
         CreatNewMessageViewContrller::setWatcherTiming({1ms, 300});
@@ -64,16 +42,7 @@ protected:
     }
 
     CreatNewMessageViewContrller* open() {
-        ComposerScreens screens;
-        screens.phoneTypeChooser = [](std::function<void(bool)> chosen) -> ViewController* {
-            return ChoosePhoneTypeViewController::create(std::move(chosen));
-        };
-        screens.settings = [] {
-            auto* settings = new ViewController;
-            settings->setObjectName("settings");
-            return settings;
-        };
-        auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths(), screens);
+        auto* composer = new CreatNewMessageViewContrller(&sms, dir.paths(), ComposerScreens{});
         composer->setContract(Contacts{});
         nav->pushViewController(composer, false);
         return composer;
@@ -99,25 +68,13 @@ protected:
         return composer->findChild<TableRow*>("phoneTypeRow")->detail();
     }
 
-    QString alertMessage() {
-        AlertView* alert = test::visibleAlert();
-        return alert ? alert->messageText() : QString();
-    }
-
     // Lets every watcher finish and its report reach the UI thread.
     void settle() {
         for (int i = 0; i < 1000 && SendWatcher::runningCount() > 0; ++i) QTest::qWait(5);
         QTest::qWait(0);
     }
 
-    test::TempDir dir;
-    test::ManualClock clock;
-    HushvaultSqlite store{dir.path()};
     test::FakeSmsService sms;
-    test::ScreenHost host;
-    Window& window = host.window;
-    ViewController* root = host.root;
-    NavigationController* nav = host.nav;
 };
 
 }  // namespace
@@ -147,54 +104,6 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     EXPECT_EQ(progress->titleText(), localized("F-send"));
     clock.advance(0.5);
     EXPECT_EQ(test::visibleAlert(), nullptr);
-}
-
-TEST_F(ComposerTest, WithoutAWebLinkHostNothingGoesAndTheSettingsAreOffered) {
-    WebLinkHost::store(dir.path(), "");
-    auto* composer = open();
-    fill(composer, "138", "tea", "See you at eight");
-    test::tap(composer, "sendButton");
-    EXPECT_TRUE(sms.sent.empty());
-    EXPECT_TRUE(store.findAllSMS().empty());
-    EXPECT_EQ(message(composer)->text(), "See you at eight");
-    ASSERT_EQ(alertMessage(), localized("no web link host"));
-    test::tapAlertButton(test::visibleAlert(), 1);
-    EXPECT_EQ(nav->topViewController()->objectName(), "settings");
-    nav->popViewControllerAnimated(false);
-
-    composer->IsIphoneFriend(true);  // a friend with Hushvault needs no web page
-    test::tap(composer, "sendButton");
-    EXPECT_EQ(sms.sent.size(), 1u);
-    settle();
-}
-
-TEST_F(ComposerTest, AMessageOnlyKeptInTheOutboxIsNotCalledSent) {
-    sms.setMode(Mode::AcceptThenSent);
-    sms.routeTaken = SmsRoute::Outbox;
-    auto* composer = open();
-    fill(composer, "138", "abc", "kept");
-    test::tap(composer, "sendButton");
-    clock.advance(1.5);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->titleText(), localized("kept in Outbox"));
-    settle();
-}
-
-TEST_F(ComposerTest, StayingOnTheComposerPastEveryDelayKeepsItUsable) {
-    sms.setMode(Mode::AcceptThenSent);
-    auto* composer = open();
-    fill(composer, "138", "abc", "first");
-    test::tap(composer, "sendButton");
-    clock.advance(5.0);  // the progress alert has gone (2 s) and the spinner stopped (4 s)
-    EXPECT_EQ(test::visibleAlert(), nullptr);
-    settle();
-
-    fill(composer, "138", "abc", "second");
-    test::tap(composer, "sendButton");
-    clock.advance(5.0);
-    settle();
-    ASSERT_EQ(sms.sent.size(), 2u);
-    EXPECT_EQ(nav->topViewController(), composer);
 }
 
 namespace {
@@ -295,12 +204,15 @@ TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldIsKeptAsNotSentAndSaidUntilDi
     settle();
 }
 
-TEST_F(ComposerTest, ALaterSendErrorBringsTheWarningAndResetsTheState) {
-    sms.setMode(Mode::AcceptSilently);
+TEST_F(ComposerTest, ALaterSendErrorWarnsEvenAfterLeavingAndMarksTheRecordNotSent) {
     auto* composer = open();
     fill(composer, "138", "abc", "hello");
     composer->EncryptAndSendToCommon();
     EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 1);
+    nav->popViewControllerAnimated(false);
+    clock.advance(5.0);  // the composer is deleted and every delay has passed
+    ASSERT_EQ(nav->topViewController(), root);
+
     sms.report(kCTMessageSendErrorNotification);
     settle();
     EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 0);
@@ -311,33 +223,6 @@ TEST_F(ComposerTest, ALaterSendErrorBringsTheWarningAndResetsTheState) {
     EXPECT_EQ(warning->messageText(), localized("send error"));
     ASSERT_EQ(store.findAllSMS().size(), 1u);
     EXPECT_EQ(store.findAllSMS()[0].statue, "4");  // it did not go out after all
-}
-
-TEST_F(ComposerTest, ASendErrorReportedAfterLeavingTheComposerStillReachesTheUser) {
-    auto* composer = open();
-    fill(composer, "138", "abc", "hello");
-    composer->EncryptAndSendToCommon();
-    nav->popViewControllerAnimated(false);
-    clock.advance(5.0);  // the composer is deleted and every delay has passed
-    ASSERT_EQ(nav->topViewController(), root);
-
-    sms.report(kCTMessageSendErrorNotification);
-    settle();
-    AlertView* warning = test::visibleAlert();
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(warning->messageText(), localized("send error"));
-    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 0);
-}
-
-TEST_F(ComposerTest, AReportBeforeTheWatcherStartsEndsItQuietly) {
-    sms.setMode(Mode::AcceptThenSent);
-    auto* composer = open();
-    fill(composer, "138", "abc", "hello");
-    composer->EncryptAndSendToCommon();
-    settle();
-    EXPECT_EQ(sendState().load(), kSendStateWaiting);
-    clock.advance(2.0);
-    EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
 TEST_F(ComposerTest, APickedContactIsTakenOverAndAnEditedNameIsNoNumber) {
@@ -364,32 +249,10 @@ TEST_F(ComposerTest, APickedContactIsTakenOverAndAnEditedNameIsNoNumber) {
     message(composer)->setText("again");
     composer->EncryptAndSendToCommon();
     EXPECT_EQ(sms.sent.size(), 1u);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("Input Number"));
+    ASSERT_EQ(alertMessage(), localized("Input Number"));
 }
 
-TEST_F(ComposerTest, TheDraftSurvivesLeavingAndIsConsumedByTheNextComposer) {
-    auto* composer = open();
-    composer->IsIphoneFriend(true);
-    fill(composer, "13800138000", "tea", "half written");
-    nav->popViewControllerAnimated(false);
-    ASSERT_TRUE(MessageDraft::load(draftDirectory()));
-    EXPECT_EQ(test::permissions(MessageDraft::path(draftDirectory())), 0600u);
-    EXPECT_EQ(MessageDraft::load(draftDirectory())->telephone, "13800138000");
-
-    auto* next = open();
-    EXPECT_EQ(field(next, "personTextField")->text(), "13800138000");
-    EXPECT_EQ(field(next, "passTextField")->text(), "tea");
-    EXPECT_EQ(message(next)->text(), "half written");
-    EXPECT_EQ(phoneType(next), localized("iphone"));
-    EXPECT_FALSE(MessageDraft::load(draftDirectory()));
-
-    message(next)->setText("");
-    nav->popViewControllerAnimated(false);
-    EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
-}
-
-TEST_F(ComposerTest, ADraftWriteKilledHalfwayLeavesNoTextOrPasswordBehind) {
+TEST_F(ComposerTest, TheDraftIsPrivateConsumedOnceAndLeavesNoHalfWrittenCopyBehind) {
     // What a killed write leaves: the temporary file beside the draft, named after it.
     const std::string leftover = draftDirectory() + "/.tempMessage.a1B2c3";
     const std::string other = draftDirectory() + "/.tempMessage.longer1";
@@ -398,30 +261,22 @@ TEST_F(ComposerTest, ADraftWriteKilledHalfwayLeavesNoTextOrPasswordBehind) {
         std::ofstream(path) << "half written, with the password";
     }
     auto* composer = open();
+    composer->IsIphoneFriend(true);
     fill(composer, "13800138000", "tea", "half written");
     nav->popViewControllerAnimated(false);
     EXPECT_FALSE(std::filesystem::exists(leftover));
     EXPECT_TRUE(std::filesystem::exists(other));  // not one of its own
     ASSERT_TRUE(MessageDraft::load(draftDirectory()));
-}
+    EXPECT_EQ(test::permissions(MessageDraft::path(draftDirectory())), 0600u);
 
-TEST_F(ComposerTest, ChoosingAPhoneTypeReturnsToTheComposer) {
-    auto* composer = open();
-    auto* row = composer->findChild<TableRow*>("phoneTypeRow");
-    ASSERT_NE(row, nullptr);
-    QTest::mouseClick(row, Qt::LeftButton);
-    auto* chooser = qobject_cast<ChoosePhoneTypeViewController*>(nav->topViewController());
-    ASSERT_NE(chooser, nullptr);
-    EXPECT_EQ(chooser->title(), localized("Mobi Type"));
-    nav->popViewControllerAnimated(false);  // "Back": nothing chosen
-    EXPECT_EQ(phoneType(composer), localized("cell"));
-
-    QTest::mouseClick(row, Qt::LeftButton);
-    chooser = qobject_cast<ChoosePhoneTypeViewController*>(nav->topViewController());
-    QTest::mouseClick(chooser->findChild<TableRow*>("phoneTypeRow1"), Qt::LeftButton);
-    EXPECT_EQ(nav->topViewController(), composer);
-    EXPECT_EQ(phoneType(composer), localized("iphone"));
-    EXPECT_EQ(row->detail(), localized("iphone"));
+    auto* next = open();
+    EXPECT_EQ(field(next, "passTextField")->text(), "tea");
+    EXPECT_EQ(message(next)->text(), "half written");
+    EXPECT_EQ(phoneType(next), localized("iphone"));
+    EXPECT_FALSE(MessageDraft::load(draftDirectory()));
+    message(next)->setText("");
+    nav->popViewControllerAnimated(false);
+    EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
 }
 
 TEST_F(ComposerTest, TheCounterShowsCharactersAndParts) {
