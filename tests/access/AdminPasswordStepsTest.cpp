@@ -31,23 +31,34 @@ protected:
 
 }  // namespace
 
-TEST_F(AdminPasswordStepsTest, SettingTakesTwoEqualEntriesAndAMismatchStartsANewPair) {
-    AdminPasswordSteps screen("");
-    std::optional<std::string> stored;
-    EXPECT_EQ(enter(screen, {"1111", "2222", "3333", "3333"}, &stored),
-              std::vector<int>({hv::kPassCodeConfirmAdmin, hv::kPassCodeMismatch,
-                                hv::kPassCodeConfirmAdmin, hv::kPassCodeSaved}));
-    EXPECT_EQ(stored, "3333");
-}
-
-TEST_F(AdminPasswordStepsTest, ChangingTakesOldNewAndNewAgain) {
-    AdminPasswordSteps screen("1234");
-    std::optional<std::string> stored;
-    EXPECT_EQ(enter(screen, {"9999", "1234", "5678", "5678"}, &stored),
-              std::vector<int>({hv::kPassCodeWrongOld, hv::kPassCodeEnterNew,
-                                hv::kPassCodeConfirmNew, hv::kPassCodeSaved}));
-    EXPECT_EQ(stored, "5678");
-    EXPECT_TRUE(AdminPasswordSteps("1234").enter("x").code == hv::kPassCodeWrongOld);
+TEST_F(AdminPasswordStepsTest, SettingTakesTwoEqualEntriesChangingTakesOldNewAndNewAgain) {
+    struct Case {
+        const char* stored;
+        std::vector<std::string> entries;
+        std::vector<int> codes;
+        std::optional<std::string> saved;
+    };
+    const Case cases[] = {
+        {"",
+         {"1111", "2222", "3333", "3333"},  // a mismatch starts a new pair
+         {hv::kPassCodeConfirmAdmin, hv::kPassCodeMismatch, hv::kPassCodeConfirmAdmin,
+          hv::kPassCodeSaved},
+         "3333"},
+        {"1234",
+         {"9999", "1234", "5678", "5678"},
+         {hv::kPassCodeWrongOld, hv::kPassCodeEnterNew, hv::kPassCodeConfirmNew,
+          hv::kPassCodeSaved},
+         "5678"},
+        {"1234", {"x"}, {hv::kPassCodeWrongOld}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        AdminPasswordSteps::forgetSteps();
+        AdminPasswordSteps screen(c.stored);
+        std::optional<std::string> saved;
+        EXPECT_EQ(enter(screen, c.entries, &saved), c.codes);
+        EXPECT_EQ(saved, c.saved);
+    }
 }
 
 TEST_F(AdminPasswordStepsTest, TheCounterCarriesAcrossScreensUntilOneGoesAway) {

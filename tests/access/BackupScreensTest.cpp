@@ -75,6 +75,7 @@ protected:
         AlertView* alert = test::visibleAlert();
         ASSERT_NE(alert, nullptr);
         ASSERT_NE(alert->textField(), nullptr);
+        EXPECT_EQ(alert->textField()->echoMode(), QLineEdit::Password);
         QTest::keyClicks(alert->textField(), text);
         test::tapAlertButton(alert, 1);
     }
@@ -109,8 +110,6 @@ protected:
 
 TEST_F(BackupScreensTest, ABackupMadeInOneProfileRestoresInAnother) {
     auto* settings = open(a);
-    EXPECT_EQ(settings->findChild<TableRow*>("settingRow4")->title(), "Back up…");
-    EXPECT_EQ(settings->findChild<TableRow*>("settingRow5")->title(), "Restore…");
     backUp(settings, "a long passphrase", "a long passphrase");
     AlertView* saved = alertTitled(kKeyBackupSaved);
     ASSERT_NE(saved, nullptr);

@@ -22,30 +22,37 @@ bool loggedIn(const char* password, const std::string& lockTime, const char* tim
 }  // namespace
 
 TEST(LockingRule, WithoutAPasswordOrLockTimeTheUserIsLoggedIn) {
-    EXPECT_TRUE(loggedIn("", hv::formatLockTime(0), "0"));
-    EXPECT_TRUE(loggedIn("123", hv::formatLockTime(0), "0"));
     EXPECT_TRUE(LockingRule::isLoggedIn(std::nullopt, std::nullopt, std::nullopt, kNow));
-    EXPECT_TRUE(loggedIn("1234", "", "0"));
-    EXPECT_TRUE(loggedIn("1234", "1234", "0"));
-    EXPECT_FALSE(loggedIn("1234", "12345", "0"));
-    // Lengths count characters, not bytes: four Chinese characters are a password.
-    EXPECT_FALSE(loggedIn("密码密码", hv::formatLockTime(0), "0"));
-}
-
-TEST(LockingRule, TheDeadlineIsLockTimePlusTheLockingPeriod) {
-    EXPECT_TRUE(loggedIn("1234", hv::formatLockTime(kNow - 60), "1"));   // deadline is now
-    EXPECT_FALSE(loggedIn("1234", hv::formatLockTime(kNow - 61), "1"));  // one second past
-    EXPECT_TRUE(loggedIn("1234", hv::formatLockTime(kNow - 299), "5"));
-    EXPECT_FALSE(loggedIn("1234", hv::formatLockTime(kNow - 301), "5"));
-    EXPECT_FALSE(loggedIn("1234", hv::formatLockTime(kNow - 1), "0"));
-    EXPECT_TRUE(loggedIn("1234", hv::formatLockTime(kNow), "0"));
-    EXPECT_FALSE(loggedIn("1234", hv::formatLockTime(kNow - 1), "not a number"));
-}
-
-TEST(LockingRule, NeverMeansNeverWhateverTheLockTime) {
-    EXPECT_TRUE(loggedIn("1234", hv::formatLockTime(0), "100000"));
-    EXPECT_TRUE(loggedIn("1234", hv::formatLockTime(0), "1666.67"));   // above 99999 s
-    EXPECT_FALSE(loggedIn("1234", hv::formatLockTime(0), "1666.65"));  // 99999 s locks
+    struct Case {
+        const char* password;
+        std::string lockTime;
+        const char* time;
+        bool loggedIn;
+    };
+    const Case cases[] = {
+        {"", hv::formatLockTime(0), "0", true},
+        {"123", hv::formatLockTime(0), "0", true},
+        {"1234", "", "0", true},
+        {"1234", "1234", "0", true},
+        {"1234", "12345", "0", false},
+        // Lengths count characters, not bytes: four Chinese characters are a password.
+        {"密码密码", hv::formatLockTime(0), "0", false},
+        // The deadline is the lock time plus the locking period.
+        {"1234", hv::formatLockTime(kNow - 60), "1", true},  // deadline is now
+        {"1234", hv::formatLockTime(kNow - 61), "1", false},
+        {"1234", hv::formatLockTime(kNow - 299), "5", true},
+        {"1234", hv::formatLockTime(kNow - 301), "5", false},
+        {"1234", hv::formatLockTime(kNow - 1), "0", false},
+        {"1234", hv::formatLockTime(kNow), "0", true},
+        {"1234", hv::formatLockTime(kNow - 1), "not a number", false},
+        // "Never" means never, whatever the lock time; 99999 s still locks.
+        {"1234", hv::formatLockTime(0), "100000", true},
+        {"1234", hv::formatLockTime(0), "1666.67", true},
+        {"1234", hv::formatLockTime(0), "1666.65", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loggedIn(c.password, c.lockTime, c.time), c.loggedIn)
+            << c.password << " " << c.lockTime << " " << c.time;
 }
 
 TEST(LockingRule, ReadsTheStoredSettings) {
