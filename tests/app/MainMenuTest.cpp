@@ -6,12 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
 
-#include "info/AboutUSViewController.h"
-#include "info/USingHelpWebViewController.h"
 #include "platform/Localization.h"
 #include "platform/NotificationNames.h"
 #include "store/HushvaultSqlite.h"
@@ -75,38 +70,14 @@ TEST_F(MainMenuTest, AStoredPasswordAndAnExpiredPeriodLockTheMenu) {
     EXPECT_FALSE(menu->IsLogin());
 }
 
-TEST_F(MainMenuTest, StillWithinThePeriodTheUserStaysLoggedIn) {
+TEST_F(MainMenuTest, StillWithinThePeriodTheUserStaysLoggedInAndEntriesNeedTheirScreens) {
     start("2468", kNow - 60, "1");
     EXPECT_TRUE(menu->IsLogin());
-}
-
-TEST_F(MainMenuTest, EntriesWithoutTheirScreensAreDisabledAndTheGuideOpens) {
-    start("", kNow, "0");
-    EXPECT_FALSE(shown("newMessageButton")->isEnabled());
-    EXPECT_FALSE(shown("smsContractsButton")->isEnabled());
-    EXPECT_FALSE(shown("smsMessagesButton")->isEnabled());
-    EXPECT_FALSE(shown("settingButton")->isEnabled());
+    for (const char* entry :
+         {"newMessageButton", "smsContractsButton", "smsMessagesButton", "settingButton"})
+        EXPECT_FALSE(shown(entry)->isEnabled()) << entry;
     menu->UIButtonClicked(101);
     EXPECT_EQ(nav->viewControllers().size(), 1);
-
-    EXPECT_TRUE(shown("logoView")->isVisible());
-    test::tap(&window, "help");
-    ASSERT_EQ(nav->viewControllers().size(), 2);
-    EXPECT_NE(qobject_cast<USingHelpWebViewController*>(nav->topViewController()), nullptr);
-    EXPECT_EQ(test::barTitle(&window), localized("Using Guide"));
-    EXPECT_FALSE(shown("logoView")->isVisible());
-    EXPECT_FALSE(shown("infoButton")->isVisible());
-
-    nav->popViewControllerAnimated(false);
-    EXPECT_TRUE(shown("logoView")->isVisible());
-    test::tap(&window, "infoButton");
-    auto* about = qobject_cast<NavigationController*>(window.topController());
-    ASSERT_NE(about, nullptr);
-    EXPECT_NE(qobject_cast<AboutUSViewController*>(about->topViewController()), nullptr);
-    EXPECT_FALSE(shown("infoButton")->isVisible());
-    test::tap(about, "aboutBackButton");
-    EXPECT_EQ(window.topController(), nav);
-    EXPECT_TRUE(shown("infoButton")->isVisible());
 }
 
 TEST_F(MainMenuTest, GuardedEntriesAskForALoginAndResumeAfterIt) {
@@ -131,27 +102,16 @@ TEST_F(MainMenuTest, GuardedEntriesAskForALoginAndResumeAfterIt) {
     EXPECT_EQ(menu->buttonClicked(), 102);  // records opened directly keep the waiting entry
 }
 
-TEST_F(MainMenuTest, TheLockComesBackWhenTheLockingTimeRunsOutWhileHushvaultRuns) {
-    start("2468", kNow, "1", true);  // logged in at start: the minute began now
-    test::tap(&window, "smsMessagesButton");
-    EXPECT_EQ(nav->topViewController()->objectName(), "records");
-
-    // The window goes to the back for two minutes: back in front, the records are gone.
-    clock.advance(120);
-    emit qApp->applicationStateChanged(Qt::ApplicationActive);
-    EXPECT_EQ(nav->topViewController(), menu);
+TEST_F(MainMenuTest, ALaterSaveLogsNobodyInAndImmediatelyOpensAnEntryOncePerLogin) {
+    start("2468", kNow - 120, "1", true);
+    // A later save of the settings starts a new period, but logs nobody in.
+    HushvaultSqlite(dir.path()).updatetel("LockTime", formatLockTime(kNow));
     EXPECT_FALSE(menu->IsLogin());
+
+    HushvaultSqlite(dir.path()).updatetel("Time", "0");
     test::tap(&window, "smsContractsButton");
-    EXPECT_EQ(nav->topViewController(), menu);
     EXPECT_EQ(made.last(), "login");
     menu->dismissModalViewController(false);
-
-    // A later save of the settings starts a new period, but logs nobody in.
-    HushvaultSqlite(dir.path()).updatetel("LockTime", formatLockTime(kNow + 120));
-    EXPECT_FALSE(menu->IsLogin());
-
-    // "Immediately": after a login the entry opens once; the next tap asks again.
-    HushvaultSqlite(dir.path()).updatetel("Time", "0");
     menu->finishedLogin(true);
     EXPECT_EQ(nav->topViewController()->objectName(), "contacts");
     nav->popViewControllerAnimated(false);
@@ -167,14 +127,6 @@ TEST_F(MainMenuTest, HiddenNotificationHidesTheBackButton) {
     EXPECT_TRUE(menu->navigationItem()->hidesBackButton());
     NotificationCenter::defaultCenter().postNotification(kNotificationHidden, QString("NO"));
     EXPECT_FALSE(menu->navigationItem()->hidesBackButton());
-}
-
-TEST_F(MainMenuTest, ShowsTheNormalSmsLabelAndLogsOut) {
-    start("", kNow, "0");
-    EXPECT_TRUE(shown("smslabel")->isVisible());
-    EXPECT_FALSE(shown("smsSlable")->isVisible());
-    menu->logout();
-    EXPECT_FALSE(menu->IsLogin());
 }
 
 TEST_F(MainMenuTest, OpeningTheSettingsForgetsTheEntryThatWaitedForALogin) {

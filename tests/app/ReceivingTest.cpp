@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Hushvault developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Secret messages that reach Hushvault without a tappable link: pasted, dropped, taken
-// from the clipboard, or received by the modem and noticed.
+// Secret messages that reach Hushvault without a tappable link: pasted, dropped or taken
+// from the clipboard.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,19 +10,12 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
-#include <functional>
 
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
-#include "app/SecretMessageNotices.h"
 #include "crypto/SecretToken.h"
 #include "platform/AutostartEntry.h"
-#include "platform/DesktopNotifier.h"
-#include "platform/IncomingMessageWatcher.h"
 #include "platform/Localization.h"
-#include "store/HushvaultSqlite.h"
-#include "support/FakeModemManager.h"
-#include "support/FakeNotifications.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
@@ -49,11 +42,6 @@ protected:
 private:
     QMap<QString, QByteArray> raw_;
 };
-
-bool waitFor(const std::function<bool()>& condition) {
-    for (int waited = 0; !condition() && waited < 10000; waited += 20) QTest::qWait(20);
-    return condition();
-}
 
 class ReceivingTest : public ::testing::Test {
 protected:
@@ -137,33 +125,6 @@ TEST_F(ReceivingTest, TheMenuTakesTheClipboardOrAsksForAPasteAndDropsOpenToo) {
     }
     const ForeignDrag picture({{"image/png", "PNG"}});
     EXPECT_FALSE(delegate.window()->takeDrop(&picture));
-}
-
-TEST_F(ReceivingTest, AReceivedSecretMessageRaisesOneNoticeNamingTheSenderAndOpensOnIt) {
-    test::FakeModemManager modem;
-    test::FakeNotifications notices;
-    HushvaultSqlite(dir.path()).addContracts("Li", "+86 138 0013 8000", "tea", "1");
-    IncomingMessageWatcher watcher(modem.connection());
-    DesktopNotifier notifier(notices.connection());
-    SecretMessageNotices secretNotices(
-        dir.paths(), watcher, notifier,
-        [this](const QString& link, const QString& sender) { delegate.openMessage(link, sender); });
-
-    modem.receiveSms("+8613800138000", "Secret message " + link);
-    modem.receiveSms("+15550109999", "Dinner at eight?");
-    modem.receiveSms("+15550109999", "label hiddenmsg://" + QString::fromStdString(token));
-    ASSERT_TRUE(waitFor([&] { return notices.notifications().size() == 2; }));
-    const auto shown = notices.notifications();
-    EXPECT_EQ(shown[0].summary, localized("secret message from").arg("Li"));
-    EXPECT_EQ(shown[1].summary, localized("secret message from").arg("+15550109999"));
-    for (const auto& notice : shown) {
-        EXPECT_TRUE(notice.body.isEmpty());
-        for (const QString& text : {notice.summary, notice.body})
-            EXPECT_FALSE(text.contains(QString::fromStdString(token).left(8)));
-    }
-    notices.invokeAction(shown[0].id);
-    ASSERT_TRUE(waitFor([&] { return !opened.isEmpty(); }));
-    EXPECT_EQ(opened, QStringList{link + "|+8613800138000"});
 }
 
 TEST(AutostartEntry, WritesTheBackgroundStartOfThisProfileAndRemovesIt) {
