@@ -5,16 +5,13 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QLayout>
 
 #include "info/AboutUSViewController.h"
-#include "info/ChoosePhoneTypeViewController.h"
 #include "info/GuidePages.h"
 #include "info/PresetPassWordViewController.h"
 #include "info/USingHelpWebViewController.h"
 #include "platform/Localization.h"
 #include "ui/NavigationController.h"
-#include "ui/TableRow.h"
 #include "ui/WebView.h"
 #include "ui/Window.h"
 
@@ -63,24 +60,6 @@ TEST_P(InfoScreensTest, AboutScreenShowsTheTextsOfTheLanguage) {
     ASSERT_NE(version, nullptr);
     EXPECT_TRUE(version->text().startsWith(localized("Version").section('%', 0, 0)));
     EXPECT_FALSE(version->text().contains('%'));
-}
-
-TEST_P(InfoScreensTest, PhoneTypeRowsAreTallerInEnglish) {
-    Window window;
-    auto* chooser = new ChoosePhoneTypeViewController;
-    window.setRootViewController(new NavigationController(chooser));
-    window.show();
-    const bool english = QString(GetParam()) == "en";
-    for (const char* name : {"phoneTypeRow0", "phoneTypeRow1"}) {
-        auto* row = chooser->findChild<TableRow*>(name);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->height(), english ? 80 : 60);
-        EXPECT_FALSE(row->subtitle().isEmpty());
-        // Title and every line of the subtitle fit in the row; nothing is cut off.
-        auto* subtitle = row->findChild<QLabel*>("rowSubtitle");
-        EXPECT_LE(subtitle->heightForWidth(subtitle->width()), subtitle->height()) << name;
-        EXPECT_LE(row->layout()->totalHeightForWidth(row->width()), row->height()) << name;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InfoScreensTest, ::testing::Values("en", "zh_CN", "zh_TW"));

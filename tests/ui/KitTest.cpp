@@ -137,38 +137,6 @@ TEST_F(KitTest, ALongTitleShrinksAndIsCutAtItsEndBetweenTheButtons) {
     EXPECT_NEAR(label->geometry().center().x(), window.width() / 2, 1);
 }
 
-TEST_F(KitTest, BarButtonsRunTheirActions) {
-    int taps = 0;
-    root->navigationItem()->setRightBarButtonItem(
-        BarButtonItem{"Edit", {}, [&] { ++taps; }, "editButton"});
-    test::tap(&window, "editButton");
-    EXPECT_EQ(taps, 1);
-    root->navigationItem()->setRightBarButtonItem(std::nullopt);
-    EXPECT_FALSE(window.findChild<QAbstractButton*>("editButton")->isVisible());
-}
-
-TEST_F(KitTest, AlertsReportTheTappedButtonAndTheirText) {
-    QList<int> tapped;
-    QString typed;
-    auto* alert = new AlertView("Title key", nullptr, "Cancel", {"Sure", "Other"},
-                                [&](AlertView* a, int index) {
-                                    tapped.append(index * 100 + a->tag());
-                                    if (a->textField()) typed = a->textField()->text();
-                                });
-    alert->setTag(7);
-    alert->addTextField(true);
-    alert->show(&window);
-    ASSERT_EQ(test::visibleAlert(), alert);
-    EXPECT_EQ(alert->titleText(), "Title key");  // a key without a text shows itself
-    EXPECT_EQ(alert->buttonTitles().size(), 3);
-    EXPECT_EQ(alert->textField()->echoMode(), QLineEdit::Password);
-    QTest::keyClicks(alert->textField(), "1234");
-    test::tapAlertButton(alert, 2);
-    EXPECT_EQ(tapped, QList<int>({207}));
-    EXPECT_EQ(typed, "1234");
-    EXPECT_EQ(test::visibleAlert(), nullptr);
-}
-
 TEST_F(KitTest, AnAlertIsAnAlertForScreenReadersNamedByWhatItSaysNow) {
     auto* alert = new AlertView("Sending", nullptr, nullptr, {});
     alert->show(&window);
@@ -180,23 +148,6 @@ TEST_F(KitTest, AnAlertIsAnAlertForScreenReadersNamedByWhatItSaysNow) {
     EXPECT_EQ(seen->text(QAccessible::Name), localized("send"));
     EXPECT_EQ(seen->text(QAccessible::Description), localized("send error"));
     alert->dismiss();
-}
-
-TEST_F(KitTest, AnAlertBoxFitsItsMessageWhateverItsLength) {
-    auto boxHeight = [&](const QString& message) {
-        auto* alert = new AlertView("Warning", nullptr, "Cancel", {});
-        alert->setMessageText(message);
-        alert->show(&window);
-        const int height = alert->findChild<QWidget*>("alertBox")->height();
-        alert->dismiss();
-        return height;
-    };
-    const int oneShortLine = boxHeight("No match.");
-    EXPECT_EQ(boxHeight("No preset password fits this message."), oneShortLine);
-    // Chinese lines are a little taller than Latin ones
-    EXPECT_EQ(boxHeight(QString::fromUtf8("没有与此信息相符的预设密码。")),
-              boxHeight(QString::fromUtf8("没有。")));
-    EXPECT_GT(boxHeight(QString("a long message ").repeated(8)), oneShortLine);
 }
 
 TEST_F(KitTest, AnAlertHasTheKeyboardUntilItClosesAndThenGivesItBack) {
