@@ -47,6 +47,19 @@ QStringList outboxFiles(const Journey& journey) {
     return QDir(journey.dataDirectory() + "/Outbox").entryList({"*.sms"}, QDir::Files);
 }
 
+// What the first message kept in the Outbox says.
+QString firstOutboxText(const Journey& journey) {
+    QFile file(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey).value(0));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Types a passcode (the administrator password by default) into the pad on screen and
+// submits it.
+void enterPasscode(Journey& journey, const QString& password = "2468") {
+    journey.type(password);
+    journey.press(Qt::Key_Return);
+}
+
 // The host of web links, as the settings screen would have set it.
 void useWebLinkHost(const Journey& journey) {
     ASSERT_TRUE(WebLinkHost::store(journey.profile().path(), "links.example.org"));
@@ -82,7 +95,7 @@ int secondStart(const Journey& journey, const QStringList& arguments,
 
 }  // namespace
 
-TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
+TEST(Journeys, SendStayOnTheComposerPastEveryDelayLeaveAndComeBackToTheDraft) {
     Journey journey;
     useWebLinkHost(journey);
     journey.start();
@@ -102,19 +115,8 @@ TEST(Journeys, SendAMessageAndStayOnTheComposerPastEveryDelay) {
     HushvaultSqlite store(journey.profile().path());
     ASSERT_EQ(store.findAllSMS().size(), 1u);
     EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "13800138000");
-}
 
-TEST(Journeys, SendLeaveAndComeBackToTheDraft) {
-    Journey journey;
-    useWebLinkHost(journey);
-    journey.start();
-    journey.tap("newMessageButton");
-    writeMessage(journey, "first");
-    journey.press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(outboxFiles(journey).size(), 1);
-    journey.wait(2200);  // the progress alert closes and gives the keyboard back
-
-    journey.type("second thoughts");
+    journey.type("second thoughts");  // the alert gave the keyboard back to the message
     journey.press(Qt::Key_Escape);
     EXPECT_EQ(journey.barTitle(), localized("tolvaHiddenMSG"));
     journey.wait(50);
@@ -186,11 +188,9 @@ TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime
     journey.tap("settingButton");
     journey.click("settingRow0");
     ASSERT_EQ(journey.barTitle(), localized("Password Setting"));
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     EXPECT_EQ(journey.find<QLabel>("countLabel")->text(), localized("input admin password again"));
-    journey.type("2468");  // at once: the first entry goes, not what is typed now
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);  // at once: the first entry goes, not what is typed now
     ASSERT_EQ(journey.barTitle(), localized("Setting"));
     EXPECT_EQ(journey.find<TableRow>("settingRow0")->detail(), localized("setted"));
     journey.press(Qt::Key_Escape);
@@ -208,8 +208,7 @@ TEST(Journeys, SetAnAdministratorPasswordAndLogInWithTheKeyboardAfterTheLockTime
     journey.press(Qt::Key_Return);
     EXPECT_EQ(journey.find<QLabel>("countLabel")->text(), localized("incorrect admin password"));
     journey.wait(600);  // the pad empties itself; the keyboard stays in it
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     ASSERT_EQ(journey.barTitle(), localized("Automatic locking"));
     // "Immediately": the login opened what asked for it, and no more.
     EXPECT_FALSE(journey.app().delegate()->viewController()->IsLogin());
@@ -255,9 +254,7 @@ TEST(Journeys, AWebLinkWaitsForAHostSetInTheSettingsAndTheOutboxSaysKeptNotSent)
                test::visibleAlert()->titleText() == localized("kept in Outbox");
     }));
     ASSERT_EQ(outboxFiles(journey).size(), 1);
-    QFile kept(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(kept.readAll().contains("http://links.example.org/s/?m="));
+    EXPECT_TRUE(firstOutboxText(journey).contains("http://links.example.org/s/?m="));
 }
 
 TEST(Journeys, OpenTheGuideAndTheAboutScreenAndComeBack) {
@@ -301,8 +298,7 @@ TEST(Journeys, AFirstStartWithALinkOnAFreshProfileReadsItWithATypedPassword) {
     // A login tries the contacts' passwords; none fits, and Enter closes the warning.
     HushvaultSqlite(journey.profile().path()).updatetel("PassWord", "2468");
     journey.tap("readerLoginButton");
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     journey.wait(50);
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Match preset Password"));
@@ -347,9 +343,7 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheR
     ASSERT_EQ(outboxFiles(journey).size(), 1);
 
     // The link from the Outbox file, opened by a second start while this one runs.
-    QFile sent(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
-    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
-    const QString body = QString::fromUtf8(sent.readAll());
+    const QString body = firstOutboxText(journey);
     const QString link = body.mid(body.indexOf("hiddenmsg://")).trimmed();
     QString output;
     EXPECT_EQ(secondStart(journey, {link}, {}, &output), 0) << output.toStdString();
@@ -357,8 +351,7 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheR
     ASSERT_EQ(journey.barTitle(), localized("tolvaHiddenMSG1"));
 
     journey.tap("readerLoginButton");
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     journey.wait(50);
     EXPECT_EQ(journey.find<QTextEdit>("newText")->toPlainText(),
               localized("The decrypted message") + ":\nmeet me at the north gate");
@@ -367,8 +360,7 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginThenDeleteTheR
     journey.quit();
     journey.start();
     journey.tap("smsMessagesButton");
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     ASSERT_EQ(journey.barTitle(), localized("records"));
     auto* list = journey.find<QListView>("tableView");
     ASSERT_EQ(list->model()->rowCount(), 2);
@@ -452,8 +444,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
 
     // Behind the login: the secret contacts, none yet.
     journey.tap("smsContractsButton");
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     ASSERT_EQ(journey.barTitle(), localized("Management"));
     EXPECT_EQ(journey.find<QLabel>("tipView")->text(), localized("add friends"));
 
@@ -491,8 +482,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.wait(50);
     journey.tap("newMessageButton");
     journey.tap("detailButton");
-    journey.type("2468");  // the secret contacts are behind the login here too
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);  // the secret contacts are behind the login here too
     ASSERT_EQ(journey.find<QWidget>("chooseSegmentController") != nullptr, true);
     clickListRow(journey, "Li Lei");
     ASSERT_EQ(journey.barTitle(), localized("NMessage"));
@@ -503,10 +493,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.tap("sendButton");
     journey.wait(2200);
     ASSERT_EQ(outboxFiles(journey).size(), 1);
-    QFile sent(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey)[0]);
-    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
-    const QString body = QString::fromUtf8(sent.readAll());
-    EXPECT_NE(body.indexOf("hiddenmsg://"), -1) << "the friend runs Hushvault";
+    EXPECT_TRUE(firstOutboxText(journey).contains("hiddenmsg://")) << "the friend runs Hushvault";
     HushvaultSqlite records(journey.profile().path());
     ASSERT_EQ(records.findAllSMS().size(), 1u);
     EXPECT_EQ(records.findAllSMS()[0].telePhoneNumber, "13800138000");
@@ -515,8 +502,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.press(Qt::Key_Escape);
     journey.wait(50);
     journey.tap("smsContractsButton");
-    journey.type("2468");  // locking "Immediately": every time
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);  // locking "Immediately": every time
     clickListRow(journey, "Li Lei");
     journey.click("deleteRow");
     journey.tap("alertButton1");
@@ -567,8 +553,7 @@ TEST(Journeys, TheLockComesBackWhileHushvaultRunsAndGuardsTheComposersContactsTo
         store.addContracts("Li Lei", "139", "tea", "1");
     }
     journey.tap("smsMessagesButton");
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     ASSERT_EQ(journey.barTitle(), localized("records"));
 
     // Two minutes later the user comes back to Hushvault: the records are gone.
@@ -585,8 +570,7 @@ TEST(Journeys, TheLockComesBackWhileHushvaultRunsAndGuardsTheComposersContactsTo
     journey.tap("newMessageButton");
     journey.tap("detailButton");
     ASSERT_EQ(journey.barTitle(), localized("Login"));
-    journey.type("2468");
-    journey.press(Qt::Key_Return);
+    enterPasscode(journey);
     ASSERT_NE(journey.find<QWidget>("chooseSegmentController"), nullptr);
     clickListRow(journey, "Li Lei");
     EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
