@@ -4,18 +4,12 @@
 // The Base64 decoder takes the body of every token from outside. What it accepts must be
 // exactly what some encoding gives once white space is dropped (trailing bits aside), and
 // whatever is encoded must decode back.
+#include <cctype>
+
 #include "FuzzSupport.h"
 #include "crypto/Base64.h"
 
 using namespace hv;
-
-namespace {
-
-bool isWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -28,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto accepted = base64Decode(bytes)) {
         std::string compact;
         for (char c : bytes)
-            if (!isWhiteSpace(c)) compact += c;
+            if (!std::isspace(static_cast<unsigned char>(c))) compact += c;
         const std::string again = base64Encode(*accepted);
         HV_FUZZ_CHECK(again.size() == compact.size());
         // Only the bits below the last character that carries data may differ.

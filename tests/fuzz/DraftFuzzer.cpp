@@ -35,10 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HV_FUZZ_CHECK(draft.save(directory));
     const auto loaded = MessageDraft::load(directory);
     HV_FUZZ_CHECK(loaded.has_value());
-    HV_FUZZ_CHECK(loaded->name == draft.name);
-    HV_FUZZ_CHECK(loaded->telephone == draft.telephone);
-    HV_FUZZ_CHECK(loaded->password == draft.password);
-    HV_FUZZ_CHECK(loaded->friendFlag == draft.friendFlag);
-    HV_FUZZ_CHECK(loaded->text == draft.text);
+    HV_FUZZ_CHECK(loaded->name == draft.name && loaded->telephone == draft.telephone &&
+                  loaded->password == draft.password && loaded->friendFlag == draft.friendFlag &&
+                  loaded->text == draft.text);
     return 0;
 }

@@ -28,4 +28,11 @@ const std::string& scratchDirectory();
 // Writes the bytes to the file, replacing it; aborts when it cannot (not the input's fault).
 void writeScratchFile(const std::string& path, const std::string& bytes);
 
+// The text with ASCII capitals made small, as link prefixes and vCard names are compared.
+inline std::string lowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 }  // namespace hv::fuzz

@@ -12,12 +12,6 @@ using namespace hv;
 
 namespace {
 
-std::string lowered(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 std::size_t occurrences(const std::string& text, std::string_view needle) {
     std::size_t count = 0;
     for (std::size_t at = text.find(needle); at != std::string::npos;
@@ -68,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const AddressBookRead book = VCardAddressBook(folder).copyArrayOfAllPeople();
     // Folded lines joined first: "BEGIN:VC" and "ARD" on two lines are one marker.
     const std::string joined = unfolded(text);
-    const std::string lower = lowered(joined);
+    const std::string lower = fuzz::lowered(joined);
     HV_FUZZ_CHECK(book.people.size() <= occurrences(lower, "begin:vcard"));
 
     // Values may be encoded (quoted-printable, Base64): only then may a number's text be
