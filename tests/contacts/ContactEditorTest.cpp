@@ -190,13 +190,13 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     editor->chooseFromSystemContract();
     auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
     ASSERT_NE(picker, nullptr);
-    tapRow(picker, "None");
+    test::tapRow(picker, "None");
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_EQ(host.window.topController(), picker);
 
-    tapRow(picker, "Han Meimei");
+    test::tapRow(picker, "Han Meimei");
     auto* details = qobject_cast<PersonViewController*>(picker->topViewController());
     ASSERT_NE(details, nullptr);
     QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
@@ -208,7 +208,8 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     EXPECT_EQ(editor->contracts().telePhoneNumber, "2");
 
     editor->chooseFromSystemContract();
-    tapRow(qobject_cast<PeoplePickerNavigationController*>(host.window.topController()), "Li Lei");
+    test::tapRow(qobject_cast<PeoplePickerNavigationController*>(host.window.topController()),
+                 "Li Lei");
     EXPECT_TRUE(editorShows());
     EXPECT_EQ(field("nameTextField")->text(), "Li Lei");
     EXPECT_EQ(field("telephoneNumberTextField")->text(), "139");

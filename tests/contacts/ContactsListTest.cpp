@@ -67,12 +67,12 @@ TEST_F(ContactsListTest, SectionsFollowTheInitialNamelessAndDigitsFirst) {
     store.addContracts("Émile", "5", "", "0");
     store.addContracts("王芳", "6", "", "0");
     auto* list = openManagement();
-    QAbstractItemModelTester tester(test::ContactsTestBase::listOf(list)->model(),
+    QAbstractItemModelTester tester(test::shownList(list)->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    EXPECT_EQ(shownRows(list), QStringList({"[#]", "", "9lives", "[A]", "Alice", "[B]", "bob",
-                                            "[É]", "Émile", "[王]", "王芳"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[#]", "", "9lives", "[A]", "Alice", "[B]", "bob",
+                                                  "[É]", "Émile", "[王]", "王芳"}));
     EXPECT_EQ(list->findChild<SectionIndex*>()->titles(), QStringList({"#", "A", "B", "É", "王"}));
-    const QAbstractItemModel* model = listOf(list)->model();
+    const QAbstractItemModel* model = test::shownList(list)->model();
     EXPECT_EQ(model->index(2, 0).data(SectionedListModel::ImageRole), ":/images/key.png");
     EXPECT_EQ(model->index(4, 0).data(SectionedListModel::DetailRole), "2");
     EXPECT_FALSE(tip(list)->isVisible());
@@ -84,22 +84,22 @@ TEST_F(ContactsListTest, SearchMatchesNamesOnlyAndClearingBringsTheSectionsBack)
     store.addContracts("", "555 0199", "pw", "0");
     auto* list = openManagement();
     search(list, "LI");
-    EXPECT_EQ(shownRows(list), QStringList({"Alice", "Linus", "Oliver"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"Alice", "Linus", "Oliver"}));
     EXPECT_FALSE(list->findChild<SectionIndex*>()->isVisible());
-    EXPECT_TRUE(listOf(list)
+    EXPECT_TRUE(test::shownList(list)
                     ->model()
                     ->index(0, 0)
                     .data(SectionedListModel::ImageRole)
                     .toString()
                     .isEmpty());
     search(list, "LIN");
-    EXPECT_EQ(shownRows(list), QStringList({"Linus"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"Linus"}));
     QTest::keyClick(list->findChild<QLineEdit*>("searchBar"), Qt::Key_Backspace);
-    EXPECT_EQ(shownRows(list).size(), 3) << "deleting a character widens the results";
+    EXPECT_EQ(test::shownRows(list).size(), 3) << "deleting a character widens the results";
     search(list, "555");
-    EXPECT_TRUE(shownRows(list).isEmpty()) << "numbers are not searched";
+    EXPECT_TRUE(test::shownRows(list).isEmpty()) << "numbers are not searched";
     search(list, "");
-    EXPECT_EQ(shownRows(list).first(), "[#]");
+    EXPECT_EQ(test::shownRows(list).first(), "[#]");
     EXPECT_TRUE(list->findChild<SectionIndex*>()->isVisible());
 }
 
@@ -108,18 +108,19 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
                                person("Bo Chen", {"111", "222"}, "Bo", "X", "Chen"),
                                person("", {}, "", "", "")};
     auto* list = openChoosing();  // no secret contacts: the address book shows
-    EXPECT_EQ(shownRows(list), QStringList({"[#]", "No Name", "[A]", "Ann Lee", "[B]", "Bo Chen"}));
-    const QAbstractItemModel* model = listOf(list)->model();
+    EXPECT_EQ(test::shownRows(list),
+              QStringList({"[#]", "No Name", "[A]", "Ann Lee", "[B]", "Bo Chen"}));
+    const QAbstractItemModel* model = test::shownList(list)->model();
     EXPECT_EQ(model->index(3, 0).data(SectionedListModel::DetailRole), "+1 555 0100");
     EXPECT_EQ(model->index(5, 0).data(SectionedListModel::DetailRole), "...");
 
-    tapRow(list, "No Name");
+    test::tapRow(list, "No Name");
     ASSERT_NE(test::visibleAlert(), nullptr);
     EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_TRUE(handed.empty());
 
-    tapRow(list, "Bo Chen");
+    test::tapRow(list, "Bo Chen");
     auto* details = qobject_cast<PersonViewController*>(host.nav->topViewController());
     ASSERT_NE(details, nullptr);
     ASSERT_EQ(details->findChildren<TableRow*>().size(), 2);
@@ -137,8 +138,8 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
     host.nav->popToRootViewControllerAnimated(false);
     list = openChoosing();
     search(list, "ch");
-    EXPECT_EQ(shownRows(list), QStringList({"Bo Chen", "Cher"}));
-    tapRow(list, "Cher");
+    EXPECT_EQ(test::shownRows(list), QStringList({"Bo Chen", "Cher"}));
+    test::tapRow(list, "Cher");
     QTest::mouseClick(host.nav->topViewController()->findChild<TableRow*>("numberRow0"),
                       Qt::LeftButton);
     ASSERT_EQ(handed.size(), 2u);
@@ -148,7 +149,7 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
 
     host.nav->popToRootViewControllerAnimated(false);
     list = openChoosing();
-    tapRow(list, "Ann Lee");
+    test::tapRow(list, "Ann Lee");
     ASSERT_EQ(handed.size(), 3u);
     EXPECT_EQ(handed[2].name, "Ann Lee");  // the display name
     EXPECT_EQ(handed[2].iphoneFriend, "0");
@@ -158,7 +159,7 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
 TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     addressBook.book.people = {person("Zed", {"9"})};
     auto* list = openChoosing();
-    EXPECT_EQ(shownRows(list), QStringList({"[Z]", "Zed"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[Z]", "Zed"}));
     tapSegment(0);
     EXPECT_TRUE(tip(list)->isVisible());
     EXPECT_EQ(tip(list)->text(), localized("No added"));
@@ -166,15 +167,15 @@ TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     store.addContracts("Amy", "1", "pw", "0");
     tapSegment(1);
     search(list, "ze");
-    EXPECT_EQ(shownRows(list), QStringList({"Zed"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"Zed"}));
     tapSegment(0);
     EXPECT_FALSE(tip(list)->isVisible());
-    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Amy"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[A]", "Amy"}));
     EXPECT_TRUE(list->findChild<QLineEdit*>("searchBar")->text().isEmpty());
 
     // A secret contact can be deleted here too (Delete key), once the editor's question is
     // answered; a person of the book cannot.
-    QListView* view = listOf(list);
+    QListView* view = test::shownList(list);
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
     ASSERT_NE(test::visibleAlert(), nullptr);
@@ -184,11 +185,11 @@ TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     QTest::keyClick(view, Qt::Key_Delete);
     test::tapAlertButton(test::visibleAlert(), 1);  // "Done"
     EXPECT_TRUE(store.findAllContracts().empty());
-    EXPECT_EQ(shownRows(list), QStringList({"[A]"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[A]"}));
     tapSegment(1);
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
-    EXPECT_EQ(shownRows(list), QStringList({"[Z]", "Zed"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[Z]", "Zed"}));
 }
 
 TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilTheListReturns) {
@@ -197,18 +198,18 @@ TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilThe
     auto* list = openManagement();
     list->setEditing(true, false);
     EXPECT_EQ(hidden, QStringList({"YES"}));
-    QListView* view = listOf(list);
+    QListView* view = test::shownList(list);
     const QRect bob = view->visualRect(view->model()->index(3, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       SectionedRowDelegate::deleteButton(bob).center());
-    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice", "[B]"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[A]", "Alice", "[B]"}));
     EXPECT_EQ(store.findAllContracts().size(), 1u);
 
     list->setEditing(false, false);
     EXPECT_EQ(hidden, QStringList({"YES", "NO"}));
     host.nav->pushViewController(new ViewController, false);
     host.nav->popViewControllerAnimated(false);
-    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[A]", "Alice"}));
 
     // Deleting a search result.
     search(list, "ali");
@@ -216,7 +217,7 @@ TEST_F(ContactsListTest, DeletingTheOnlyContactOfASectionLeavesItsHeaderUntilThe
     QTest::keyClick(view, Qt::Key_Delete);
     test::tapAlertButton(test::visibleAlert(), 1);
     EXPECT_TRUE(store.findAllContracts().empty());
-    EXPECT_TRUE(shownRows(list).isEmpty());
+    EXPECT_TRUE(test::shownRows(list).isEmpty());
 }
 
 TEST_F(ContactsListTest, ManagementAddsByWritingAndWorksAtTheKeyboard) {
@@ -235,24 +236,24 @@ TEST_F(ContactsListTest, ManagementAddsByWritingAndWorksAtTheKeyboard) {
     test::tap(&host.window, "saveButton");
     EXPECT_EQ(host.nav->topViewController(), list);
     EXPECT_FALSE(tip(list)->isVisible());
-    EXPECT_EQ(shownRows(list), QStringList({"[A]", "Alice"}));
+    EXPECT_EQ(test::shownRows(list), QStringList({"[A]", "Alice"}));
 
     // At the keyboard: Escape ends editing, Down goes from the search to the results and
     // Enter opens the one chosen.
     test::activate(&host.window);
     ASSERT_TRUE(list->isEditing());
-    QTest::keyClick(listOf(list), Qt::Key_Plus);
+    QTest::keyClick(test::shownList(list), Qt::Key_Plus);
     ASSERT_NE(qobject_cast<ActionSheet*>(test::visibleAlert()), nullptr);
     QTest::keyClick(test::visibleAlert(), Qt::Key_Escape);
-    QTest::keyClick(listOf(list), Qt::Key_Escape);
+    QTest::keyClick(test::shownList(list), Qt::Key_Escape);
     EXPECT_FALSE(list->isEditing());
     EXPECT_EQ(host.nav->topViewController(), list);
     auto* field = list->findChild<QLineEdit*>("searchBar");
     field->setFocus();
     QTest::keyClicks(field, "al");
     QTest::keyClick(field, Qt::Key_Down);
-    ASSERT_EQ(QApplication::focusWidget(), listOf(list));
-    QTest::keyClick(listOf(list), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), test::shownList(list));
+    QTest::keyClick(test::shownList(list), Qt::Key_Return);
     editor = qobject_cast<AddContractViewController*>(host.nav->topViewController());
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(editor->isAddMode());
@@ -263,10 +264,10 @@ TEST_F(ContactsListTest, ManagementAddsByWritingAndWorksAtTheKeyboard) {
     // shows the row the keyboard is on.
     field->clear();
     field->setFocus();
-    listOf(list)->clearSelection();
-    listOf(list)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(listOf(list)->selectionModel()->selectedIndexes().size(), 1);
-    QTest::keyClicks(listOf(list), "al");
+    test::shownList(list)->clearSelection();
+    test::shownList(list)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(test::shownList(list)->selectionModel()->selectedIndexes().size(), 1);
+    QTest::keyClicks(test::shownList(list), "al");
     EXPECT_EQ(field->text(), "al");
     EXPECT_EQ(QApplication::focusWidget(), field);
 }

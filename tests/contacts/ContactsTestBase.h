@@ -16,6 +16,7 @@
 #include "support/FakeAddressBook.h"
 #include "support/ScreenHost.h"
 #include "support/TempDir.h"
+#include "support/ui/ListRows.h"
 #include "ui/SectionedListModel.h"
 
 namespace hv::test {
@@ -29,12 +30,6 @@ protected:
 
     static ABPerson person(std::string composite, std::vector<std::string> phones,
                            std::string first = {}, std::string middle = {}, std::string last = {});
-
-    // The texts the list shows, headers in brackets: "[A]", "Alice", ...
-    static QStringList shownRows(QWidget* screen);
-    static QListView* listOf(QWidget* screen);
-    // Taps the row showing that text; fails when none does.
-    static void tapRow(QWidget* screen, const QString& text);
 
     TempDir dir;
     HushvaultSqlite store{dir.path()};

@@ -31,6 +31,7 @@
 #include "support/FakeModemManager.h"
 #include "support/RawSql.h"
 #include "support/UiHelpers.h"
+#include "support/ui/ListRows.h"
 #include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/NavigationController.h"
@@ -394,36 +395,6 @@ TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
     EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
 }
 
-namespace {
-
-// Clicks the row of the visible list that shows the text.
-void clickListRow(Journey& journey, const QString& text) {
-    QListView* list = nullptr;
-    for (QListView* candidate : journey.window()->findChildren<QListView*>("tableView"))
-        if (candidate->isVisible()) list = candidate;
-    ASSERT_NE(list, nullptr) << "no list on screen";
-    for (int row = 0; row < list->model()->rowCount(); ++row) {
-        const QModelIndex index = list->model()->index(row, 0);
-        if (index.data().toString() != text) continue;
-        list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
-        QTest::qWait(0);
-        return;
-    }
-    FAIL() << "no row " << text.toStdString();
-}
-
-QStringList listRows(Journey& journey) {
-    QStringList rows;
-    for (QListView* list : journey.window()->findChildren<QListView*>("tableView"))
-        if (list->isVisible())
-            for (int row = 0; row < list->model()->rowCount(); ++row)
-                rows.append(list->model()->index(row, 0).data().toString());
-    return rows;
-}
-
-}  // namespace
-
 TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     Journey journey;
     QDir().mkpath(journey.contactsDirectory() + "/phone");
@@ -453,7 +424,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.tap("addButton");
     journey.tap("alertButton1");
     ASSERT_EQ(journey.barTitle(), localized("Address Book"));
-    clickListRow(journey, "Lei Li");
+    test::tapRow(journey.window(), "Lei Li");
     ASSERT_EQ(journey.barTitle(), localized("Choose Number"));
     journey.click("numberRow1");
     journey.wait(50);
@@ -464,18 +435,18 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.tap("typeSwitch");
     journey.tap("saveButton");
     ASSERT_EQ(journey.barTitle(), localized("Management"));
-    EXPECT_EQ(listRows(journey), QStringList({"L", "Lei Li"}));
+    EXPECT_EQ(test::shownRows(journey.window()), QStringList({"[L]", "Lei Li"}));
 
     // Edited: the name as the user writes it, kept by going back.
     journey.tap("editButton");  // "Done"
-    clickListRow(journey, "Lei Li");
+    test::tapRow(journey.window(), "Lei Li");
     ASSERT_EQ(journey.barTitle(), "Lei Li");
     journey.click("nameTextField");
     journey.press(Qt::Key_A, Qt::ControlModifier);
     journey.type("Li Lei");
     journey.press(Qt::Key_Escape);
     ASSERT_EQ(journey.barTitle(), localized("Management"));
-    EXPECT_EQ(listRows(journey), QStringList({"L", "Li Lei"}));
+    EXPECT_EQ(test::shownRows(journey.window()), QStringList({"[L]", "Li Lei"}));
 
     // Picked in the composer, sent to the friend's Hushvault.
     journey.press(Qt::Key_Escape);
@@ -484,7 +455,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.tap("detailButton");
     enterPasscode(journey);  // the secret contacts are behind the login here too
     ASSERT_EQ(journey.find<QWidget>("chooseSegmentController") != nullptr, true);
-    clickListRow(journey, "Li Lei");
+    test::tapRow(journey.window(), "Li Lei");
     ASSERT_EQ(journey.barTitle(), localized("NMessage"));
     EXPECT_EQ(journey.find<QLineEdit>("personTextField")->text(), "Li Lei");
     EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
@@ -503,7 +474,7 @@ TEST(Journeys, AddAFriendFromTheAddressBookEditPickInTheComposerSendAndDelete) {
     journey.wait(50);
     journey.tap("smsContractsButton");
     enterPasscode(journey);  // locking "Immediately": every time
-    clickListRow(journey, "Li Lei");
+    test::tapRow(journey.window(), "Li Lei");
     journey.click("deleteRow");
     journey.tap("alertButton1");
     ASSERT_EQ(journey.barTitle(), localized("Management"));
@@ -572,6 +543,6 @@ TEST(Journeys, TheLockComesBackWhileHushvaultRunsAndGuardsTheComposersContactsTo
     ASSERT_EQ(journey.barTitle(), localized("Login"));
     enterPasscode(journey);
     ASSERT_NE(journey.find<QWidget>("chooseSegmentController"), nullptr);
-    clickListRow(journey, "Li Lei");
+    test::tapRow(journey.window(), "Li Lei");
     EXPECT_EQ(journey.find<QLineEdit>("passTextField")->text(), "tea");
 }
