@@ -20,7 +20,6 @@
 #include "store/AtomicFile.h"
 #include "store/ConfigFile.h"
 #include "store/HushvaultSqlite.h"
-#include "store/PropertyList.h"
 #include "store/SettingsKeys.h"
 #include "store/StartupSequence.h"
 #include "store/StorePaths.h"
@@ -144,16 +143,6 @@ std::string expectedStore(long k) {
     state << "; settings " << (k < 0 ? 0 : 4);
     if (k >= 0) state << " time " << time;
     return state.str();
-}
-
-std::string observedConfig(const std::string& directory) {
-    const ConfigFile config(directory);
-    const auto texts = PropertyList::readTexts(config.GetConfigFilePath(), {"Counter", "Payload"});
-    if (!texts) return "unreadable";
-    const auto payload = texts->find("Payload");
-    if (payload == texts->end() || payload->second != padding(7)) return "payload damaged";
-    const auto counter = texts->find("Counter");
-    return counter == texts->end() ? "counter none" : "counter " + counter->second;
 }
 
 std::string observedDraft(const std::string& directory) {
@@ -290,19 +279,6 @@ const Kind& kindNamed(const std::string& name) {
              std::vector<std::string> states = {expectedStore(k)};
              if (k < 0) states.push_back("contacts; records; settings 4 time 0");
              return states;
-         }},
-        {"config",
-         [](const std::string& directory, long i) {
-             return ConfigFile(directory).SetStrValueToConfigFile("Counter", std::to_string(i));
-         },
-         observedConfig,
-         [](long k) {
-             return std::vector<std::string>{k < 0 ? "counter none"
-                                                   : "counter " + std::to_string(k)};
-         },
-         // Another key that every write of the counter must carry over whole.
-         [](const std::string& directory) {
-             return ConfigFile(directory).SetStrValueToConfigFile("Payload", padding(7));
          }},
         {"draft",
          [](const std::string& directory, long i) {

@@ -20,11 +20,10 @@ struct Kind {
     std::function<bool(const std::string& directory, long i)> perform;
     std::function<std::string(const std::string& directory)> observedState;
     std::function<std::vector<std::string>(long k)> expectedStates;
-    // Writes what is there before the first operation, where anything is.
-    std::function<bool(const std::string& directory)> prepare;
 };
 
-// "store", "config", "draft", "outbox" or "restore".
+// "store", "draft", "outbox" or "restore". (Conf.ini is written as the draft is, through
+// PropertyList and AtomicFile.)
 const Kind& kindNamed(const std::string& name);
 
 // The number of operation i's contact, record or message.
