@@ -1,22 +1,14 @@
 // SPDX-FileCopyrightText: The Hushvault developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QLineEdit>
-#include <QTest>
-
 #include "ContactsTestBase.h"
 #include "contacts/AddContractViewController.h"
 #include "info/PresetPassWordViewController.h"
 #include "peoplepicker/PeoplePickerNavigationController.h"
 #include "peoplepicker/PersonViewController.h"
-#include "platform/Localization.h"
 #include "platform/NotificationNames.h"
 #include "support/RawSql.h"
-#include "support/UiHelpers.h"
-#include "ui/AlertView.h"
 #include "ui/SwitchControl.h"
-#include "ui/TableRow.h"
-#include "ui/Window.h"
 
 using namespace hv;
 
@@ -152,8 +144,7 @@ TEST_F(ContactEditorTest, AnEmptiedPasswordOrNumberIsAskedAboutAndCancelKeepsThe
     field("passWordTextField")->clear();
     field("nameTextField")->setText("Alice Martin");
     test::tap(&host.window, "backButton");
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("Information uncomplete"));
+    ASSERT_EQ(alertMessage(), localized("Information uncomplete"));
     EXPECT_TRUE(editorShows());
     test::tapAlertButton(test::visibleAlert(), 0);  // Cancel: the stored contact as it was
     EXPECT_FALSE(editorShows());
@@ -191,8 +182,7 @@ TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
     auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
     ASSERT_NE(picker, nullptr);
     test::tapRow(picker, "None");
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
+    ASSERT_EQ(alertMessage(), localized("No Contracts"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_EQ(host.window.topController(), picker);
 
@@ -232,8 +222,7 @@ TEST_F(ContactEditorTest, AStoreThatRefusesTheContactSaysSoAndKeepsTheEditor) {
     openAdd();
     fill("Alice", "555", "tea");
     test::tap(&host.window, "saveButton");
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("save failed"));
+    ASSERT_EQ(alertMessage(), localized("save failed"));
     EXPECT_TRUE(editorShows()) << "what was typed is still there";
     EXPECT_EQ(field("nameTextField")->text(), "Alice");
 }
@@ -241,8 +230,7 @@ TEST_F(ContactEditorTest, AStoreThatRefusesTheContactSaysSoAndKeepsTheEditor) {
 TEST_F(ContactEditorTest, DeleteAsksFirstAndAStoreThatRefusesItKeepsTheContact) {
     openStored("Alice");
     QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), QString::fromUtf8("你确实要删除此联系人"));
+    ASSERT_EQ(alertMessage(), QString::fromUtf8("你确实要删除此联系人"));
     test::tapAlertButton(test::visibleAlert(), 0);  // "Cancel"
     EXPECT_EQ(store.findAllContracts().size(), 1u);
     EXPECT_TRUE(editorShows());
@@ -250,8 +238,7 @@ TEST_F(ContactEditorTest, DeleteAsksFirstAndAStoreThatRefusesItKeepsTheContact) 
     refuse("DELETE");
     QTest::mouseClick(editor->findChild<TableRow*>("deleteRow"), Qt::LeftButton);
     test::tapAlertButton(test::visibleAlert(), 1);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("delete failed"));
+    ASSERT_EQ(alertMessage(), localized("delete failed"));
     EXPECT_TRUE(editorShows());
     EXPECT_EQ(store.findAllContracts().size(), 1u);
 }

@@ -2,23 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAbstractItemModelTester>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 
 #include "ContactsTestBase.h"
 #include "contacts/AddContractViewController.h"
 #include "contacts/SMSContractsListViewController.h"
 #include "peoplepicker/PersonViewController.h"
-#include "platform/Localization.h"
-#include "support/UiHelpers.h"
 #include "ui/ActionSheet.h"
-#include "ui/AlertView.h"
 #include "ui/NavigationBar.h"
 #include "ui/SectionIndex.h"
 #include "ui/SectionedRowDelegate.h"
-#include "ui/TableRow.h"
-#include "ui/Window.h"
 
 using namespace hv;
 
@@ -115,8 +107,7 @@ TEST_F(ContactsListTest, ChoosingFromTheAddressBookByOneNumberOrAmongSeveral) {
     EXPECT_EQ(model->index(5, 0).data(SectionedListModel::DetailRole), "...");
 
     test::tapRow(list, "No Name");
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), localized("No Contracts"));
+    ASSERT_EQ(alertMessage(), localized("No Contracts"));
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_TRUE(handed.empty());
 
@@ -178,8 +169,7 @@ TEST_F(ContactsListTest, SegmentsSwitchBetweenFriendsAndTheAddressBook) {
     QListView* view = test::shownList(list);
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
-    ASSERT_NE(test::visibleAlert(), nullptr);
-    EXPECT_EQ(test::visibleAlert()->messageText(), QString::fromUtf8("你确实要删除此联系人"));
+    ASSERT_EQ(alertMessage(), QString::fromUtf8("你确实要删除此联系人"));
     test::tapAlertButton(test::visibleAlert(), 0);  // "Cancel"
     EXPECT_EQ(store.findAllContracts().size(), 1u);
     QTest::keyClick(view, Qt::Key_Delete);

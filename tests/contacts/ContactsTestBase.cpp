@@ -3,15 +3,11 @@
 
 #include "ContactsTestBase.h"
 
-#include "platform/Localization.h"
 #include "platform/NotificationNames.h"
-#include "store/StartupSequence.h"
 
 namespace hv::test {
 
 ContactsTestBase::ContactsTestBase() {
-    Localization::install("en");
-    StartupSequence::run(store, "1.0", 0);
     auto& center = NotificationCenter::defaultCenter();
     center.addObserver(&observer, kNotificationGetContractInfo, [this](const Notification& n) {
         handed.push_back(n.object.value<Contacts>());

@@ -3,27 +3,20 @@
 
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QAbstractItemModel>
-#include <QListView>
 #include <QStringList>
 #include <vector>
 
 #include "platform/ContactsMetaType.h"
 #include "platform/NotificationCenter.h"
-#include "store/HushvaultSqlite.h"
 #include "support/FakeAddressBook.h"
-#include "support/ScreenHost.h"
-#include "support/TempDir.h"
 #include "support/ui/ListRows.h"
-#include "ui/SectionedListModel.h"
+#include "support/ui/ScreenTest.h"
 
 namespace hv::test {
 
-// A store, an address book, a phone window, and every "getContractInfo" and "hidden"
+// The screen-test fixture with an address book, and every "getContractInfo" and "hidden"
 // notification posted while the test runs.
-class ContactsTestBase : public ::testing::Test {
+class ContactsTestBase : public ScreenTest {
 protected:
     ContactsTestBase();
     ~ContactsTestBase() override;
@@ -31,10 +24,7 @@ protected:
     static ABPerson person(std::string composite, std::vector<std::string> phones,
                            std::string first = {}, std::string middle = {}, std::string last = {});
 
-    TempDir dir;
-    HushvaultSqlite store{dir.path()};
     FakeAddressBook addressBook;
-    ScreenHost host;
     std::vector<Contacts> handed;  // "getContractInfo"
     QStringList hidden;            // "hidden"
     QObject observer;
