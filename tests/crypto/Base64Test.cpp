@@ -8,32 +8,24 @@
 using hv::base64Decode;
 using hv::base64Encode;
 
-TEST(Base64, EncodesTheRfc4648Vectors) {
+TEST(Base64, EncodesAndDecodesTheRfc4648VectorsAndSkipsWhiteSpace) {
+    const std::pair<std::string, std::string> vectors[] = {{"f", "Zg=="},
+                                                           {"fo", "Zm8="},
+                                                           {"foo", "Zm9v"},
+                                                           {"foobar", "Zm9vYmFy"},
+                                                           {"\xfb\xff\xbf", "+/+/"}};
+    for (const auto& [data, text] : vectors) {
+        EXPECT_EQ(base64Encode(data), text);
+        EXPECT_EQ(base64Decode(text), data) << text;
+    }
     EXPECT_EQ(base64Encode(""), "");
-    EXPECT_EQ(base64Encode("f"), "Zg==");
-    EXPECT_EQ(base64Encode("fo"), "Zm8=");
-    EXPECT_EQ(base64Encode("foo"), "Zm9v");
-    EXPECT_EQ(base64Encode("foobar"), "Zm9vYmFy");
-    EXPECT_EQ(base64Encode(std::string("\xfb\xff\xbf", 3)), "+/+/");
-}
-
-TEST(Base64, DecodesPaddedTextAndSkipsWhiteSpace) {
-    EXPECT_EQ(base64Decode("Zm9vYmFy"), "foobar");
-    EXPECT_EQ(base64Decode("Zg=="), "f");
-    EXPECT_EQ(base64Decode("Zm8="), "fo");
     EXPECT_EQ(base64Decode(" Zm\t9v\r\nYm\vFy\f"), "foobar");
     EXPECT_EQ(base64Decode("Zg= ="), "f");
-    EXPECT_EQ(base64Decode("+/+/"), std::string("\xfb\xff\xbf", 3));
 }
 
-TEST(Base64, RejectsWrongPaddingAndForeignCharacters) {
-    for (const char* bad : {"Zg", "Zg=", "Zm9", "Z===", "====", "Zg==Zg==", "Zm=v", "Zm9v%2B",
-                            "Zm9v-_", "Zm9v.", "Zm9vYmFy=", "Zg==="}) {
+TEST(Base64, RejectsWrongPaddingForeignCharactersAndNothingAtAll) {
+    for (const char* bad : {"", " \n\t", "Zg", "Zg=", "Zm9", "Z===", "====", "Zg==Zg==", "Zm=v",
+                            "Zm9v%2B", "Zm9v-_", "Zm9v.", "Zm9vYmFy=", "Zg==="}) {
         EXPECT_EQ(base64Decode(bad), std::nullopt) << bad;
     }
-}
-
-TEST(Base64, GivesNoDataForAnEmptyDecoding) {
-    EXPECT_EQ(base64Decode(""), std::nullopt);
-    EXPECT_EQ(base64Decode(" \n\t"), std::nullopt);
 }
