@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -59,40 +60,29 @@ bool performStore(const std::string& directory, long i) {
     }
 }
 
-std::string integrityOf(const std::string& path) {
-    if (!fs::exists(path)) return "no database";
+// The text of the rows a query gives, or SQLite's message. The file is opened for reading
+// and writing, as the next start opens it: a hot journal left by the kill is rolled back on
+// the way.
+std::string query(const std::string& path, const char* sql) {
     sqlite3* db = nullptr;
     std::string result = "cannot open";
-    // Read and write, as the next start opens it: a hot journal left by the kill is rolled
-    // back on the way.
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check;", -1, &statement, nullptr) != SQLITE_OK)
-            result = sqlite3_errmsg(db);
-        else
-            result.clear();
+        result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK
+                     ? ""
+                     : sqlite3_errmsg(db);
         while (statement && sqlite3_step(statement) == SQLITE_ROW)
             result += reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
         sqlite3_finalize(statement);
     }
     sqlite3_close(db);
-    return result == "ok" ? "ok" : "integrity: " + result;
+    return result;
 }
 
-// Rows of a table, counted by SQL (a duplicate row shows), 0 when there is no table.
-int rowsIn(const std::string& path, const std::string& table) {
-    sqlite3* db = nullptr;
-    int rows = 0;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        const std::string sql = "SELECT count(*) FROM " + table + ";";
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW)
-            rows = sqlite3_column_int(statement, 0);
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return rows;
+std::string integrityOf(const std::string& path) {
+    if (!fs::exists(path)) return "no database";
+    const std::string result = query(path, "PRAGMA integrity_check;");
+    return result == "ok" ? "ok" : "integrity: " + result;
 }
 
 std::string observedStore(const std::string& directory) {
@@ -117,7 +107,9 @@ std::string observedStore(const std::string& directory) {
         records.insert(whole ? i : -1000 - i);
     }
     const auto settings = store.findAllNewSMS();
-    const int settingRows = rowsIn(store.dataBasePath(), "HidMSGNew");
+    // Counted by SQL, so that a duplicate row shows; 0 when there is no table.
+    const int settingRows =
+        std::atoi(query(store.dataBasePath(), "SELECT count(*) FROM HidMSGNew;").c_str());
     state << "contacts";
     for (long i : contacts) state << ' ' << i;
     state << "; records";
