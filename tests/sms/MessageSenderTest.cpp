@@ -6,15 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "crypto/SecretLink.h"
 #include "crypto/SecretToken.h"
 #include "sms/OutboxSmsService.h"
-#include "sms/SmsBody.h"
 #include "store/ConfigFile.h"
 #include "store/HushvaultSqlite.h"
 #include "store/PropertyList.h"
-#include "store/RecordTime.h"
 #include "store/StartupSequence.h"
 #include "support/FakeSmsService.h"
 #include "support/TempDir.h"
@@ -142,9 +140,7 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
     ASSERT_TRUE(message);
     EXPECT_EQ(message->to, "13800138000");
     EXPECT_EQ(message->body, outcome.body);
-    std::string token = message->body.substr(message->body.find("/s/?m=") + 6);
-    for (std::size_t at; (at = token.find("%2B")) != std::string::npos;) token.replace(at, 3, "+");
-    EXPECT_EQ(DecString(token, "tea!"), text);
+    EXPECT_EQ(DecString(tokenFromLink(message->body), "tea!"), text);
 
     // A file cut off after the blank line is not a message with an empty body.
     EXPECT_FALSE(parseOutboxMessage("To: 1\nDate: 2\n\n"));
@@ -168,7 +164,7 @@ TEST_F(MessageSenderTest, EachStoreSendsWithTheWebLinkHostOfItsOwnDirectory) {
 }
 
 TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
-    std::ofstream(dir.file("Outbox")) << "a file where the folder should be";
+    test::writeFile(dir.file("Outbox"), "a file where the folder should be");
     OutboxSmsService outbox(dir.path());
     bool reported = false;
     outbox.setReportSink([&](const std::string&) { reported = true; });
