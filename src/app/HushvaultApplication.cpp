@@ -3,7 +3,6 @@
 
 #include "app/HushvaultApplication.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -74,12 +73,10 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     else
         delegate_->window()->showOnDevice(PhoneShell::detected());
-    // Connecting to the buses waits on them: the window is drawn first (see eventFilter).
-    if (options_.background)
-        QMetaObject::invokeMethod(this, &HushvaultApplication::watchIncomingMessages,
-                                  Qt::QueuedConnection);
-    else
-        delegate_->window()->installEventFilter(this);
+    // Connecting to the buses waits on them: it waits for the event loop, after the window
+    // is built and shown.
+    QMetaObject::invokeMethod(this, &HushvaultApplication::watchIncomingMessages,
+                              Qt::QueuedConnection);
     termination_ = std::make_unique<TerminationSignals>();
     connect(termination_.get(), &TerminationSignals::received, delegate_.get(), [this] {
         delegate_->applicationWillTerminate();
@@ -104,17 +101,6 @@ void HushvaultApplication::showWindow() {
     if (!window) return;
     if (!window->isVisible()) window->showOnDevice(PhoneShell::detected());
     delegate_->bringToFront();
-}
-
-bool HushvaultApplication::eventFilter(QObject* watched, QEvent* event) {
-    // The window's first paint event starts the pass that draws every widget in it; the
-    // watching begins once that pass is over.
-    if (event->type() == QEvent::Paint && watched == delegate_->window()) {
-        watched->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &HushvaultApplication::watchIncomingMessages,
-                                  Qt::QueuedConnection);
-    }
-    return false;
 }
 
 void HushvaultApplication::watchIncomingMessages() {

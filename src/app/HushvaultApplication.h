@@ -48,9 +48,6 @@ public:
     // Shows the window (started in the background it has none yet) in front.
     void showWindow();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // Notices of secret messages the modem receives.
     void watchIncomingMessages();
