@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config lld
     libsqlite3-dev libssl-dev libplist-dev libicu-dev nlohmann-json3-dev libsodium-dev
     libebook-contacts1.2-dev libglib2.0-dev
     dbus-daemon dbus-bin python3-dbusmock nodejs chromium

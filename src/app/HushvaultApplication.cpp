@@ -73,7 +73,8 @@ HushvaultApplication::Outcome HushvaultApplication::start(QTextStream& err) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     else
         delegate_->window()->showOnDevice(PhoneShell::detected());
-    // Connecting to the buses waits on them: the window is drawn first.
+    // Connecting to the buses waits on them: it waits for the event loop, after the window
+    // is built and shown.
     QMetaObject::invokeMethod(this, &HushvaultApplication::watchIncomingMessages,
                               Qt::QueuedConnection);
     termination_ = std::make_unique<TerminationSignals>();

@@ -3,18 +3,22 @@
 
 #pragma once
 
-#include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <map>
 #include <memory>
+#include <string>
+
+class QSocketNotifier;
 
 namespace hv {
 
 // One running Hushvault per user and documents directory. The first start holds a lock
-// file and listens on a local socket in the user's runtime directory (reachable by the
-// user alone); a later start hands its link (or an empty text, to bring the window
-// forward) to that instance and exits. Lives on the UI thread.
+// on a file and listens on a local socket in the user's runtime directory (reachable by
+// the user alone); a later start hands its link (or an empty text, to bring the window
+// forward) to that instance and exits. The lock is the kernel's (flock): it ends with the
+// process however it ends, so nothing stale is left to judge. Plain POSIX sockets keep the
+// networking library out of every start. Lives on the UI thread.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -37,13 +41,19 @@ signals:
     void linkReceived(const QString& link);
 
 private:
+    struct Connection;
+
     bool listen();
-    bool forward(const QString& link);
-    void readConnection(class QLocalSocket* socket);
+    void accept();
+    void read(int fd);
+    void close(int fd);
+    bool forward(const QString& link) const;
 
     QString socketPath_;
-    std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int lockFd_ = -1;
+    int serverFd_ = -1;
+    std::unique_ptr<QSocketNotifier> serverNotifier_;
+    std::map<int, std::unique_ptr<Connection>> connections_;
     bool linkTooLong_ = false;
 };
 
