@@ -38,21 +38,30 @@ void pinTestEnvironment() {
     icu::Locale::setDefault(icu::Locale("en_US"), status);
     icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("UTC"));
 
+    // A process a test starts (crash writers, probes) may be killed or end with _exit and
+    // never clean up, so it shares the folder of the test that started it, which owns it.
     static RuntimeDirectory runtime;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data())) {
-        runtime.path = name.data();
-        ::setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+    std::string folder;
+    if (const char* inherited = std::getenv("HUSHVAULT_TEST_RUNTIME");
+        inherited && std::filesystem::is_directory(inherited)) {
+        folder = inherited;
+    } else {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        if (::mkdtemp(name.data())) runtime.path = folder = name.data();
+    }
+    if (!folder.empty()) {
+        ::setenv("HUSHVAULT_TEST_RUNTIME", folder.c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
         // Nothing may reach the user's own data, even by mistake.
-        ::setenv("XDG_DATA_HOME", (runtime.path + "/data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (runtime.path + "/config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
         // Nor the machine's modem, a paired phone or the desktop's notifications: no system
         // or session bus, no kdeconnect-cli.
-        ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + runtime.path + "/no-bus").c_str(), 1);
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + runtime.path + "/no-bus").c_str(), 1);
+        ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
         ::setenv("HUSHVAULT_KDECONNECT_CLI", "", 1);
     }
 }
