@@ -3,23 +3,16 @@
 
 #include "messaging/CreatNewMessageViewContrller.h"
 
-#include <QApplication>
 #include <QLoggingCategory>
-#include <filesystem>
-#include <fstream>
 
 #include "crypto/SecretToken.h"
-#include "messaging/MessageDraft.h"
 #include "messaging/SendState.h"
-#include "platform/ContactsMetaType.h"
-#include "platform/NotificationNames.h"
 #include "platform/TelephonyCenter.h"
 #include "sms/WebLinkHost.h"
 #include "support/FakeSmsService.h"
 #include "support/ui/ScreenTest.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/GrowingTextView.h"
-#include "ui/GrowingTextViewInternal.h"
 
 using namespace hv;
 using namespace std::chrono_literals;
@@ -55,17 +48,12 @@ protected:
         message(composer)->setText(text);
     }
 
-    std::string draftDirectory() const { return dir.paths().temporaryDirectory(); }
-
     // What a person sees and types into on the composer.
     static QLineEdit* field(QWidget* composer, const char* name) {
         return composer->findChild<QLineEdit*>(name);
     }
     static GrowingTextView* message(QWidget* composer) {
         return composer->findChild<GrowingTextView*>("textView");
-    }
-    static QString phoneType(QWidget* composer) {
-        return composer->findChild<TableRow*>("phoneTypeRow")->detail();
     }
 
     // Lets every watcher finish and its report reach the UI thread.
@@ -96,14 +84,6 @@ TEST_F(ComposerTest, SendsATypedNumberAsAWebLinkAndRecordsIt) {
     EXPECT_EQ(records[0].contents, "See you at eight");
     EXPECT_EQ(records[0].statue, "2");
     EXPECT_EQ(message(composer)->text(), "");
-
-    AlertView* progress = test::visibleAlert();
-    ASSERT_NE(progress, nullptr);
-    EXPECT_EQ(progress->titleText(), localized("send"));
-    clock.advance(1.5);
-    EXPECT_EQ(progress->titleText(), localized("F-send"));
-    clock.advance(0.5);
-    EXPECT_EQ(test::visibleAlert(), nullptr);
 }
 
 namespace {
@@ -138,30 +118,6 @@ TEST_F(ComposerTest, LogsOutcomesButNeverNumbersTextsOrPasswords) {
             EXPECT_FALSE(line.contains(secret)) << line.toStdString();
 }
 
-TEST_F(ComposerTest, AtTheKeyboardTabLeavesTheMessageAndCtrlEnterSends) {
-    auto* composer = open();
-    test::activate(&window);
-    fill(composer, "138", "abc", "");
-    QWidget* inner = message(composer)->internalTextView();
-    inner->setFocus();
-    QTest::keyClicks(inner, "hello");
-    QTest::keyClick(inner, Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), inner);
-    EXPECT_EQ(message(composer)->text(), "hello");
-
-    QTest::keyClick(inner, Qt::Key_Return, Qt::ControlModifier);
-    ASSERT_EQ(sms.sent.size(), 1u);
-    EXPECT_EQ(message(composer)->text(), "");
-    // The progress alert has the keyboard: another Ctrl+Enter sends nothing.
-    QTest::keyClick(inner, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClick(field(composer, "passTextField"), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(sms.sent.size(), 1u);
-    clock.advance(5.0);
-    settle();
-    QTest::keyClick(field(composer, "passTextField"), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(sms.sent.size(), 2u);
-}
-
 TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {
     auto* composer = open();
     fill(composer, "", "tea", "x");
@@ -174,16 +130,6 @@ TEST_F(ComposerTest, RefusesAMissingNumberOrAShortPassword) {
     EXPECT_EQ(alertMessage(), localized("Input En-PWD"));
     EXPECT_TRUE(sms.sent.empty());
     EXPECT_TRUE(store.findAllSMS().empty());
-}
-
-TEST_F(ComposerTest, AnEmptyMessageIsSentAsTheCheckPrefix) {
-    auto* composer = open();
-    composer->IsIphoneFriend(true);
-    fill(composer, "138", "abc", "");
-    composer->EncryptAndSendToCommon();
-    ASSERT_EQ(sms.sent.size(), 1u);
-    EXPECT_EQ(sms.sent[0].body,
-              localized("hiddenMSG").toStdString() + " hiddenmsg://" + GenEncURL("", "abc", true));
 }
 
 TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldIsKeptAsNotSentAndSaidUntilDismissed) {
@@ -202,88 +148,4 @@ TEST_F(ComposerTest, ARefusedMessageStaysInTheFieldIsKeptAsNotSentAndSaidUntilDi
     EXPECT_EQ(failure->findChild<ActivityIndicator*>(), nullptr);
     test::tapAlertButton(failure, 0);
     settle();
-}
-
-TEST_F(ComposerTest, ALaterSendErrorWarnsEvenAfterLeavingAndMarksTheRecordNotSent) {
-    auto* composer = open();
-    fill(composer, "138", "abc", "hello");
-    composer->EncryptAndSendToCommon();
-    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 1);
-    nav->popViewControllerAnimated(false);
-    clock.advance(5.0);  // the composer is deleted and every delay has passed
-    ASSERT_EQ(nav->topViewController(), root);
-
-    sms.report(kCTMessageSendErrorNotification);
-    settle();
-    EXPECT_EQ(TelephonyCenter::defaultCenter().observerCount(), 0);
-    EXPECT_EQ(sendState().load(), kSendStateWaiting);
-    AlertView* warning = test::visibleAlert();
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(warning->titleText(), localized("Warning"));
-    EXPECT_EQ(warning->messageText(), localized("send error"));
-    ASSERT_EQ(store.findAllSMS().size(), 1u);
-    EXPECT_EQ(store.findAllSMS()[0].statue, "4");  // it did not go out after all
-}
-
-TEST_F(ComposerTest, APickedContactIsTakenOverAndAnEditedNameIsNoNumber) {
-    auto* composer = open();
-    Contacts picked;
-    picked.name = "Li Lei";
-    picked.telePhoneNumber = "138 0013-8000";
-    picked.passWord = "preset";
-    picked.iphoneFriend = "1";
-    NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
-                                                         QVariant::fromValue(picked));
-    EXPECT_EQ(field(composer, "personTextField")->text(), "Li Lei");
-    EXPECT_EQ(field(composer, "passTextField")->text(), "preset");
-    EXPECT_EQ(phoneType(composer), localized("iphone"));
-    message(composer)->setText("hi");
-    composer->EncryptAndSendToCommon();
-    ASSERT_EQ(sms.sent.size(), 1u);
-    EXPECT_EQ(sms.sent[0].to, "13800138000");
-    EXPECT_NE(sms.sent[0].body.find(" hiddenmsg://"), std::string::npos);
-    settle();
-
-    // The name edited into another name is no longer the picked contact, nor a number.
-    field(composer, "personTextField")->setText("Li Leii");
-    message(composer)->setText("again");
-    composer->EncryptAndSendToCommon();
-    EXPECT_EQ(sms.sent.size(), 1u);
-    ASSERT_EQ(alertMessage(), localized("Input Number"));
-}
-
-TEST_F(ComposerTest, TheDraftIsPrivateConsumedOnceAndLeavesNoHalfWrittenCopyBehind) {
-    // What a killed write leaves: the temporary file beside the draft, named after it.
-    const std::string leftover = draftDirectory() + "/.tempMessage.a1B2c3";
-    const std::string other = draftDirectory() + "/.tempMessage.longer1";
-    for (const std::string& path : {leftover, other}) {
-        ASSERT_TRUE(ensureDirectory(draftDirectory()));
-        std::ofstream(path) << "half written, with the password";
-    }
-    auto* composer = open();
-    composer->IsIphoneFriend(true);
-    fill(composer, "13800138000", "tea", "half written");
-    nav->popViewControllerAnimated(false);
-    EXPECT_FALSE(std::filesystem::exists(leftover));
-    EXPECT_TRUE(std::filesystem::exists(other));  // not one of its own
-    ASSERT_TRUE(MessageDraft::load(draftDirectory()));
-    EXPECT_EQ(test::permissions(MessageDraft::path(draftDirectory())), 0600u);
-
-    auto* next = open();
-    EXPECT_EQ(field(next, "passTextField")->text(), "tea");
-    EXPECT_EQ(message(next)->text(), "half written");
-    EXPECT_EQ(phoneType(next), localized("iphone"));
-    EXPECT_FALSE(MessageDraft::load(draftDirectory()));
-    message(next)->setText("");
-    nav->popViewControllerAnimated(false);
-    EXPECT_FALSE(MessageDraft::load(draftDirectory()));  // no text: no draft
-}
-
-TEST_F(ComposerTest, TheCounterShowsCharactersAndParts) {
-    auto* composer = open();
-    composer->IsIphoneFriend(true);
-    fill(composer, "138", "abc", QString(300, 'a'));
-    // 300 characters of text make a token of 404 and a body of over 420: three parts.
-    EXPECT_TRUE(composer->findChild<QLabel*>("smsCounter")->text().endsWith("3 SMS"))
-        << composer->findChild<QLabel*>("smsCounter")->text().toStdString();
 }

@@ -69,20 +69,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ReaderTest, ShowsTheTokenUntouchedAndOffersToDecryptOrLogIn) {
-    const std::string token = GenEncURL("see you", "tea", true);
-    auto* reader = open(token);
-    EXPECT_EQ(shown(reader), QString::fromStdString(token));
-    EXPECT_EQ(button(reader), localized("Decryption"));
-    EXPECT_EQ(test::barTitle(&host.window), localized("tolvaHiddenMSG1"));
-    EXPECT_EQ(reader->findChild<QTextEdit*>("newText")->focusPolicy(), Qt::NoFocus);
-    test::tap(&host.window, "readerLoginButton");
-    EXPECT_EQ(logins, 1);
-    reader->dismissModalViewController(false);
-    test::tap(&host.window, "exitButton");
-    EXPECT_EQ(exits, 1);
-}
-
 TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
     store.addContracts("Li", "138", "tea", "1");
     auto* reader = open(GenEncURL("see you at eight", "coffee", true));
@@ -120,17 +106,6 @@ TEST_F(ReaderTest, ADamagedLinkIsSaidToBeDamagedNotBlamedOnAPassword) {
     }
 }
 
-TEST_F(ReaderTest, ALoginBeforeTheLinkDoesNotCount) {
-    store.addContracts("Li", "138", "tea", "1");
-    postLogin();
-    const std::string token = GenEncURL("see you", "tea", true);
-    auto* reader = open(token);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(shown(reader), QString::fromStdString(token));
-    EXPECT_EQ(button(reader), localized("Decryption"));
-    EXPECT_TRUE(store.findAllSMS().empty());
-}
-
 TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry) {
     store.updatetel("Record", "on");  // not exactly "On": nothing is recorded
     auto* reader = open(GenEncURL("密信", "tea", true));
@@ -149,17 +124,6 @@ TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry
     typePassword(reader, "tea");
     EXPECT_EQ(shown(reader), localized("The decrypted message") + QString::fromUtf8(":\n密信"));
     EXPECT_TRUE(store.findAllSMS().empty());
-}
-
-TEST_F(ReaderTest, AfterReadingTheButtonRepliesAndBackReturnsToTheReader) {
-    auto* reader = open(GenEncURL("hi", "tea", true));
-    EXPECT_EQ(reader->findChild<QLabel*>("senderLabel"), nullptr);  // the link names nobody
-    typePassword(reader, "tea");
-    test::tap(reader, "desButton");
-    EXPECT_EQ(readerNav->topViewController()->objectName(), "composer");
-    EXPECT_TRUE(replyTo.telePhoneNumber.empty());  // an empty composer
-    test::tap(&host.window, "backButton");
-    EXPECT_EQ(readerNav->topViewController(), reader);
 }
 
 TEST_F(ReaderTest, AKnownSenderIsNamedTriedFirstAndAnsweredWithTheirPassword) {

@@ -53,31 +53,3 @@ TEST(SendWatcher, StoppingEndsTheWaitWithoutAReport) {
     QCoreApplication::processEvents();
     EXPECT_EQ(spy.count(), 0);
 }
-
-TEST(SendWatcher, StoppingTwiceOrWithoutAStartIsHarmless) {
-    std::atomic<int> state{kSendStateWaiting};
-    {
-        SendWatcher never(state);
-        EXPECT_NO_THROW(never.stop());
-        EXPECT_FALSE(never.isRunning());
-    }  // and its destructor stops it once more
-    SendWatcher twice(state, SendWatcher::Timing{100ms, 10000});
-    QSignalSpy spy(&twice, &SendWatcher::finished);
-    twice.start();
-    twice.stop();
-    EXPECT_NO_THROW(twice.stop());
-    EXPECT_FALSE(twice.isRunning());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(spy.count(), 0);
-}
-
-TEST(SendState, TheHandlerLooksOnlyAtTheName) {
-    sendState() = kSendStateWaiting;
-    for (auto [name, after] : {std::pair{"kCTCallStatusChange", kSendStateWaiting},
-                               {"kCTMessageSendErrorNotification", kSendStateError},
-                               {"kCTMessageSentNotification", kSendStateSent}}) {
-        callback(name);
-        EXPECT_EQ(sendState().load(), after) << name;
-    }
-    sendState() = kSendStateWaiting;
-}
