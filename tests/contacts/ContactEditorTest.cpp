@@ -3,10 +3,6 @@
 
 #include "ContactsTestBase.h"
 #include "contacts/AddContractViewController.h"
-#include "info/PresetPassWordViewController.h"
-#include "peoplepicker/PeoplePickerNavigationController.h"
-#include "peoplepicker/PersonViewController.h"
-#include "platform/NotificationNames.h"
 #include "support/RawSql.h"
 #include "ui/SwitchControl.h"
 
@@ -52,25 +48,13 @@ protected:
 
 }  // namespace
 
-TEST_F(ContactEditorTest, AddModeOffersThePickButNoDeleteAndShowsThePasswordOnRequest) {
-    openAdd();
-    EXPECT_TRUE(editor->findChild<TableRow*>("chooseRow"));
-    EXPECT_FALSE(editor->findChild<TableRow*>("deleteRow"));
-    for (auto mode : {QLineEdit::Password, QLineEdit::Normal, QLineEdit::Password}) {
-        EXPECT_EQ(field("passWordTextField")->echoMode(), mode);
-        test::tap(editor, "passSwitch");
-    }
-}
-
 TEST_F(ContactEditorTest, SaveChecksThePasswordLengthFirstThenMissingFields) {
     openAdd();
     fill("", "", "ab");
     test::tap(&host.window, "saveButton");
     AlertView* alert = test::visibleAlert();
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->titleText(), localized("Cancel"));
     EXPECT_EQ(alert->messageText(), localized("Input En-PWD"));
-    EXPECT_EQ(alert->buttonTitles(), QStringList({localized("Sure")}));
     test::tapAlertButton(alert, 0);
     EXPECT_TRUE(store.findAllContracts().empty());
     EXPECT_TRUE(editorShows());
@@ -118,18 +102,9 @@ TEST_F(ContactEditorTest, ACompleteContactIsStoredWithTheSwitchsValue) {
 
 TEST_F(ContactEditorTest, EditModeWritesBackOnEveryDepartureWithoutChecks) {
     openStored("Alice");
-    EXPECT_FALSE(editor->findChild<TableRow*>("chooseRow"));
     EXPECT_TRUE(switchNamed("typeSwitch")->isOn());
     field("nameTextField")->clear();
     field("passWordTextField")->setText("x");
-
-    // Covered by the guide: written back already.
-    QTest::mouseClick(editor->findChild<TableRow*>("row2")->findChild<QAbstractButton*>(),
-                      Qt::LeftButton);
-    ASSERT_TRUE(qobject_cast<PresetPassWordViewController*>(host.nav->topViewController()));
-    EXPECT_EQ(store.findAllContracts()[0].passWord, "x");
-    host.nav->popViewControllerAnimated(false);
-    EXPECT_EQ(field("passWordTextField")->text(), "x");
 
     test::tap(editor, "typeSwitch");
     host.nav->popViewControllerAnimated(false);  // "Back"
@@ -163,58 +138,6 @@ TEST_F(ContactEditorTest, AnEmptiedPasswordOrNumberIsAskedAboutAndCancelKeepsThe
     field("passWordTextField")->clear();
     delete editor;
     EXPECT_EQ(store.findAllContracts()[0].passWord, "tea");
-}
-
-TEST_F(ContactEditorTest, ClosingTheWindowOnTheEditorKeepsTheChanges) {
-    openStored("Alice");
-    field("nameTextField")->setText("Alice Martin");
-    delete editor;  // as when the application ends with the editor on screen
-    EXPECT_EQ(store.findAllContracts()[0].name, "Alice Martin");
-}
-
-TEST_F(ContactEditorTest, APickedNameAndNumberSurviveThePickersDismissal) {
-    addressBook.book.people = {person("None", {}, "None"),
-                               person("Li Lei", {"139"}, "Lei", "", "Li"),
-                               person("Han Meimei", {"1", "2"}, "Meimei", "", "Han")};
-    openAdd();
-    field("passWordTextField")->setText("typed first");
-    editor->chooseFromSystemContract();
-    auto* picker = qobject_cast<PeoplePickerNavigationController*>(host.window.topController());
-    ASSERT_NE(picker, nullptr);
-    test::tapRow(picker, "None");
-    ASSERT_EQ(alertMessage(), localized("No Contracts"));
-    test::tapAlertButton(test::visibleAlert(), 0);
-    EXPECT_EQ(host.window.topController(), picker);
-
-    test::tapRow(picker, "Han Meimei");
-    auto* details = qobject_cast<PersonViewController*>(picker->topViewController());
-    ASSERT_NE(details, nullptr);
-    QTest::mouseClick(details->findChild<TableRow*>("numberRow1"), Qt::LeftButton);
-    EXPECT_NE(host.window.topController(), picker);
-    EXPECT_EQ(field("nameTextField")->text(), "Han Meimei");
-    EXPECT_EQ(field("telephoneNumberTextField")->text(), "2");
-    EXPECT_EQ(field("passWordTextField")->text(), "typed first");
-    ASSERT_EQ(handed.size(), 1u);
-    EXPECT_EQ(editor->contracts().telePhoneNumber, "2");
-
-    editor->chooseFromSystemContract();
-    test::tapRow(qobject_cast<PeoplePickerNavigationController*>(host.window.topController()),
-                 "Li Lei");
-    EXPECT_TRUE(editorShows());
-    EXPECT_EQ(field("nameTextField")->text(), "Li Lei");
-    EXPECT_EQ(field("telephoneNumberTextField")->text(), "139");
-}
-
-TEST_F(ContactEditorTest, AContactFromElsewhereFillsTheFieldsButNotTheRecord) {
-    openStored("Alice");
-    Contacts other;
-    other.name = "Bob";
-    other.telePhoneNumber = "777";
-    NotificationCenter::defaultCenter().postNotification(kNotificationGetContractInfo,
-                                                         QVariant::fromValue(other));
-    EXPECT_EQ(field("nameTextField")->text(), "Bob");
-    EXPECT_EQ(field("telephoneNumberTextField")->text(), "777");
-    EXPECT_EQ(editor->contracts().name, "Alice");
 }
 
 TEST_F(ContactEditorTest, AStoreThatRefusesTheContactSaysSoAndKeepsTheEditor) {

@@ -12,8 +12,6 @@ ContactsTestBase::ContactsTestBase() {
     center.addObserver(&observer, kNotificationGetContractInfo, [this](const Notification& n) {
         handed.push_back(n.object.value<Contacts>());
     });
-    center.addObserver(&observer, kNotificationHidden,
-                       [this](const Notification& n) { hidden.append(n.object.toString()); });
 }
 
 ContactsTestBase::~ContactsTestBase() {

@@ -14,7 +14,7 @@
 
 namespace hv::test {
 
-// The screen-test fixture with an address book, and every "getContractInfo" and "hidden"
+// The screen-test fixture with an address book, and every "getContractInfo"
 // notification posted while the test runs.
 class ContactsTestBase : public ScreenTest {
 protected:
@@ -26,7 +26,6 @@ protected:
 
     FakeAddressBook addressBook;
     std::vector<Contacts> handed;  // "getContractInfo"
-    QStringList hidden;            // "hidden"
     QObject observer;
 };
 
