@@ -9,13 +9,10 @@
 
 #include "support/UiHelpers.h"
 #include "ui/ActionSheet.h"
-#include "ui/NavigationBar.h"
-#include "ui/NavigationController.h"
 #include "ui/SectionIndex.h"
 #include "ui/SectionedListModel.h"
-#include "ui/SectionedRowDelegate.h"
 #include "ui/SectionedTableView.h"
-#include "ui/SegmentedControl.h"
+#include "ui/ViewController.h"
 #include "ui/Window.h"
 
 using namespace hv;
@@ -75,15 +72,6 @@ TEST(SectionedList, ChoosesEntriesNotHeadersSkipsHeadersAndScrollsToAnIndexedSec
     EXPECT_EQ(table.listView()->indexAt(QPoint(5, 1)).row(), model.rowOfSection(20));
 }
 
-TEST(SectionedList, ANumberBesideALongNameStaysWholeAndTheNameGivesWay) {
-    // An editing row at 320 points leaves about 190 for both texts.
-    EXPECT_EQ(SectionedRowDelegate::detailWidth(190, 240, 100), 100);  // number whole
-    EXPECT_EQ(SectionedRowDelegate::detailWidth(190, 50, 100), 100);
-    EXPECT_EQ(SectionedRowDelegate::detailWidth(400, 50, 100), 100);
-    // Room too short even for the number: it keeps at least 45%.
-    EXPECT_EQ(SectionedRowDelegate::detailWidth(100, 240, 100), 45);
-}
-
 TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
     Window window;
     window.setRootViewController(new ViewController);
@@ -113,31 +101,4 @@ TEST(ActionSheetTest, OtherButtonsComeFirstAndCancelLastAlsoFromTheKeyboard) {
     notice->show(&window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(tapped.last(), 10);
-}
-
-TEST(TitleView, ShowsInTheBarWhileItsScreenIsOnTopAndGoesWithIt) {
-    auto* root = new ViewController;
-    auto* nav = new NavigationController(root);
-    Window window;
-    window.setRootViewController(nav);
-    window.show();
-    auto* list = new ViewController;
-    list->setTitle("Contacts");
-    QPointer<SegmentedControl> segments = new SegmentedControl({"Friends", "All"});
-    list->navigationItem()->setTitleView(segments);
-    nav->pushViewController(list, false);
-    ASSERT_TRUE(segments);
-    EXPECT_TRUE(segments->isVisible());
-    EXPECT_EQ(segments->parentWidget(), nav->navigationBar());
-    EXPECT_NEAR(segments->geometry().center().x(), nav->navigationBar()->width() / 2, 2);
-
-    auto* above = new ViewController;
-    above->setTitle("Above");
-    nav->pushViewController(above, false);
-    EXPECT_FALSE(segments->isVisible());
-    nav->popViewControllerAnimated(false);
-    EXPECT_TRUE(segments->isVisible());
-    nav->popViewControllerAnimated(false);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(segments) << "the title view goes with its screen";
 }
