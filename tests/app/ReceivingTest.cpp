@@ -116,7 +116,6 @@ TEST_F(ReceivingTest, TheMenuTakesTheClipboardOrAsksForAPasteAndDropsOpenToo) {
     test::tapAlertButton(ask, 1);
     EXPECT_EQ(opened, QStringList{link + "|"});
 
-    opened.clear();
     for (const char* format : {"text/uri-list", "text/plain"}) {
         opened.clear();
         const ForeignDrag drag({{format, (link + "\r\n").toUtf8()}});
@@ -131,8 +130,6 @@ TEST(AutostartEntry, WritesTheBackgroundStartOfThisProfileAndRemovesIt) {
     test::TempDir config;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path()));
     const AutostartEntry entry("/opt/hush vault/hushvault", {"--background", "--data-dir=/p 100%"});
-    EXPECT_EQ(entry.path(),
-              QString::fromStdString(config.path()) + "/autostart/org.hushvault.Hushvault.desktop");
     QString error;
     ASSERT_TRUE(entry.install(&error)) << error.toStdString();
     EXPECT_TRUE(entry.isInstalled());
