@@ -4,13 +4,15 @@
 // Sending, settings, Conf.ini and the draft on a file system that is full, or read-only:
 // each reports the failure (the command line exits 1) and every byte stored before stays.
 // Once room is made again, the same writes succeed.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
 #include <sstream>
 
-#include "SmallFileSystem.h"
 #include "cli/CliApplication.h"
 #include "messaging/MessageDraft.h"
 #include "sms/MessageSender.h"
@@ -29,6 +31,34 @@ namespace fs = std::filesystem;
 
 enum class Condition { Full, ReadOnly };
 
+// A tmpfs of a few hundred kilobytes mounted on the test's folder, which it fills to the
+// last byte or turns read-only. Mounting needs root or CAP_SYS_ADMIN.
+struct SmallFileSystem {
+    SmallFileSystem(const std::string& folder, std::size_t bytes) : filler(folder + "/.filler") {
+        const std::string options = "size=" + std::to_string(bytes) + ",mode=0700";
+        mounted = ::mount("hushvault-test", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV,
+                          options.c_str()) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted) ::umount2(fs::path(filler).parent_path().c_str(), MNT_DETACH);
+    }
+    bool fill() {
+        const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        const std::vector<char> block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
+        }
+        while (fd >= 0 && ::write(fd, block.data(), 1) > 0) {  // a last page short of a block
+        }
+        return fd >= 0 && ::close(fd) == 0;
+    }
+    bool makeReadOnly() {
+        return ::mount(nullptr, fs::path(filler).parent_path().c_str(), nullptr,
+                       MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+    }
+    std::string filler;
+    bool mounted = false;
+};
+
 // Every file below the folder, by path, with its bytes.
 std::map<std::string, std::string> snapshot(const std::string& folder) {
     std::map<std::string, std::string> files;
@@ -38,49 +68,35 @@ std::map<std::string, std::string> snapshot(const std::string& folder) {
     return files;
 }
 
-class DiskFullTest : public ::testing::TestWithParam<Condition> {
-protected:
-    void SetUp() override {
-        if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
-        StartupSequence::run(store, "1.0", 0);
-        ASSERT_GT(store.addContracts("Friend", "13800138000", "preset", "1"), 0);
-        ASSERT_TRUE(config.SetStrValueToConfigFile("WebLinkHost", "before.example"));
-        ASSERT_TRUE(draft.save(paths.temporaryDirectory()));
-        OutboxSmsService outbox(dir.path());
-        ASSERT_TRUE(outbox.sendSMSWithText("sent before", {}, "13800138000"));
-        before = snapshot(dir.path());
+class DiskFullTest : public ::testing::TestWithParam<Condition> {};
 
-        if (GetParam() == Condition::Full)
-            disk.fill();
-        else
-            ASSERT_TRUE(disk.makeReadOnly());
-    }
+}  // namespace
 
+TEST_P(DiskFullTest, EveryWriteIsRefusedKeepsWhatWasStoredAndSucceedsOnceThereIsRoom) {
+    test::TempDir dir;
+    SmallFileSystem disk{dir.path(), 256 * 1024};
+    if (!disk.mounted) GTEST_SKIP() << "mounting a small tmpfs needs root or CAP_SYS_ADMIN";
+    const std::string drafts = StorePaths::inDirectory(dir.path()).temporaryDirectory();
+    HushvaultSqlite store{dir.path()};
+    ConfigFile config{dir.path()};
+    StartupSequence::run(store, "1.0", 0);
+    ASSERT_GT(store.addContracts("Friend", "13800138000", "preset", "1"), 0);
+    ASSERT_TRUE(config.SetStrValueToConfigFile("WebLinkHost", "before.example"));
+    ASSERT_TRUE(MessageDraft("Friend", "13800138000", "a draft kept", "preset", "1").save(drafts));
+    OutboxSmsService outbox(dir.path());
+    ASSERT_TRUE(outbox.sendSMSWithText("sent before", {}, "13800138000"));
+    const auto before = snapshot(dir.path());
+    ASSERT_TRUE(GetParam() == Condition::Full ? disk.fill() : disk.makeReadOnly());
+    std::ostringstream errors;
     // Runs hushvault-cli on the folder; its exit status.
-    int cli(std::vector<std::string> arguments) {
+    const auto cliExit = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "--data-dir=" + dir.path());
         std::istringstream in;
         std::ostringstream out;
         errors.str("");
         return cli::runCli(arguments, in, out, errors);
-    }
+    };
 
-    void expectEverythingAsBefore() { EXPECT_EQ(snapshot(dir.path()), before); }
-
-    test::TempDir dir;
-    test::SmallFileSystem disk{dir.path(), 256 * 1024};
-    StorePaths paths = StorePaths::inDirectory(dir.path());
-    HushvaultSqlite store{dir.path()};
-    ConfigFile config{dir.path()};
-    MessageDraft draft{"Friend", "13800138000", "a draft kept", "preset", "1"};
-    std::map<std::string, std::string> before;
-    std::ostringstream errors;
-};
-
-}  // namespace
-
-TEST_P(DiskFullTest, SendingIsRefusedAndKeepsWhatWasSent) {
-    OutboxSmsService outbox(dir.path());
     int reports = 0;
     outbox.setReportSink([&](const std::string&) { ++reports; });
     MessageSender sender(outbox, store);
@@ -88,51 +104,35 @@ TEST_P(DiskFullTest, SendingIsRefusedAndKeepsWhatWasSent) {
     // Refused: the composer's progress alert ends with "failed send".
     EXPECT_FALSE(sender.send(contact, true, "see you at eight", "L", 0).accepted);
     EXPECT_EQ(reports, 0);
-    EXPECT_EQ(cli({"send", "--to", "13800138000", "--password", "preset", "--sms", "outbox", "--",
-                   "see you"}),
-              1);
-    EXPECT_FALSE(errors.str().empty());
-    expectEverythingAsBefore();
-
-    if (GetParam() == Condition::Full) {
-        disk.empty();
-        EXPECT_TRUE(sender.send(contact, true, "see you at eight", "L", 0).accepted);
-        EXPECT_EQ(store.findAllSMS().size(), 1u);
-    }
-}
-
-TEST_P(DiskFullTest, SettingsAndConfIniWritesFailAndKeepTheOldValues) {
     store.updatetel(kSettingRecord, kRecordOff);
     EXPECT_FALSE(store.lastError().empty());
-    EXPECT_EQ(cli({"settings", "set", kSettingRecord, kRecordOff}), 1);
     EXPECT_FALSE(config.SetStrValueToConfigFile("WebLinkHost", "after.example"));
-    EXPECT_EQ(cli({"config", "set", "WebLinkHost", "after.example"}), 1);
-    EXPECT_FALSE(errors.str().empty());
+    const MessageDraft newer{"Other", "10086", "a newer draft", "secret", "0"};
+    EXPECT_FALSE(newer.save(drafts));
+    const std::vector<std::vector<std::string>> commands = {
+        {"send", "--to", "13800138000", "--password", "preset", "--sms", "outbox", "--", "hi"},
+        {"settings", "set", kSettingRecord, kRecordOff},
+        {"config", "set", "WebLinkHost", "after.example"}};
+    for (const auto& command : commands) {
+        EXPECT_EQ(cliExit(command), 1) << command[0];
+        EXPECT_FALSE(errors.str().empty()) << command[0];
+    }
     EXPECT_EQ(store.findTelephoneNumber(kSettingRecord), kRecordOn);
     EXPECT_EQ(config.GetStrValueFromConfigFile("WebLinkHost"), "before.example");
-    expectEverythingAsBefore();
-
-    if (GetParam() == Condition::Full) {
-        disk.empty();
-        EXPECT_EQ(cli({"settings", "set", kSettingRecord, kRecordOff}), 0) << errors.str();
-        EXPECT_TRUE(config.SetStrValueToConfigFile("WebLinkHost", "after.example"));
-        EXPECT_EQ(store.findTelephoneNumber(kSettingRecord), kRecordOff);
-    }
-}
-
-TEST_P(DiskFullTest, TheDraftIsNotSavedAndTheOldOneStays) {
-    const MessageDraft newer{"Other", "10086", "a newer draft", "secret", "0"};
-    EXPECT_FALSE(newer.save(paths.temporaryDirectory()));
-    const auto kept = MessageDraft::load(paths.temporaryDirectory());
+    const auto kept = MessageDraft::load(drafts);
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->text, "a draft kept");
-    expectEverythingAsBefore();
+    EXPECT_EQ(snapshot(dir.path()), before);
 
-    if (GetParam() == Condition::Full) {
-        disk.empty();
-        EXPECT_TRUE(newer.save(paths.temporaryDirectory()));
-        EXPECT_EQ(MessageDraft::load(paths.temporaryDirectory())->text, "a newer draft");
-    }
+    if (GetParam() != Condition::Full) return;
+    ::unlink(disk.filler.c_str());
+    EXPECT_TRUE(sender.send(contact, true, "see you at eight", "L", 0).accepted);
+    EXPECT_EQ(store.findAllSMS().size(), 1u);
+    EXPECT_EQ(cliExit({"settings", "set", kSettingRecord, kRecordOff}), 0) << errors.str();
+    EXPECT_EQ(store.findTelephoneNumber(kSettingRecord), kRecordOff);
+    EXPECT_TRUE(config.SetStrValueToConfigFile("WebLinkHost", "after.example"));
+    EXPECT_TRUE(newer.save(drafts));
+    EXPECT_EQ(MessageDraft::load(drafts)->text, "a newer draft");
 }
 
 INSTANTIATE_TEST_SUITE_P(FullAndReadOnly, DiskFullTest,
