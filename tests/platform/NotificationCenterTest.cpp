@@ -10,23 +10,6 @@
 using hv::Notification;
 using hv::NotificationCenter;
 
-TEST(NotificationCenter, DeliversSynchronouslyToObserversOfTheName) {
-    NotificationCenter center;
-    QObject a, b;
-    QStringList heard;
-    const auto login =
-        center.addObserver(&a, "login", [&](const Notification& n) { heard << "a:" + n.name; });
-    center.addObserver(&b, "hidden",
-                       [&](const Notification& n) { heard << "b:" + n.object.toString(); });
-    center.postNotification("hidden", QString("YES"));
-    center.postNotification("login");
-    EXPECT_EQ(heard, QStringList({"b:YES", "a:login"}));
-
-    QObject::disconnect(login);
-    center.postNotification("login");
-    EXPECT_EQ(heard.size(), 2);
-}
-
 TEST(NotificationCenter, DropsDestroyedObserversAndThoseRemovedDuringDelivery) {
     NotificationCenter center;
     auto gone = std::make_unique<QObject>();

@@ -58,13 +58,3 @@ TEST(SingleInstance, AnInstanceThatDiedLeavesNothingInTheWay) {
     next->kill();
     next->waitForFinished(5000);
 }
-
-TEST(SingleInstance, EachDocumentsDirectoryHasItsOwnInstance) {
-    hv::test::TempDir a, b;
-    hv::SingleInstance first(QString::fromStdString(a.path()));
-    hv::SingleInstance second(QString::fromStdString(b.path()));
-    EXPECT_NE(first.socketPath(), second.socketPath());
-    EXPECT_EQ(first.claim({}), hv::SingleInstance::Role::Primary);
-    EXPECT_EQ(second.claim({}), hv::SingleInstance::Role::Primary);
-    EXPECT_TRUE(first.socketPath().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
-}

@@ -250,10 +250,6 @@ TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
     ASSERT_TRUE(late.waitFor(1));
     QTest::qWait(100);
     EXPECT_EQ(late.names, std::vector<std::string>({kError})) << "reported once";
-
-    KdeConnectSmsService missing(QString::fromStdString(dir.file("nothing-here")), "", kNoBus);
-    ASSERT_TRUE(eventually([&] { return !missing.isLookingUp(); }));
-    EXPECT_FALSE(missing.sendSMSWithText("hi", "", "10086")) << "no device: refused at once";
 }
 
 namespace {
@@ -288,49 +284,6 @@ const QStringList kSend = {"send", "--to",     "+86 138 0013 8000",  "--password
                            "tea",  "--friend", "north gate at eight"};
 
 }  // namespace
-
-TEST(SmsChoice, AutoTakesTheModemThenAPairedPhoneThenTheOutboxAndSaysWhy) {
-    test::TempDir profile;
-    test::FakeModemManager fake;
-    const QList<std::pair<QString, QString>> modemBus = {
-        {"DBUS_SYSTEM_BUS_ADDRESS", fake.address()}};
-    CliRun run = runCli(profile, {"sms", "status"}, modemBus);
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "modem: ModemManager's modem " + kModem0 + "\n");
-    run = runCli(profile, {"sms", "status", "--sms=kdeconnect"}, modemBus);
-    EXPECT_TRUE(run.out.startsWith("kdeconnect: ")) << "asked for by name";
-
-    run = runCli(profile, kSend, modemBus);
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    ASSERT_EQ(fake.sent().size(), 1u);
-    EXPECT_EQ(fake.sent()[0].text + "\n", run.out) << "the whole body, as printed";
-    EXPECT_EQ(fake.sent()[0].number, "+8613800138000") << "the number as dialed";
-    fake.setOutcome("fail");
-    run = runCli(profile, kSend, modemBus);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.indexOf("could not send"), -1) << run.err.toStdString();
-
-    // No ModemManager: the phone with the SMS plugin, not the laptop the daemon lists first.
-    test::TempDir tools;
-    test::FakeModemManager busAlone(-1);
-    test::FakeKdeConnect daemon({{"laptop1", true, false}, {"phone2", true, true}});
-    const QList<std::pair<QString, QString>> phoneOnly = {
-        {"DBUS_SYSTEM_BUS_ADDRESS", busAlone.address()},
-        {"DBUS_SESSION_BUS_ADDRESS", daemon.address()},
-        {KdeConnectSmsService::kProgramVariable, writeFakeKdeConnect(tools, 0)}};
-    run = runCli(profile, {"sms", "status"}, phoneOnly);
-    EXPECT_TRUE(run.out.startsWith("kdeconnect: no modem")) << run.out.toStdString();
-    EXPECT_NE(run.out.indexOf("the paired phone phone2"), -1) << run.out.toStdString();
-    run = runCli(profile, kSend, phoneOnly);
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(recordedArguments(tools).mid(4), QStringList({"--device", "phone2"}));
-
-    // Without a session bus, the tool's list.
-    run = runCli(profile, {"sms", "status"},
-                 {{KdeConnectSmsService::kProgramVariable, writeFakeKdeConnect(tools, 0)}});
-    EXPECT_NE(run.out.indexOf("the paired phone phone1"), -1) << run.out.toStdString();
-    EXPECT_EQ(runCli(profile, {"sms", "status", "--sms", "carrier-pigeon"}, {}).status, 2);
-}
 
 TEST(SmsChoice, AMessageOnlyKeptInTheOutboxIsNotCalledSent) {
     test::TempDir profile;
