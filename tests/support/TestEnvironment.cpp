@@ -6,8 +6,14 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -25,6 +31,23 @@ struct RuntimeDirectory {
     }
 };
 
+// hushvault-run-PID-XXXXXX folders of this user whose process is gone.
+void removeFoldersOfEndedRuns(const std::filesystem::path& temporary) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(temporary, error)) {
+        const std::string name = entry.path().filename().string();
+        const char* prefix = "hushvault-run-";
+        if (name.rfind(prefix, 0) != 0) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(name.c_str() + std::strlen(prefix), &end, 10);
+        struct stat status {};
+        if (pid <= 0 || *end != '-' || ::lstat(entry.path().c_str(), &status) != 0 ||
+            status.st_uid != ::getuid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        std::filesystem::remove_all(entry.path(), error);
+    }
+}
+
 }  // namespace
 
 void pinTestEnvironment() {
@@ -38,22 +61,17 @@ void pinTestEnvironment() {
     icu::Locale::setDefault(icu::Locale("en_US"), status);
     icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("UTC"));
 
-    // A process a test starts (crash writers, probes) may be killed or end with _exit and
-    // never clean up, so it shares the folder of the test that started it, which owns it.
+    // The folder is removed at exit; a run that was killed or aborted (a sanitizer's
+    // report, a time-out) leaves its own behind, which the next run removes.
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    removeFoldersOfEndedRuns(temporary);
     static RuntimeDirectory runtime;
-    std::string folder;
-    if (const char* inherited = std::getenv("HUSHVAULT_TEST_RUNTIME");
-        inherited && std::filesystem::is_directory(inherited)) {
-        folder = inherited;
-    } else {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "hushvault-run-XXXXXX").string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        if (::mkdtemp(name.data())) runtime.path = folder = name.data();
-    }
-    if (!folder.empty()) {
-        ::setenv("HUSHVAULT_TEST_RUNTIME", folder.c_str(), 1);
+    std::string pattern =
+        (temporary / ("hushvault-run-" + std::to_string(::getpid()) + "-XXXXXX")).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (::mkdtemp(name.data())) {
+        const std::string folder = runtime.path = name.data();
         ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
         // Nothing may reach the user's own data, even by mistake.
         ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
