@@ -47,8 +47,6 @@ void Journey::start(const QString& link) {
     QString problems;
     QTextStream err(&problems);
     ASSERT_EQ(app_->start(err), HushvaultApplication::Outcome::Started);
-    QObject::connect(app_->delegate(), &HushvaultAppDelegate::linkArrived,
-                     [this](const QString& arrived) { links_.append(arrived); });
     EXPECT_TRUE(problems.isEmpty()) << problems.toStdString();
     window()->resize(windowSize_);
     if (!background_) activate(windowWidget());

@@ -69,8 +69,6 @@ public:
     template <class Widget>
     Widget* find(const QString& objectName) const;
     QString barTitle() const;
-    // The links the running application was handed, oldest first.
-    const QStringList& links() const { return links_; }
 
 private:
     QWidget* windowWidget() const;
@@ -78,7 +76,6 @@ private:
     TempDir profile_;
     std::map<QByteArray, std::optional<QByteArray>> environmentBefore_;
     std::unique_ptr<HushvaultApplication> app_;
-    QStringList links_;
     QString sms_ = "outbox";
     bool background_ = false;
     QSize windowSize_{320, 480};

@@ -20,6 +20,7 @@
 #include "ScreenTour.h"
 #include "addressbook/VCardAddressBook.h"
 #include "store/StorePaths.h"
+#include "ui/AlertView.h"
 #include "ui/TableRow.h"
 #include "ui/Window.h"
 
@@ -131,6 +132,8 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
             role == QAccessible::Pane || role == QAccessible::Border)
             problems << QString("%1: %2 has no role").arg(stop, what);
     }
+    if (qobject_cast<const hv::AlertView*>(node->object()) && role != QAccessible::AlertMessage)
+        problems << QString("%1: an alert is not announced as one").arg(stop);
     for (int i = 0; i < node->childCount(); ++i) checkAccessible(node->child(i), stop, problems);
 }
 
