@@ -22,8 +22,8 @@ struct Kind {
     std::function<std::vector<std::string>(long k)> expectedStates;
 };
 
-// "store" or "draft". (Conf.ini and the Outbox are written as the draft is, through
-// AtomicFile; a restore is one transaction of the database, as the store's writes are.)
+// "store", "draft", "outbox" or "restore". (Conf.ini is written as the draft is, through
+// PropertyList and AtomicFile.)
 const Kind& kindNamed(const std::string& name);
 
 // The number of operation i's contact, record or message.
