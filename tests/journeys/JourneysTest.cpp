@@ -339,6 +339,21 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginAndFindBothRec
     EXPECT_TRUE(list->model()->index(0, 0).data().toString().endsWith("north gate"));
 }
 
+TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
+    Journey journey;  // not started: the start below is the only one
+    const QString configuration = journey.dataDirectory() + "/base.cnf";
+    QFile file(configuration);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "openssl_conf = init\n[init]\nproviders = providers\n[providers]\nbase = base\n"
+        "[base]\nactivate = 1\n");
+    file.close();
+    QString output;
+    EXPECT_EQ(secondStart(journey, {}, {"OPENSSL_CONF=" + configuration}, &output), 1);
+    EXPECT_TRUE(output.contains("no MD5")) << output.toStdString();
+    EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
+}
+
 TEST(Journeys, AddAFriendFromTheAddressBookPickInTheComposerAndSend) {
     Journey journey;
     QDir().mkpath(journey.contactsDirectory() + "/phone");

@@ -3,7 +3,8 @@
 
 // Every screen and alert of the application, walked through as the screenshots are, at
 // phone and desktop sizes: nothing outside its screen, no two controls over each other,
-// no text cut, and every control named for a screen reader.
+// no text cut, the field being typed into in sight when the keyboard takes half the
+// window, and every control named for a screen reader.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
@@ -114,6 +116,26 @@ void checkGeometry(Window* window, const QString& stop, QStringList& problems) {
         }
 }
 
+// Each field, given the keyboard, stays in sight when the window shrinks to 360 x 400.
+void checkFieldsInSight(Window* window, const QString& stop, QStringList& problems) {
+    const QSize before = window->size();
+    for (QWidget* widget : shown(topLayer(window))) {
+        const auto* edit = qobject_cast<QTextEdit*>(widget);
+        if (!qobject_cast<QLineEdit*>(widget) && !(edit && !edit->isReadOnly())) continue;
+        if (!widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus) continue;
+        widget->setFocus();
+        window->resize(360, 400);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QRect seen = visibleRect(widget, window);
+        if (seen.height() < qMin(widget->height(), 20) || seen.width() < widget->width() / 2)
+            problems
+                << QString("%1: %2 is out of sight above the keyboard").arg(stop, describe(widget));
+        window->resize(before);
+        QApplication::processEvents();
+    }
+}
+
 // Whatever can be focused or pressed has a name and a role a screen reader can say.
 void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringList& problems) {
     // Items a list held before it changed are no longer shown to assistive technology.
@@ -132,6 +154,11 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
             role == QAccessible::Pane || role == QAccessible::Border)
             problems << QString("%1: %2 has no role").arg(stop, what);
     }
+    if (const auto* row = qobject_cast<const hv::TableRow*>(node->object());
+        row && !row->holdsControl() &&
+        !(node->actionInterface() && node->actionInterface()->actionNames().contains(
+                                         QAccessibleActionInterface::pressAction())))
+        problems << QString("%1: row %2 cannot be pressed").arg(stop, row->title());
     if (qobject_cast<const hv::AlertView*>(node->object()) && role != QAccessible::AlertMessage)
         problems << QString("%1: an alert is not announced as one").arg(stop);
     for (int i = 0; i < node->childCount(); ++i) checkAccessible(node->child(i), stop, problems);
@@ -168,6 +195,11 @@ TEST_F(EveryScreenTest, LaysOutAtPhoneAndDesktopSizesWithoutOverlapOrCutText) {
     for (const QSize& size : kSizes) problems << walk("en", size, checkGeometry);
     for (const char* language : {"zh_CN", "zh_TW"})
         problems << walk(language, {320, 480}, checkGeometry);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+}
+
+TEST_F(EveryScreenTest, KeepsTheFieldBeingTypedIntoInSightWhenTheKeyboardShrinksTheWindow) {
+    const QStringList problems = walk("en", {360, 720}, checkFieldsInSight);
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 }
 
