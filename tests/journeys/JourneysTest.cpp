@@ -75,10 +75,13 @@ void writeMessage(Journey& journey, const QString& text) {
 
 // Runs another start of the application on the journey's profile and waits for its end,
 // while this one goes on answering.
-int secondStart(const Journey& journey, const QStringList& arguments, QString* output) {
+int secondStart(const Journey& journey, const QStringList& arguments, QString* output,
+                const QStringList& environment = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const QString& variable : environment)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(HV_APP, QStringList{"--data-dir=" + journey.dataDirectory()} + arguments);
@@ -349,7 +352,7 @@ TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
         "[base]\nactivate = 1\n");
     file.close();
     QString output;
-    EXPECT_EQ(secondStart(journey, {}, {"OPENSSL_CONF=" + configuration}, &output), 1);
+    EXPECT_EQ(secondStart(journey, {}, &output, {"OPENSSL_CONF=" + configuration}), 1);
     EXPECT_TRUE(output.contains("no MD5")) << output.toStdString();
     EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
 }
