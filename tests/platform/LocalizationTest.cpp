@@ -17,19 +17,14 @@ protected:
     ~LocalizationTest() override { Localization::install("en"); }
 };
 
-TEST_F(LocalizationTest, EveryLanguageGivesEveryKeyAText) {
+TEST_F(LocalizationTest, EveryLanguageGivesEveryKeyATextAndAMissingKeyIsItself) {
     for (const QString& language : Localization::shippedLanguages()) {
         ASSERT_TRUE(Localization::install(language)) << language.toStdString();
         for (const char* key : hv::kAllLocalizationKeys)
             EXPECT_TRUE(Localization::hasText(key)) << language.toStdString() << " " << key;
         EXPECT_FALSE(Localization::hasText("No such key"));
+        EXPECT_EQ(localized("No such key"), "No such key");
     }
-}
-
-TEST_F(LocalizationTest, AMissingKeyIsItselfAndTheCliLabelsAsTheEnglishAppDoes) {
-    Localization::install("zh_CN");
-    EXPECT_NE(localized("hiddenMSG"), hv::SmsBody::kDefaultLabel);
-    EXPECT_EQ(localized("No such key"), "No such key");
     // hushvault-cli, which has no translations, labels its messages like the English app.
     Localization::install("en");
     EXPECT_EQ(localized("hiddenMSG"), hv::SmsBody::kDefaultLabel);

@@ -14,15 +14,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     hv::SingleInstance instance(args.value(1));
     QTextStream out(stdout);
-    switch (instance.claim(args.value(2))) {
-        case hv::SingleInstance::Role::Forwarded:
-            out << "forwarded\n";
-            return 0;
-        case hv::SingleInstance::Role::Failed:
-            out << "failed\n";
-            return 1;
-        case hv::SingleInstance::Role::Primary:
-            break;
+    const hv::SingleInstance::Role role = instance.claim(args.value(2));
+    if (role != hv::SingleInstance::Role::Primary) {
+        out << (role == hv::SingleInstance::Role::Forwarded ? "forwarded\n" : "failed\n");
+        return role == hv::SingleInstance::Role::Forwarded ? 0 : 1;
     }
     out << "primary\n" << Qt::flush;
     QObject::connect(&instance, &hv::SingleInstance::linkReceived, [&](const QString& link) {

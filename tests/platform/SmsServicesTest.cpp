@@ -3,15 +3,16 @@
 
 // The real SMS services against fakes of what they talk to: ModemManager and the KDE
 // Connect daemon on private D-Buses (python-dbusmock), and a kdeconnect-cli on disk that
-// records its arguments.
+// records its arguments; and hushvault-cli's choice among them.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 #include <functional>
+#include <sstream>
 
+#include "cli/CliApplication.h"
 #include "platform/AutoSmsService.h"
 #include "platform/KdeConnectSmsService.h"
 #include "platform/ModemManagerSmsService.h"
@@ -46,16 +47,14 @@ const std::string kError = kCTMessageSendErrorNotification;
 const QString kModem0 = "/org/freedesktop/ModemManager1/Modem/0";
 const QString kModem1 = "/org/freedesktop/ModemManager1/Modem/1";
 constexpr int kDisabled = 3;
-constexpr int kConnected = 11;
 
 }  // namespace
 
-TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndAnErrorOrNoReplyIsASendError) {
+TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndNoReplyIsASendError) {
     test::FakeModemManager fake;
     ModemManagerSmsService service(fake.connection(), 2000);
     Reports reports(service);
     ASSERT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
-    EXPECT_TRUE(service.isManagerPresent());
     const std::string body = "Hushvault message: hiddenmsg://AbC+/9=\n第二行 \"quoted\"; --x";
     ASSERT_TRUE(service.sendSMSWithText(body, "", "+8613800138000"));
     ASSERT_TRUE(reports.waitFor(1));
@@ -67,86 +66,64 @@ TEST(ModemManagerSms, SendsTheNumberAndTheWholeTextAndAnErrorOrNoReplyIsASendErr
     EXPECT_TRUE(eventually([&] { return fake.smsObjects().isEmpty(); }))
         << "sent messages do not pile up on the modem";
 
-    for (const char* outcome : {"fail", "silent"}) {  // silent: the reply never comes in time
-        fake.setOutcome(outcome);
-        ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
-        ASSERT_TRUE(reports.waitFor(reports.names.size() + 1)) << outcome;
-        EXPECT_EQ(reports.names.back(), kError) << outcome;
-    }
-    EXPECT_EQ(fake.sent().size(), 3u);
+    fake.setOutcome("silent");  // the reply never comes in time
+    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(reports.names.back(), kError);
 }
 
-TEST(ModemManagerSms, FollowsModemsThatComeAndGoAndTakesTheFirstInPathOrder) {
-    test::FakeModemManager fake(0);
+TEST(ModemManagerSms, TakesTheFirstRegisteredModemInPathOrderAndFollowsModemsAndStates) {
+    // A laptop's switched-off mobile broadband before the phone's own modems.
+    test::FakeModemManager fake({.modems = 1, .state = kDisabled});
     ModemManagerSmsService service(fake.connection());
     Reports reports(service);
-    ASSERT_TRUE(eventually([&] { return service.isManagerPresent(); }));
+    ASSERT_TRUE(eventually([&] { return !service.isLookingUp(); }));
     EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086")) << "no modem: refused at once";
-    EXPECT_FALSE(service.absenceReason().isEmpty());
+    EXPECT_TRUE(service.absenceReason().contains("disabled"))
+        << service.absenceReason().toStdString();
 
-    QStringList modems;
+    QStringList modems;  // Modem/1 to Modem/11
     for (int i = 0; i < 11; ++i) modems.append(fake.addModem());
-    EXPECT_TRUE(eventually([&] { return service.modemPath() == modems[0]; }));
-    fake.removeModem(modems[0]);
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem1; }))
+        << "a disabled Modem/0 does not hide Modem/1";
+    fake.removeModem(kModem1);
     EXPECT_TRUE(eventually([&] { return service.modemPath() == modems[1]; }))
-        << "Modem/1 comes before Modem/10";
-
+        << "Modem/2 comes before Modem/10";
     ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(reports.waitFor(1));
     EXPECT_EQ(fake.sent().at(0).modem, modems[1]);
+
     for (int i = 1; i < 11; ++i) fake.removeModem(modems[i]);
+    fake.setModemState(kModem0, 11);  // connected
+    EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
+    fake.setModemState(kModem0, kDisabled);
     EXPECT_TRUE(eventually([&] { return service.modemPath().isEmpty(); }));
     EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
 }
 
-TEST(ModemManagerSms, OnlyAModemRegisteredOnANetworkSendsAndItsStateIsFollowed) {
-    // A laptop's switched-off mobile broadband before the phone's own modem.
-    test::FakeModemManager fake({.modems = 1, .state = kDisabled});
-    fake.addModem();
-    ModemManagerSmsService service(fake.connection());
-    Reports reports(service);
-    ASSERT_TRUE(eventually([&] { return service.modemPath() == kModem1; }))
-        << "a disabled Modem/0 does not hide Modem/1";
-    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
-    ASSERT_TRUE(reports.waitFor(1));
-    EXPECT_EQ(fake.sent().at(0).modem, kModem1);
-
-    fake.setModemState(kModem1, kDisabled);
-    ASSERT_TRUE(eventually([&] { return service.modemPath().isEmpty(); }));
-    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
-    EXPECT_TRUE(service.absenceReason().contains("disabled"))
-        << service.absenceReason().toStdString();
-    fake.setModemState(kModem0, kConnected);
-    EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
-}
-
-TEST(ModemManagerSms, NothingWaitsForASlowModemManagerWhichIsAskedAgain) {
+TEST(ModemManagerSms, NothingWaitsForASlowOrMissingModemManager) {
     // Busy at boot: the first list of modems comes long after the service asked for it.
     test::FakeModemManager fake({.delay = 1.5, .delayedCalls = 1});
     ModemManagerSmsService service(fake.connection(), 2000, 300);
     EXPECT_TRUE(service.isLookingUp()) << "made without waiting for ModemManager";
     EXPECT_TRUE(service.modemPath().isEmpty());
     EXPECT_TRUE(eventually([&] { return service.modemPath() == kModem0; }));
-}
 
-TEST(ModemManagerSms, WithoutModemManagerNothingIsSentAndItSaysWhy) {
+    // Without ModemManager nothing is sent, and the service says why.
     test::FakeModemManager busAlone(-1);
-    ModemManagerSmsService service(busAlone.connection());
-    ASSERT_TRUE(eventually([&] { return !service.isLookingUp(); }));
-    EXPECT_FALSE(service.isManagerPresent());
-    EXPECT_FALSE(service.sendSMSWithText("hi", "", "10086"));
-    EXPECT_TRUE(service.absenceReason().contains("ModemManager"));
-    EXPECT_FALSE(ModemManagerSmsService(QDBusConnection("not connected")).isManagerPresent());
+    ModemManagerSmsService none(busAlone.connection());
+    ASSERT_TRUE(eventually([&] { return !none.isLookingUp(); }));
+    EXPECT_FALSE(none.isManagerPresent());
+    EXPECT_FALSE(none.sendSMSWithText("hi", "", "10086"));
+    EXPECT_TRUE(none.absenceReason().contains("ModemManager"));
 }
 
 namespace {
 
 // A kdeconnect-cli that lists two devices and records each argument of a send, NUL-ended.
 QString writeFakeKdeConnect(const test::TempDir& dir, int exitCode, int seconds = 0) {
-    const QString program = QString::fromStdString(dir.file("kdeconnect-cli"));
-    QFile file(program);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
+    const QString program = QString::fromStdString(test::writeFile(
+        dir.file("kdeconnect-cli"),
         QString("#!/bin/sh\n"
                 "if [ \"$1\" = --list-available ]; then printf 'phone1\\nphone2\\n'; exit 0; "
                 "fi\n"
@@ -155,20 +132,21 @@ QString writeFakeKdeConnect(const test::TempDir& dir, int exitCode, int seconds 
             .arg(QString::fromStdString(dir.file("arguments")))
             .arg(seconds)
             .arg(exitCode)
-            .toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            .toStdString()));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return program;
 }
 
 QStringList recordedArguments(const test::TempDir& dir) {
-    QFile file(QString::fromStdString(dir.file("arguments")));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QStringList arguments;
-    for (const QByteArray& part : file.readAll().split('\0'))
-        arguments.append(QString::fromUtf8(part));
+    QStringList arguments =
+        QString::fromStdString(test::readFile(dir.file("arguments"))).split(QChar(0));
     arguments.removeLast();  // after the last NUL
     return arguments;
+}
+
+// The messages kept in the profile's Outbox.
+qsizetype outboxFiles(const test::TempDir& profile) {
+    return QDir(QString::fromStdString(profile.file("Outbox"))).entryList(QDir::Files).size();
 }
 
 // Without a session bus the tool lists the devices.
@@ -184,9 +162,7 @@ TEST(AutoSms, TakesAModemThatComesAfterTheStartAndTheOutboxBefore) {
     Reports reports(service);
     EXPECT_EQ(service.route(), SmsRoute::Outbox);
     ASSERT_TRUE(service.sendSMSWithText("first", "", "10086"));
-    EXPECT_EQ(
-        QDir(QString::fromStdString(documents.path() + "/Outbox")).entryList(QDir::Files).size(),
-        1);
+    EXPECT_EQ(outboxFiles(documents), 1);
     const QString modem = fake.addModem();
     EXPECT_TRUE(eventually([&] { return service.route() == SmsRoute::Modem; }));
     ASSERT_TRUE(service.sendSMSWithText("second", "", "10086"));
@@ -199,7 +175,7 @@ TEST(AutoSms, TakesAModemThatComesAfterTheStartAndTheOutboxBefore) {
     EXPECT_TRUE(eventually([&] { return service.route() == SmsRoute::Outbox; }));
 }
 
-TEST(KdeConnectSms, SendsOnlyThroughAPairedReachablePhoneWithTheSmsPlugin) {
+TEST(KdeConnectSms, SendsThroughAReachablePhoneWithTheSmsPluginAndTheTextAsOneArgument) {
     // A laptop first in the daemon's list: paired and reachable, but it cannot send SMS.
     test::FakeKdeConnect daemon({{"laptop1", true, false}, {"phone2", false, true}});
     test::TempDir dir;
@@ -211,19 +187,6 @@ TEST(KdeConnectSms, SendsOnlyThroughAPairedReachablePhoneWithTheSmsPlugin) {
 
     daemon.setReachable("phone2", true);  // the phone comes home
     ASSERT_TRUE(eventually([&] { return service.device() == "phone2"; }));
-    ASSERT_TRUE(service.sendSMSWithText("hi", "", "10086"));
-    ASSERT_TRUE(reports.waitFor(1));
-    EXPECT_EQ(recordedArguments(dir).mid(4), QStringList({"--device", "phone2"}));
-    daemon.setReachable("phone2", false);
-    EXPECT_TRUE(eventually([&] { return service.device().isEmpty(); }));
-}
-
-TEST(KdeConnectSms, ATextThatLooksLikeOptionsOrShellArrivesAsOneArgumentUnchanged) {
-    test::TempDir dir;
-    KdeConnectSmsService service(writeFakeKdeConnect(dir, 0), "phone2", kNoBus);
-    Reports reports(service);
-    ASSERT_TRUE(eventually([&] { return service.device() == "phone2"; }))
-        << "the named device, from the tool's list";
     const std::string text = "--device evil \"quoted\" 'single'; rm -rf ~\n$(id) `id`\nend";
     ASSERT_TRUE(service.sendSMSWithText(text, "", "+8613800138000"));
     ASSERT_TRUE(reports.waitFor(1));
@@ -231,13 +194,16 @@ TEST(KdeConnectSms, ATextThatLooksLikeOptionsOrShellArrivesAsOneArgumentUnchange
     EXPECT_EQ(recordedArguments(dir),
               QStringList({"--send-sms", QString::fromStdString(text), "--destination",
                            "+8613800138000", "--device", "phone2"}));
+    daemon.setReachable("phone2", false);
+    EXPECT_TRUE(eventually([&] { return service.device().isEmpty(); }));
 }
 
 TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
     test::TempDir dir;
-    KdeConnectSmsService failing(writeFakeKdeConnect(dir, 1), "", kNoBus);
+    KdeConnectSmsService failing(writeFakeKdeConnect(dir, 1), "phone2", kNoBus);
     Reports failed(failing);
-    ASSERT_TRUE(eventually([&] { return failing.device() == "phone1"; }));
+    ASSERT_TRUE(eventually([&] { return failing.device() == "phone2"; }))
+        << "the named device, from the tool's list";
     ASSERT_TRUE(failing.sendSMSWithText("hi", "", "10086"));
     ASSERT_TRUE(failed.waitFor(1));
     EXPECT_EQ(failed.names, std::vector<std::string>({kError}));
@@ -252,53 +218,29 @@ TEST(KdeConnectSms, AFailingSlowOrMissingToolIsASendError) {
     EXPECT_EQ(late.names, std::vector<std::string>({kError})) << "reported once";
 }
 
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out, err;
-};
-
-// hushvault-cli in a process of its own, on the profile, with buses and a KDE Connect tool
-// only where the test gives them.
-CliRun runCli(const test::TempDir& profile, QStringList arguments,
-              const QList<std::pair<QString, QString>>& environment) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    env.insert(KdeConnectSmsService::kProgramVariable, "");
-    for (const auto& [name, value] : environment) env.insert(name, value);
-    process.setProcessEnvironment(env);
-    arguments.prepend("--data-dir=" + QString::fromStdString(profile.path()));
-    process.start(HV_CLI, arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-const QStringList kSend = {"send", "--to",     "+86 138 0013 8000",  "--password",
-                           "tea",  "--friend", "north gate at eight"};
-
-}  // namespace
-
 TEST(SmsChoice, AMessageOnlyKeptInTheOutboxIsNotCalledSent) {
     test::TempDir profile;
-    CliRun run = runCli(profile, {"sms", "status"}, {});
-    EXPECT_TRUE(run.out.startsWith("outbox: no modem (")) << run.out.toStdString();
-    EXPECT_NE(run.out.indexOf("KDE Connect: kdeconnect-cli is not installed"), -1);
+    std::ostringstream out, err;
+    // hushvault-cli on the profile, in surroundings without buses or a kdeconnect-cli.
+    const auto run = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "--data-dir=" + profile.path());
+        std::istringstream in;
+        out.str("");
+        err.str("");
+        return cli::runCli(arguments, in, out, err);
+    };
+    run({"sms", "status"});
+    EXPECT_EQ(out.str().rfind("outbox: no modem (", 0), 0u) << out.str();
+    EXPECT_NE(out.str().find("KDE Connect: kdeconnect-cli is not installed"), std::string::npos);
 
-    run = runCli(profile, kSend, {});
-    EXPECT_EQ(run.status, 3) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains("hiddenmsg://")) << "the body is still printed";
-    EXPECT_NE(run.err.indexOf("NOT sent"), -1) << run.err.toStdString();
-    EXPECT_EQ(QDir(QString::fromStdString(profile.file("Outbox"))).entryList(QDir::Files).size(),
-              1);
+    std::vector<std::string> send = {"send", "--to",     "+86 138 0013 8000",  "--password",
+                                     "tea",  "--friend", "north gate at eight"};
+    EXPECT_EQ(run(send), 3) << err.str();
+    EXPECT_NE(out.str().find("hiddenmsg://"), std::string::npos) << "the body is still printed";
+    EXPECT_NE(err.str().find("NOT sent"), std::string::npos) << err.str();
+    EXPECT_EQ(outboxFiles(profile), 1);
 
-    run = runCli(profile, QStringList(kSend) << "--sms=outbox", {});
-    EXPECT_EQ(run.status, 0) << "the Outbox was asked for";
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    send.push_back("--sms=outbox");
+    EXPECT_EQ(run(send), 0) << "the Outbox was asked for";
+    EXPECT_EQ(err.str(), "");
 }
