@@ -21,17 +21,12 @@ protected:
     // on top of the window.
     SMSReadViewController* open(const std::string& token, const QString& sender = {}) {
         ReaderScreens screens;
-        screens.login = [this]() -> ViewController* {
-            ++logins;
-            return new ViewController;
-        };
+        screens.login = []() -> ViewController* { return new ViewController; };
         screens.composer = [this](const Contacts& to) -> ViewController* {
             replyTo = to;
-            auto* composer = new ViewController;
-            composer->setObjectName("composer");
-            return composer;
+            return new ViewController;
         };
-        screens.exitApplication = [this] { ++exits; };
+        screens.exitApplication = [] {};
         auto* reader = new SMSReadViewController(dir.paths(), screens);
         reader->setOriginaltext(QString::fromStdString("hiddenmsg://" + token));
         reader->setSender(sender);
@@ -50,45 +45,17 @@ protected:
         test::tap(reader, "desButton");
         AlertView* query = test::visibleAlert();
         ASSERT_NE(query, nullptr);
-        ASSERT_NE(query->textField(), nullptr);
-        if (password) {
-            QTest::keyClicks(query->textField(), *password);
-            test::tapAlertButton(query, 1);
-        } else {
-            test::tapAlertButton(query, 0);
-        }
+        if (password) QTest::keyClicks(query->textField(), *password);
+        test::tapAlertButton(query, password ? 1 : 0);
     }
 
     void postLogin() { NotificationCenter::defaultCenter().postNotification(kNotificationLogin); }
 
     NavigationController* readerNav = nullptr;
-    int logins = 0;
-    int exits = 0;
     Contacts replyTo;
 };
 
 }  // namespace
-
-TEST_F(ReaderTest, ALoginDecryptsWithTheStoredContactsAndRecordsOnce) {
-    store.addContracts("Li", "138", "tea", "1");
-    auto* reader = open(GenEncURL("see you at eight", "coffee", true));
-    postLogin();  // no contact's password fits
-    ASSERT_EQ(alertMessage(), localized("No Match preset Password"));
-    test::tapAlertButton(test::visibleAlert(), 0);
-    EXPECT_EQ(button(reader), localized("Decryption"));
-
-    store.addContracts("Wang", "139", "coffee", "1");
-    postLogin();
-    EXPECT_EQ(test::visibleAlert(), nullptr);
-    EXPECT_EQ(shown(reader), localized("The decrypted message") + ":\nsee you at eight");
-    EXPECT_EQ(button(reader), localized("Reply"));
-    ASSERT_EQ(store.findAllSMS().size(), 1u);
-    EXPECT_EQ(store.findAllSMS()[0].statue, "3");
-    EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "");
-
-    postLogin();  // already read: nothing happens again
-    EXPECT_EQ(store.findAllSMS().size(), 1u);
-}
 
 TEST_F(ReaderTest, ADamagedLinkIsSaidToBeDamagedNotBlamedOnAPassword) {
     store.addContracts("Li", "138", "tea", "1");
@@ -106,8 +73,7 @@ TEST_F(ReaderTest, ADamagedLinkIsSaidToBeDamagedNotBlamedOnAPassword) {
     }
 }
 
-TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry) {
-    store.updatetel("Record", "on");  // not exactly "On": nothing is recorded
+TEST_F(ReaderTest, NoPasswordOrAMisfitLeavesTheMessageForAnotherTry) {
     auto* reader = open(GenEncURL("密信", "tea", true));
     const QString token = shown(reader);
     typePassword(reader, std::nullopt);
@@ -120,9 +86,6 @@ TEST_F(ReaderTest, ATypedPasswordDecryptsAndAMisfitLeavesTheMessageForAnotherTry
     test::tapAlertButton(test::visibleAlert(), 0);
     EXPECT_EQ(shown(reader), token);
     EXPECT_EQ(button(reader), localized("Decryption"));
-
-    typePassword(reader, "tea");
-    EXPECT_EQ(shown(reader), localized("The decrypted message") + QString::fromUtf8(":\n密信"));
     EXPECT_TRUE(store.findAllSMS().empty());
 }
 
@@ -136,11 +99,13 @@ TEST_F(ReaderTest, AKnownSenderIsNamedTriedFirstAndAnsweredWithTheirPassword) {
     EXPECT_EQ(reader->findChild<QLabel*>("senderLabel")->text(), localized("From").arg("Li"));
     postLogin();
     EXPECT_EQ(shown(reader), localized("The decrypted message") + ":\nlunch?");
+    postLogin();  // already read: not recorded again
     test::tap(reader, "desButton");
     EXPECT_EQ(replyTo.name, "Li");
     EXPECT_EQ(replyTo.passWord, "tea");
     EXPECT_EQ(replyTo.iphoneFriend, "1");
     EXPECT_NE(replyTo.telePhoneNumber.find("138"), std::string::npos);
+    ASSERT_EQ(store.findAllSMS().size(), 1u);
     EXPECT_EQ(store.findAllSMS()[0].telePhoneNumber, "");  // records stay the reader's
 
     // A number that is no secret contact's: named by the number, answered with the password
@@ -152,5 +117,4 @@ TEST_F(ReaderTest, AKnownSenderIsNamedTriedFirstAndAnsweredWithTheirPassword) {
     test::tap(other, "desButton");
     EXPECT_EQ(replyTo.telePhoneNumber, "+15550109999");
     EXPECT_EQ(replyTo.passWord, "milk");
-    EXPECT_EQ(replyTo.name, "");
 }
