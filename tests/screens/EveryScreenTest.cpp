@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
@@ -64,8 +63,7 @@ QRect visibleRect(const QWidget* widget, const QWidget* window) {
 
 bool isScrolledContent(const QWidget* widget) {
     const QWidget* viewport = widget->parentWidget();
-    const auto* area =
-        viewport ? qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) : nullptr;
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget());
     return area && area->viewport() == viewport;
 }
 
@@ -107,8 +105,7 @@ void checkGeometry(Window* window, const QString& stop, QStringList& problems) {
     }
     for (qsizetype i = 0; i < controls.size(); ++i)
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            QWidget* a = controls[i];
-            QWidget* b = controls[j];
+            QWidget *a = controls[i], *b = controls[j];
             if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
             const QRect both = visibleRect(a, window) & visibleRect(b, window);
             if (both.width() > 1 && both.height() > 1)
@@ -143,9 +140,9 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
     const auto* widget = qobject_cast<const QWidget*>(node->object());
     const QAccessible::Role role = node->role();
     if (role == QAccessible::ScrollBar) return;
-    const bool actionable =
-        node->actionInterface() && !node->actionInterface()->actionNames().isEmpty();
-    if (node->state().focusable || actionable) {
+    const QStringList actions =
+        node->actionInterface() ? node->actionInterface()->actionNames() : QStringList();
+    if (node->state().focusable || !actions.isEmpty()) {
         const QString what =
             widget ? describe(widget) : QString("an item of role %1").arg(int(role));
         if (node->text(QAccessible::Name).trimmed().isEmpty())
@@ -155,9 +152,7 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
             problems << QString("%1: %2 has no role").arg(stop, what);
     }
     if (const auto* row = qobject_cast<const hv::TableRow*>(node->object());
-        row && !row->holdsControl() &&
-        !(node->actionInterface() && node->actionInterface()->actionNames().contains(
-                                         QAccessibleActionInterface::pressAction())))
+        row && !row->holdsControl() && !actions.contains(QAccessibleActionInterface::pressAction()))
         problems << QString("%1: row %2 cannot be pressed").arg(stop, row->title());
     if (qobject_cast<const hv::AlertView*>(node->object()) && role != QAccessible::AlertMessage)
         problems << QString("%1: an alert is not announced as one").arg(stop);
@@ -166,13 +161,11 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
 
 class EveryScreenTest : public ::testing::Test {
 protected:
-    EveryScreenTest() : paths_(hv::StorePaths::inDirectory(scratch_.path().toStdString())) {
-        writeSampleAddressBook(scratch_.filePath("vcards"));
-    }
+    EveryScreenTest() { writeSampleAddressBook(scratch_.filePath("vcards")); }
 
-    // The walk in a language at a size; what `check` found at its stops.
-    QStringList walk(const QString& language, const QSize& size,
-                     const std::function<void(Window*, const QString&, QStringList&)>& check) {
+    // The walk in a language at a size: a failure listing what `check` found at its stops.
+    void walk(const QString& language, const QSize& size,
+              const std::function<void(Window*, const QString&, QStringList&)>& check) {
         const hv::VCardAddressBook book(scratch_.filePath("vcards").toStdString());
         QStringList problems;
         const QString where =
@@ -183,32 +176,26 @@ protected:
                 check(window, stop + where, problems);
                 return true;
             }));
-        return problems;
+        EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     }
 
     QTemporaryDir scratch_;
-    hv::StorePaths paths_;
+    const hv::StorePaths paths_ = hv::StorePaths::inDirectory(scratch_.path().toStdString());
 };
 
 TEST_F(EveryScreenTest, LaysOutAtPhoneAndDesktopSizesWithoutOverlapOrCutText) {
-    QStringList problems;
-    for (const QSize& size : kSizes) problems << walk("en", size, checkGeometry);
-    for (const char* language : {"zh_CN", "zh_TW"})
-        problems << walk(language, {320, 480}, checkGeometry);
-    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+    for (const QSize& size : kSizes) walk("en", size, checkGeometry);
+    for (const char* language : {"zh_CN", "zh_TW"}) walk(language, {320, 480}, checkGeometry);
 }
 
 TEST_F(EveryScreenTest, KeepsTheFieldBeingTypedIntoInSightWhenTheKeyboardShrinksTheWindow) {
-    const QStringList problems = walk("en", {360, 720}, checkFieldsInSight);
-    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+    walk("en", {360, 720}, checkFieldsInSight);
 }
 
 TEST_F(EveryScreenTest, NamesEveryControlAndGivesItARoleForScreenReaders) {
-    const QStringList problems =
-        walk("en", {320, 480}, [](Window* window, const QString& stop, QStringList& found) {
-            checkAccessible(QAccessible::queryAccessibleInterface(topLayer(window)), stop, found);
-        });
-    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+    walk("en", {320, 480}, [](Window* window, const QString& stop, QStringList& found) {
+        checkAccessible(QAccessible::queryAccessibleInterface(topLayer(window)), stop, found);
+    });
 }
 
 }  // namespace
