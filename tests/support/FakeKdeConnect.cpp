@@ -20,14 +20,13 @@ FakeKdeConnect::FakeKdeConnect(const std::vector<Device>& devices) {
     for (const Device& device : devices)
         list.append(
             QJsonObject{{"id", device.id}, {"reachable", device.reachable}, {"sms", device.sms}});
-    bus_.startFake(HV_FAKE_KDECONNECT,
-                   QString::fromUtf8(QJsonDocument(QJsonObject{{"devices", list}}).toJson()),
-                   kService);
+    startFake(HV_FAKE_KDECONNECT,
+              QString::fromUtf8(QJsonDocument(QJsonObject{{"devices", list}}).toJson()), kService);
 }
 
 void FakeKdeConnect::setReachable(const QString& id, bool reachable) {
-    bus_.call(kService, "/modules/kdeconnect", "org.hushvault.FakeKdeConnect", "SetReachable",
-              {id, reachable});
+    call(kService, "/modules/kdeconnect", "org.hushvault.FakeKdeConnect", "SetReachable",
+         {id, reachable});
 }
 
 }  // namespace hv::test

@@ -13,7 +13,7 @@ namespace hv::test {
 
 // A fake KDE Connect daemon (tests/support/fake_kdeconnect.py) on a private session bus of
 // its own: paired devices, each reachable or not and with or without the SMS plugin.
-class FakeKdeConnect {
+class FakeKdeConnect : public PrivateBus {
 public:
     struct Device {
         QString id;
@@ -23,14 +23,8 @@ public:
 
     explicit FakeKdeConnect(const std::vector<Device>& devices);
 
-    QString address() const { return bus_.address(); }
-    QDBusConnection connection() const { return bus_.connection(); }
-
     // As a phone comes into reach or leaves it.
     void setReachable(const QString& id, bool reachable);
-
-private:
-    PrivateBus bus_;
 };
 
 }  // namespace hv::test

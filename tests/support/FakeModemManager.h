@@ -6,7 +6,6 @@
 #include <QDBusConnection>
 #include <QString>
 #include <QStringList>
-#include <QVariantMap>
 #include <vector>
 
 #include "support/PrivateBus.h"
@@ -16,7 +15,7 @@ namespace hv::test {
 // A fake ModemManager (tests/support/fake_modemmanager.py) on a private bus of its own:
 // modems with the Messaging interface and a State, what they were asked to send, and SMS
 // that they receive.
-class FakeModemManager {
+class FakeModemManager : public PrivateBus {
 public:
     struct Sent {
         QString modem, number, text;
@@ -29,11 +28,8 @@ public:
         int delayedCalls = -1;   // how many lists are that slow (-1: all)
     };
 
-    explicit FakeModemManager(int modems = 1, const QString& outcome = "ok");
+    explicit FakeModemManager(int modems = 1) : FakeModemManager(Options{modems}) {}
     explicit FakeModemManager(const Options& options);
-
-    QString address() const { return bus_.address(); }
-    QDBusConnection connection() const { return bus_.connection(); }
 
     QString addModem(int state = 8);
     void removeModem(const QString& path);
@@ -45,20 +41,18 @@ public:
     // An SMS arrives on the modem (by default the first): its object, with the MMSmsState
     // (3: received, 2: still arriving in parts), and Messaging.Added; its path.
     QString receiveSms(const QString& number, const QString& text, int state = 3,
-                       const QString& modem = {});
+                       const QString& modem = {}) {
+        return addSms(number, text, state, true, modem);
+    }
     // An SMS that the network did not just deliver (Added with "received" false): one this
     // phone sends, or one kept on the SIM that ModemManager loads at its start; its path.
     QString addSms(const QString& number, const QString& text, int state, bool received,
                    const QString& modem = {});
     // A part of an arriving SMS: its State and whole Text change together.
     void setSmsState(const QString& sms, int state, const QString& text);
-    // An SMS object's properties as a client reads them.
-    QVariantMap smsProperties(const QString& sms);
 
 private:
     QVariant control(const QString& method, const QList<QVariant>& arguments = {});
-
-    PrivateBus bus_;
 };
 
 }  // namespace hv::test

@@ -15,7 +15,7 @@ constexpr const char* kMock = "org.freedesktop.DBus.Mock";
 }  // namespace
 
 FakeNotifications::FakeNotifications(bool started) {
-    if (started) bus_.startFake("notification_daemon", "{}", kService);
+    if (started) startFake("notification_daemon", "{}", kService);
 }
 
 std::vector<FakeNotifications::Notification> FakeNotifications::notifications() {
@@ -23,7 +23,7 @@ std::vector<FakeNotifications::Notification> FakeNotifications::notifications() 
     // The server numbers new notifications from 1; one that replaces another keeps its id.
     quint32 next = 1;
     const QDBusArgument calls =
-        bus_.call(kService, kPath, kMock, "GetMethodCalls", {"Notify"}).value<QDBusArgument>();
+        call(kService, kPath, kMock, "GetMethodCalls", {"Notify"}).value<QDBusArgument>();
     calls.beginArray();
     while (!calls.atEnd()) {
         qulonglong time = 0;
@@ -31,28 +31,22 @@ std::vector<FakeNotifications::Notification> FakeNotifications::notifications() 
         calls.beginStructure();
         calls >> time >> arguments;
         calls.endStructure();
-        Notification one;
-        one.appName = arguments.value(0).toString();
+        // Notify(app_name, replaces_id, icon, summary, body, actions, hints, timeout)
         const quint32 replaces = arguments.value(1).toUInt();
-        one.id = replaces != 0 ? replaces : next++;
-        one.icon = arguments.value(2).toString();
-        one.summary = arguments.value(3).toString();
-        one.body = arguments.value(4).toString();
-        one.actions = arguments.value(5).toStringList();
-        one.hints = qdbus_cast<QVariantMap>(arguments.value(6));
-        all.push_back(one);
+        all.push_back({replaces != 0 ? replaces : next++, arguments.value(3).toString(),
+                       arguments.value(4).toString(), qdbus_cast<QVariantMap>(arguments.value(6))});
     }
     calls.endArray();
     return all;
 }
 
 void FakeNotifications::invokeAction(quint32 id, const QString& key) {
-    bus_.call(kService, kPath, kMock, "EmitSignal",
-              {kService, "ActionInvoked", "us", QVariantList{id, key}});
+    call(kService, kPath, kMock, "EmitSignal",
+         {kService, "ActionInvoked", "us", QVariantList{id, key}});
 }
 
 void FakeNotifications::close(quint32 id) {
-    bus_.call(kService, kPath, kService, "CloseNotification", {int(id)});
+    call(kService, kPath, kService, "CloseNotification", {int(id)});
 }
 
 }  // namespace hv::test

@@ -4,7 +4,6 @@
 
 #include <QDBusConnection>
 #include <QString>
-#include <QStringList>
 #include <QVariantMap>
 #include <vector>
 
@@ -14,29 +13,22 @@ namespace hv::test {
 
 // A desktop notification server (python-dbusmock's notification_daemon) on a private bus
 // of its own: what it was asked to show, and a user who opens or closes a notification.
-class FakeNotifications {
+class FakeNotifications : public PrivateBus {
 public:
     struct Notification {
         quint32 id = 0;
-        QString appName, icon, summary, body;
-        QStringList actions;
+        QString summary, body;
         QVariantMap hints;
     };
 
     // started: false for the bus alone, without a notification server.
     explicit FakeNotifications(bool started = true);
 
-    QString address() const { return bus_.address(); }
-    QDBusConnection connection() const { return bus_.connection(); }
-
     // Every Notify call, in order, with the id the server answered.
     std::vector<Notification> notifications();
     // The user opens a notification (its default action) or closes it.
     void invokeAction(quint32 id, const QString& key = "default");
     void close(quint32 id);
-
-private:
-    PrivateBus bus_;
 };
 
 }  // namespace hv::test

@@ -22,19 +22,9 @@ public:
     bool sendSMSWithText(const std::string& text, const std::string&,
                          const std::string& toAddress) override {
         sent.push_back({toAddress, text});
-        switch (mode_) {
-            case Mode::Refuse:
-                return false;
-            case Mode::AcceptThenSent:
-                report(kCTMessageSentNotification);
-                return true;
-            case Mode::AcceptThenError:
-                report(kCTMessageSendErrorNotification);
-                return true;
-            case Mode::AcceptSilently:
-                return true;
-        }
-        return false;
+        if (mode_ == Mode::AcceptThenSent) report(kCTMessageSentNotification);
+        if (mode_ == Mode::AcceptThenError) report(kCTMessageSendErrorNotification);
+        return mode_ != Mode::Refuse;
     }
 
     SmsRoute route() const override { return routeTaken; }

@@ -24,7 +24,6 @@ public:
 
     // Moves time forward, running every call that falls due, in time order.
     void advance(double seconds);
-    std::size_t pendingCalls() const { return pending_.size(); }
 
 private:
     struct Pending {

@@ -14,25 +14,18 @@
 
 namespace hv::test {
 
-namespace {
-
-int counter = 0;
-
-void dieWithTheTest(QProcess& process) {
+// The processes go with the test, also when it is killed.
+static void dieWithTheTest(QProcess& process) {
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
-}  // namespace
-
-PrivateBus::PrivateBus() : connectionName_(QString("private-bus-%1").arg(counter++)) {
+PrivateBus::PrivateBus() {
+    static int counter = 0;
+    connectionName_ = QString("private-bus-%1").arg(counter++);
     config_.open();
-    config_.write(
-        R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig><type>custom</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
-<policy context="default"><allow send_destination="*" eavesdrop="true"/>
-<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
-)");
+    config_.write(R"(<busconfig><type>custom</type><listen>unix:tmpdir=/tmp</listen>
+<auth>EXTERNAL</auth><policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>)");
     config_.flush();
     dieWithTheTest(daemon_);
     daemon_.start("dbus-daemon",
@@ -43,14 +36,12 @@ PrivateBus::PrivateBus() : connectionName_(QString("private-bus-%1").arg(counter
 
 PrivateBus::~PrivateBus() {
     QDBusConnection::disconnectFromBus(connectionName_);
-    for (auto& fake : fakes_) {
-        fake->kill();
-        fake->waitForFinished(5000);
+    for (QProcess& fake : fakes_) {
+        fake.kill();
+        fake.waitForFinished(5000);
     }
-    if (daemon_.state() != QProcess::NotRunning) {
-        daemon_.kill();
-        daemon_.waitForFinished(5000);
-    }
+    daemon_.kill();
+    daemon_.waitForFinished(5000);
 }
 
 QDBusConnection PrivateBus::connection() const {
@@ -59,23 +50,20 @@ QDBusConnection PrivateBus::connection() const {
 
 void PrivateBus::startFake(const QString& templatePath, const QString& parameters,
                            const QString& service) {
-    auto fake = std::make_unique<QProcess>();
+    QProcess& fake = fakes_.emplace_back();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address_);
     environment.insert("DBUS_SESSION_BUS_ADDRESS", address_);
-    fake->setProcessEnvironment(environment);
+    fake.setProcessEnvironment(environment);
     // Its log of every call goes nowhere; its errors to the test's output.
-    fake->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    fake->setStandardOutputFile(QProcess::nullDevice());
-    dieWithTheTest(*fake);
-    fake->start(HV_PYTHON3, {"-m", "dbusmock", "--template", templatePath, "-p", parameters});
-    fakes_.push_back(std::move(fake));
-    QDBusConnection bus = connection();
-    for (int waited = 0; waited < 10000; waited += 20) {
-        if (bus.interface()->isServiceRegistered(service)) return;
-        QTest::qWait(20);
-    }
-    ADD_FAILURE() << "the fake " << service.toStdString() << " did not come up";
+    fake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    fake.setStandardOutputFile(QProcess::nullDevice());
+    dieWithTheTest(fake);
+    fake.start(HV_PYTHON3, {"-m", "dbusmock", "--template", templatePath, "-p", parameters});
+    const QDBusConnection bus = connection();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(service); }, 10000))
+        << "the fake " << service.toStdString() << " did not come up";
 }
 
 QVariant PrivateBus::call(const QString& service, const QString& path, const QString& interface,

@@ -9,8 +9,7 @@
 #include <QString>
 #include <QTemporaryFile>
 #include <QVariant>
-#include <memory>
-#include <vector>
+#include <deque>
 
 namespace hv::test {
 
@@ -39,7 +38,7 @@ public:
 private:
     QTemporaryFile config_;
     QProcess daemon_;
-    std::vector<std::unique_ptr<QProcess>> fakes_;
+    std::deque<QProcess> fakes_;  // never moved
     QString address_;
     QString connectionName_;
 };

@@ -13,7 +13,8 @@ namespace hv::test {
 // it when the object goes.
 class TempDir {
 public:
-    TempDir();
+    // prefix: of the directory's name, which ends in six random characters.
+    explicit TempDir(const std::string& prefix = "hushvault-test-");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

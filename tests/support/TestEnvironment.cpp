@@ -3,6 +3,8 @@
 
 #include "support/TestEnvironment.h"
 
+#include "support/TempDir.h"
+
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
@@ -12,36 +14,25 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace hv::test {
 
 namespace {
 
-struct RuntimeDirectory {
-    std::string path;
-    ~RuntimeDirectory() {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-};
-
 // hushvault-run-PID-XXXXXX folders of this user whose process is gone.
 void removeFoldersOfEndedRuns(const std::filesystem::path& temporary) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(temporary, error)) {
-        const std::string name = entry.path().filename().string();
-        const char* prefix = "hushvault-run-";
-        if (name.rfind(prefix, 0) != 0) continue;
-        char* end = nullptr;
-        const long pid = std::strtol(name.c_str() + std::strlen(prefix), &end, 10);
+        int pid = 0;
+        char dash = 0;
         struct stat status {};
-        if (pid <= 0 || *end != '-' || ::lstat(entry.path().c_str(), &status) != 0 ||
+        if (std::sscanf(entry.path().filename().c_str(), "hushvault-run-%d%c", &pid, &dash) != 2 ||
+            pid <= 0 || dash != '-' || ::lstat(entry.path().c_str(), &status) != 0 ||
             status.st_uid != ::getuid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
             continue;
         std::filesystem::remove_all(entry.path(), error);
@@ -63,25 +54,18 @@ void pinTestEnvironment() {
 
     // The folder is removed at exit; a run that was killed or aborted (a sanitizer's
     // report, a time-out) leaves its own behind, which the next run removes.
-    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
-    removeFoldersOfEndedRuns(temporary);
-    static RuntimeDirectory runtime;
-    std::string pattern =
-        (temporary / ("hushvault-run-" + std::to_string(::getpid()) + "-XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data())) {
-        const std::string folder = runtime.path = name.data();
-        ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
-        // Nothing may reach the user's own data, even by mistake.
-        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
-        // Nor the machine's modem, a paired phone or the desktop's notifications: no system
-        // or session bus, no kdeconnect-cli.
-        ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
-        ::setenv("HUSHVAULT_KDECONNECT_CLI", "", 1);
-    }
+    removeFoldersOfEndedRuns(std::filesystem::temp_directory_path());
+    static const TempDir runtime("hushvault-run-" + std::to_string(::getpid()) + "-");
+    const std::string& folder = runtime.path();
+    ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    // Nothing may reach the user's own data, even by mistake.
+    ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    // Nor the machine's modem, a paired phone or the desktop's notifications: no system
+    // or session bus, no kdeconnect-cli.
+    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/no-bus").c_str(), 1);
+    ::setenv("HUSHVAULT_KDECONNECT_CLI", "", 1);
 }
 
 }  // namespace hv::test

@@ -5,8 +5,8 @@
 or without the SMS plugin, as the daemon and its devices show them on the session bus, and
 a control interface for the tests.
 
-Parameter "devices": a list of {"id", "reachable" (default true), "paired" (default true),
-"sms" (default true: the device has the plugin kdeconnect_sms)}, in the daemon's order.
+Parameter "devices": a list of {"id", "reachable" (default true), "sms" (default true: the
+device has the plugin kdeconnect_sms)}, in the daemon's order. Every device is paired.
 '''
 import dbus
 from dbusmock import mockobject
@@ -21,41 +21,23 @@ CONTROL_IFACE = 'org.hushvault.FakeKdeConnect'
 
 
 def load(mock, parameters):
-    mock.ids = []
+    ids = [str(device['id']) for device in parameters.get('devices', [])]
     mock.AddMethods(MAIN_IFACE, [
-        ('devices', 'bb', 'as',
-         lambda obj, reachable, paired: _devices(mock, bool(reachable), bool(paired))),
+        ('devices', 'bb', 'as', lambda obj, reachable_only, paired_only: dbus.Array(
+            [i for i in ids if not reachable_only or _device(i).props[DEVICE_IFACE]['isReachable']],
+            signature='s')),
     ])
     for device in parameters.get('devices', []):
-        _add(mock, str(device['id']), bool(device.get('reachable', True)),
-             bool(device.get('paired', True)), bool(device.get('sms', True)))
+        plugins = ['kdeconnect_ping'] + (['kdeconnect_sms'] if device.get('sms', True) else [])
+        reachable = dbus.Boolean(device.get('reachable', True), variant_level=1)
+        mock.AddObject(f'{MAIN_OBJ}/devices/{device["id"]}', DEVICE_IFACE,
+                       {'isReachable': reachable},
+                       [('hasPlugin', 's', 'b',
+                         lambda obj, name, plugins=plugins: dbus.Boolean(str(name) in plugins))])
 
 
 def _device(device_id):
     return mockobject.objects[f'{MAIN_OBJ}/devices/{device_id}']
-
-
-def _add(mock, device_id, reachable, paired, sms):
-    path = f'{MAIN_OBJ}/devices/{device_id}'
-    plugins = ['kdeconnect_ping'] + (['kdeconnect_sms'] if sms else [])
-    mock.AddObject(path, DEVICE_IFACE, {
-        'name': dbus.String(device_id, variant_level=1),
-        'isReachable': dbus.Boolean(reachable, variant_level=1),
-        'isPaired': dbus.Boolean(paired, variant_level=1),
-    }, [('hasPlugin', 's', 'b', lambda obj, name: dbus.Boolean(str(name) in plugins))])
-    mock.ids.append(device_id)
-
-
-def _devices(mock, reachable_only, paired_only):
-    found = []
-    for device_id in mock.ids:
-        properties = _device(device_id).props[DEVICE_IFACE]
-        if reachable_only and not properties['isReachable']:
-            continue
-        if paired_only and not properties['isPaired']:
-            continue
-        found.append(device_id)
-    return dbus.Array(found, signature='s')
 
 
 @dbus.service.method(CONTROL_IFACE, in_signature='sb', out_signature='')

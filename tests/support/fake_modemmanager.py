@@ -12,7 +12,8 @@ MMModemState, default 8: registered), the "outcome" of every send: "ok" (default
 (default: every call).
 
 Received SMS come from AddSms, as the network would deliver them (Messaging.Added), and
-may arrive in parts (State "receiving", then SetSmsState).
+may arrive in parts (State "receiving", then SetSmsState). Only what Hushvault reads is
+there: no storage, timestamps or PDU types.
 '''
 import time
 
@@ -29,24 +30,20 @@ MODEM_IFACE = 'org.freedesktop.ModemManager1.Modem'
 MESSAGING_IFACE = 'org.freedesktop.ModemManager1.Modem.Messaging'
 SMS_IFACE = 'org.freedesktop.ModemManager1.Sms'
 CONTROL_IFACE = 'org.hushvault.FakeModemManager'
-REGISTERED = 8
-PDU_DELIVER = 1  # MMSmsPduType of a received SMS
-PDU_SUBMIT = 2
 
 
 def load(mock, parameters):
-    mock.sent = []
+    mock.sent = []  # modem, number and text of each send, one after the other
     mock.outcome = str(parameters.get('outcome', 'ok'))
     mock.next_modem = 0
     mock.next_sms = 0
     mock.delay = float(parameters.get('delay', 0))
     mock.delayed_calls = int(parameters.get('delayed_calls', -1))
-    mock.AddMethods(MAIN_IFACE, [('ScanDevices', '', '', '')])
     mock.AddMethods('org.freedesktop.DBus.ObjectManager', [
         ('GetManagedObjects', '', 'a{oa{sa{sv}}}', lambda obj: _managed_objects(mock)),
     ])
     for _ in range(int(parameters.get('modems', 1))):
-        AddModemInState(mock, int(parameters.get('state', REGISTERED)))
+        AddModemInState(mock, int(parameters.get('state', 8)))
 
 
 def _managed_objects(manager):
@@ -57,26 +54,28 @@ def _managed_objects(manager):
             if path.startswith(MAIN_OBJ + '/')}
 
 
-def _create(manager, modem, properties):
+def _add_sms(manager, number, text, state, methods):
     path = f'{MAIN_OBJ}/SMS/{manager.next_sms}'
     manager.next_sms += 1
     manager.AddObject(path, SMS_IFACE, {
-        'Number': dbus.String(properties.get('number', ''), variant_level=1),
-        'Text': dbus.String(properties.get('text', ''), variant_level=1),
-        'State': dbus.UInt32(0, variant_level=1),
-    }, [('Send', '', '', lambda sms: _send(manager, modem, sms))])
+        'Number': dbus.String(number, variant_level=1),
+        'Text': dbus.String(text, variant_level=1),
+        'State': dbus.UInt32(state, variant_level=1),
+    }, methods)
     return dbus.ObjectPath(path)
 
 
-def _send(manager, modem, sms):
-    properties = sms.props[SMS_IFACE]
-    manager.sent.append((modem.__dbus_object_path__, str(properties['Number']),
-                         str(properties['Text'])))
-    if manager.outcome == 'fail':
-        raise dbus.exceptions.DBusException('no network',
-                                            name='org.freedesktop.ModemManager1.Error.Core.Failed')
-    if manager.outcome == 'silent':
-        time.sleep(5)
+def _create(manager, modem, properties):
+    def send(sms):
+        fields = sms.props[SMS_IFACE]
+        manager.sent += [modem.__dbus_object_path__, str(fields['Number']), str(fields['Text'])]
+        if manager.outcome == 'fail':
+            raise dbus.exceptions.DBusException(
+                'no network', name='org.freedesktop.ModemManager1.Error.Core.Failed')
+        if manager.outcome == 'silent':
+            time.sleep(5)
+    return _add_sms(manager, properties.get('number', ''), properties.get('text', ''), 0,
+                    [('Send', '', '', send)])
 
 
 def _delete(manager, path):
@@ -84,31 +83,29 @@ def _delete(manager, path):
         manager.RemoveObject(str(path))
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='i', out_signature='o')
+@dbus.service.method(CONTROL_IFACE, in_signature='i', out_signature='s')
 def AddModemInState(self, state):
     path = f'{MAIN_OBJ}/Modem/{self.next_modem}'
     self.next_modem += 1
     self.AddObject(path, MODEM_IFACE, {'State': dbus.Int32(state, variant_level=1)}, [])
     modem = mockobject.objects[path]
-    modem.AddProperties(MESSAGING_IFACE, {
-        'Messages': dbus.Array([], signature='o', variant_level=1),
-        'DefaultStorage': dbus.UInt32(0, variant_level=1),
-    })
+    modem.AddProperties(MESSAGING_IFACE,
+                        {'Messages': dbus.Array([], signature='o', variant_level=1)})
     modem.AddMethods(MESSAGING_IFACE, [
         ('Create', 'a{sv}', 'o', lambda obj, properties: _create(self, obj, properties)),
         ('Delete', 'o', '', lambda obj, sms: _delete(self, sms)),
     ])
     self.object_manager_emit_added(path)
-    return dbus.ObjectPath(path)
+    return path
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='o', out_signature='')
+@dbus.service.method(CONTROL_IFACE, in_signature='s', out_signature='')
 def RemoveModem(self, path):
     self.object_manager_emit_removed(str(path))
     self.RemoveObject(str(path))
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='oi', out_signature='')
+@dbus.service.method(CONTROL_IFACE, in_signature='si', out_signature='')
 def SetModemState(self, path, state):
     # As ModemManager does: the property changes, and PropertiesChanged says so.
     mockobject.objects[str(path)].UpdateProperties(MODEM_IFACE, {'State': dbus.Int32(state)})
@@ -119,42 +116,30 @@ def SetOutcome(self, outcome):
     self.outcome = str(outcome)
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='a(sss)')
+@dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='as')
 def Sent(self):
-    return dbus.Array(self.sent, signature='(sss)')
+    return dbus.Array(self.sent, signature='s')
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='ao')
+@dbus.service.method(CONTROL_IFACE, in_signature='', out_signature='as')
 def SmsObjects(self):
-    return dbus.Array([dbus.ObjectPath(p) for p in mockobject.objects
-                       if p.startswith(MAIN_OBJ + '/SMS/')], signature='o')
+    return dbus.Array([p for p in mockobject.objects if p.startswith(MAIN_OBJ + '/SMS/')],
+                      signature='s')
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='ossub', out_signature='o')
+@dbus.service.method(CONTROL_IFACE, in_signature='sssub', out_signature='s')
 def AddSms(self, modem, number, text, state, received):
-    # As ModemManager does: the SMS object, then the modem's Messages, then Added. The path
-    # "/" stands for the first modem.
-    if str(modem) == '/':
+    # The SMS object, then Messaging.Added on its modem; none named: the first modem.
+    if not modem:
         modem = min((p for p, o in mockobject.objects.items() if MESSAGING_IFACE in o.props),
                     key=lambda p: (len(p), p))
-    path = f'{MAIN_OBJ}/SMS/{self.next_sms}'
-    self.next_sms += 1
-    self.AddObject(path, SMS_IFACE, {
-        'Number': dbus.String(number, variant_level=1),
-        'Text': dbus.String(text, variant_level=1),
-        'State': dbus.UInt32(state, variant_level=1),
-        'PduType': dbus.UInt32(PDU_DELIVER if received else PDU_SUBMIT, variant_level=1),
-        'Timestamp': dbus.String('2024-05-01T10:00:00+08', variant_level=1),
-        'Storage': dbus.UInt32(2, variant_level=1),
-    }, [])
-    owner = mockobject.objects[str(modem)]
-    messages = list(owner.props[MESSAGING_IFACE]['Messages']) + [dbus.ObjectPath(path)]
-    owner.UpdateProperties(MESSAGING_IFACE, {'Messages': dbus.Array(messages, signature='o')})
-    owner.EmitSignal(MESSAGING_IFACE, 'Added', 'ob', [dbus.ObjectPath(path), bool(received)])
-    return dbus.ObjectPath(path)
+    path = _add_sms(self, number, text, state, [])
+    mockobject.objects[str(modem)].EmitSignal(MESSAGING_IFACE, 'Added', 'ob',
+                                              [path, bool(received)])
+    return str(path)
 
 
-@dbus.service.method(CONTROL_IFACE, in_signature='ous', out_signature='')
+@dbus.service.method(CONTROL_IFACE, in_signature='sus', out_signature='')
 def SetSmsState(self, path, state, text):
     # The next part arrived: the text grows, and the State may become "received".
     mockobject.objects[str(path)].UpdateProperties(SMS_IFACE, {
