@@ -24,4 +24,6 @@ TEST(ContactsDictTest, TheBooksPeopleInSectionsWithTheSkippedCount) {
     EXPECT_EQ(sections[1].key, "A");
     EXPECT_EQ(sections[1].entries.at(0).phoneArray(), (std::vector<std::string>{"1", "3"}));
     EXPECT_EQ(sections[2].entries.at(0).compositeName(), "Bob");
+    EXPECT_EQ(ABContactsHelper::contactsDict(book, LocalizedCompare("en")).size(), 3u)
+        << "the count is optional";
 }

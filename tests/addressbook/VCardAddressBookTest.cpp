@@ -211,19 +211,21 @@ TEST_F(VCardAddressBookTest, FoldersThatCannotBeReadAreCountedNotTakenForEmpty) 
     write("a.vcf", good);
     write("open/b.vcf", good);
     write("locked/c.vcf", good);
+    write("locked2/d.vcf", good);
     using std::filesystem::perms;
     for (const char* open : {"", "/open", "/a.vcf", "/open/b.vcf"})
         std::filesystem::permissions(dir.path() + open, perms::owner_all | perms::group_read |
                                                             perms::group_exec | perms::others_read |
                                                             perms::others_exec);
-    std::filesystem::permissions(dir.file("locked"), perms::none);
+    for (const char* locked : {"locked", "locked2"})
+        std::filesystem::permissions(dir.file(locked), perms::none);
     const auto readAsUser = [this](const std::string& folder) {
         test::OrdinaryUser user;
         return VCardAddressBook(folder).copyArrayOfAllPeople();
     };
     AddressBookRead book = readAsUser(dir.path());
     EXPECT_EQ(book.people.size(), 2u);
-    EXPECT_EQ(book.skipped, 1) << "the locked sub-folder";
+    EXPECT_EQ(book.skipped, 2) << "the locked sub-folders";
 
     book = readAsUser(dir.file("locked"));
     EXPECT_TRUE(book.people.empty());

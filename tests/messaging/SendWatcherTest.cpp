@@ -43,13 +43,18 @@ TEST(SendWatcher, ReportsTheStateItSeesThenWaitsAgainOrGivesUpSilently) {
     }
 }
 
-TEST(SendWatcher, StoppingEndsTheWaitWithoutAReport) {
+TEST(SendWatcher, StoppingEndsTheWaitWithoutAReportAndTwiceOrUnstartedIsHarmless) {
     std::atomic<int> state{kSendStateWaiting};
+    SendWatcher(state).stop();  // never started; its destructor stops it again
+    const int runningBefore = SendWatcher::runningCount();
     auto watcher = std::make_unique<SendWatcher>(state, SendWatcher::Timing{100ms, 10000});
     QSignalSpy spy(watcher.get(), &SendWatcher::finished);
     watcher->start();
     EXPECT_TRUE(watcher->isRunning());
-    watcher.reset();  // joins at once instead of waiting 1,000 s
+    EXPECT_EQ(SendWatcher::runningCount(), runningBefore + 1);
+    watcher->stop();  // at once instead of after 1,000 s
+    watcher.reset();  // and once more
     QCoreApplication::processEvents();
     EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(SendWatcher::runningCount(), runningBefore);
 }

@@ -9,6 +9,7 @@
 #include "crypto/SecretToken.h"
 #include "store/HushvaultSqlite.h"
 #include "store/StartupSequence.h"
+#include "support/RawSql.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -43,19 +44,25 @@ TEST(MessageReader, TakesTheDeliveredTokenAsItCameAndNothingFromAShortLink) {
         EXPECT_EQ(MessageReader::tokenAfterPrefix(shortLink), "") << shortLink;
 }
 
-TEST_F(MessageReaderTest, TheNewestContactWhosePasswordFitsWins) {
+TEST_F(MessageReaderTest, TheSendersOwnThenTheNewestContactWhosePasswordFitsWins) {
     const std::string token = GenEncURL("k", "tea", true);
     const std::string lookalike = lookalikeOf("tea", token);
     const std::string misread = *DecString(token, lookalike);
     ASSERT_NE(misread, "k");
 
     EXPECT_EQ(reader.decryptWithContacts(token), std::nullopt);  // no contacts at all
+    store.addContracts("Li", "2", "tea", "1");                   // the first row
+    store.addContracts("Look-alike", "3", lookalike, "1");       // newer: tried first
+    EXPECT_EQ(reader.decryptWithContacts(token), misread);
+    EXPECT_EQ(reader.openWithContacts(token, "999")->plain, misread) << "an unknown sender";
+    const auto fromLi = reader.openWithContacts(token, "+86 2");
+    ASSERT_TRUE(fromLi);
+    EXPECT_EQ(fromLi->plain, "k");
+    EXPECT_EQ(fromLi->contact.name, "Li");
+
+    store.deletAllContracts();
     store.addContracts("wrong", "1", "coffee", "1");
     EXPECT_EQ(reader.decryptWithContacts(token), std::nullopt);
-    store.addContracts("Li", "2", "tea", "1");
-    store.addContracts("Look-alike", "3", lookalike, "1");  // newer: tried first
-    EXPECT_EQ(reader.decryptWithContacts(token), misread);
-    store.deletAllContracts();
     store.addContracts("Look-alike", "3", lookalike, "1");
     store.addContracts("Li", "2", "tea", "1");
     EXPECT_EQ(reader.decryptWithContacts(token), "k");
@@ -77,4 +84,9 @@ TEST_F(MessageReaderTest, AReadMessageIsRecordedOnlyWhileRecordIsExactlyOn) {
         EXPECT_FALSE(reader.record("", shown, 0)) << value;
     }
     EXPECT_EQ(store.findAllSMS().size(), 1u);
+    store.updatetel("Record", "On");
+    ASSERT_TRUE(test::runSql(store.dataBasePath(),
+                             "CREATE TRIGGER full BEFORE INSERT ON HidMSG "
+                             "BEGIN SELECT RAISE(ABORT, 'full'); END;"));
+    EXPECT_FALSE(reader.record("", shown, 0)) << "a record the store refused";
 }

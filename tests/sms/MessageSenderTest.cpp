@@ -58,8 +58,10 @@ TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
     EXPECT_EQ(MessageSender::check("", contact), MessageSender::Problem::NoRecipient);
     contact.passWord = "ab";
     EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::ShortPassword);
-    contact.passWord = "密码密";
-    EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::None);
+    for (const char* password : {"密码密", "abcd", "a longer passphrase"}) {
+        contact.passWord = password;
+        EXPECT_EQ(MessageSender::check("138", contact), MessageSender::Problem::None) << password;
+    }
     EXPECT_EQ(MessageSender::recipientNumber("138", contact), "138");  // no number: the text
     // Text that is no phone number, typed or edited over a picked contact's name.
     EXPECT_EQ(MessageSender::check("hello", contact), MessageSender::Problem::NoRecipient);
@@ -72,6 +74,8 @@ TEST(MessageSenderCheck, NeedsARecipientAndThreeCharactersOfPassword) {
 
 TEST_F(MessageSenderTest, TheServiceDialsTheNumberWholeAndTheRecordKeepsItAsStored) {
     service.setMode(Mode::AcceptSilently);
+    const auto noHost = sender.send(friendOf("138", "abc"), false, "hi", "L", 0);
+    EXPECT_TRUE(noHost.noWebLinkHost && !noHost.accepted) << "a web link needs a host";
     sender.send(friendOf("+86 138 0013 8000", "abc"), true, "hi", "L", 0);
     sender.send(friendOf("+1 (555) 010-9999", "abc"), true, "hi", "L", 0);
     ASSERT_EQ(service.sent.size(), 2u);

@@ -38,6 +38,10 @@ TEST(WebLinkHost, IsTheUsersOwnHostNameOrNone) {
           ".org", "org.", "a.org:", "a.org:0", "a.org:65536", "a.org:08", "exämple.org", "[::1]"})
         EXPECT_FALSE(WebLinkHost::isValid(host)) << host;
     EXPECT_FALSE(WebLinkHost::isValid(std::string(64, 'a') + ".org"));
+    const std::string longest = std::string(63, 'a') + "." + std::string(63, 'b') + "." +
+                                std::string(63, 'c') + "." + std::string(61, 'd');
+    EXPECT_TRUE(WebLinkHost::isValid(longest));
+    EXPECT_FALSE(WebLinkHost::isValid(longest + "d")) << "254 characters";
 
     ASSERT_TRUE(WebLinkHost::store(dir.path(), "links.example.org"));
     EXPECT_EQ(WebLinkHost::configured(dir.path()), "links.example.org");

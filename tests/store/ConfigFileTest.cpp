@@ -50,6 +50,11 @@ TEST_F(ConfigFileTest, SettingOneKeyKeepsTheOthers) {
     EXPECT_EQ(config.GetIntValueFromConfigFile("isglobleStatus"), 42);
     EXPECT_EQ(config.GetArrayFromConfigFile("name"), std::nullopt);
     EXPECT_EQ(config.GetArrayFromConfigFile("missing"), std::nullopt);
+
+    ASSERT_TRUE(config.SetValuesToConfigFile({{"WebLinkHost", "h.example"}}, {{"count", -3}}));
+    EXPECT_EQ(config.GetStrValueFromConfigFile("WebLinkHost"), "h.example");
+    EXPECT_EQ(config.GetIntValueFromConfigFile("count"), -3);
+    EXPECT_EQ(config.GetStrValueFromConfigFile("name"), "second");
 }
 
 TEST_F(ConfigFileTest, UnreadableFileReadsAsMissingAndIsReplacedOnWrite) {
@@ -59,6 +64,10 @@ TEST_F(ConfigFileTest, UnreadableFileReadsAsMissingAndIsReplacedOnWrite) {
         test::writeFile(config.GetConfigFilePath(), unreadable);
         EXPECT_EQ(config.GetIntValueFromConfigFile("isglobleStatus"), -1) << unreadable;
     }
+    test::writeFile(config.GetConfigFilePath(),
+                    "<plist><dict><key>yes</key><true/><key>no</key><false/></dict></plist>");
+    EXPECT_EQ(config.GetIntValueFromConfigFile("yes"), 1);
+    EXPECT_EQ(config.GetIntValueFromConfigFile("no"), 0);
     ASSERT_TRUE(config.SetIntValueToConfigFile("isglobleStatus", 7));
     EXPECT_EQ(config.GetIntValueFromConfigFile("isglobleStatus"), 7);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <thread>
 #include <tuple>
 
 #include "store/PhoneNumber.h"
@@ -27,6 +28,11 @@ protected:
 
 const std::string kHostile = "O'Brien \"quoted\" '); DROP TABLE SecContract; -- % _ \\ ?";
 
+using Fields = std::tuple<int, std::string, std::string, std::string>;
+Fields fields(const Contacts& c) {
+    return Fields(c.contract_id, c.name, c.passWord, c.iphoneFriend.value_or("-"));
+}
+
 }  // namespace
 
 TEST_F(HushvaultSqliteTest, FindsContactsByNormalisedNumber) {
@@ -34,16 +40,10 @@ TEST_F(HushvaultSqliteTest, FindsContactsByNormalisedNumber) {
     ASSERT_GT(id, 0);
 
     const Contacts found = store.findContractByTelephoneNumber("138 0013 8000");
-    EXPECT_EQ(found.contract_id, id);
-    EXPECT_EQ(found.name, "Li Lei");
+    EXPECT_EQ(fields(found), Fields(id, "Li Lei", "preset", "1"));
     EXPECT_EQ(found.telePhoneNumber, "13800138000");
-    EXPECT_EQ(found.passWord, "preset");
-    EXPECT_EQ(found.iphoneFriend, "1");
-
-    const Contacts missing = store.findContractByTelephoneNumber("0086 138 0013 8000");
-    EXPECT_EQ(missing.contract_id, 0);
-    EXPECT_EQ(missing.passWord, "");
-    EXPECT_EQ(missing.iphoneFriend, std::nullopt);
+    EXPECT_EQ(fields(store.findContractByTelephoneNumber("0086 138 0013 8000")),
+              Fields(0, "", "", "-"));
 
     EXPECT_EQ(store.findContractByCheckCode("1").contract_id, id);
     EXPECT_EQ(store.findContractByCheckCode("0").contract_id, 0);
@@ -68,10 +68,6 @@ TEST_F(HushvaultSqliteTest, ListsNewestFirstAndLastRowWinsForLookups) {
 }
 
 TEST_F(HushvaultSqliteTest, StoresHostileTextExactlyAndTouchesNoOtherRow) {
-    using Fields = std::tuple<int, std::string, std::string, std::string>;
-    auto fields = [](const Contacts& c) {
-        return Fields(c.contract_id, c.name, c.passWord, c.iphoneFriend.value_or("-"));
-    };
     const int bystander = store.addContracts("Bystander", "999", "keep", "0");
     const int id = store.addContracts(kHostile, kHostile, kHostile, kHostile);
     ASSERT_GT(id, 0);
@@ -161,6 +157,20 @@ TEST_F(HushvaultSqliteTest, MessageRecordsAreDeletedByIdNumberOrAll) {
     EXPECT_EQ(store.findAllContracts().size(), 1u);
     store.deletAllContracts();
     EXPECT_TRUE(store.findAllContracts().empty());
+}
+
+// The application and hushvault-cli may write at the same moment: one waits for the other.
+TEST_F(HushvaultSqliteTest, AChangeWaitsForAnotherWriterInsteadOfFailing) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread writer([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    EXPECT_GT(store.addContracts("Li", "138", "tea", "1"), 0) << store.lastError();
+    writer.join();
+    sqlite3_close(other);
 }
 
 TEST_F(HushvaultSqliteTest, EncryptsNumbersNamesAndTextsInTheFile) {

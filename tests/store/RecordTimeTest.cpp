@@ -22,14 +22,10 @@ std::string formatIn(const char* locale, double seconds) {
 
 }  // namespace
 
-TEST(RecordTime, UsesTheCalendarYearAndTheTwentyFourHourClock) {
-    // 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules: still 2026,
-    // and in the afternoon.
+// 2026-12-28 13:05:09 UTC lies in the first week of 2027 by US week rules: still 2026, and
+// in the afternoon. Every locale writes Gregorian dates with Latin digits.
+TEST(RecordTime, IsTheGregorianCalendarYearAndTheTwentyFourHourClockInEveryLocale) {
     EXPECT_EQ(formatIn("en_US", 1798463109), "2026-12-28 13:05:09");
-    EXPECT_EQ(formatRecordTime(1765000000), "2025-12-06 05:46:40");
-}
-
-TEST(RecordTime, IsGregorianWithLatinDigitsInEveryLocale) {
     for (const char* locale : {"fa_IR", "th_TH", "ar_EG", "ja_JP@calendar=japanese", "he_IL",
                                "zh_CN", "hi_IN@numbers=deva"})
         EXPECT_EQ(formatIn(locale, 1765000000), "2025-12-06 05:46:40") << locale;

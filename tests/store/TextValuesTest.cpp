@@ -19,7 +19,8 @@ TEST(NumberText, ReadsTheLeadingNumberOrZero) {
     EXPECT_DOUBLE_EQ(leadingDouble("abc"), 0);
     EXPECT_DOUBLE_EQ(leadingDouble(""), 0);
     EXPECT_FLOAT_EQ(leadingFloat("100000"), 100000.0f);
-    EXPECT_TRUE(std::isinf(leadingDouble("1e999")));
+    EXPECT_EQ(leadingDouble("1e999"), HUGE_VAL);
+    EXPECT_EQ(leadingDouble(" -1e999"), -HUGE_VAL);
     EXPECT_EQ(leadingInt32("  42abc"), 42);
     EXPECT_EQ(leadingInt32("99999999999999999999"), 2147483647);
     EXPECT_EQ(leadingInt32("-99999999999"), -2147483647 - 1);
@@ -44,6 +45,7 @@ TEST(PhoneNumber, DialableKeepsTheLeadingPlusAndTheDigitsOfANumberOnly) {
     const std::pair<const char*, const char*> numbers[] = {
         {"+86 138 0013 8000", "+8613800138000"},
         {"+1 (555) 010-9999", "+15550109999"},
+        {"(555) 010-9999", "5550109999"},
         {"0049 30.1234/56", "004930123456"},
         {"138", "138"},
     };
