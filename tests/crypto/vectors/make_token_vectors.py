@@ -65,7 +65,8 @@ def main() -> None:
         {"text": t, "password": p, "plain": token(t, p, True), "escaped": token(t, p, False)}
         for t, p in CASES
     ]
-    print(json.dumps(vectors, ensure_ascii=False, indent=1))
+    # One vector per line.
+    print("[\n" + ",\n".join(json.dumps(v, ensure_ascii=False) for v in vectors) + "\n]")
 
 
 if __name__ == "__main__":
