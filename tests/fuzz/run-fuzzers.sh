@@ -4,7 +4,9 @@
 
 # Runs fuzz targets for a set time each, starting from their seed corpora, and prints what
 # each did. New inputs go to WORK_DIR/corpus/<target>, a failing input to
-# WORK_DIR/artifacts/<target>/. Exits 1 when a target fails.
+# WORK_DIR/artifacts/<target>/. Exits 1 when a target fails. A target's own settings are in
+# options/<target>, one per line (# for comments): libFuzzer flags ("-name=value") and
+# environment variables ("NAME=value").
 # Usage: run-fuzzers.sh BINARY_DIR SECONDS WORK_DIR [TARGET...]
 set -euo pipefail
 
@@ -23,32 +25,15 @@ fi
 status=0
 printf '%-22s %8s %14s %10s  %s\n' target seconds executions exec/s result
 for target in "${targets[@]}"; do
-    corpus=$work/corpus/$target
-    artifacts=$work/artifacts/$target
     log=$work/$target.log
-    mkdir -p "$corpus" "$artifacts"
-    if [ ! -x "$binaries/$target" ]; then
-        echo "$target: not built in $binaries" >&2
-        status=1
-        continue
-    fi
-    # A target's own settings in options/<target>, one per line (# for comments): libFuzzer
-    # flags ("-name=value") and environment variables ("NAME=value").
-    flags=()
-    environment=()
-    if [ -f "$here/options/$target" ]; then
-        while read -r line; do
-            case "$line" in
-                '' | '#'*) ;;
-                -*) flags+=("$line") ;;
-                *) environment+=("$line") ;;
-            esac
-        done <"$here/options/$target"
-    fi
+    mkdir -p "$work/corpus/$target" "$work/artifacts/$target"
+    options=$(grep -v '^#' "$here/options/$target" 2>/dev/null || true)
+    mapfile -t flags < <(grep '^-' <<<"$options" || true)
+    mapfile -t environment < <(grep '=' <<<"$options" | grep -v '^-' || true)
     result=clean
     if ! env "${environment[@]}" "$binaries/$target" -max_total_time="$seconds" \
-        -print_final_stats=1 -timeout=10 \
-        -rss_limit_mb=2048 -artifact_prefix="$artifacts/" "${flags[@]}" "$corpus" \
+        -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$work/artifacts/$target/" "${flags[@]}" "$work/corpus/$target" \
         "$here/corpus/$target" >"$log" 2>&1; then
         result="FAILED: see $log"
         status=1
@@ -57,8 +42,6 @@ for target in "${targets[@]}"; do
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
     printf '%-22s %8s %14s %10s  %s\n' "$target" "$seconds" "${executions:-?}" "${speed:-?}" \
         "$result"
-    if [ "$result" != clean ]; then
-        tail -n 60 "$log" >&2
-    fi
+    [ "$result" = clean ] || tail -n 60 "$log" >&2
 done
 exit $status
