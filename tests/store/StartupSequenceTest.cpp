@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "store/LockTime.h"
+#include "support/RawSql.h"
 #include "support/TempDir.h"
 
 using namespace hv;
@@ -49,20 +50,11 @@ TEST(StartupSequence, LeavesAPartialSettingsTableAlone) {
 TEST(StartupSequence, RecordsOneRowPerVersion) {
     test::TempDir dir;
     HushvaultSqlite store(dir.path());
-    StartupSequence::run(store, "1.0", 0);
-    StartupSequence::run(store, "1.0", 0);
-    StartupSequence::run(store, "1.1", 0);
-    ASSERT_TRUE(store.connectionDataBase());
-    store.closeDataBase();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(store.dataBasePath().c_str(), &db), SQLITE_OK);
-    sqlite3_stmt* count = nullptr;
-    sqlite3_prepare_v2(db, "SELECT group_concat(version, ',') FROM HidMSGVersion ORDER BY id", -1,
-                       &count, nullptr);
-    ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(count, 0)), "1.0,1.1");
-    sqlite3_finalize(count);
-    sqlite3_close(db);
+    for (const char* version : {"1.0", "1.0", "1.1"}) StartupSequence::run(store, version, 0);
+    EXPECT_TRUE(store.findByVersion("1.0") && store.findByVersion("1.1"));
+    // A unique index can be made only when no version is recorded twice.
+    EXPECT_TRUE(
+        test::runSql(store.dataBasePath(), "CREATE UNIQUE INDEX once ON HidMSGVersion(version);"));
 }
 
 TEST(LockTime, FormatsSecondsWithSixDecimals) {
