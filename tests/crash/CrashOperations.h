@@ -22,8 +22,8 @@ struct Kind {
     std::function<std::vector<std::string>(long k)> expectedStates;
 };
 
-// "store", "draft", "outbox" or "restore". (Conf.ini is written as the draft is, through
-// PropertyList and AtomicFile.)
+// "draft", "outbox" or "restore". (Conf.ini is written as the draft is, through PropertyList
+// and AtomicFile.)
 const Kind& kindNamed(const std::string& name);
 
 // The number of operation i's contact, record or message.

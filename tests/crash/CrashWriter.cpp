@@ -12,10 +12,7 @@
 #include "CrashOperations.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s KIND DIRECTORY FIRST\n", argv[0]);
-        return 2;
-    }
+    if (argc != 4) return 2;
     const hv::crash::Kind& kind = hv::crash::kindNamed(argv[1]);
     const std::string directory = argv[2];
     for (long i = std::stol(argv[3]);; ++i) {
