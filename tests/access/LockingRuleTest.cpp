@@ -15,18 +15,12 @@ namespace {
 
 constexpr double kNow = 1765000000.0;
 
-bool loggedIn(const char* password, const std::string& lockTime, const char* time) {
-    return LockingRule::isLoggedIn(std::string(password), lockTime, std::string(time), kNow);
-}
-
 }  // namespace
 
 TEST(LockingRule, WithoutAPasswordOrLockTimeTheUserIsLoggedIn) {
     EXPECT_TRUE(LockingRule::isLoggedIn(std::nullopt, std::nullopt, std::nullopt, kNow));
     struct Case {
-        const char* password;
-        std::string lockTime;
-        const char* time;
+        std::string password, lockTime, time;
         bool loggedIn;
     };
     const Case cases[] = {
@@ -51,7 +45,7 @@ TEST(LockingRule, WithoutAPasswordOrLockTimeTheUserIsLoggedIn) {
         {"1234", hv::formatLockTime(0), "1666.65", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(loggedIn(c.password, c.lockTime, c.time), c.loggedIn)
+        EXPECT_EQ(LockingRule::isLoggedIn(c.password, c.lockTime, c.time, kNow), c.loggedIn)
             << c.password << " " << c.lockTime << " " << c.time;
 }
 
