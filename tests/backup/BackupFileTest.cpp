@@ -98,22 +98,7 @@ TEST(BackupFileTest, EveryDamageIsRefusedWithItsReason) {
     EXPECT_EQ(BackupFile::open(file, kPassphrase, made).error, BackupError::None);
 }
 
-TEST(BackupContentsTest, JsonRoundTripsEveryFieldAndRefusesWrongTypes) {
-    BackupContents contents;
-    contents.writtenBy = "0.1.0";
-    contents.contacts = {{0, "Lei 雷", "13800138000", "tea\"\\", "1"},
-                         {0, "", "555", "", std::nullopt}};
-    contents.records = {{0, "13800138000", "见面 at 8\n", "2026-12-07 21:00:00", "3"},
-                        {0, "555", "", "", ""}};
-    contents.settings = {{"PassWord", "2468"}, {"Time", "5"}};
-    contents.config = {{"isglobleStatus", "-3"}, {"WebLinkHost", "links.example.org"}};
-    const std::string json = contents.toJson();
-    EXPECT_NE(json.find("\"isglobleStatus\":-3"), std::string::npos) << json;
-    const auto back = BackupContents::fromJson(json);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->toJson(), json);  // every field, an absent friend flag apart from ""
-
-    // Fields a later version adds are passed over; a known field of the wrong type is not.
+TEST(BackupContentsTest, FieldsOfALaterVersionArePassedOverAndWrongTypesRefused) {
     auto document = [](const std::string& format, const std::string& contacts,
                        const std::string& settings, const std::string& more = "") {
         return R"({"format":")" + format + R"(","writtenBy":"1","contacts":)" + contacts +
