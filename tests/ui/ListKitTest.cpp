@@ -21,11 +21,6 @@ namespace {
 
 using Section = SectionedListModel::Section;
 
-std::vector<Section> twoSections() {
-    return {Section{"#", {{"9lives", "555", ""}}},
-            Section{"A", {{"Alice", "", ":/images/key.png"}, {"Amy", "", ""}}}};
-}
-
 // Where a row of the table is, for a click.
 QPoint centreOf(SectionedTableView& table, int row) {
     return table.listView()->visualRect(table.model()->index(row)).center();
@@ -36,7 +31,8 @@ QPoint centreOf(SectionedTableView& table, int row) {
 TEST(SectionedList, ChoosesEntriesNotHeadersSkipsHeadersAndScrollsToAnIndexedSection) {
     SectionedListModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setSections(twoSections());
+    model.setSections({Section{"#", {{"9lives", "555", ""}}},
+                       Section{"A", {{"Alice", "", ":/images/key.png"}, {"Amy", "", ""}}}});
     SectionedTableView table;
     table.setModel(&model);
     table.resize(320, 400);
