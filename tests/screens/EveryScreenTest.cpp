@@ -13,14 +13,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "ContactTour.h"
 #include "ScreenTour.h"
 #include "addressbook/VCardAddressBook.h"
-#include "store/StorePaths.h"
+#include "support/TempDir.h"
 #include "ui/AlertView.h"
 #include "ui/TableRow.h"
 #include "ui/Window.h"
@@ -61,12 +60,6 @@ QRect visibleRect(const QWidget* widget, const QWidget* window) {
     return rect & window->rect();
 }
 
-bool isScrolledContent(const QWidget* widget) {
-    const QWidget* viewport = widget->parentWidget();
-    const auto* area = qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget());
-    return area && area->viewport() == viewport;
-}
-
 bool isControl(const QWidget* widget) {
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
            qobject_cast<const QTextEdit*>(widget) ||
@@ -91,11 +84,11 @@ bool textIsCut(const QWidget* widget) {
 
 // Children inside their parents, controls apart, texts whole.
 void checkGeometry(Window* window, const QString& stop, QStringList& problems) {
-    const QList<QWidget*> widgets = shown(topLayer(window));
     QList<QWidget*> controls;
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : shown(topLayer(window))) {
         const QWidget* parent = widget->parentWidget();
-        if (!isScrolledContent(widget) &&
+        const auto* area = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget());
+        if (!(area && area->viewport() == parent) &&
             !parent->rect().adjusted(-1, -1, 1, 1).contains(widget->geometry()))
             problems
                 << QString("%1: %2 lies outside %3").arg(stop, describe(widget), describe(parent));
@@ -161,26 +154,25 @@ void checkAccessible(QAccessibleInterface* node, const QString& stop, QStringLis
 
 class EveryScreenTest : public ::testing::Test {
 protected:
-    EveryScreenTest() { writeSampleAddressBook(scratch_.filePath("vcards")); }
+    EveryScreenTest() { writeSampleAddressBook(QString::fromStdString(scratch_.file("vcards"))); }
 
     // The walk in a language at a size: a failure listing what `check` found at its stops.
     void walk(const QString& language, const QSize& size,
               const std::function<void(Window*, const QString&, QStringList&)>& check) {
-        const hv::VCardAddressBook book(scratch_.filePath("vcards").toStdString());
+        const hv::VCardAddressBook book(scratch_.file("vcards"));
         QStringList problems;
         const QString where =
             QString(" (%1, %2x%3)").arg(language).arg(size.width()).arg(size.height());
-        EXPECT_TRUE(
-            ScreenTour::run(language, size, paths_, book, [&](Window* window, const QString& stop) {
-                QApplication::processEvents();
-                check(window, stop + where, problems);
-                return true;
-            }));
+        EXPECT_TRUE(ScreenTour::run(language, size, scratch_.paths(), book,
+                                    [&](Window* window, const QString& stop) {
+                                        QApplication::processEvents();
+                                        check(window, stop + where, problems);
+                                        return true;
+                                    }));
         EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     }
 
-    QTemporaryDir scratch_;
-    const hv::StorePaths paths_ = hv::StorePaths::inDirectory(scratch_.path().toStdString());
+    hv::test::TempDir scratch_;
 };
 
 TEST_F(EveryScreenTest, LaysOutAtPhoneAndDesktopSizesWithoutOverlapOrCutText) {
