@@ -26,28 +26,20 @@ let server;
 let origin;
 let browser;
 let link;
-
-// The SMS body hushvault-cli sends to a friend without Hushvault, through the Outbox.
-function webLinkFromCli() {
-    const profile = mkdtempSync(join(tmpdir(), 'hushvault-web-'));
-    try {
-        // Web links need a host of the user's own: there is no default.
-        execFileSync(cli, ['--data-dir=' + profile, 'config', 'set', 'WebLinkHost', 'links.example.org']);
-        const body = execFileSync(cli, ['--data-dir=' + profile, 'send', '--sms=outbox', '--to',
-                                        '+86 138 0013 8000', '--password', 'tea', '--', text],
-                                  { encoding: 'utf8', env: { ...process.env, HUSHVAULT_KDECONNECT_CLI: '' } });
-        const match = body.match(/http:\/\/[^/\s]+(\/s\/\?m=\S+)/);
-        assert.ok(match, body);
-        return match[1];
-    } finally {
-        rmSync(profile, { recursive: true, force: true });
-    }
-}
+let profile;  // hushvault-cli's
 
 before(async () => {
     assert.ok(site && existsSync(join(site, 's/index.html')), 'HV_WEB must hold s/index.html');
     assert.ok(cli, 'HV_CLI must name hushvault-cli');
-    link = webLinkFromCli();
+    // The SMS body hushvault-cli sends to a friend without Hushvault, through the Outbox. Web
+    // links need a host of the user's own: there is no default.
+    profile = mkdtempSync(join(tmpdir(), 'hushvault-web-'));
+    execFileSync(cli, ['--data-dir=' + profile, 'config', 'set', 'WebLinkHost', 'links.example.org']);
+    const body = execFileSync(cli, ['--data-dir=' + profile, 'send', '--sms=outbox', '--to',
+                                    '+86 138 0013 8000', '--password', 'tea', '--', text],
+                              { encoding: 'utf8', env: { ...process.env, HUSHVAULT_KDECONNECT_CLI: '' } });
+    link = body.match(/http:\/\/[^/\s]+(\/s\/\?m=\S+)/)?.[1];
+    assert.ok(link, body);
     server = createServer((request, response) => {
         const path = new URL(request.url, 'http://x').pathname;
         if (path !== '/s/' && path !== '/s/index.html') {
@@ -67,6 +59,7 @@ before(async () => {
 after(async () => {
     await browser?.close();
     server?.close();
+    if (profile) rmSync(profile, { recursive: true, force: true });
 });
 
 // A page in that language that records every request it makes.
@@ -101,17 +94,9 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
         // The same message as an application link, which Hushvault reads.
         const appLink = await page.$eval('#open-app', (a) => a.getAttribute('href'));
         assert.ok(appLink.startsWith('hiddenmsg://'), appLink);
-        const profile = mkdtempSync(join(tmpdir(), 'hushvault-web-'));
-        try {
-            assert.equal(execFileSync(cli, ['--data-dir=' + profile, 'read', '--password', 'tea',
-                                            appLink], { encoding: 'utf8' }), text + '\n');
-        } finally {
-            rmSync(profile, { recursive: true, force: true });
-        }
+        assert.equal(execFileSync(cli, ['--data-dir=' + profile, 'read', '--password', 'tea', appLink],
+                                  { encoding: 'utf8' }), text + '\n');
         await page.screenshot({ path: join(shots, `ask-${language}.png`) });
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
-        await page.screenshot({ path: join(shots, `ask-dark-${language}.png`) });
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'light' }]);
         await readWith(page, 'coffee');
         assert.notEqual(await shown(page, '#status'), '');
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
@@ -122,11 +107,7 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
         assert.equal(await shown(page, '#text'), text);
         assert.equal(await page.$eval('html', (e) => e.lang), language);
         await page.screenshot({ path: join(shots, `read-${language}.png`) });
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
-        await page.screenshot({ path: join(shots, `read-dark-${language}.png`) });
-        assert.deepEqual(requests.filter((url) => !url.startsWith(origin)), [],
-                         'no request leaves for another address');
-        assert.equal(requests.length, 1, requests.join('\n'));
+        assert.deepEqual(requests.map((url) => new URL(url).origin), [origin], requests.join('\n'));
         assert.equal(await page.evaluate(() => localStorage.length + sessionStorage.length), 0);
         await page.close();
     });
@@ -141,10 +122,3 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
         await page.close();
     });
 }
-
-test('the token may come after #m= too', async () => {
-    const { page } = await open('en', link.replace('?m=', '#m='));
-    await readWith(page, 'tea');
-    assert.equal(await shown(page, '#text'), text);
-    await page.close();
-});
