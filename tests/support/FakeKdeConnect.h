@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QDBusConnection>
-#include <QString>
 #include <vector>
 
 #include "support/PrivateBus.h"
@@ -24,7 +22,10 @@ public:
     explicit FakeKdeConnect(const std::vector<Device>& devices);
 
     // As a phone comes into reach or leaves it.
-    void setReachable(const QString& id, bool reachable);
+    void setReachable(const QString& id, bool reachable) {
+        call("org.kde.kdeconnect", "/modules/kdeconnect", "org.hushvault.FakeKdeConnect",
+             "SetReachable", {id, reachable});
+    }
 };
 
 }  // namespace hv::test

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QDBusConnection>
-#include <QString>
 #include <QStringList>
 #include <vector>
 
@@ -31,12 +29,12 @@ public:
     explicit FakeModemManager(int modems = 1) : FakeModemManager(Options{modems}) {}
     explicit FakeModemManager(const Options& options);
 
-    QString addModem(int state = 8);
-    void removeModem(const QString& path);
-    void setModemState(const QString& path, int state);
-    void setOutcome(const QString& outcome);
+    QString addModem(int state = 8) { return control("AddModemInState", {state}).toString(); }
+    void removeModem(const QString& path) { control("RemoveModem", {path}); }
+    void setModemState(const QString& path, int state) { control("SetModemState", {path, state}); }
+    void setOutcome(const QString& outcome) { control("SetOutcome", {outcome}); }
     std::vector<Sent> sent();
-    QStringList smsObjects();
+    QStringList smsObjects() { return control("SmsObjects").toStringList(); }
 
     // An SMS arrives on the modem (by default the first): its object, with the MMSmsState
     // (3: received, 2: still arriving in parts), and Messaging.Added; its path.
@@ -47,12 +45,20 @@ public:
     // An SMS that the network did not just deliver (Added with "received" false): one this
     // phone sends, or one kept on the SIM that ModemManager loads at its start; its path.
     QString addSms(const QString& number, const QString& text, int state, bool received,
-                   const QString& modem = {});
+                   const QString& modem = {}) {
+        return control("AddSms", {modem, number, text, uint(state), received}).toString();
+    }
     // A part of an arriving SMS: its State and whole Text change together.
-    void setSmsState(const QString& sms, int state, const QString& text);
+    void setSmsState(const QString& sms, int state, const QString& text) {
+        control("SetSmsState", {sms, uint(state), text});
+    }
 
 private:
-    QVariant control(const QString& method, const QList<QVariant>& arguments = {});
+    QVariant control(const QString& method, const QList<QVariant>& arguments = {}) {
+        return call(kService, "/org/freedesktop/ModemManager1", "org.hushvault.FakeModemManager",
+                    method, arguments);
+    }
+    static constexpr const char* kService = "org.freedesktop.ModemManager1";
 };
 
 }  // namespace hv::test

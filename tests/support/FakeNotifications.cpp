@@ -6,14 +6,6 @@
 
 namespace hv::test {
 
-namespace {
-
-constexpr const char* kService = "org.freedesktop.Notifications";
-constexpr const char* kPath = "/org/freedesktop/Notifications";
-constexpr const char* kMock = "org.freedesktop.DBus.Mock";
-
-}  // namespace
-
 FakeNotifications::FakeNotifications(bool started) {
     if (started) startFake("notification_daemon", "{}", kService);
 }
@@ -38,15 +30,6 @@ std::vector<FakeNotifications::Notification> FakeNotifications::notifications() 
     }
     calls.endArray();
     return all;
-}
-
-void FakeNotifications::invokeAction(quint32 id, const QString& key) {
-    call(kService, kPath, kMock, "EmitSignal",
-         {kService, "ActionInvoked", "us", QVariantList{id, key}});
-}
-
-void FakeNotifications::close(quint32 id) {
-    call(kService, kPath, kService, "CloseNotification", {int(id)});
 }
 
 }  // namespace hv::test

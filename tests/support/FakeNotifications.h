@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDBusConnection>
-#include <QString>
 #include <QVariantMap>
 #include <vector>
 
@@ -27,8 +25,16 @@ public:
     // Every Notify call, in order, with the id the server answered.
     std::vector<Notification> notifications();
     // The user opens a notification (its default action) or closes it.
-    void invokeAction(quint32 id, const QString& key = "default");
-    void close(quint32 id);
+    void invokeAction(quint32 id, const QString& key = "default") {
+        call(kService, kPath, kMock, "EmitSignal",
+             {kService, "ActionInvoked", "us", QVariantList{id, key}});
+    }
+    void close(quint32 id) { call(kService, kPath, kService, "CloseNotification", {int(id)}); }
+
+private:
+    static constexpr const char* kService = "org.freedesktop.Notifications";
+    static constexpr const char* kPath = "/org/freedesktop/Notifications";
+    static constexpr const char* kMock = "org.freedesktop.DBus.Mock";
 };
 
 }  // namespace hv::test

@@ -27,16 +27,13 @@ public:
         return mode_ != Mode::Refuse;
     }
 
-    SmsRoute route() const override { return routeTaken; }
+    SmsRoute route() const override { return SmsRoute::Modem; }
     std::string routeReason() const override { return "the test's fake"; }
 
     using SmsService::report;
 
-    SmsRoute routeTaken = SmsRoute::Modem;
-
     struct Message {
-        std::string to;
-        std::string body;
+        std::string to, body;
     };
     std::vector<Message> sent;
 

@@ -9,30 +9,17 @@
 
 namespace hv::test {
 
-namespace {
-
-// What the real event loop does between two timers: queued calls and posted events are
-// delivered, and objects whose deletion was deferred are deleted.
-void deliverPostedEvents() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-}  // namespace
-
-ManualClock::ManualClock(double start) : now_(start) {
-    Clock::setInstance(this);
-}
-
-ManualClock::~ManualClock() {
-    Clock::setInstance(nullptr);
-}
-
 void ManualClock::after(double seconds, QObject* receiver, std::function<void()> fn) {
     pending_.push_back({now_ + std::max(0.0, seconds), receiver, std::move(fn)});
 }
 
 void ManualClock::advance(double seconds) {
+    // What the real event loop does between two timers: queued calls and posted events are
+    // delivered, and objects whose deletion was deferred are deleted.
+    const auto deliverPostedEvents = [] {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
     const double target = now_ + seconds;
     deliverPostedEvents();
     while (true) {

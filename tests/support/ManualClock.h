@@ -16,8 +16,8 @@ namespace hv::test {
 // itself for its lifetime.
 class ManualClock : public Clock {
 public:
-    explicit ManualClock(double start = 1765000000.0);
-    ~ManualClock() override;
+    explicit ManualClock(double start = 1765000000.0) : now_(start) { Clock::setInstance(this); }
+    ~ManualClock() override { Clock::setInstance(nullptr); }
 
     double now() const override { return now_; }
     void after(double seconds, QObject* receiver, std::function<void()> fn) override;

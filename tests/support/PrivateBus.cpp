@@ -44,10 +44,6 @@ PrivateBus::~PrivateBus() {
     daemon_.waitForFinished(5000);
 }
 
-QDBusConnection PrivateBus::connection() const {
-    return QDBusConnection::connectToBus(address_, connectionName_);
-}
-
 void PrivateBus::startFake(const QString& templatePath, const QString& parameters,
                            const QString& service) {
     QProcess& fake = fakes_.emplace_back();

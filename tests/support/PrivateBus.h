@@ -4,9 +4,7 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QList>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryFile>
 #include <QVariant>
 #include <deque>
@@ -25,7 +23,9 @@ public:
 
     // The bus's address, and a connection of the test's own to it.
     QString address() const { return address_; }
-    QDBusConnection connection() const;
+    QDBusConnection connection() const {
+        return QDBusConnection::connectToBus(address_, connectionName_);
+    }
 
     // Starts python-dbusmock with the template and its parameters (JSON), taking this bus
     // for both the system and the session bus, and waits until it owns the service.

@@ -36,8 +36,7 @@ std::string writeFile(const std::string& path, const std::string& bytes) {
 
 unsigned permissions(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return 0;
-    return info.st_mode & 07777;
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 }  // namespace hv::test

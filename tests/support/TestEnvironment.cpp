@@ -18,7 +18,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <string>
 
 namespace hv::test {
 

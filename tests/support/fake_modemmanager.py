@@ -78,11 +78,6 @@ def _create(manager, modem, properties):
                     [('Send', '', '', send)])
 
 
-def _delete(manager, path):
-    if str(path) in mockobject.objects:
-        manager.RemoveObject(str(path))
-
-
 @dbus.service.method(CONTROL_IFACE, in_signature='i', out_signature='s')
 def AddModemInState(self, state):
     path = f'{MAIN_OBJ}/Modem/{self.next_modem}'
@@ -93,7 +88,8 @@ def AddModemInState(self, state):
                         {'Messages': dbus.Array([], signature='o', variant_level=1)})
     modem.AddMethods(MESSAGING_IFACE, [
         ('Create', 'a{sv}', 'o', lambda obj, properties: _create(self, obj, properties)),
-        ('Delete', 'o', '', lambda obj, sms: _delete(self, sms)),
+        ('Delete', 'o', '', lambda obj, sms: self.RemoveObject(str(sms))
+         if str(sms) in mockobject.objects else None),
     ])
     self.object_manager_emit_added(path)
     return path
