@@ -56,27 +56,22 @@ TEST(IncomingMessages, AReceivedSmsIsReportedOnceWholeFromEveryModemAndLeftThere
     EXPECT_EQ(nextMessage(received), Message("10010", "later"));
     EXPECT_EQ(received.count(), 3);
 
-    // Only read: the SMS application still finds every message.
-    EXPECT_EQ(fake.smsObjects().size(), 5);
-
     // Modems that come later are watched too.
     fake.removeModem("/org/freedesktop/ModemManager1/Modem/0");
     fake.receiveSms(kNumber, "on a later modem", kReceived, fake.addModem());
     EXPECT_EQ(nextMessage(received), Message(kNumber, "on a later modem"));
 }
 
-TEST(DesktopNotifier, ShowsATitleOnlyAndReportsTheOpeningOfItsOwnNotifications) {
+TEST(DesktopNotifier, NamesTheAppAndAByteUrgencyAndReportsTheOpeningOfItsOwnNotifications) {
     test::FakeNotifications server;
     DesktopNotifier notifier(server.connection());
     QSignalSpy activated(&notifier, &Notifier::activated);
 
     const quint32 id = notifier.notify("A secret message from Ann");
     const quint32 second = notifier.notify("Another");
+    // (Its title and the opening of a notice are the receiving journey's.)
     const auto shown = server.notifications();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].id, id);
-    EXPECT_EQ(shown[0].summary, "A secret message from Ann");
-    EXPECT_EQ(shown[0].body, "");
     EXPECT_EQ(shown[0].hints.value("desktop-entry").toString(), kHushvaultAppId);
     EXPECT_EQ(shown[0].hints.value("urgency").metaType().id(), QMetaType::UChar)
         << "the urgency is a byte, or servers ignore it";

@@ -9,29 +9,23 @@
 #include "sms/MessageReader.h"
 #include "sms/SmsBody.h"
 
-namespace Localization = hv::Localization;
-using hv::localized;
+using namespace hv;
 
-class LocalizationTest : public ::testing::Test {
-protected:
-    ~LocalizationTest() override { Localization::install("en"); }
-};
-
-TEST_F(LocalizationTest, EveryLanguageGivesEveryKeyATextAndAMissingKeyIsItself) {
+TEST(Localization, EveryLanguageGivesEveryKeyATextAndAMissingKeyIsItself) {
     for (const QString& language : Localization::shippedLanguages()) {
-        ASSERT_TRUE(Localization::install(language)) << language.toStdString();
-        for (const char* key : hv::kAllLocalizationKeys)
+        EXPECT_TRUE(Localization::install(language)) << language.toStdString();
+        for (const char* key : kAllLocalizationKeys)
             EXPECT_TRUE(Localization::hasText(key)) << language.toStdString() << " " << key;
         EXPECT_FALSE(Localization::hasText("No such key"));
         EXPECT_EQ(localized("No such key"), "No such key");
     }
     // hushvault-cli, which has no translations, labels its messages like the English app.
-    Localization::install("en");
-    EXPECT_EQ(localized("hiddenMSG"), hv::SmsBody::kDefaultLabel);
-    EXPECT_EQ(localized("The decrypted message"), hv::MessageReader::kDefaultLabel);
+    Localization::install("en");  // also for the tests after this one
+    EXPECT_EQ(localized("hiddenMSG"), SmsBody::kDefaultLabel);
+    EXPECT_EQ(localized("The decrypted message"), MessageReader::kDefaultLabel);
 }
 
-TEST_F(LocalizationTest, ChoosesTheShippedLanguageForALocale) {
+TEST(Localization, ChoosesTheShippedLanguageForALocale) {
     EXPECT_EQ(Localization::chooseLanguage("zh_CN.UTF-8"), "zh_CN");
     EXPECT_EQ(Localization::chooseLanguage("zh_SG"), "zh_CN");
     EXPECT_EQ(Localization::chooseLanguage("zh_HK"), "zh_TW");

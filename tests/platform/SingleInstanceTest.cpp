@@ -34,18 +34,14 @@ TEST(SingleInstance, ASecondStartHandsItsLinkToTheRunningOneAndOneThatDiedIsNoOb
     died->kill();  // no clean-up: the lock file and the socket stay behind
     died->waitForFinished(5000);
 
-    // Case matters: the token after the prefix must arrive exactly as written. A link too
-    // long to be a message only brings the running one forward.
-    const QString link = "HiddenMSG://9e76/nmUs9Q=+AbC";
-    for (const auto& [given, received] :
-         {std::pair{link, link}, std::pair{"hiddenmsg://" + QString(70000, 'A'), QString()}}) {
-        std::unique_ptr<QProcess> primary(startProbe(dir));
-        ASSERT_EQ(readLine(primary.get()), "primary");
-        std::unique_ptr<QProcess> second(startProbe(dir, given));
-        ASSERT_TRUE(second->waitForFinished(10000));
-        EXPECT_EQ(second->exitCode(), 0);
-        EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), "forwarded");
-        EXPECT_EQ(readLine(primary.get()), "link:" + received);
-        EXPECT_TRUE(primary->waitForFinished(10000));
-    }
+    // A link too long to be a message only brings the running one forward. (A second start
+    // that hands its link on, which must arrive exactly as written, is a journey.)
+    std::unique_ptr<QProcess> primary(startProbe(dir));
+    ASSERT_EQ(readLine(primary.get()), "primary");
+    std::unique_ptr<QProcess> second(startProbe(dir, "hiddenmsg://" + QString(70000, 'A')));
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), "forwarded");
+    EXPECT_EQ(readLine(primary.get()), "link:");
+    EXPECT_TRUE(primary->waitForFinished(10000));
 }

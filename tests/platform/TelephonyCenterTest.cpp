@@ -15,10 +15,9 @@ TEST(TelephonyCenter, AReportFromAnotherThreadReachesTheObserversOfItsDeliveryOn
     TelephonyCenter center;
     QObject early, removed, late;
     QStringList heard;
-    QList<QThread*> threads;
     center.addObserver(&early, [&](const QString& name) {
         heard << "early:" + name;
-        threads << QThread::currentThread();
+        EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
     });
     center.addObserver(&removed, [&](const QString& name) { heard << "removed:" + name; });
 
@@ -30,6 +29,5 @@ TEST(TelephonyCenter, AReportFromAnotherThreadReachesTheObserversOfItsDeliveryOn
 
     EXPECT_EQ(heard, QStringList({"early:kCTMessageSendErrorNotification",
                                   "late:kCTMessageSendErrorNotification"}));
-    EXPECT_EQ(threads, QList<QThread*>({QThread::currentThread()}));
     EXPECT_EQ(center.observerCount(), 2);
 }
