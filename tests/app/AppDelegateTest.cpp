@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "app/LaunchOptions.h"
 #include "app/LinkAcceptance.h"
 #include "platform/Localization.h"
@@ -14,7 +12,6 @@
 #include "support/TempDir.h"
 #include "support/UiHelpers.h"
 #include "ui/AlertView.h"
-#include "ui/Window.h"
 
 using namespace hv;
 
@@ -23,7 +20,7 @@ TEST(AppDelegate, ADatabaseThatCannotBeUsedIsSaidAtStartAndLeftAsItWas) {
     test::ManualClock clock;
     Localization::install("en");
     const std::string garbage(4096, 'x');
-    std::ofstream(dir.file("HiddenMSGTable"), std::ios::binary) << garbage;
+    test::writeFile(dir.file("HiddenMSGTable"), garbage);
     HushvaultAppDelegate delegate(dir.paths());
     delegate.didFinishLaunchingWithOptions();
     AlertView* alert = test::visibleAlert();

@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTest>
 
 #include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
@@ -69,21 +67,17 @@ TEST_F(ReceivingTest, EveryFormOfAMessageOpensItsReaderAndJunkSaysSo) {
     QString escaped = QString::fromStdString(token);
     escaped.replace("+", "%2B");
     const QString bigJunk(100 * 1024, QChar('x'));
-    struct Case {
-        QString text;
-        bool opens;
-    } cases[] = {
-        {link, true},
-        {"http://links.example.org/s/?m=" + escaped, true},
-        {bigJunk + " " + link, true},
-        {"hello there", false},
-        {bigJunk, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [text, opens] : std::vector<std::pair<QString, bool>>{
+             {link, true},
+             {"http://links.example.org/s/?m=" + escaped, true},
+             {bigJunk + " " + link, true},
+             {"hello there", false},
+             {bigJunk, false},
+         }) {
         opened.clear();
-        EXPECT_EQ(delegate.readText(c.text), c.opens) << c.text.left(80).toStdString();
-        if (c.opens) {
-            EXPECT_EQ(opened, QStringList{link + "|"}) << c.text.left(80).toStdString();
+        EXPECT_EQ(delegate.readText(text), opens) << text.left(80).toStdString();
+        if (opens) {
+            EXPECT_EQ(opened, QStringList{link + "|"}) << text.left(80).toStdString();
             EXPECT_EQ(test::visibleAlert(), nullptr);
         } else {
             EXPECT_TRUE(opened.isEmpty());
@@ -128,9 +122,7 @@ TEST(AutostartEntry, WritesTheBackgroundStartOfThisProfileAndRemovesIt) {
     QString error;
     ASSERT_TRUE(entry.install(&error)) << error.toStdString();
     EXPECT_TRUE(entry.isInstalled());
-    QFile file(entry.path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromStdString(test::readFile(entry.path().toStdString()));
     EXPECT_TRUE(
         text.contains(R"(Exec="/opt/hush vault/hushvault" --background "--data-dir=/p 100%%")"))
         << text.toStdString();
