@@ -3,19 +3,28 @@
 
 #include "journeys/Journey.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <QProcess>
 #include <QTest>
 #include <QTextStream>
 
-#include "app/HushvaultAppDelegate.h"
-#include "support/UiHelpers.h"
-#include "ui/Window.h"
-
 namespace hv::test {
 
-Journey::Journey() = default;
+int run(const QString& program, const QStringList& arguments, QString* output,
+        const QStringList& environment) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const QString& variable : environment)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    for (int waited = 0; process.state() != QProcess::NotRunning && waited < 30000; waited += 20)
+        QTest::qWait(20);
+    *output = QString::fromUtf8(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
 
 Journey::~Journey() {
     quit();
@@ -49,7 +58,7 @@ void Journey::start(const QString& link) {
     ASSERT_EQ(app_->start(err), HushvaultApplication::Outcome::Started);
     EXPECT_TRUE(problems.isEmpty()) << problems.toStdString();
     window()->resize(windowSize_);
-    if (!background_) activate(windowWidget());
+    if (!background_) activate(window());
 }
 
 void Journey::quit() {
@@ -61,18 +70,14 @@ Window* Journey::window() const {
     return app_ && app_->delegate() ? app_->delegate()->window() : nullptr;
 }
 
-QWidget* Journey::windowWidget() const {
-    return window();
-}
-
 void Journey::tap(const QString& objectName) {
-    hv::test::tap(windowWidget(), objectName);
+    hv::test::tap(window(), objectName);
     QTest::qWait(0);
 }
 
 void Journey::click(const QString& objectName) {
     QWidget* target = nullptr;
-    for (QWidget* candidate : windowWidget()->findChildren<QWidget*>(objectName))
+    for (QWidget* candidate : window()->findChildren<QWidget*>(objectName))
         if (candidate->isVisible()) target = candidate;
     ASSERT_NE(target, nullptr) << "no visible " << objectName.toStdString();
     QTest::mouseClick(target, Qt::LeftButton);
@@ -87,21 +92,13 @@ void Journey::type(const QString& text) {
 
 void Journey::press(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : windowWidget(), Qt::Key(key), modifiers);
+    QTest::keyClick(focus ? focus : window(), Qt::Key(key), modifiers);
     QTest::qWait(0);
-}
-
-void Journey::wait(int milliseconds) {
-    QTest::qWait(milliseconds);
 }
 
 bool Journey::waitUntil(const std::function<bool()>& condition, int milliseconds) {
     for (int waited = 0; !condition() && waited < milliseconds; waited += 50) wait(50);
     return condition();
-}
-
-QString Journey::barTitle() const {
-    return hv::test::barTitle(windowWidget());
 }
 
 }  // namespace hv::test

@@ -3,25 +3,36 @@
 
 #pragma once
 
+// Also what the journeys themselves use: the screens' widgets, the store, the fakes.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSize>
+#include <QTest>
+#include <QTextEdit>
 #include <functional>
 #include <map>
-
-#include <QByteArray>
-#include <QSize>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultApplication.h"
+#include "platform/Localization.h"
+#include "store/HushvaultSqlite.h"
+#include "support/FakeModemManager.h"
 #include "support/TempDir.h"
-
-namespace hv {
-class Window;
-}
+#include "support/UiHelpers.h"
+#include "ui/AlertView.h"
+#include "ui/Window.h"
 
 namespace hv::test {
+
+// Runs a program (another start of the application, hushvault-cli) in this process's
+// environment plus the NAME=value pairs given, and waits for its end while the event loop
+// goes on; its exit code (-1 when it crashed), and in output what it wrote.
+int run(const QString& program, const QStringList& arguments, QString* output,
+        const QStringList& environment = {});
 
 // Hushvault assembled exactly as main() assembles it (HushvaultApplication: delegate,
 // real screens, the Outbox SMS service, the system clock, links between starts) on a
@@ -29,7 +40,7 @@ namespace hv::test {
 // keyboard. A journey may quit the application and start it again on the same profile.
 class Journey {
 public:
-    Journey();
+    Journey() = default;
     ~Journey();
 
     // The SMS service the next start sends through (--sms); the Outbox by default.
@@ -60,7 +71,7 @@ public:
     void click(const QString& objectName);
     void type(const QString& text);
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void wait(int milliseconds);
+    void wait(int milliseconds) { QTest::qWait(milliseconds); }
     // Waits on the event loop until the condition holds, at most the time given; whether
     // it came to hold.
     bool waitUntil(const std::function<bool()>& condition, int milliseconds = 10000);
@@ -68,11 +79,9 @@ public:
     // The widget of that name on the window (the last one made), or null.
     template <class Widget>
     Widget* find(const QString& objectName) const;
-    QString barTitle() const;
+    QString barTitle() const { return hv::test::barTitle(window()); }
 
 private:
-    QWidget* windowWidget() const;
-
     TempDir profile_;
     std::map<QByteArray, std::optional<QByteArray>> environmentBefore_;
     std::unique_ptr<HushvaultApplication> app_;
@@ -83,7 +92,7 @@ private:
 
 template <class Widget>
 Widget* Journey::find(const QString& objectName) const {
-    QWidget* root = windowWidget();
+    QWidget* root = window();
     if (!root) return nullptr;
     const auto found = root->findChildren<Widget*>(objectName);
     return found.isEmpty() ? nullptr : found.last();

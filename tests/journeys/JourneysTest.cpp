@@ -2,39 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Whole journeys through the assembled application, on the real event loop.
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QProcess>
-#include <QTest>
-#include <QTextEdit>
 #include <csignal>
 
-#include "app/HushvaultAppDelegate.h"
 #include "app/HushvaultViewController.h"
 #include "crypto/SecretToken.h"
 #include "journeys/Journey.h"
 #include "messaging/MessageDraft.h"
-#include "platform/Localization.h"
 #include "sms/OutboxSmsService.h"
 #include "sms/WebLinkHost.h"
-#include "store/HushvaultSqlite.h"
 #include "store/LockTime.h"
-#include "support/FakeModemManager.h"
 #include "support/RawSql.h"
-#include "support/UiHelpers.h"
 #include "support/ui/ListRows.h"
-#include "ui/AlertView.h"
 #include "ui/GrowingTextView.h"
 #include "ui/NavigationController.h"
 #include "ui/SwitchControl.h"
 #include "ui/TableRow.h"
-#include "ui/Window.h"
 
 using namespace hv;
 using hv::test::Journey;
@@ -47,8 +33,9 @@ QStringList outboxFiles(const Journey& journey) {
 
 // What the first message kept in the Outbox says.
 QString firstOutboxText(const Journey& journey) {
-    QFile file(journey.dataDirectory() + "/Outbox/" + outboxFiles(journey).value(0));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const QString name = outboxFiles(journey).value(0);
+    return QString::fromStdString(
+        test::readFile(journey.profile().file("Outbox/" + name.toStdString())));
 }
 
 // Types a passcode (the administrator password by default) into the pad on screen and
@@ -71,24 +58,6 @@ void writeMessage(Journey& journey, const QString& text) {
     journey.type("tea");
     journey.click("internalTextView");
     journey.type(text);
-}
-
-// Runs another start of the application on the journey's profile and waits for its end,
-// while this one goes on answering.
-int secondStart(const Journey& journey, const QStringList& arguments, QString* output,
-                const QStringList& environment = {}) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    for (const QString& variable : environment)
-        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(HV_APP, QStringList{"--data-dir=" + journey.dataDirectory()} + arguments);
-    for (int waited = 0; process.state() != QProcess::NotRunning && waited < 20000; waited += 20)
-        QTest::qWait(20);
-    *output = QString::fromUtf8(process.readAll());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 }  // namespace
@@ -317,11 +286,12 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginAndFindBothRec
     journey.press(Qt::Key_Escape);
     ASSERT_EQ(outboxFiles(journey).size(), 1);
 
-    // The link from the Outbox file, opened by a second start while this one runs.
+    // The link from the Outbox file, opened by another start while this one runs.
     const QString body = firstOutboxText(journey);
     const QString link = body.mid(body.indexOf("hiddenmsg://")).trimmed();
     QString output;
-    EXPECT_EQ(secondStart(journey, {link}, &output), 0) << output.toStdString();
+    EXPECT_EQ(test::run(HV_APP, {"--data-dir=" + journey.dataDirectory(), link}, &output), 0)
+        << output.toStdString();
     journey.wait(100);
     ASSERT_EQ(journey.barTitle(), localized("tolvaHiddenMSG1"));
 
@@ -344,15 +314,14 @@ TEST_P(JourneysAtSize, SendToOneselfReadItFromTheOutboxAfterALoginAndFindBothRec
 
 TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
     Journey journey;  // not started: the start below is the only one
-    const QString configuration = journey.dataDirectory() + "/base.cnf";
-    QFile file(configuration);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
+    const std::string configuration = test::writeFile(
+        journey.profile().file("base.cnf"),
         "openssl_conf = init\n[init]\nproviders = providers\n[providers]\nbase = base\n"
         "[base]\nactivate = 1\n");
-    file.close();
     QString output;
-    EXPECT_EQ(secondStart(journey, {}, &output, {"OPENSSL_CONF=" + configuration}), 1);
+    EXPECT_EQ(test::run(HV_APP, {"--data-dir=" + journey.dataDirectory()}, &output,
+                        {"OPENSSL_CONF=" + QString::fromStdString(configuration)}),
+              1);
     EXPECT_TRUE(output.contains("no MD5")) << output.toStdString();
     EXPECT_FALSE(QFile::exists(journey.dataDirectory() + "/HiddenMSGTable"));
 }
@@ -360,15 +329,12 @@ TEST(Journeys, WithoutMd5TheApplicationSaysWhyAndDoesNotStart) {
 TEST(Journeys, AddAFriendFromTheAddressBookPickInTheComposerAndSend) {
     Journey journey;
     QDir().mkpath(journey.contactsDirectory() + "/phone");
-    QFile cards(journey.contactsDirectory() + "/phone/export.vcf");
-    ASSERT_TRUE(cards.open(QIODevice::WriteOnly));
-    cards.write(
-        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wang Fang\r\nN:Wang;Fang;;;\r\n"
-        "TEL:+86 139 0000 0001\r\nEND:VCARD\r\n"
-        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Lei Li\r\nN:Li;Lei;;;\r\n"
-        "TEL;TYPE=HOME:+86 10 6000 0000\r\nTEL;TYPE=CELL:+86 138 0013 8000\r\n"
-        "END:VCARD\r\n");
-    cards.close();
+    test::writeFile(journey.profile().file("vcards/phone/export.vcf"),
+                    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wang Fang\r\nN:Wang;Fang;;;\r\n"
+                    "TEL:+86 139 0000 0001\r\nEND:VCARD\r\n"
+                    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Lei Li\r\nN:Li;Lei;;;\r\n"
+                    "TEL;TYPE=HOME:+86 10 6000 0000\r\nTEL;TYPE=CELL:+86 138 0013 8000\r\n"
+                    "END:VCARD\r\n");
     journey.start();
     {
         HushvaultSqlite store(journey.profile().path());

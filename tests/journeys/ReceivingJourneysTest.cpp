@@ -2,38 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Secret messages that arrive on the phone's modem: noticed while Hushvault runs (also
 // without a window), opened from the notice with the sender known, read and answered.
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QProcess>
-#include <QTextEdit>
-
 #include "journeys/Journey.h"
-#include "platform/Localization.h"
-#include "store/HushvaultSqlite.h"
-#include "support/FakeModemManager.h"
 #include "support/FakeNotifications.h"
-#include "support/TempDir.h"
-#include "support/UiHelpers.h"
-#include "ui/AlertView.h"
-#include "ui/Window.h"
 
 namespace hv {
 
 namespace {
-
-// hushvault-cli on a profile of its own; its standard output.
-QString cli(const QString& dataDirectory, const QStringList& arguments, const QString& systemBus) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DBUS_SYSTEM_BUS_ADDRESS", systemBus);
-    process.setProcessEnvironment(env);
-    process.start(HV_CLI, QStringList{"--data-dir=" + dataDirectory} + arguments);
-    process.waitForFinished(30000);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class ReceivingJourney : public ::testing::Test {
 protected:
@@ -45,12 +19,16 @@ protected:
     }
 
     // A friend's Hushvault (a profile of its own) sends through the modem; the SMS it
-    // made arrives here from the friend's number.
+    // made arrives here from the friend's number. (The journey's system bus is the modem's.)
     void friendSends(const QString& text) {
-        cli(QString::fromStdString(friendProfile.path()),
-            {"send", "--sms=modem", "--friend", "--to", "+1 555 010 9999", "--password", "tea",
-             "--", text},
-            modem.address());
+        QString output;
+        EXPECT_EQ(test::run(HV_CLI,
+                            {"--data-dir=" + QString::fromStdString(friendProfile.path()), "send",
+                             "--sms=modem", "--friend", "--to", "+1 555 010 9999", "--password",
+                             "tea", "--", text},
+                            &output),
+                  0)
+            << output.toStdString();
         ASSERT_FALSE(modem.sent().empty());
         modem.receiveSms("+8613800138000", modem.sent().back().text);
     }
