@@ -149,6 +149,7 @@ TEST_F(MessageSenderTest, TheOutboxHoldsWhatTheReaderDecryptsBackToTheText) {
     // A file cut off after the blank line is not a message with an empty body.
     EXPECT_FALSE(parseOutboxMessage("To: 1\nDate: 2\n\n"));
     EXPECT_EQ(parseOutboxMessage("To: 1\nDate: 2\n\n\n")->body, "");
+    EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138\nInjected: header")) << "a header";
 }
 
 TEST_F(MessageSenderTest, EachStoreSendsWithTheWebLinkHostOfItsOwnDirectory) {
@@ -165,14 +166,4 @@ TEST_F(MessageSenderTest, EachStoreSendsWithTheWebLinkHostOfItsOwnDirectory) {
     EXPECT_EQ(theirs.body.rfind("L http://other.example/s/?m=", 0), 0u) << theirs.body;
     EXPECT_EQ(store.findAllSMS().size(), 1u);
     EXPECT_EQ(otherStore.findAllSMS().size(), 1u);
-}
-
-TEST_F(MessageSenderTest, AnOutboxThatCannotBeWrittenRefuses) {
-    test::writeFile(dir.file("Outbox"), "a file where the folder should be");
-    OutboxSmsService outbox(dir.path());
-    bool reported = false;
-    outbox.setReportSink([&](const std::string&) { reported = true; });
-    EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138"));
-    EXPECT_FALSE(outbox.sendSMSWithText("body", "", "138\nInjected: header"));
-    EXPECT_FALSE(reported);
 }

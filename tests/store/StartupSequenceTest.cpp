@@ -36,17 +36,6 @@ TEST(StartupSequence, SeedsTheFourSettingsOnceOnly) {
     EXPECT_EQ(settings["LockTime"], lockTime);
 }
 
-TEST(StartupSequence, LeavesAPartialSettingsTableAlone) {
-    test::TempDir dir;
-    HushvaultSqlite store(dir.path());
-    StartupSequence::createTables(store);
-    store.addSMS("Off", "Record");
-    StartupSequence::run(store, "1.0", 0);
-    const auto settings = store.findAllNewSMS();
-    ASSERT_EQ(settings.size(), 1u);
-    EXPECT_EQ(settings.at("Record"), "Off");
-}
-
 TEST(StartupSequence, RecordsOneRowPerVersion) {
     test::TempDir dir;
     HushvaultSqlite store(dir.path());
@@ -55,9 +44,4 @@ TEST(StartupSequence, RecordsOneRowPerVersion) {
     // A unique index can be made only when no version is recorded twice.
     EXPECT_TRUE(
         test::runSql(store.dataBasePath(), "CREATE UNIQUE INDEX once ON HidMSGVersion(version);"));
-}
-
-TEST(LockTime, FormatsSecondsWithSixDecimals) {
-    EXPECT_EQ(formatLockTime(0), "0.000000");
-    EXPECT_EQ(formatLockTime(1765000000.25), "1765000000.250000");
 }
