@@ -75,12 +75,6 @@ async function open(language, path) {
     return { page, requests };
 }
 
-async function readWith(page, password) {
-    await page.$eval('#password', (field) => { field.value = ''; });
-    await page.type('#password', password);
-    await page.keyboard.press('Enter');
-}
-
 // The text of the element, once it has one (the live region is set a moment later).
 async function shown(page, selector) {
     await page.waitForFunction((s) => document.querySelector(s).textContent !== '', {}, selector);
@@ -97,7 +91,8 @@ for (const language of ['en', 'zh-CN', 'zh-TW']) {
         assert.equal(execFileSync(cli, ['--data-dir=' + profile, 'read', '--password', 'tea', appLink],
                                   { encoding: 'utf8' }), text + '\n');
         await page.screenshot({ path: join(shots, `ask-${language}.png`) });
-        await readWith(page, 'coffee');
+        await page.type('#password', 'coffee');
+        await page.keyboard.press('Enter');
         assert.notEqual(await shown(page, '#status'), '');
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
         await page.screenshot({ path: join(shots, `wrong-${language}.png`) });
